@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing TurnPixa
+# need, but only those that are missing. Safe to run again.
+#   tools/install-deps.sh          build + run packages
+#   tools/install-deps.sh --test   also the packages the test suite uses
+set -euo pipefail
+
+build_pkgs=(
+  cmake ninja-build g++ pkg-config
+  libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev liblzma-dev
+  libcurl4-openssl-dev libsane-dev qt6-base-dev
+  libfltk1.3-dev libxcursor-dev libxinerama-dev libxft-dev libxfixes-dev
+  libxrender-dev libfontconfig-dev
+  googletest libgtest-dev libbenchmark-dev
+)
+test_pkgs=(
+  clang libclang-rt-14-dev
+  python3 python3-pyftpdlib sane-utils libsane1
+  chromium xvfb xauth poppler-utils
+  libvips-tools imagemagick
+)
+
+want=("${build_pkgs[@]}")
+if [[ "${1:-}" == "--test" ]]; then
+  want+=("${test_pkgs[@]}")
+fi
+
+missing=()
+for p in "${want[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+# Node.js may come from elsewhere than Debian; any npm on PATH will do.
+if [[ "${1:-}" == "--test" ]] && ! command -v npm >/dev/null 2>&1; then
+  missing+=(nodejs npm)
+fi
+
+if ((${#missing[@]})); then
+  echo "install-deps: installing ${missing[*]}"
+  sudo_cmd=()
+  [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

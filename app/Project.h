@@ -1,0 +1,87 @@
+#pragma once
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ProjectHost.h"
+#include "process/FrameRenderer.h"
+#include "process/Photo.h"
+#include "process/ProcessingSettings.h"
+#include "process/SpinLogo.h"
+
+namespace turnpixa {
+
+// The project of one run: the photos in frame order, the one processing
+// settings record and the numbers and flags that every page shares. Photos
+// are numbered from 1 wherever the user sees them; indexes count from 0.
+class Project {
+public:
+    Project() = default;
+    Project(const Project&) = delete;
+    Project& operator=(const Project&) = delete;
+
+    // Neither is owned; both must outlive the project.
+    void setHost(ProjectHost* host) { host_ = host; }
+    void setSpinLogo(const SpinLogo* logo) { logo_ = logo; }
+
+    int photoCount() const { return static_cast<int>(photos_.size()); }
+    Photo* photoAt(int index);  // null outside 0..count-1
+    const Photo* photoAt(int index) const;
+
+    // Decodes the file whatever its extension says and appends it; null when
+    // no reader takes it (reason says why).
+    Photo* addPhotoFromFile(const std::string& path, std::string* reason = nullptr);
+    // Appends a photo owning the image; without a name it is "Image%03d".
+    // Posts PhotoAdded to the active page.
+    Photo* addPhotoFromImage(RasterImage image, std::optional<std::string> name = std::nullopt);
+    // Puts a photo at an index and hands back the one that was there.
+    std::unique_ptr<Photo> replacePhoto(int index, std::unique_ptr<Photo> photo);
+    // Takes a photo out; the later ones move down. Null outside the list.
+    std::unique_ptr<Photo> removePhoto(int index);
+    // Moves the photo at `from` to `to`, the photos between shifting by one.
+    bool movePhoto(int from, int to);
+
+    ProcessingSettings& settings() { return settings_; }
+    const ProcessingSettings& settings() const { return settings_; }
+
+    int startImage() const { return startImage_; }
+    // Also the start image of the settings' copy is left to the caller: the
+    // spin preview sets it so that every cached output goes stale.
+    void setStartImage(int n) { startImage_ = n; }
+    int currentImage = 0;  // 1-based; 0 = none
+    bool reverseSpin = false;
+    bool saved = false;
+    bool importing = false;
+    bool stopPreRender = false;
+
+    // The photo's processed output with the spin logo for its place.
+    const RasterImage* processedOutputImage(int index, const ProcessingSettings& settings);
+    const RasterImage* renderAnew(int index, const ProcessingSettings& settings);
+    LogoPlacement logoPlacement(int index) const;
+
+    // Sets the logo stale flag of every cached settings, then schedules.
+    void markAllPhotosLogoStale();
+    // Asks a running pass to stop and, unless importing, restarts the timer.
+    void schedulePreRender();
+    // The pass that runs when the timer fires.
+    void runPreRenderPass();
+    // Photo indexes in visiting order: current, one before, one after, ...
+    static std::vector<int> preRenderOrder(int photoCount, int currentImage);
+
+    // Output size from a desired width (0 = 400) or height, using the
+    // current photo's aspect; both describe the frame after rotation.
+    void deriveOutputSizeFromWidth(int width);
+    void deriveOutputSizeFromHeight(int height);
+
+private:
+    double currentAspect() const;
+
+    ProjectHost* host_ = nullptr;
+    const SpinLogo* logo_ = nullptr;
+    std::vector<std::unique_ptr<Photo>> photos_;
+    ProcessingSettings settings_;
+    int startImage_ = 1;
+};
+
+}  // namespace turnpixa

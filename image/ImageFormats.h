@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+
+#include "BufferedFile.h"
+#include "RasterImage.h"
+
+namespace turnpixa {
+
+// Readers: each fills an empty image from an open file positioned at its
+// start and returns true, or returns false and leaves the image empty.
+// Damaged files are refused or loaded with every pixel set; nothing reads or
+// writes outside a buffer, and no reader allocates an image larger than
+// RasterImage::kMaxPixels.
+bool readBmp(BufferedFile& file, RasterImage& image);
+bool readPng(BufferedFile& file, RasterImage& image);
+bool readGif(BufferedFile& file, RasterImage& image);
+// The file name decides whether libtiff's own messages are shown (".tif"
+// and ".tiff" names only).
+bool readTiff(BufferedFile& file, RasterImage& image, const std::string& fileName);
+bool readJpeg(BufferedFile& file, RasterImage& image);
+
+// Tries BMP, PNG, GIF, TIFF and JPEG in that order, rewinding before each,
+// whatever the file's name says. False when no reader takes the file.
+bool loadPhoto(BufferedFile& file, const std::string& fileName, RasterImage& image);
+// Opens the file (64 KB buffer) and loads it; reason names why it failed.
+bool loadPhotoFile(const std::string& path, RasterImage& image, std::string* reason = nullptr);
+
+// Writers: write the whole image into a file opened for writing and leave it
+// open. JPEG at quality 75 (one channel for grey palette images); PNG with a
+// "Software" text chunk and pHYs. False on a library or file error, which is
+// also reported through the report hook.
+bool writeJpeg(const RasterImage& image, BufferedFile& file);
+bool writePng(const RasterImage& image, BufferedFile& file);
+
+}  // namespace turnpixa

@@ -1,0 +1,37 @@
+#pragma once
+#include "Photo.h"
+#include "ProcessingSettings.h"
+#include "SpinLogo.h"
+
+namespace turnpixa {
+
+// Where a frame stands in the spin, for its logo picture.
+struct LogoPlacement {
+    const SpinLogo* logo = nullptr;  // null: no logo is laid in
+    int photoCount = 1;
+    int index = 0;       // the photo's 0-based index in the list
+    int startImage = 1;  // the project's start image, 1-based
+};
+
+// Crop (moved by the photo's pan), stretch, rotate, lightness, background
+// removal and soft-edge frame; no logo. Empty image on failure.
+RasterImage render(const Photo& photo, const ProcessingSettings& settings);
+
+// The cached output when the settings equal the cached settings and the
+// cache is not logo stale; otherwise renders, lays in the logo unless the
+// settings are quick, caches the result with a copy of the settings. The
+// image stays owned by the photo. Null when rendering failed.
+const RasterImage* processedOutputImage(Photo& photo, const ProcessingSettings& settings,
+                                        const LogoPlacement& logo);
+// The same without the cache test.
+const RasterImage* renderAnew(Photo& photo, const ProcessingSettings& settings,
+                              const LogoPlacement& logo);
+
+// Lays the spin logo into the frame's top-left corner.
+void layInSpinLogo(RasterImage& frame, const LogoPlacement& logo);
+
+// The soft-edge frame step on its own: the borders fade into `colour` over
+// `width` rings.
+void softEdgeFrame(RasterImage& image, int width, PackedColour colour);
+
+}  // namespace turnpixa

@@ -140,24 +140,15 @@ std::int64_t bytesFor(const Layout& l, int pixels) {
     return (static_cast<std::int64_t>(pixels) * l.samples * l.bitsPerSample + 7) / 8;
 }
 
+// Row by row, so that a file claiming one huge strip costs one row of memory.
 bool readStrips(TIFF* tif, const Layout& l, RasterImage& image) {
-    std::uint32_t rowsPerStrip = 0;
-    TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
-    if (rowsPerStrip == 0 || rowsPerStrip > static_cast<std::uint32_t>(l.height))
-        rowsPerStrip = static_cast<std::uint32_t>(l.height);
     const tmsize_t scanline = TIFFScanlineSize(tif);
-    const tmsize_t stripSize = TIFFStripSize(tif);
-    if (scanline < bytesFor(l, l.width) || stripSize < scanline * static_cast<tmsize_t>(rowsPerStrip))
-        return false;
-    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(stripSize));
-    for (int y0 = 0; y0 < l.height; y0 += static_cast<int>(rowsPerStrip)) {
+    if (scanline < bytesFor(l, l.width) || scanline > 4 * bytesFor(l, l.width) + 64) return false;
+    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(scanline));
+    for (int y = 0; y < l.height; ++y) {
         std::fill(buffer.begin(), buffer.end(), 0);
-        const tstrip_t strip = TIFFComputeStrip(tif, static_cast<std::uint32_t>(y0), 0);
-        if (TIFFReadEncodedStrip(tif, strip, buffer.data(), stripSize) < 0) return false;
-        const int rows = std::min(static_cast<int>(rowsPerStrip), l.height - y0);
-        for (int r = 0; r < rows; ++r)
-            convertRow(buffer.data() + static_cast<std::size_t>(r) * scanline, l, l.width,
-                       image.rowData(y0 + r), 0);
+        if (TIFFReadScanline(tif, buffer.data(), static_cast<std::uint32_t>(y), 0) < 0) return false;
+        convertRow(buffer.data(), l, l.width, image.rowData(y), 0);
     }
     return true;
 }
@@ -166,10 +157,15 @@ bool readTiles(TIFF* tif, const Layout& l, RasterImage& image) {
     std::uint32_t tileWidth = 0, tileLength = 0;
     TIFFGetField(tif, TIFFTAG_TILEWIDTH, &tileWidth);
     TIFFGetField(tif, TIFFTAG_TILELENGTH, &tileLength);
-    if (tileWidth == 0 || tileLength == 0 || tileWidth > 65536 || tileLength > 65536) return false;
+    // Tiles are small by nature; a file claiming huge ones is not a photo.
+    constexpr std::uint64_t kMaxTilePixels = 16u << 20;
+    if (tileWidth == 0 || tileLength == 0 ||
+        static_cast<std::uint64_t>(tileWidth) * tileLength > kMaxTilePixels)
+        return false;
     const tmsize_t rowSize = TIFFTileRowSize(tif);
     const tmsize_t tileSize = TIFFTileSize(tif);
     if (rowSize < bytesFor(l, static_cast<int>(tileWidth)) ||
+        rowSize > 4 * bytesFor(l, static_cast<int>(tileWidth)) + 64 ||
         tileSize < rowSize * static_cast<tmsize_t>(tileLength))
         return false;
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(tileSize));

@@ -6,12 +6,12 @@ void GifLzwDecoder::complain(const std::string& text) {
     if (message_.empty()) message_ = text;
 }
 
-void GifLzwDecoder::emit(std::uint8_t value, std::uint8_t* out, std::size_t count) {
-    if (produced_ < count) out[produced_] = value;
+void GifLzwDecoder::emit(std::uint8_t value, std::vector<std::uint8_t>& out, std::size_t count) {
+    if (produced_ < count) out.push_back(value);
     ++produced_;
 }
 
-bool GifLzwDecoder::decode(BufferedFile& file, std::uint8_t* out, std::size_t count) {
+bool GifLzwDecoder::decode(BufferedFile& file, std::vector<std::uint8_t>& out, std::size_t count) {
     produced_ = 0;
     message_.clear();
     std::uint8_t minimum = 0;

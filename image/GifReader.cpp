@@ -99,14 +99,16 @@ bool readGif(BufferedFile& file, RasterImage& image) {
     const int bits = bitsForTable(table.size() / 3);
     if (!RasterImage::sizeAllowed(width, height, bits)) return false;
 
-    std::vector<std::uint8_t> indices(static_cast<std::size_t>(width) * height, 0);
+    const std::size_t count = static_cast<std::size_t>(width) * height;
+    std::vector<std::uint8_t> indices;
     auto decoder = std::make_unique<GifLzwDecoder>();
-    const bool decoded = decoder->decode(file, indices.data(), indices.size());
+    const bool decoded = decoder->decode(file, indices, count);
     if (!decoder->message().empty()) report("GIF Error", decoder->message());
     if (!decoded || !image.create(width, height, bits, 0, 0)) {
         image.clear();
         return false;
     }
+    indices.resize(count, 0);  // what the data leave short is index 0
     for (std::size_t i = 0; i < table.size() / 3; ++i)
         image.setColour(static_cast<int>(i), table[i * 3], table[i * 3 + 1], table[i * 3 + 2]);
     const std::vector<int> order = rowOrder(height, (flags & 0x40) != 0);

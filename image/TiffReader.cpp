@@ -252,6 +252,8 @@ bool decodeTiff(TIFF* tif, RasterImage& image) {
     TIFFGetField(tif, TIFFTAG_XRESOLUTION, &xRes);
     TIFFGetField(tif, TIFFTAG_YRESOLUTION, &yRes);
     if (width > 0x7FFFFFFF || height > 0x7FFFFFFF) return false;
+    // Photos have at most colour, black and an alpha or two.
+    if (samples == 0 || samples > 8 || bits == 0 || bits > 32) return false;
 
     Layout l;
     l.width = static_cast<int>(width);

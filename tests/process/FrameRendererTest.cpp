@@ -160,8 +160,16 @@ TEST(Render, RemovalReplacesTheBackdropAndKeepsTheObject) {
     EXPECT_EQ(pixelAt(frame, 1, 1), packColour(0, 0, 255));
     EXPECT_EQ(pixelAt(frame, 30, 80), packColour(0, 0, 255));
     EXPECT_EQ(pixelAt(frame, 60, 45), packColour(200, 30, 30));
+    // Off, or in a quick frame: no detection, nothing replaced.
     s.removalOn = false;
-    EXPECT_EQ(pixelAt(render(photo, s), 1, 1), packColour(90, 90, 90));
+    const RasterImage off = render(photo, s);
+    EXPECT_EQ(pixelAt(off, 1, 1), packColour(90, 90, 90));
+    EXPECT_EQ(off.backgroundColour(), kWhite);
+    s.removalOn = true;
+    s.quick = true;
+    const RasterImage quick = render(photo, s);
+    EXPECT_EQ(pixelAt(quick, 1, 1), packColour(90, 90, 90));
+    EXPECT_EQ(quick.backgroundColour(), kWhite);
 }
 
 TEST(Render, FrameComesAfterRemoval) {

@@ -46,7 +46,7 @@ public:
     const ProcessingSettings& settings() const { return settings_; }
 
     int startImage() const { return startImage_; }
-    // Also the start image of the settings' copy is left to the caller: the
+    // The settings' copy of the start image is the caller's to change: the
     // spin preview sets it so that every cached output goes stale.
     void setStartImage(int n) { startImage_ = n; }
     int currentImage = 0;  // 1-based; 0 = none
@@ -68,6 +68,7 @@ public:
     void runPreRenderPass();
     // Photo indexes in visiting order: current, one before, one after, ...
     static std::vector<int> preRenderOrder(int photoCount, int currentImage);
+    static int preRenderIndex(int photoCount, int currentImage, int step);
 
     // Output size from a desired width (0 = 400) or height, using the
     // current photo's aspect; both describe the frame after rotation.

@@ -31,10 +31,15 @@ Photo* Project::addPhotoFromImage(RasterImage image, std::optional<std::string> 
         std::snprintf(generated, sizeof generated, "Image%03d", photoCount() + 1);
         name = generated;
     }
-    photos_.push_back(std::make_unique<Photo>(std::move(image), std::move(*name)));
-    Photo* photo = photos_.back().get();
-    if (host_) host_->postPhotoAdded(photoCount(), photo);
-    return photo;
+    return addPhoto(std::make_unique<Photo>(std::move(image), std::move(*name)));
+}
+
+Photo* Project::addPhoto(std::unique_ptr<Photo> photo) {
+    if (!photo) return nullptr;
+    photos_.push_back(std::move(photo));
+    Photo* added = photos_.back().get();
+    if (host_) host_->postPhotoAdded(photoCount(), added);
+    return added;
 }
 
 std::unique_ptr<Photo> Project::replacePhoto(int index, std::unique_ptr<Photo> photo) {

@@ -35,6 +35,8 @@ public:
     // Appends a photo owning the image; without a name it is "Image%03d".
     // Posts PhotoAdded to the active page.
     Photo* addPhotoFromImage(RasterImage image, std::optional<std::string> name = std::nullopt);
+    // Appends a photo made elsewhere; posts PhotoAdded like the others.
+    Photo* addPhoto(std::unique_ptr<Photo> photo);
     // Puts a photo at an index and hands back the one that was there.
     std::unique_ptr<Photo> replacePhoto(int index, std::unique_ptr<Photo> photo);
     // Takes a photo out; the later ones move down. Null outside the list.

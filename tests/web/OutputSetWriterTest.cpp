@@ -26,7 +26,9 @@ using test::readWholeFile;
 using test::TempDir;
 
 // Photo n (1-based) is a solid colour of its own.
-PackedColour colourOf(int n) { return packColour(40 * n, 250 - 40 * n, (n * 97) % 256); }
+PackedColour colourOf(int n) {
+    return packColour(40 * n, 250 - 40 * n, (n * 97) % 256);
+}
 
 // Photos of 32 x 24 rendered to 16 x 12 frames, without a spin logo.
 void addPhotos(Project& project, int count) {
@@ -72,9 +74,9 @@ TEST(OutputSetWriter, FramesRunInSpinOrderFromTheStartImage) {
     options.pngChosen = true;
     std::string reason;
     std::vector<std::pair<int, int>> progress;
-    ASSERT_TRUE(writer.write(project, target, options, reason,
-                             [&](int k, int n) { progress.emplace_back(k, n); }))
-        << reason;
+    ASSERT_TRUE(writer.write(project, target, options, reason, [&](int k, int n) {
+        progress.emplace_back(k, n);
+    })) << reason;
     EXPECT_EQ(photosOfFrames(target, 5), (std::vector<int>{3, 4, 5, 1, 2}));
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}}));
 
@@ -254,12 +256,12 @@ TEST(OutputSetWriterFailure, ReadOnlyFolderAndFullDisk) {
             if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) std::_Exit(9);
             Project project;
             for (int n = 1; n <= 2; ++n)  // noise does not compress below the limit
-                project.addPhotoFromImage(
-                    makeImage(64, 64,
-                              [](int x, int y) {
-                                  return packColour(x * 37 ^ y * 11, x * y, x * 5 + y * 91);
-                              }),
-                    "noise");
+                project.addPhotoFromImage(makeImage(64, 64,
+                                                    [](int x, int y) {
+                                                        return packColour(x * 37 ^ y * 11, x * y,
+                                                                          x * 5 + y * 91);
+                                                    }),
+                                          "noise");
             project.settings().outputWidth = 64;
             project.settings().outputHeight = 64;
             OutputSetWriter writer(testArrow());

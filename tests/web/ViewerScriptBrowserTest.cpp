@@ -96,12 +96,12 @@ TEST(ViewerScriptInChromium, PreloadSpinAndDrag) {
     test::TempDir dir;
     test::writeWholeFile(dir.file("turnpixa.js"), ViewerScript::fileForm());
     test::writeWholeFile(dir.file("harness.htm"), kHarness);
-    const std::string dom = run(
-        "timeout 120 chromium --headless --no-sandbox --disable-gpu "
-        "--disable-background-networking --disable-component-update --disable-sync "
-        "--no-first-run --user-data-dir=" +
-        dir.file("profile") + " --virtual-time-budget=5000 --dump-dom file://" +
-        dir.file("harness.htm") + " 2>/dev/null");
+    const std::string dom =
+        run("timeout 120 chromium --headless --no-sandbox --disable-gpu "
+            "--disable-background-networking --disable-component-update --disable-sync "
+            "--no-first-run --user-data-dir=" +
+            dir.file("profile") + " --virtual-time-budget=5000 --dump-dom file://" +
+            dir.file("harness.htm") + " 2>/dev/null");
     const std::size_t open = dom.find("<pre id=\"result\">");
     ASSERT_NE(open, std::string::npos) << dom;
     const std::size_t from = open + std::string("<pre id=\"result\">").size();

@@ -18,6 +18,7 @@ test_pkgs=(
   python3 python3-pyftpdlib sane-utils libsane1
   chromium xvfb xauth poppler-utils
   libvips-tools imagemagick
+  libjpeg-turbo-progs hyperfine
 )
 
 want=("${build_pkgs[@]}")

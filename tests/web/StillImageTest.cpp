@@ -35,8 +35,12 @@ TEST(StillImage, ArrowsAtBothSidesKeyedOnBlack) {
             const bool lit = rows && ((x >= 88 && x <= 95) || (x >= 4 && x <= 11));
             const bool plain = !rows || x < 2 || (x >= 14 && x <= 85) || x > 97;
             const PackedColour c = pixelAt(still, x + 1, y + 1);
-            if (lit) ASSERT_EQ(c, kLit) << x << "," << y;
-            if (plain) ASSERT_EQ(c, kBase) << x << "," << y;
+            if (lit) {
+                ASSERT_EQ(c, kLit) << x << "," << y;
+            }
+            if (plain) {
+                ASSERT_EQ(c, kBase) << x << "," << y;
+            }
         }
     }
     // The frame itself is untouched.

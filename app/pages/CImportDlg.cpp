@@ -67,7 +67,7 @@ CImportDlg::CImportDlg(CTurnPixaApp& app, QWidget* parent)
     connect(acquire_, &QPushButton::clicked, this, &CImportDlg::acquire);
     connect(removeAll_, &QPushButton::clicked, this, &CImportDlg::removeAll);
     connect(help_, &QPushButton::clicked, this,
-            [this] { app().help().openHelpTopic(this, helpTopic()); });
+            [this] { this->app().help().openHelpTopic(this, helpTopic()); });
 }
 
 void CImportDlg::onSetActive() {

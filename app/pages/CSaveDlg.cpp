@@ -24,7 +24,6 @@
 #include "web/OutputSetWriter.h"
 #include "web/RateSlider.h"
 #include "web/SaveTarget.h"
-#include "web/StillImage.h"
 
 namespace turnpixa {
 
@@ -49,6 +48,7 @@ CSaveDlg::CSaveDlg(CTurnPixaApp& app, QWidget* parent)
                   parent) {
     loadResourceImage("arrow-left.png", arrowLeft_);
     loadResourceImage("arrow-right.png", arrowRight_);
+    writer_ = std::make_unique<OutputSetWriter>(arrowRight_);
 
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("sidePanel"));
@@ -128,9 +128,11 @@ CSaveDlg::CSaveDlg(CTurnPixaApp& app, QWidget* parent)
                                  "yourself."));
     });
     connect(help, &QPushButton::clicked, this,
-            [this] { app().help().openHelpTopic(this, helpTopic()); });
+            [this] { this->app().help().openHelpTopic(this, helpTopic()); });
     connect(&spinTimer_, &QTimer::timeout, this, [this] { step(interval_ > 0 ? 1 : -1); });
 }
+
+CSaveDlg::~CSaveDlg() = default;
 
 Project& CSaveDlg::project() {
     return app().project();
@@ -174,16 +176,8 @@ void CSaveDlg::updateButtons() {
 }
 
 void CSaveDlg::composeStill() {
-    Project& p = project();
-    const RasterImage* start = p.processedOutputImage(p.startImage() - 1, p.settings());
-    if (!start || !StillImage::compose(*start, arrowRight_, still_)) {
-        still_.clear();
-        showImage(nullptr);
-        return;
-    }
-    stillSettings_ = p.settings();
-    haveStillSettings_ = true;
-    showImage(&still_);
+    writer_->updateStillImage(project());
+    showImage(writer_->stillImage());
 }
 
 void CSaveDlg::showImage(const RasterImage* image) {
@@ -245,23 +239,25 @@ bool CSaveDlg::saveAs() {
         {QStringLiteral("HTML Files (*.htm *.HTM)"), QStringLiteral("All Files (*)")});
     if (chosen.isEmpty()) return false;
     const SaveTarget target = SaveTarget::fromChosenPath(chosen.toStdString());
-    if (haveStillSettings_ && !(stillSettings_ == p.settings())) composeStill();
-
-    OutputSetOptions options;
-    options.png = png_;
-    options.autoSpinValue = autoSpinOn_ ? interval_ : 0;
-    OutputSetWriter writer(p, target, options);
-    writer.setProgress([this](int done, int total) {
-        status_->setText(QStringLiteral("Saving frame %1 of %2...").arg(done).arg(total));
+    SaveOptions options;
+    options.pngChosen = png_;
+    options.autoSpinOn = autoSpinOn_;
+    options.autoSpinInterval = interval_;
+    std::string reason;
+    // Events are processed between frames to repaint the progress; the
+    // window takes no input meanwhile.
+    window()->setEnabled(false);
+    const bool ok = writer_->write(p, target, options, reason, [this](int written, int count) {
+        status_->setText(QStringLiteral("Saving frame %1 of %2...").arg(written).arg(count));
         app().processPendingEvents();
     });
-    std::string reason;
-    const bool ok = writer.write(arrowRight_, &reason);
+    window()->setEnabled(true);
     pagePath_ = target.pagePath();
     // A set with a missing file is not saved: Finish must not end the
     // program as if it were.
     p.saved = ok;
     updateButtons();
+    composeStill();
     if (!ok) {
         status_->setText(QStringLiteral("Saving failed."));
         DialogSeam::instance().message(

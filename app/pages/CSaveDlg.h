@@ -1,11 +1,11 @@
 #pragma once
 #include <QImage>
 #include <QTimer>
+#include <memory>
 #include <string>
 
 #include "CWizardPage.h"
 #include "image/RasterImage.h"
-#include "process/ProcessingSettings.h"
 
 class QCheckBox;
 class QLabel;
@@ -16,6 +16,7 @@ class QToolButton;
 
 namespace turnpixa {
 
+class OutputSetWriter;
 class Project;
 
 // Step 5: writes the output set, previews it spinning, and opens it in the
@@ -26,6 +27,7 @@ public:
     static constexpr int kPanelWidth = 210;
 
     explicit CSaveDlg(CTurnPixaApp& app, QWidget* parent = nullptr);
+    ~CSaveDlg() override;
 
     void onSetActive() override;
     void onKillActive() override;
@@ -84,9 +86,7 @@ private:
     QPoint lastPos_;
     QPoint previewOrigin_;
     std::string pagePath_;
-    RasterImage still_;
-    ProcessingSettings stillSettings_;
-    bool haveStillSettings_ = false;
+    std::unique_ptr<OutputSetWriter> writer_;  // also keeps the still image
     RasterImage arrowLeft_;
     RasterImage arrowRight_;
     QImage shown_;

@@ -134,7 +134,7 @@ QRect CViewDlg::previewRect() const {
 }
 
 QPoint CViewDlg::thumbnailCentre(int number) {
-    const auto s = slots();
+    const auto s = ringSlots();
     if (number < 1 || number > static_cast<int>(s.size())) return {};
     const ring::Point c = s[static_cast<std::size_t>(number - 1)].centre;
     return {c.x, c.y};
@@ -149,7 +149,7 @@ void CViewDlg::setPreviewVisible(bool visible) {
     update();
 }
 
-std::vector<ring::Slot> CViewDlg::slots() {
+std::vector<ring::Slot> CViewDlg::ringSlots() {
     Project& p = project();
     std::vector<ring::Size> sizes;
     sizes.reserve(static_cast<std::size_t>(p.photoCount()));
@@ -172,7 +172,7 @@ void CViewDlg::paintEvent(QPaintEvent* /*event*/) {
     const QRect r = ringRect();
     painter.fillRect(r, Qt::white);
     Project& p = project();
-    const auto s = slots();
+    const auto s = ringSlots();
     const QPoint centre(r.left() + r.width() / 2, r.top() + r.height() / 2);
     painter.setPen(QColor(224, 224, 224));
     for (const ring::Slot& slot : s) painter.drawLine(centre, QPoint(slot.centre.x, slot.centre.y));
@@ -210,7 +210,7 @@ void CViewDlg::mousePressEvent(QMouseEvent* event) {
     }
     if (event->button() != Qt::LeftButton) return;
     accumulator_.reset();
-    const int hit = ring::hitTest(slots(), toPoint(pos));
+    const int hit = ring::hitTest(ringSlots(), toPoint(pos));
     if (hit >= 0) {
         dragSource_ = hit;
         dragging_ = false;
@@ -236,7 +236,7 @@ void CViewDlg::mouseMoveEvent(QMouseEvent* event) {
         }
         const QRect r = ringRect();
         const int target = ring::dropTarget(
-            slots(), {r.left() + r.width() / 2, r.top() + r.height() / 2}, toPoint(pos));
+            ringSlots(), {r.left() + r.width() / 2, r.top() + r.height() / 2}, toPoint(pos));
         if (target != dropTarget_) {
             dropTarget_ = target;
             update();
@@ -274,7 +274,7 @@ void CViewDlg::endDrag() {
 
 void CViewDlg::showContextMenu(QPoint pos) {
     Project& p = project();
-    const int hit = ring::hitTest(slots(), toPoint(pos));
+    const int hit = ring::hitTest(ringSlots(), toPoint(pos));
     int number = 0;
     QStringList items;
     if (hit >= 0) {

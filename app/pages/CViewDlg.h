@@ -63,7 +63,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    std::vector<ring::Slot> slots();
+    std::vector<ring::Slot> ringSlots();
     void placePreview();
     void endDrag();
     void showContextMenu(QPoint pos);

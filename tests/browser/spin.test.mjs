@@ -61,7 +61,10 @@ function shown(src, set) {
   if (file === set.names.still) return 'still';
   if (file.startsWith(set.names.prefix) && file.endsWith(set.suffix)) {
     const digits = file.slice(set.names.prefix.length, -set.suffix.length);
-    if (/^\d{3,}$/.test(digits)) return Number(digits);
+    // At least three digits, zero-padded: image_007, image_120, image_1000.
+    if (/^\d+$/.test(digits) && digits === String(Number(digits)).padStart(3, '0')) {
+      return Number(digits);
+    }
   }
   return src;
 }

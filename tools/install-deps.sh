@@ -20,6 +20,7 @@ test_pkgs=(
   python3 python3-pyftpdlib sane-utils libsane1
   chromium xvfb xauth poppler-utils
   libvips-tools imagemagick
+  libjpeg-turbo-progs hyperfine
 )
 dev_pkgs=(
   python3 python3-numpy python3-pil fonts-dejavu-core

@@ -71,18 +71,21 @@ trap 'rm -rf "$out"' EXIT
 
 # time_tool NAME COMMAND...: runs COMMAND, which writes into $out/NAME, and
 # keeps the fastest time and the largest peak memory of $runs runs.
-declare -A seconds peak
+declare -A seconds cpu peak
 names=()
 time_tool() {
   local name=$1
   shift
-  local r best='' most=0 e m
+  local r best='' most=0 e m u k
   for ((r = 1; r <= runs; r++)); do
     rm -rf "${out:?}/$name"
     mkdir -p "$out/$name"
-    "$gnu_time" -f '%e %M' -o "$out/time" "$@" >/dev/null
-    read -r e m <"$out/time"
-    if [[ -z $best ]] || awk -v a="$e" -v b="$best" 'BEGIN { exit !(a < b) }'; then best=$e; fi
+    "$gnu_time" -f '%e %M %U %S' -o "$out/time" "$@" >/dev/null
+    read -r e m u k <"$out/time"
+    if [[ -z $best ]] || awk -v a="$e" -v b="$best" 'BEGIN { exit !(a < b) }'; then
+      best=$e
+      cpu[$name]=$(awk -v u="$u" -v k="$k" 'BEGIN { print u + k }')
+    fi
     ((m > most)) && most=$m
   done
   seconds[$name]=$best
@@ -129,14 +132,19 @@ done
 megapixels=$(awk -v n="$count" 'BEGIN { print n * 4000 * 3000 / 1e6 }')
 echo "$count photos of 4000 x 3000 ($megapixels MP) to frames $width wide, JPEG quality $quality;" \
   "$(nproc) cores; fastest of $runs run(s)"
-printf '%-14s %9s %9s %9s %11s %11s\n' tool seconds 'MP/s' 'peak MB' 'time ratio' 'mem ratio'
+printf '%-14s %8s %8s %8s %8s %11s %10s %10s\n' tool seconds 'cpu s' 'MP/s' 'peak MB' \
+  'time ratio' 'cpu ratio' 'mem ratio'
 base_s=${seconds[turnpixa-cli]}
+base_c=${cpu[turnpixa-cli]}
 base_m=${peak[turnpixa-cli]}
 for name in "${names[@]}"; do
-  awk -v name="$name" -v s="${seconds[$name]}" -v m="${peak[$name]}" -v mp="$megapixels" \
-    -v bs="$base_s" -v bm="$base_m" 'BEGIN {
+  awk -v name="$name" -v s="${seconds[$name]}" -v c="${cpu[$name]}" -v m="${peak[$name]}" \
+    -v mp="$megapixels" -v bs="$base_s" -v bc="$base_c" -v bm="$base_m" 'BEGIN {
       rs = bs > 0 ? sprintf("%.2f", s / bs) : "-"
-      printf "%-14s %9.2f %9.1f %9.1f %11s %11.2f\n", name, s, s > 0 ? mp / s : 0, m / 1024, rs, m / bm
+      rc = bc > 0 ? sprintf("%.2f", c / bc) : "-"
+      printf "%-14s %8.2f %8.2f %8.1f %8.1f %11s %10s %10.2f\n", name, s, c, (s > 0 ? mp / s : 0),
+        m / 1024, rs, rc, m / bm
     }'
 done
-echo "(ratios: the tool's figure over turnpixa-cli's; above 1 means turnpixa-cli is faster or smaller)"
+echo "(seconds: elapsed; cpu s: user + system; ratios: the tool's figure over turnpixa-cli's," \
+  "above 1 means turnpixa-cli is faster or smaller)"

@@ -168,6 +168,13 @@ function twinPage(html, secondInterval) {
     .replace(call, (line, a, _b, c) => `${line}\nAddTurnPixa('turnpixa2',${a}${secondInterval}${c}`);
 }
 
+// Opens a page of the set under URLs of its own.
+async function load(name, init) {
+  const session = server.session();
+  const { page, record } = await openPage(browser.context, server.url(session, name), init);
+  return { session, page, record };
+}
+
 before(async () => {
   assert.ok(setDir, 'TURNPIXA_SET_DIR names the folder with the written set');
   server = await startServer(setDir);
@@ -183,8 +190,7 @@ describe('page without auto spin', () => {
   test('shows the still image, preloads every frame once and stays still', async () => {
     const set = await readSet(pageName);
     assert.equal(set.autoSpin, 0);
-    const session = server.session();
-    const { page, record } = await openPage(browser.context, server.url(session, pageName));
+    const { session, page, record } = await load(pageName);
     assert.equal(await frameOf(page, 'turnpixa1', set), 'still');
     await assertLoaded(page, 'turnpixa1', set);
     await waitForPreload(record, set, set.n);
@@ -203,8 +209,7 @@ describe('page without auto spin', () => {
   test('dragging steps one frame per 360/N pixels, from the last step', async () => {
     const set = await readSet(pageName);
     assert.equal(set.n, 36, 'the drag distances below are worked out for 36 frames');
-    const session = server.session();
-    const { page, record } = await openPage(browser.context, server.url(session, pageName), recordSrcChanges);
+    const { session, page, record } = await load(pageName, recordSrcChanges);
     await waitForPreload(record, set, set.n);
     const { x, y, box } = await centreOf(page, 'turnpixa1');
     await page.mouse.move(x, y);
@@ -261,11 +266,11 @@ describe('page with auto spin', () => {
   test('spins forward frame by frame and stops for good on a mouse-down', async () => {
     const set = await readSet(autoPageName);
     assert.equal(set.autoSpin, autoInterval);
-    const session = server.session();
-    const { page, record } = await openPage(browser.context, server.url(session, autoPageName), recordSrcChanges);
+    const { session, page, record } = await load(autoPageName, recordSrcChanges);
     // Preload in showing order, then frames 1, 2, … at the interval.
     await waitForPreload(record, set, set.n);
-    assert.deepEqual(frameRequests(record, set).slice(0, set.n), preloadOrder(set.n, autoInterval));
+    const preloaded = frameRequests(record, set).slice(0, set.n);
+    assert.deepEqual(preloaded, preloadOrder(set.n, autoInterval));
     const wanted = set.n + 4; // past frame 0 again
     await page.waitForFunction((k) => window.srcChanges.length >= k, wanted, { timeout: 20000 });
     const changes = await srcChanges(page, 'turnpixa1', set);
@@ -274,7 +279,7 @@ describe('page with auto spin', () => {
     assert.deepEqual(frames, expected, 'each tick shows the next frame, wrapping after N-1');
     const gaps = changes.slice(1).map((c, i) => c.t - changes[i].t).sort((a, b) => a - b);
     const median = gaps[gaps.length >> 1];
-    assert.ok(median >= autoInterval * 0.8, `ticks no faster than the interval (median ${median} ms)`);
+    assert.ok(median >= autoInterval * 0.8, `ticks no faster than the interval (${median} ms)`);
     await assertLoaded(page, 'turnpixa1', set);
     if (process.env.TURNPIXA_SCREENSHOT) {
       await page.screenshot({ path: process.env.TURNPIXA_SCREENSHOT });
@@ -288,7 +293,8 @@ describe('page with auto spin', () => {
     await page.waitForTimeout(autoInterval * 5);
     await page.mouse.up();
     await page.waitForTimeout(autoInterval * 5);
-    assert.equal((await srcChanges(page, 'turnpixa1', set)).length, count, 'no tick after the mouse-down');
+    const after = await srcChanges(page, 'turnpixa1', set);
+    assert.equal(after.length, count, 'no tick after the mouse-down');
     assert.equal(await frameOf(page, 'turnpixa1', set), stoppedAt);
     // Dragging still works after the spin stopped.
     await page.mouse.down();
@@ -302,8 +308,7 @@ describe('page with auto spin', () => {
   test('a negative interval preloads and spins backwards', async () => {
     const set = await readSet(reversePageName);
     assert.equal(set.autoSpin, -autoInterval);
-    const session = server.session();
-    const { page, record } = await openPage(browser.context, server.url(session, reversePageName), recordSrcChanges);
+    const { session, page, record } = await load(reversePageName, recordSrcChanges);
     assert.equal(await frameOf(page, 'turnpixa1', set), 'still');
     await assertLoaded(page, 'turnpixa1', set);
     await waitForPreload(record, set, set.n);
@@ -320,9 +325,8 @@ describe('page with auto spin', () => {
 describe('two viewers on one page', () => {
   test('only the dragged viewer follows the mouse', async () => {
     const set = await readSet(pageName);
-    const session = server.session();
     server.addPage('twin-still.htm', twinPage(set.html, 0));
-    const { page, record } = await openPage(browser.context, server.url(session, 'twin-still.htm'));
+    const { session, page, record } = await load('twin-still.htm');
     await page.waitForTimeout(500);
     await waitForPreload(record, set, set.n);
     const second = await centreOf(page, 'turnpixa2');
@@ -350,9 +354,8 @@ describe('two viewers on one page', () => {
 
   test('dragging one viewer leaves the other spinning; stopping one leaves the other', async () => {
     const set = await readSet(pageName);
-    const session = server.session();
     server.addPage('twin-spin.htm', twinPage(set.html, autoInterval));
-    const { page, record } = await openPage(browser.context, server.url(session, 'twin-spin.htm'), recordSrcChanges);
+    const { session, page, record } = await load('twin-spin.htm', recordSrcChanges);
     await page.waitForFunction(() => window.srcChanges.length >= 2);
     assert.equal(await frameOf(page, 'turnpixa1', set), 'still', 'the first viewer does not spin');
 
@@ -364,7 +367,8 @@ describe('two viewers on one page', () => {
     await page.waitForTimeout(autoInterval * 5);
     await page.mouse.up();
     assert.equal(await frameOf(page, 'turnpixa1', set), 1);
-    assert.ok((await srcChanges(page, 'turnpixa2', set)).length > before, 'the second viewer keeps spinning');
+    const spun = await srcChanges(page, 'turnpixa2', set);
+    assert.ok(spun.length > before, 'the second viewer keeps spinning');
     const ones = await srcChanges(page, 'turnpixa1', set);
     assert.deepEqual(ones.map((c) => c.frame), [1], 'the first viewer moved only with the drag');
 
@@ -374,7 +378,8 @@ describe('two viewers on one page', () => {
     await page.mouse.up();
     const stopped = (await srcChanges(page, 'turnpixa2', set)).length;
     await page.waitForTimeout(autoInterval * 5);
-    assert.equal((await srcChanges(page, 'turnpixa2', set)).length, stopped, 'the second viewer stopped');
+    const later = await srcChanges(page, 'turnpixa2', set);
+    assert.equal(later.length, stopped, 'the second viewer stopped');
     assert.equal(await frameOf(page, 'turnpixa1', set), 1);
     await assertAllServed(session, record);
     await page.close();

@@ -279,6 +279,43 @@ TEST(OutputSetWriterFailure, ReadOnlyFolderAndFullDisk) {
     EXPECT_EXIT(saveOntoFullDisk(full), ::testing::ExitedWithCode(0), "");
 }
 
+TEST(OutputSetWriter, StillImageWithTheBuiltInArrows) {
+    Project project;
+    const PackedColour grey = packColour(120, 120, 120);
+    project.addPhotoFromImage(makeImage(100, 80, [&](int, int) { return grey; }), "grey");
+    project.settings().outputWidth = 100;
+    project.settings().outputHeight = 80;
+    OutputSetWriter writer;  // the arrow from the built-in pictures
+    ASSERT_TRUE(writer.updateStillImage(project));
+    const RasterImage& still = *writer.stillImage();
+    ASSERT_EQ(still.width(), 100);
+    ASSERT_EQ(still.height(), 80);
+    // Arrow boxes of 20 x 20 at x = 77 and x = 3 (0-based), y = 30; the left
+    // one is the right one mirrored, so the picture is symmetric.
+    int lit = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const PackedColour c = pixelAt(still, x + 1, y + 1);
+            ASSERT_EQ(c, pixelAt(still, 100 - x, y + 1)) << x << "," << y;
+            const bool inBox = y >= 30 && y < 50 && ((x >= 77 && x < 97) || (x >= 3 && x < 23));
+            if (!inBox) {
+                ASSERT_EQ(c, grey) << x << "," << y;
+            }
+            lit += c != grey;
+        }
+    EXPECT_GT(lit, 40);
+    // Another photo at the start with the same settings: the still follows it.
+    const PackedColour blue = packColour(0, 0, 200);
+    project.replacePhoto(
+        0, std::make_unique<Photo>(makeImage(100, 80, [&](int, int) { return blue; }), "blue"));
+    ASSERT_TRUE(writer.updateStillImage(project));
+    EXPECT_EQ(pixelAt(*writer.stillImage(), 50, 40), blue);
+    // No start photo: no still.
+    project.setStartImage(2);
+    EXPECT_FALSE(writer.updateStillImage(project));
+    EXPECT_EQ(writer.stillImage(), nullptr);
+}
+
 TEST(OutputSetWriter, FrameOrder) {
     EXPECT_EQ(OutputSetWriter::frameOrder(5, 3, false), (std::vector<int>{2, 3, 4, 0, 1}));
     EXPECT_EQ(OutputSetWriter::frameOrder(5, 3, true), (std::vector<int>{2, 1, 0, 4, 3}));

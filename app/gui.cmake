@@ -1,11 +1,4 @@
-# The Qt wizard: window classes over the core libraries. Libraries of other
-# folders are linked by name when they exist, so the wizard builds as the
-# core grows.
-find_package(Qt6 COMPONENTS Widgets Test)
-if(NOT Qt6_FOUND)
-  message(STATUS "Qt 6 not found: the wizard is not built")
-  return()
-endif()
+# The Qt wizard: window classes over the core libraries.
 
 add_library(turnpixa_gui STATIC
   CTurnPixaApp.cpp
@@ -14,6 +7,7 @@ add_library(turnpixa_gui STATIC
   HelpOpener.cpp
   RasterImageQt.cpp
   pages/CViewDlg.cpp
+  pages/CWizardPage.cpp
   pages/CImportDlg.cpp
   pages/CSaveDlg.cpp
   pages/CTakePhotosDlg.cpp

@@ -51,13 +51,18 @@ RasterImage makeThumbnail(const RasterImage& source) {
 }  // namespace
 
 Photo::Photo(RasterImage source, std::string name)
-    : source_(std::move(source)), name_(std::move(name)), thumbnail_(makeThumbnail(source_)) {}
-
-int Photo::width() const {
-    return source_.empty() ? 1 : source_.width();
+    : source_(std::move(source)), name_(std::move(name)) {
+    if (!source_.empty()) {
+        width_ = source_.width();
+        height_ = source_.height();
+    }
 }
-int Photo::height() const {
-    return source_.empty() ? 1 : source_.height();
+
+void Photo::releaseSource() { source_.clear(); }
+
+const RasterImage& Photo::thumbnail() {
+    if (thumbnail_.empty()) thumbnail_ = makeThumbnail(source_);
+    return thumbnail_;
 }
 
 const RasterImage& Photo::smallPreview() {

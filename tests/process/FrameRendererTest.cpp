@@ -206,7 +206,7 @@ TEST(Render, LeavesTheCacheAlone) {
 
 TEST(PhotoPreviews, ThumbnailKeepsTheAspectCentredOnWhite) {
     const PackedColour red = packColour(255, 0, 0);
-    const Photo wide(makeImage(200, 100, [&](int, int) { return red; }), "wide");
+    Photo wide(makeImage(200, 100, [&](int, int) { return red; }), "wide");
     const RasterImage& t = wide.thumbnail();
     ASSERT_EQ(t.width(), 100);
     ASSERT_EQ(t.height(), 100);
@@ -214,14 +214,14 @@ TEST(PhotoPreviews, ThumbnailKeepsTheAspectCentredOnWhite) {
     EXPECT_EQ(pixelAt(t, 50, 26), red);
     EXPECT_EQ(pixelAt(t, 1, 75), red);
     EXPECT_EQ(pixelAt(t, 100, 76), kWhite);
-    const Photo tall(makeImage(50, 100, [&](int, int) { return red; }), "tall");
+    Photo tall(makeImage(50, 100, [&](int, int) { return red; }), "tall");
     EXPECT_EQ(pixelAt(tall.thumbnail(), 25, 50), kWhite);  // box 50 x 100 at (25, 0)
     EXPECT_EQ(pixelAt(tall.thumbnail(), 26, 1), red);
     EXPECT_EQ(pixelAt(tall.thumbnail(), 75, 100), red);
     EXPECT_EQ(pixelAt(tall.thumbnail(), 76, 50), kWhite);
-    const Photo thin(makeImage(1000, 1, [&](int, int) { return red; }), "thin");
+    Photo thin(makeImage(1000, 1, [&](int, int) { return red; }), "thin");
     EXPECT_EQ(pixelAt(thin.thumbnail(), 50, 50), red);  // one line rather than none
-    const Photo none(RasterImage{}, "none");
+    Photo none(RasterImage{}, "none");
     EXPECT_EQ(pixelAt(none.thumbnail(), 50, 50), kWhite);
 }
 

@@ -38,7 +38,7 @@ public:
     // Pan offset clamped so that the crop of the cached settings, moved by
     // it, stays inside the source.
     void setPan(int dx, int dy);
-    void movePan(int ddx, int ddy) { setPan(panX + ddx, panY + ddy); }
+    void movePan(int ddx, int ddy);  // setPan(panX + ddx, panY + ddy)
     // Source pixels per output pixel across, for the given settings or, when
     // null, the cached settings.
     double sourceScale(const ProcessingSettings* settings = nullptr) const;

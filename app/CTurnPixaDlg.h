@@ -1,0 +1,67 @@
+#pragma once
+#include <QDialog>
+#include <QTimer>
+#include <vector>
+
+class QPushButton;
+class QTabWidget;
+
+namespace turnpixa {
+
+class CTurnPixaApp;
+class CWizardPage;
+
+// The main window: the five pages on tabs, the Back / Next / Finish buttons,
+// help on F1 and the one-shot pre-render timer.
+class CTurnPixaDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kPreRenderDelayMs = 1000;
+    static constexpr int kBack = 1;
+    static constexpr int kNext = 2;
+    static constexpr int kFinish = 4;
+
+    explicit CTurnPixaDlg(CTurnPixaApp& app, QWidget* parent = nullptr);
+    // Activates the first page and posts MainWindowReady to it; called once
+    // the application object holds the window.
+    void initDialog();
+
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    int activeIndex() const;  // 0-based
+    CWizardPage* page(int index) const;
+    CWizardPage* activePage() const { return page(activeIndex()); }
+    void setActiveIndex(int index);
+
+    void setEnabledButtons(int mask);
+    QPushButton* backButton() const { return back_; }
+    QPushButton* nextButton() const { return next_; }
+    QPushButton* finishButton() const { return finish_; }
+    QTimer& preRenderTimer() { return timer_; }
+
+    void back();
+    void next();
+    void finish();
+    void help();
+
+    // Queued calls to whichever page is active when they are delivered.
+    void postPhotoAdded(int number);
+    void postRefreshCurrentFrame();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void tabChanged(int index);
+
+    CTurnPixaApp& app_;
+    QTabWidget* tabs_ = nullptr;
+    QPushButton* back_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QPushButton* finish_ = nullptr;
+    std::vector<CWizardPage*> pages_;  // owned by the tab widget
+    int lastActive_ = -1;
+    bool inPreRender_ = false;
+    QTimer timer_;
+};
+
+}  // namespace turnpixa

@@ -1,0 +1,211 @@
+#include "CImportDlg.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/CTurnPixaApp.h"
+#include "app/CTurnPixaDlg.h"
+#include "app/DialogSeam.h"
+#include "app/RasterImageQt.h"
+#include "resources/Resources.h"
+
+namespace turnpixa {
+
+namespace {
+
+QPushButton* bigButton(const QString& text, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setMinimumHeight(56);
+    QFont f = b->font();
+    f.setPointSize(f.pointSize() + 2);
+    f.setBold(true);
+    b->setFont(f);
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+CImportDlg::CImportDlg(CTurnPixaApp& app, QWidget* parent)
+    : CViewDlg(app, QStringLiteral("Step 2: Load Photos"), QStringLiteral("load-photos.htm"),
+               parent) {
+    setAcceptDrops(true);
+    browse_ = bigButton(QStringLiteral("Browse..."), sidePanel());
+    acquire_ = bigButton(QStringLiteral("Acquire..."), sidePanel());
+    acquire_->setToolTip(
+        QStringLiteral("Scanners and cameras are not supported in this version yet."));
+    removeAll_ = bigButton(QStringLiteral("Remove All Images..."), sidePanel());
+    status_ = new QLabel(sidePanel());
+    status_->setWordWrap(true);
+    status_->setObjectName(QStringLiteral("statusLine"));
+    panelLayout()->addWidget(browse_);
+    panelLayout()->addWidget(acquire_);
+    panelLayout()->addWidget(removeAll_);
+    panelLayout()->addStretch(1);
+    panelLayout()->addWidget(status_);
+
+    instruction_ = new QLabel(this);
+    instruction_->setAlignment(Qt::AlignCenter);
+    instruction_->setWordWrap(true);
+    instruction_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    help_ = new QPushButton(QStringLiteral("Help..."), this);
+    help_->setAutoDefault(false);
+
+    RasterImage picture;
+    if (loadResourceImage("empty-state.png", picture))
+        faded_ = toQImage(ring::fadedOntoWhite(picture, 20));
+
+    connect(browse_, &QPushButton::clicked, this, &CImportDlg::browse);
+    connect(acquire_, &QPushButton::clicked, this, &CImportDlg::acquire);
+    connect(removeAll_, &QPushButton::clicked, this, &CImportDlg::removeAll);
+    connect(help_, &QPushButton::clicked, this,
+            [this] { this->app().help().openHelpTopic(this, helpTopic()); });
+}
+
+void CImportDlg::onSetActive() {
+    app().setEnabledButtons(CTurnPixaDlg::kBack | CTurnPixaDlg::kNext);
+    if (!activatedOnce_) {
+        activatedOnce_ = true;
+        QFont f(QStringLiteral("Arial"));
+        f.setPointSize(18);
+        instruction_->setFont(f);
+        instruction_->setText(QStringLiteral(
+            "Step 2: Load your photos.\r\n\r\n\r\n(Use the Browse or Acquire button\r\n\r\n "
+            "or drag-and-drop files onto this window)"));
+    }
+    CViewDlg::onSetActive();
+}
+
+void CImportDlg::layOut(int width, int height) {
+    CViewDlg::layOut(width, height);
+    const bool empty = project().photoCount() == 0;
+    if (empty) {
+        const QRect r = ringRect();
+        const QSize hs = help_->sizeHint();
+        instruction_->setGeometry(r.adjusted(0, 0, 0, -(hs.height() + 6)));
+        help_->setGeometry(width - 6 - hs.width(), height - 6 - hs.height(), hs.width(),
+                           hs.height());
+    }
+    showEmptyState(empty);
+}
+
+void CImportDlg::showEmptyState(bool empty) {
+    instruction_->setVisible(empty);
+    help_->setVisible(empty);
+    removeAll_->setEnabled(!empty);
+    setPreviewVisible(!empty);
+}
+
+void CImportDlg::paintOverRing(QPainter& painter) {
+    if (project().photoCount() > 0 || faded_.isNull()) return;
+    const QRect r = ringRect();
+    const Rect target =
+        ring::fadedPictureRect(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()},
+                               {faded_.width(), faded_.height()});
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(target.left, target.top, target.width(), target.height()), faded_);
+}
+
+void CImportDlg::photoAdded(int number) {
+    Project& p = project();
+    if (!p.photoAt(number - 1)) return;
+    p.currentImage = number;
+    setFrame(p.processedOutputImage(number - 1, p.settings()));
+    layOut(width(), height());
+}
+
+int CImportDlg::loadFiles(const QStringList& paths) {
+    Project& p = project();
+    const int before = p.photoCount();
+    p.importing = true;
+    p.settings().quick = true;
+    QStringList failed;
+    int loaded = 0;
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString& path = paths[i];
+        status_->setText(QStringLiteral("Loading %1 of %2: %3")
+                             .arg(i + 1)
+                             .arg(paths.size())
+                             .arg(QFileInfo(path).fileName()));
+        std::string reason;
+        if (p.addPhotoFromFile(path.toStdString(), &reason)) {
+            ++loaded;
+            if (p.currentImage == 0) {
+                showEmptyState(false);
+                selectPhoto(1);
+                p.deriveOutputSizeFromWidth(p.settings().outputWidth);
+                showCurrentFrame(true);
+                layOut(width(), height());
+            }
+        } else {
+            failed << (reason.empty()
+                           ? path
+                           : QStringLiteral("%1 (%2)").arg(path, QString::fromStdString(reason)));
+        }
+        app().processPendingEvents();
+    }
+    p.importing = false;
+    p.settings().quick = false;
+    if (p.photoCount() != before) p.markAllPhotosLogoStale();
+    status_->setText(loaded == paths.size()
+                         ? QStringLiteral("%1 photos loaded.").arg(p.photoCount())
+                         : QStringLiteral("%1 of %2 files loaded.").arg(loaded).arg(paths.size()));
+    layOut(width(), height());
+    if (!failed.isEmpty())
+        DialogSeam::instance().message(
+            this,
+            QStringLiteral("These files could not be read as pictures and were left out:\n\n%1")
+                .arg(failed.join('\n')));
+    return loaded;
+}
+
+void CImportDlg::browse() {
+    const QStringList paths = DialogSeam::instance().openPhotoFiles(this);
+    if (!paths.isEmpty()) loadFiles(paths);
+}
+
+void CImportDlg::acquire() {
+    DialogSeam::instance().message(
+        this, QStringLiteral("Scanners and cameras are not supported in this version "
+                             "yet.\n\nPlease save the photos to files and use Browse... or "
+                             "drag them onto this window."));
+}
+
+void CImportDlg::removeAll() {
+    if (!DialogSeam::instance().askOkCancel(
+            this, QStringLiteral(
+                      "Are you sure you want to remove all the imported images from TurnPixa?")))
+        return;
+    Project& p = project();
+    while (p.photoCount() > 0) removePhoto(1);
+    p.saved = false;
+    status_->clear();
+    layOut(width(), height());
+}
+
+void CImportDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CImportDlg::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    std::reverse(paths.begin(), paths.end());
+    event->acceptProposedAction();
+    // Loading runs after the drop has finished, so that the program the
+    // files came from is not kept waiting.
+    if (!paths.isEmpty())
+        QMetaObject::invokeMethod(
+            this, [this, paths] { loadFiles(paths); }, Qt::QueuedConnection);
+}
+
+}  // namespace turnpixa

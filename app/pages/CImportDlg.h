@@ -1,0 +1,55 @@
+#pragma once
+#include <QImage>
+#include <QStringList>
+
+#include "CViewDlg.h"
+
+class QLabel;
+class QPushButton;
+
+namespace turnpixa {
+
+// Step 2: photos come in by browsing, by dropping files on the page or
+// (later) from a scanner, and can all be removed again.
+class CImportDlg : public CViewDlg {
+    Q_OBJECT
+public:
+    explicit CImportDlg(CTurnPixaApp& app, QWidget* parent = nullptr);
+
+    void onSetActive() override;
+    void layOut(int width, int height) override;
+    void photoAdded(int number) override;
+
+    void browse();
+    void acquire();
+    void removeAll();
+    // Loads the files in this order as one batch; returns how many loaded.
+    // Files that no reader takes are listed to the user afterwards.
+    int loadFiles(const QStringList& paths);
+
+    QPushButton* browseButton() const { return browse_; }
+    QPushButton* acquireButton() const { return acquire_; }
+    QPushButton* removeAllButton() const { return removeAll_; }
+    QPushButton* helpButton() const { return help_; }
+    QLabel* instructionText() const { return instruction_; }
+    QLabel* statusLine() const { return status_; }
+
+protected:
+    void paintOverRing(QPainter& painter) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void showEmptyState(bool empty);
+
+    QPushButton* browse_ = nullptr;
+    QPushButton* acquire_ = nullptr;
+    QPushButton* removeAll_ = nullptr;
+    QPushButton* help_ = nullptr;
+    QLabel* instruction_ = nullptr;
+    QLabel* status_ = nullptr;
+    QImage faded_;
+    bool activatedOnce_ = false;
+};
+
+}  // namespace turnpixa

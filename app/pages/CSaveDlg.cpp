@@ -1,0 +1,317 @@
+#include "CSaveDlg.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cstdlib>
+
+#include "app/CTurnPixaApp.h"
+#include "app/CTurnPixaDlg.h"
+#include "app/DialogSeam.h"
+#include "app/HelpOpener.h"
+#include "app/RasterImageQt.h"
+#include "app/RingLayout.h"
+#include "resources/Resources.h"
+#include "web/OutputSetWriter.h"
+#include "web/RateSlider.h"
+#include "web/SaveTarget.h"
+
+namespace turnpixa {
+
+namespace {
+
+QIcon arrowIcon(const RasterImage& picture) {
+    const QImage image = toQImage(picture);
+    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+}
+
+QPushButton* panelButton(const QString& text, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setMinimumHeight(40);
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+CSaveDlg::CSaveDlg(CTurnPixaApp& app, QWidget* parent)
+    : CWizardPage(app, QStringLiteral("Step 5: Save TurnPixa"), QStringLiteral("save-page.htm"),
+                  parent) {
+    loadResourceImage("arrow-left.png", arrowLeft_);
+    loadResourceImage("arrow-right.png", arrowRight_);
+    writer_ = std::make_unique<OutputSetWriter>(arrowRight_);
+
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("sidePanel"));
+    panel->setGeometry(0, 0, kPanelWidth, 400);
+    auto* layout = new QVBoxLayout(panel);
+
+    auto* format = new QGroupBox(QStringLiteral("Format"), panel);
+    jpg_ = new QRadioButton(QStringLiteral("JPG (default)"), format);
+    pngRadio_ = new QRadioButton(QStringLiteral("PNG"), format);
+    jpg_->setChecked(true);
+    auto* formatLayout = new QVBoxLayout(format);
+    formatLayout->addWidget(jpg_);
+    formatLayout->addWidget(pngRadio_);
+    layout->addWidget(format);
+
+    auto* spin = new QGroupBox(QStringLiteral("Spin"), panel);
+    autoSpin_ = new QCheckBox(QStringLiteral("Auto Spin"), spin);
+    left_ = new QToolButton(spin);
+    right_ = new QToolButton(spin);
+    for (QToolButton* b : {left_, right_}) {
+        b->setCheckable(true);
+        b->setAutoExclusive(true);
+        b->setIconSize(QSize(40, 24));
+    }
+    left_->setIcon(arrowIcon(arrowLeft_));
+    right_->setIcon(arrowIcon(arrowRight_));
+    left_->setToolTip(QStringLiteral("Spin to the left"));
+    right_->setToolTip(QStringLiteral("Spin to the right"));
+    auto* arrows = new QHBoxLayout;
+    arrows->addWidget(left_);
+    arrows->addWidget(right_);
+    arrows->addStretch(1);
+    rate_ = new QSlider(Qt::Horizontal, spin);
+    rate_->setRange(RateSlider::kMinimum, RateSlider::kMaximum);
+    rate_->setPageStep(RateSlider::kPageSize);
+    rate_->setTickInterval(10);
+    rate_->setTickPosition(QSlider::TicksBelow);
+    auto* spinLayout = new QVBoxLayout(spin);
+    spinLayout->addWidget(autoSpin_);
+    spinLayout->addLayout(arrows);
+    spinLayout->addWidget(new QLabel(QStringLiteral("Rate"), spin));
+    spinLayout->addWidget(rate_);
+    layout->addWidget(spin);
+
+    saveAs_ = panelButton(QStringLiteral("Save As..."), panel);
+    browser_ = panelButton(QStringLiteral("Preview in Browser"), panel);
+    clipboard_ = panelButton(QStringLiteral("Copy to Clipboard"), panel);
+    upload_ = panelButton(QStringLiteral("Upload to Web"), panel);
+    for (QPushButton* b : {saveAs_, browser_, clipboard_, upload_}) layout->addWidget(b);
+    layout->addStretch(1);
+    status_ = new QLabel(panel);
+    status_->setWordWrap(true);
+    layout->addWidget(status_);
+    auto* help = panelButton(QStringLiteral("Help..."), panel);
+    layout->addWidget(help);
+
+    setMouseTracking(true);
+    spinTimer_.setObjectName(QStringLiteral("spinTimer"));
+
+    connect(jpg_, &QRadioButton::toggled, this, [this](bool on) { png_ = !on; });
+    connect(autoSpin_, &QCheckBox::toggled, this, &CSaveDlg::setAutoSpin);
+    connect(left_, &QToolButton::clicked, this, [this] { setDirection(false); });
+    connect(right_, &QToolButton::clicked, this, [this] { setDirection(true); });
+    connect(rate_, &QSlider::valueChanged, this, &CSaveDlg::rateChanged);
+    connect(saveAs_, &QPushButton::clicked, this, [this] { saveAs(); });
+    connect(browser_, &QPushButton::clicked, this, &CSaveDlg::previewInBrowser);
+    connect(clipboard_, &QPushButton::clicked, this, [this] {
+        DialogSeam::instance().message(
+            this, QStringLiteral("Copying HTML snippets to the clipboard is not available "
+                                 "in this version yet."));
+    });
+    connect(upload_, &QPushButton::clicked, this, [this] {
+        DialogSeam::instance().message(
+            this, QStringLiteral("Uploading to your webspace is not available in this "
+                                 "version yet.\n\nYou can copy the saved page, "
+                                 "turnpixa.js and the frame folder to your web server "
+                                 "yourself."));
+    });
+    connect(help, &QPushButton::clicked, this,
+            [this] { this->app().help().openHelpTopic(this, helpTopic()); });
+    connect(&spinTimer_, &QTimer::timeout, this, [this] { step(interval_ > 0 ? 1 : -1); });
+}
+
+CSaveDlg::~CSaveDlg() = default;
+
+Project& CSaveDlg::project() {
+    return app().project();
+}
+
+void CSaveDlg::onSetActive() {
+    app().setEnabledButtons(CTurnPixaDlg::kBack | CTurnPixaDlg::kFinish);
+    position_ = project().startImage();
+    {
+        const QSignalBlocker blockRate(rate_);
+        const QSignalBlocker blockSpin(autoSpin_);
+        rate_->setValue(RateSlider::positionFor(interval_));
+        autoSpin_->setChecked(autoSpinOn_);
+        left_->setChecked(interval_ < 0);
+        right_->setChecked(interval_ >= 0);
+        jpg_->setChecked(!png_);
+        pngRadio_->setChecked(png_);
+    }
+    updateButtons();
+    composeStill();
+    if (autoSpinOn_) restartSpinTimer();
+}
+
+void CSaveDlg::onKillActive() {
+    spinTimer_.stop();
+}
+
+bool CSaveDlg::onWizardFinish() {
+    if (project().saved || project().photoCount() == 0) return true;
+    return saveAs();
+}
+
+void CSaveDlg::updateButtons() {
+    const bool saved = project().saved;
+    saveAs_->setEnabled(project().photoCount() > 0);
+    browser_->setEnabled(saved);
+    upload_->setEnabled(saved);
+    clipboard_->setEnabled(true);
+    left_->setEnabled(autoSpinOn_);
+    right_->setEnabled(autoSpinOn_);
+}
+
+void CSaveDlg::composeStill() {
+    writer_->updateStillImage(project());
+    showImage(writer_->stillImage());
+}
+
+void CSaveDlg::showImage(const RasterImage* image) {
+    shown_ = image ? toQImage(*image) : QImage();
+    placePreview();
+    update();
+}
+
+void CSaveDlg::placePreview() {
+    const ring::Point o =
+        ring::previewOrigin(kPanelWidth, width(), height(), {shown_.width(), shown_.height()});
+    previewOrigin_ = QPoint(o.x, o.y);
+}
+
+void CSaveDlg::step(int k) {
+    Project& p = project();
+    const int n = p.photoCount();
+    if (n == 0) return;
+    const int f = ring::turned(position_, k, n, p.reverseSpin);
+    if (f == position_) return;
+    position_ = f;
+    showImage(p.processedOutputImage(f - 1, p.settings()));
+}
+
+void CSaveDlg::setAutoSpin(bool on) {
+    autoSpinOn_ = on;
+    if (autoSpin_->isChecked() != on) {
+        const QSignalBlocker block(autoSpin_);
+        autoSpin_->setChecked(on);
+    }
+    if (on)
+        restartSpinTimer();
+    else
+        spinTimer_.stop();
+    updateButtons();
+}
+
+void CSaveDlg::restartSpinTimer() {
+    spinTimer_.start(std::max(1, std::abs(interval_)));
+}
+
+void CSaveDlg::rateChanged(int position) {
+    interval_ = RateSlider::intervalFor(position, interval_);
+    if (autoSpinOn_) restartSpinTimer();
+}
+
+void CSaveDlg::setDirection(bool forward) {
+    const int magnitude = std::max(1, std::abs(interval_));
+    interval_ = forward ? magnitude : -magnitude;
+    left_->setChecked(!forward);
+    right_->setChecked(forward);
+}
+
+bool CSaveDlg::saveAs() {
+    Project& p = project();
+    if (p.photoCount() == 0) return false;
+    const QString chosen = DialogSeam::instance().saveFile(
+        this, QStringLiteral("Save As"),
+        {QStringLiteral("HTML Files (*.htm *.HTM)"), QStringLiteral("All Files (*)")});
+    if (chosen.isEmpty()) return false;
+    const SaveTarget target = SaveTarget::fromChosenPath(chosen.toStdString());
+    SaveOptions options;
+    options.pngChosen = png_;
+    options.autoSpinOn = autoSpinOn_;
+    options.autoSpinInterval = interval_;
+    std::string reason;
+    // Events are processed between frames to repaint the progress; the
+    // window takes no input meanwhile.
+    window()->setEnabled(false);
+    const bool ok = writer_->write(p, target, options, reason, [this](int written, int count) {
+        status_->setText(QStringLiteral("Saving frame %1 of %2...").arg(written).arg(count));
+        app().processPendingEvents();
+    });
+    window()->setEnabled(true);
+    pagePath_ = target.pagePath();
+    // A set with a missing file is not saved: Finish must not end the
+    // program as if it were.
+    p.saved = ok;
+    updateButtons();
+    composeStill();
+    if (!ok) {
+        status_->setText(QStringLiteral("Saving failed."));
+        DialogSeam::instance().message(
+            this, QStringLiteral("The rotatable image could not be saved completely.\n\n%1")
+                      .arg(QString::fromStdString(reason)));
+        return false;
+    }
+    status_->setText(QStringLiteral("Saved %1 frames to %2")
+                         .arg(p.photoCount())
+                         .arg(QString::fromStdString(pagePath_)));
+    return true;
+}
+
+void CSaveDlg::previewInBrowser() {
+    if (!pagePath_.empty()) HelpOpener::openWebPage(this, QString::fromStdString(pagePath_));
+}
+
+void CSaveDlg::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(QRect(kPanelWidth, 0, width() - kPanelWidth, height()), Qt::white);
+    if (!shown_.isNull()) painter.drawImage(previewOrigin_, shown_);
+}
+
+void CSaveDlg::mousePressEvent(QMouseEvent* event) {
+    lastPos_ = event->position().toPoint();
+    accumulator_ = 0;
+}
+
+void CSaveDlg::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    const int dx = pos.x() - lastPos_.x();
+    lastPos_ = pos;
+    if (!previewRect().contains(pos)) {
+        unsetCursor();
+        return;
+    }
+    setCursor(Qt::SizeHorCursor);
+    if (!(event->buttons() & Qt::LeftButton)) {
+        accumulator_ = 0;
+        return;
+    }
+    spinTimer_.stop();
+    accumulator_ += dx;
+    if (accumulator_ / 4 != 0) {
+        step(accumulator_ / 4);
+        accumulator_ = 0;
+    }
+}
+
+void CSaveDlg::resizeEvent(QResizeEvent* event) {
+    CWizardPage::resizeEvent(event);
+    if (auto* panel = findChild<QWidget*>(QStringLiteral("sidePanel")))
+        panel->setGeometry(0, 0, kPanelWidth, height());
+    placePreview();
+}
+
+}  // namespace turnpixa

@@ -1,0 +1,108 @@
+#pragma once
+#include <QImage>
+#include <QTimer>
+#include <memory>
+#include <string>
+
+#include "CWizardPage.h"
+#include "image/RasterImage.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QToolButton;
+
+namespace turnpixa {
+
+class OutputSetWriter;
+class Project;
+
+// Step 5: writes the output set, previews it spinning, and opens it in the
+// browser. The page keeps its format, auto-spin and file choices for the run.
+class CSaveDlg : public CWizardPage {
+    Q_OBJECT
+public:
+    static constexpr int kPanelWidth = 210;
+
+    explicit CSaveDlg(CTurnPixaApp& app, QWidget* parent = nullptr);
+    ~CSaveDlg() override;
+
+    void onSetActive() override;
+    void onKillActive() override;
+    bool onWizardFinish() override;
+
+    // Asks for the page file and writes the set. True when everything was
+    // written; a failure is shown to the user naming the file.
+    bool saveAs();
+    void previewInBrowser();
+    // Steps the preview by k frames.
+    void step(int k);
+    void setAutoSpin(bool on);
+
+    bool pngChosen() const { return png_; }
+    int autoSpinInterval() const { return interval_; }
+    int previewPosition() const { return position_; }
+    const QImage& previewImage() const { return shown_; }
+    QRect previewRect() const { return QRect(previewOrigin_, shown_.size()); }
+    QTimer& spinTimer() { return spinTimer_; }
+    // Where the last save went: the page file's full path, empty before.
+    const std::string& lastPagePath() const { return pagePath_; }
+
+    QPushButton* saveAsButton() const { return saveAs_; }
+    QPushButton* browserButton() const { return browser_; }
+    QPushButton* clipboardButton() const { return clipboard_; }
+    QPushButton* uploadButton() const { return upload_; }
+    QRadioButton* jpgButton() const { return jpg_; }
+    QRadioButton* pngButton() const { return pngRadio_; }
+    QCheckBox* autoSpinBox() const { return autoSpin_; }
+    QSlider* rateSlider() const { return rate_; }
+    QToolButton* leftArrow() const { return left_; }
+    QToolButton* rightArrow() const { return right_; }
+    QLabel* statusLine() const { return status_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    Project& project();
+    void composeStill();
+    void showImage(const RasterImage* image);
+    void placePreview();
+    void updateButtons();
+    void rateChanged(int position);
+    void setDirection(bool forward);
+    void restartSpinTimer();
+
+    bool png_ = false;
+    bool autoSpinOn_ = false;
+    int interval_ = 100;
+    int position_ = 1;
+    int accumulator_ = 0;
+    QPoint lastPos_;
+    QPoint previewOrigin_;
+    std::string pagePath_;
+    std::unique_ptr<OutputSetWriter> writer_;  // also keeps the still image
+    RasterImage arrowLeft_;
+    RasterImage arrowRight_;
+    QImage shown_;
+    QTimer spinTimer_;
+
+    QRadioButton* jpg_ = nullptr;
+    QRadioButton* pngRadio_ = nullptr;
+    QCheckBox* autoSpin_ = nullptr;
+    QToolButton* left_ = nullptr;
+    QToolButton* right_ = nullptr;
+    QSlider* rate_ = nullptr;
+    QPushButton* saveAs_ = nullptr;
+    QPushButton* browser_ = nullptr;
+    QPushButton* clipboard_ = nullptr;
+    QPushButton* upload_ = nullptr;
+    QLabel* status_ = nullptr;
+};
+
+}  // namespace turnpixa

@@ -1,0 +1,301 @@
+#include "CViewDlg.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+#include "app/CTurnPixaApp.h"
+#include "app/DialogSeam.h"
+#include "app/RasterImageQt.h"
+
+namespace turnpixa {
+
+namespace {
+
+ring::Point toPoint(QPoint p) {
+    return {p.x(), p.y()};
+}
+QColor toQColor(PackedColour c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+
+}  // namespace
+
+CViewDlg::CViewDlg(CTurnPixaApp& app, QString caption, QString helpTopic, QWidget* parent)
+    : CWizardPage(app, std::move(caption), std::move(helpTopic), parent) {
+    panel_ = new QWidget(this);
+    panel_->setObjectName(QStringLiteral("sidePanel"));
+    panelLayout_ = new QVBoxLayout(panel_);
+    setMouseTracking(true);
+}
+
+Project& CViewDlg::project() {
+    return app().project();
+}
+
+void CViewDlg::onSetActive() {
+    Project& p = project();
+    frame_ = QImage();
+    if (p.photoCount() > 0) {
+        setPreviewVisible(true);
+        if (p.currentImage == 0) p.currentImage = p.startImage();
+    } else {
+        p.currentImage = 0;
+        setPreviewVisible(false);
+    }
+    if (p.settings().outputHeight == 0) p.deriveOutputSizeFromWidth(p.settings().outputWidth);
+    showCurrentFrame(true);
+    layOut(width(), height());
+}
+
+void CViewDlg::photoAdded(int /*number*/) {
+    update();
+}
+
+void CViewDlg::refreshCurrentFrame() {
+    Project& p = project();
+    setFrame(p.renderAnew(p.currentImage - 1, p.settings()));
+    placePreview();
+    update();
+    p.schedulePreRender();
+}
+
+void CViewDlg::layOut(int width, int height) {
+    panel_->setGeometry(0, 0, kPanelWidth, height);
+    (void)width;
+    placePreview();
+    update();
+}
+
+void CViewDlg::selectPhoto(int m) {
+    Project& p = project();
+    if (m < 0) m = p.currentImage;
+    p.schedulePreRender();
+    p.currentImage = m;
+    if (p.photoAt(m - 1)) setFrame(p.processedOutputImage(m - 1, p.settings()));
+    placePreview();
+    update();
+}
+
+void CViewDlg::showCurrentFrame(bool full) {
+    Project& p = project();
+    if (p.photoAt(p.currentImage - 1)) {
+        ProcessingSettings s = p.settings();
+        if (!full) s.quick = true;
+        setFrame(p.processedOutputImage(p.currentImage - 1, s));
+    } else {
+        setFrame(nullptr);
+    }
+    placePreview();
+    update();
+    p.schedulePreRender();
+}
+
+void CViewDlg::turn(int n) {
+    Project& p = project();
+    if (p.photoCount() == 0) return;
+    const int f = ring::turned(p.currentImage, n, p.photoCount(), p.reverseSpin);
+    if (f != p.currentImage) selectPhoto(f);
+}
+
+void CViewDlg::setStartImage(int m) {
+    Project& p = project();
+    if (m == p.startImage()) return;
+    p.setStartImage(m);
+    p.settings().startImage = m;
+    setFrame(p.renderAnew(p.currentImage - 1, p.settings()));
+    placePreview();
+    update();
+    p.schedulePreRender();
+}
+
+void CViewDlg::removePhoto(int m) {
+    Project& p = project();
+    if (m < 1 || m > p.photoCount()) return;
+    if (m == p.currentImage) selectPhoto(m == 1 ? 2 : m - 1);
+    if (m < p.currentImage) --p.currentImage;
+    if (p.photoCount() == 1) setFrame(nullptr);
+    p.removePhoto(m - 1);
+    if (p.currentImage > p.photoCount()) p.currentImage = p.photoCount();
+    if (p.photoCount() == 0) setPreviewVisible(false);
+    p.markAllPhotosLogoStale();
+    placePreview();
+    update();
+}
+
+QRect CViewDlg::ringRect() const {
+    return QRect(kPanelWidth, 0, std::max(0, width() - kPanelWidth), height());
+}
+
+QRect CViewDlg::previewRect() const {
+    return QRect(previewOrigin_, frame_.size());
+}
+
+QPoint CViewDlg::thumbnailCentre(int number) {
+    const auto s = ringSlots();
+    if (number < 1 || number > static_cast<int>(s.size())) return {};
+    const ring::Point c = s[static_cast<std::size_t>(number - 1)].centre;
+    return {c.x, c.y};
+}
+
+void CViewDlg::setFrame(const RasterImage* image) {
+    frame_ = image ? toQImage(*image) : QImage();
+}
+
+void CViewDlg::setPreviewVisible(bool visible) {
+    previewVisible_ = visible;
+    update();
+}
+
+std::vector<ring::Slot> CViewDlg::ringSlots() {
+    Project& p = project();
+    std::vector<ring::Size> sizes;
+    sizes.reserve(static_cast<std::size_t>(p.photoCount()));
+    for (int i = 0; i < p.photoCount(); ++i) {
+        const RasterImage& small = p.photoAt(i)->smallPreview();
+        sizes.push_back({small.width(), small.height()});
+    }
+    const QRect r = ringRect();
+    return ring::layout(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}, sizes);
+}
+
+void CViewDlg::placePreview() {
+    const ring::Point o =
+        ring::previewOrigin(kPanelWidth, width(), height(), {frame_.width(), frame_.height()});
+    previewOrigin_ = QPoint(o.x, o.y);
+}
+
+void CViewDlg::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QRect r = ringRect();
+    painter.fillRect(r, Qt::white);
+    Project& p = project();
+    const auto s = ringSlots();
+    const QPoint centre(r.left() + r.width() / 2, r.top() + r.height() / 2);
+    painter.setPen(QColor(224, 224, 224));
+    for (const ring::Slot& slot : s) painter.drawLine(centre, QPoint(slot.centre.x, slot.centre.y));
+    for (int i = 0; i < static_cast<int>(s.size()); ++i) {
+        const ring::Slot& slot = s[static_cast<std::size_t>(i)];
+        const Rect tr = ring::thumbnailRect(slot.centre, slot.size);
+        painter.drawImage(QPoint(tr.left, tr.top), toQImage(p.photoAt(i)->smallPreview()));
+        PackedColour colour = 0;
+        if (!ring::highlightColour(i + 1 == p.currentImage, i == dropTarget_,
+                                   i + 1 == p.startImage(), colour))
+            continue;
+        const QColor light = toQColor(colour);
+        const QColor dark = toQColor(ring::shadedColour(colour));
+        for (int k = 1; k <= 2; ++k) {
+            const int left = tr.left - k, top = tr.top - k, right = tr.right - 1 + k,
+                      bottom = tr.bottom - 1 + k;
+            painter.setPen(light);
+            painter.drawLine(left, top, right, top);
+            painter.drawLine(left, top, left, bottom);
+            painter.setPen(dark);
+            painter.drawLine(left, bottom, right, bottom);
+            painter.drawLine(right, top, right, bottom);
+        }
+    }
+    paintOverRing(painter);
+    if (previewVisible_ && !frame_.isNull()) painter.drawImage(previewOrigin_, frame_);
+}
+
+void CViewDlg::mousePressEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    lastPos_ = pos;
+    if (event->button() == Qt::RightButton) {
+        showContextMenu(pos);
+        return;
+    }
+    if (event->button() != Qt::LeftButton) return;
+    accumulator_.reset();
+    const int hit = ring::hitTest(ringSlots(), toPoint(pos));
+    if (hit >= 0) {
+        dragSource_ = hit;
+        dragging_ = false;
+        selectPhoto(hit + 1);
+    }
+}
+
+void CViewDlg::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    const int dx = pos.x() - lastPos_.x();
+    lastPos_ = pos;
+    const bool leftHeld = event->buttons() & Qt::LeftButton;
+    Project& p = project();
+    if (leftHeld && dragSource_ >= 0) {
+        if (!dragging_) {
+            dragging_ = true;
+            const Photo* photo = p.photoAt(dragSource_);
+            if (photo) {
+                const QImage cursorImage = toQImage(ring::dragCursorPicture(photo->thumbnail()));
+                setCursor(QCursor(QPixmap::fromImage(cursorImage), cursorImage.width() / 2,
+                                  cursorImage.height() / 2));
+            }
+        }
+        const QRect r = ringRect();
+        const int target = ring::dropTarget(
+            ringSlots(), {r.left() + r.width() / 2, r.top() + r.height() / 2}, toPoint(pos));
+        if (target != dropTarget_) {
+            dropTarget_ = target;
+            update();
+        }
+        return;
+    }
+    const bool overPreview = previewVisible_ && previewRect().contains(pos);
+    if (overPreview)
+        setCursor(Qt::SizeHorCursor);
+    else if (!dragging_)
+        unsetCursor();
+    if (!overPreview) return;
+    if (!leftHeld) {
+        accumulator_.reset();
+        return;
+    }
+    const int f = accumulator_.move(dx, p.currentImage, p.photoCount(), p.reverseSpin);
+    if (f != 0) selectPhoto(f);
+}
+
+void CViewDlg::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    if (dragging_ && dropTarget_ >= 0 && dragSource_ >= 0 && dropTarget_ != dragSource_)
+        project().movePhoto(dragSource_, dropTarget_);
+    endDrag();
+}
+
+void CViewDlg::endDrag() {
+    dragging_ = false;
+    dragSource_ = -1;
+    dropTarget_ = -1;
+    unsetCursor();
+    update();
+}
+
+void CViewDlg::showContextMenu(QPoint pos) {
+    Project& p = project();
+    const int hit = ring::hitTest(ringSlots(), toPoint(pos));
+    int number = 0;
+    QStringList items;
+    if (hit >= 0) {
+        number = hit + 1;
+        items = {QStringLiteral("Set Start Image"), QStringLiteral("Remove this Image")};
+    } else if (previewVisible_ && previewRect().contains(pos) && p.photoAt(p.currentImage - 1)) {
+        number = p.currentImage;
+        items = {QStringLiteral("Set Start Image")};
+    } else {
+        return;
+    }
+    const int chosen = DialogSeam::instance().popupMenu(this, mapToGlobal(pos), items);
+    if (chosen == 0)
+        setStartImage(number);
+    else if (chosen == 1)
+        removePhoto(number);
+}
+
+void CViewDlg::resizeEvent(QResizeEvent* event) {
+    CWizardPage::resizeEvent(event);
+    layOut(width(), height());
+}
+
+}  // namespace turnpixa

@@ -1,0 +1,83 @@
+#pragma once
+#include <QImage>
+#include <QRect>
+#include <vector>
+
+#include "CWizardPage.h"
+#include "app/RingLayout.h"
+
+class QVBoxLayout;
+
+namespace turnpixa {
+
+class Project;
+class RasterImage;
+
+// The common work area of the Load, Size and Edit pages: a side panel on
+// the left, the current frame in the middle and the ring of all photos
+// round it. Dragging across the frame turns the object; a thumbnail can be
+// picked, dragged onto another spoke to reorder, or used from its menu.
+class CViewDlg : public CWizardPage {
+    Q_OBJECT
+public:
+    static constexpr int kPanelWidth = 190;
+
+    CViewDlg(CTurnPixaApp& app, QString caption, QString helpTopic, QWidget* parent = nullptr);
+
+    void onSetActive() override;
+    void photoAdded(int number) override;
+    void refreshCurrentFrame() override;
+
+    // Hooks for the derived pages.
+    virtual void layOut(int width, int height);
+    // m < 0 selects the current photo again.
+    virtual void selectPhoto(int m);
+    virtual void showCurrentFrame(bool full);
+
+    void turn(int n);
+    void setStartImage(int m);
+    void removePhoto(int m);
+
+    // What the page shows, for its own painting and for tests.
+    QRect ringRect() const;
+    QRect previewRect() const;
+    bool previewVisible() const { return previewVisible_; }
+    const QImage& frameOnDisplay() const { return frame_; }
+    // Centre of a photo's thumbnail (1-based); a null point when none.
+    QPoint thumbnailCentre(int number);
+    int dropTargetNumber() const { return dropTarget_ + 1; }
+
+protected:
+    Project& project();
+    QWidget* sidePanel() const { return panel_; }
+    QVBoxLayout* panelLayout() const { return panelLayout_; }
+    void setFrame(const RasterImage* image);
+    void setPreviewVisible(bool visible);
+    // Drawn over the ring and under the frame.
+    virtual void paintOverRing(QPainter& painter) { (void)painter; }
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    std::vector<ring::Slot> ringSlots();
+    void placePreview();
+    void endDrag();
+    void showContextMenu(QPoint pos);
+
+    QWidget* panel_ = nullptr;
+    QVBoxLayout* panelLayout_ = nullptr;
+    QImage frame_;
+    bool previewVisible_ = false;
+    QPoint previewOrigin_;
+    int dragSource_ = -1;  // 0-based, -1 = none
+    int dropTarget_ = -1;
+    bool dragging_ = false;
+    QPoint lastPos_;
+    ring::TurnAccumulator accumulator_;
+};
+
+}  // namespace turnpixa

@@ -1,0 +1,184 @@
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QToolButton>
+#include <QCheckBox>
+#include <QMouseEvent>
+
+#include "WizardFixture.h"
+#include "web/OutputSetWriter.h"
+#include "web/SaveTarget.h"
+
+namespace turnpixa::test {
+
+namespace {
+
+// Every file under a folder, by relative path, with its bytes.
+std::map<QString, QByteArray> filesUnder(const QString& folder) {
+    std::map<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly))
+            files[QDir(folder).relativeFilePath(path)] = f.readAll();
+    }
+    return files;
+}
+
+}  // namespace
+
+TEST_F(Wizard, FinishWithoutPhotosEndsAtOnce) {
+    for (int i = 0; i < 4; ++i)
+        dlg().next();
+    EXPECT_FALSE(savePage().saveAsButton()->isEnabled());
+    EXPECT_FALSE(savePage().browserButton()->isEnabled());
+    dlg().finishButton()->click();
+    EXPECT_EQ(seam.saveDialogs, 0);
+    EXPECT_EQ(dlg().result(), QDialog::Accepted);
+    EXPECT_FALSE(dlg().isVisible());
+}
+
+TEST_F(Wizard, SaveAsWritesWhatTheWriterWritesForTheSameProject) {
+    loadPhotos(6);
+    project().setStartImage(3);
+    project().settings().startImage = 3;
+    dlg().setActiveIndex(4);
+    CSaveDlg& page = savePage();
+    EXPECT_TRUE(page.saveAsButton()->isEnabled());
+    page.pngButton()->click();
+    page.autoSpinBox()->click();
+    page.leftArrow()->click();
+    EXPECT_TRUE(page.pngChosen());
+    EXPECT_EQ(page.autoSpinInterval(), -100);
+
+    const QString ours = QString::fromStdString(dir.file("ours"));
+    const QString theirs = QString::fromStdString(dir.file("direct"));
+    QDir().mkpath(ours);
+    QDir().mkpath(theirs);
+    seam.saveAnswer = ours + "/shoe";
+    page.saveAsButton()->click();
+    EXPECT_EQ(seam.saveFilters, (QStringList{"HTML Files (*.htm *.HTM)", "All Files (*)"}));
+    EXPECT_TRUE(seam.messages.isEmpty()) << seam.messages.join('\n').toStdString();
+    EXPECT_TRUE(project().saved);
+    EXPECT_TRUE(page.browserButton()->isEnabled());
+    EXPECT_TRUE(QFile::exists(ours + "/shoe.htm"));
+    EXPECT_TRUE(QFile::exists(ours + "/shoe-turnpixa/image_005.png"));
+    EXPECT_EQ(page.lastPagePath(), (ours + "/shoe.htm").toStdString());
+
+    OutputSetWriter writer;
+    SaveOptions options;
+    options.pngChosen = true;
+    options.autoSpinOn = true;
+    options.autoSpinInterval = -100;
+    std::string reason;
+    ASSERT_TRUE(writer.write(project(), SaveTarget::fromChosenPath((theirs + "/shoe.htm").toStdString()), options,
+                             reason))
+        << reason;
+    const auto a = filesUnder(ours);
+    const auto b = filesUnder(theirs);
+    ASSERT_EQ(a.size(), 9u);  // page, script, 6 frames, still
+    ASSERT_EQ(a.size(), b.size());
+    for (const auto& [name, bytes] : a) {
+        ASSERT_TRUE(b.count(name)) << name.toStdString();
+        EXPECT_TRUE(bytes == b.at(name)) << name.toStdString() << " differs";
+    }
+
+    // Preview in Browser opens the saved page.
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "handle");
+    page.browserButton()->click();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(catcher.urls.size(), 1);
+    EXPECT_EQ(catcher.urls[0].toLocalFile(), ours + "/shoe.htm");
+}
+
+TEST_F(Wizard, FinishOnAnUnsavedProjectSavesFirst) {
+    loadPhotos(3);
+    dlg().setActiveIndex(4);
+    // Cancelling the save dialog keeps the wizard open.
+    seam.saveAnswer.clear();
+    dlg().finishButton()->click();
+    EXPECT_EQ(seam.saveDialogs, 1);
+    EXPECT_TRUE(dlg().isVisible());
+    EXPECT_FALSE(project().saved);
+
+    seam.saveAnswer = QString::fromStdString(dir.file("page.HTM"));
+    dlg().finishButton()->click();
+    EXPECT_EQ(seam.saveDialogs, 2);
+    EXPECT_TRUE(project().saved);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.file("page.HTM"))));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.file("page-turnpixa/image_002.jpg"))));
+    EXPECT_EQ(dlg().result(), QDialog::Accepted);
+}
+
+TEST_F(Wizard, AFailedSaveIsShownAndTheWizardStays) {
+    loadPhotos(3);
+    dlg().setActiveIndex(4);
+    // The output folder is a plain file: nothing can be created in it.
+    const QString blocker = QString::fromStdString(dir.file("blocker"));
+    QFile f(blocker);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    seam.saveAnswer = blocker + "/page.htm";
+    dlg().finishButton()->click();
+    ASSERT_EQ(seam.messages.size(), 1);
+    EXPECT_TRUE(seam.messages[0].contains(QStringLiteral("blocker/page-turnpixa"))) << seam.messages[0].toStdString();
+    EXPECT_FALSE(project().saved);
+    EXPECT_FALSE(savePage().browserButton()->isEnabled());
+    EXPECT_TRUE(dlg().isVisible());
+    EXPECT_NE(dlg().result(), QDialog::Accepted);
+}
+
+TEST_F(Wizard, SavePagePreviewSpinsByDragAndByTimer) {
+    loadPhotos(8);
+    project().setStartImage(2);
+    dlg().setActiveIndex(4);
+    CSaveDlg& page = savePage();
+    EXPECT_EQ(page.previewPosition(), 2);
+    ASSERT_FALSE(page.previewImage().isNull());
+    // The still image has the size of a frame.
+    EXPECT_EQ(page.previewImage().size(), QSize(400, 267));
+    const QPoint c = page.previewRect().center();
+    mouse(&page, QEvent::MouseMove, c, Qt::NoButton, Qt::NoButton);
+    mouse(&page, QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);
+    mouse(&page, QEvent::MouseMove, c + QPoint(9, 0), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(page.previewPosition(), 4);
+    mouse(&page, QEvent::MouseMove, c + QPoint(9 - 12, 0), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(page.previewPosition(), 1);
+
+    // Rate slider: 50 is 100 ms, 40 is 200 ms; the timer follows when spinning.
+    EXPECT_EQ(page.rateSlider()->value(), 50);
+    EXPECT_FALSE(page.leftArrow()->isEnabled());
+    page.autoSpinBox()->click();
+    EXPECT_TRUE(page.leftArrow()->isEnabled());
+    EXPECT_TRUE(page.spinTimer().isActive());
+    page.rateSlider()->setValue(40);
+    EXPECT_EQ(page.autoSpinInterval(), 200);
+    EXPECT_EQ(page.spinTimer().interval(), 200);
+    const int before = page.previewPosition();
+    EXPECT_TRUE(waitFor([&] { return page.previewPosition() != before; }, 3000));
+    EXPECT_EQ(page.previewPosition(), before % 8 + 1);
+    // Leaving the page stops the spin.
+    dlg().back();
+    EXPECT_FALSE(page.spinTimer().isActive());
+    dlg().next();
+    EXPECT_TRUE(page.spinTimer().isActive());
+    page.autoSpinBox()->click();
+    EXPECT_FALSE(page.spinTimer().isActive());
+}
+
+TEST_F(Wizard, NotYetAvailableButtonsSaySo) {
+    loadPhotos(2);
+    dlg().setActiveIndex(4);
+    savePage().clipboardButton()->click();
+    ASSERT_EQ(seam.messages.size(), 1);
+    EXPECT_TRUE(seam.messages[0].contains(QStringLiteral("not available")));
+}
+
+}  // namespace turnpixa::test

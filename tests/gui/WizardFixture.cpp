@@ -1,0 +1,112 @@
+#include "WizardFixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QImage>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QElapsedTimer>
+#include <QThread>
+#include <algorithm>
+
+namespace turnpixa::test {
+
+namespace {
+
+// One QApplication for the whole run, on the offscreen platform.
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "test_gui";
+        static char* argv[] = {name, nullptr};
+        app_ = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<QApplication> app_;
+};
+
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}  // namespace
+
+void Wizard::SetUp() {
+    DialogSeam::install(&seam);
+    app = std::make_unique<CTurnPixaApp>(QString::fromStdString(dir.path().string()));
+    ASSERT_TRUE(app->initInstance());
+    dlg().resize(1200, 800);
+    dlg().show();
+    QCoreApplication::processEvents();
+}
+
+void Wizard::TearDown() {
+    app.reset();
+    DialogSeam::install(nullptr);
+}
+
+CImportDlg& Wizard::importPage() { return *static_cast<CImportDlg*>(dlg().page(1)); }
+CSaveDlg& Wizard::savePage() { return *static_cast<CSaveDlg*>(dlg().page(4)); }
+
+QStringList Wizard::makePhotos(int count, const QString& prefix) {
+    QStringList paths;
+    QDir(QString::fromStdString(dir.path().string())).mkpath(QStringLiteral("photos"));
+    for (int i = 0; i < count; ++i) {
+        QImage img(60, 40, QImage::Format_RGB888);
+        img.fill(QColor::fromHsv((i * 360 / std::max(count, 1)) % 360, 120, 230));
+        QPainter painter(&img);
+        painter.fillRect(QRect(i * 60 / std::max(count, 1), 0, 4, 40), Qt::black);
+        painter.end();
+        const QString path = QString::fromStdString(dir.file("photos")) +
+                             QStringLiteral("/%1%2.png").arg(prefix).arg(i + 1, 2, 10, QLatin1Char('0'));
+        EXPECT_TRUE(img.save(path));
+        paths << path;
+    }
+    return paths;
+}
+
+void Wizard::dropFiles(const QStringList& paths) {
+    QList<QUrl> urls;
+    for (const QString& p : paths)
+        urls << QUrl::fromLocalFile(p);
+    QMimeData mime;
+    mime.setUrls(urls);
+    const int before = project().photoCount();
+    QDropEvent drop(QPointF(600, 400), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&importPage(), &drop);
+    // The batch runs as a queued call after the drop.
+    waitFor([&] { return project().photoCount() >= before + static_cast<int>(paths.size()) || !seam.messages.isEmpty(); });
+    QCoreApplication::processEvents();
+}
+
+bool Wizard::waitFor(const std::function<bool()>& done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+void Wizard::loadPhotos(int count) {
+    dlg().setActiveIndex(1);
+    QStringList paths = makePhotos(count);
+    std::reverse(paths.begin(), paths.end());
+    dropFiles(paths);
+    ASSERT_EQ(project().photoCount(), count);
+}
+
+void Wizard::mouse(QWidget* w, int type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent e(static_cast<QEvent::Type>(type), QPointF(pos), w->mapToGlobal(QPointF(pos)), button, buttons,
+                  Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+}  // namespace turnpixa::test

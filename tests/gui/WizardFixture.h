@@ -1,0 +1,87 @@
+#pragma once
+#include <QObject>
+#include <QPoint>
+#include <QStringList>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <functional>
+#include <memory>
+
+#include "app/CTurnPixaApp.h"
+#include "app/CTurnPixaDlg.h"
+#include "app/DialogSeam.h"
+#include "app/pages/CImportDlg.h"
+#include "app/pages/CSaveDlg.h"
+#include "tests/support/TempDir.h"
+
+namespace turnpixa::test {
+
+// Answers the wizard's dialogs and remembers what it was told.
+class ScriptedSeam : public DialogSeam {
+public:
+    void message(QWidget*, const QString& text) override { messages << text; }
+    bool askOkCancel(QWidget*, const QString& text) override {
+        questions << text;
+        return answerOk;
+    }
+    QStringList openPhotoFiles(QWidget*) override { return openAnswer; }
+    QString saveFile(QWidget*, const QString&, const QStringList& filters) override {
+        saveFilters = filters;
+        ++saveDialogs;
+        return saveAnswer;
+    }
+    void about(QWidget*) override { ++abouts; }
+    int popupMenu(QWidget*, QPoint, const QStringList& items) override {
+        menus << items.join('|');
+        return menuAnswer;
+    }
+
+    QStringList messages;
+    QStringList questions;
+    QStringList menus;
+    QStringList saveFilters;
+    QStringList openAnswer;
+    QString saveAnswer;
+    bool answerOk = true;
+    int menuAnswer = -1;
+    int saveDialogs = 0;
+    int abouts = 0;
+};
+
+// Catches what the wizard hands to the browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void handle(const QUrl& url) { urls << url; }
+};
+
+// A wizard on Qt's offscreen platform with photos made on the fly.
+class Wizard : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    CTurnPixaDlg& dlg() { return *app->mainWindow(); }
+    Project& project() { return app->project(); }
+    CImportDlg& importPage();
+    CSaveDlg& savePage();
+
+    // Writes count PNG photos of 60 x 40, each with its own colour and a bar
+    // at its own place; returns their paths.
+    QStringList makePhotos(int count, const QString& prefix = QStringLiteral("photo"));
+    // Loads them through the Load page's drop handling (reversed, so that
+    // the photos end up in path order) and waits for the batch.
+    void dropFiles(const QStringList& paths);
+    void loadPhotos(int count);
+    bool waitFor(const std::function<bool()>& done, int ms = 10000);
+
+    void mouse(QWidget* w, int type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons);
+
+    TempDir dir;
+    ScriptedSeam seam;
+    std::unique_ptr<CTurnPixaApp> app;
+};
+
+}  // namespace turnpixa::test

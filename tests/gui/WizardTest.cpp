@@ -1,0 +1,188 @@
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "WizardFixture.h"
+
+namespace turnpixa::test {
+
+namespace {
+
+QString nameOf(Project& p, int index) { return QFileInfo(QString::fromStdString(p.photoAt(index)->name())).fileName(); }
+
+int buttonMask(CTurnPixaDlg& d) {
+    return (d.backButton()->isEnabled() ? 1 : 0) | (d.nextButton()->isEnabled() ? 2 : 0) |
+           (d.finishButton()->isEnabled() ? 4 : 0);
+}
+
+}  // namespace
+
+TEST_F(Wizard, CaptionTabsAndButtons) {
+    EXPECT_EQ(dlg().windowTitle(), QStringLiteral("TurnPixa v1.032"));
+    auto* tabs = dlg().findChild<QTabWidget*>();
+    ASSERT_NE(tabs, nullptr);
+    const QStringList expected = {"Step 1 : Take Photos", "Step 2: Load Photos", "Step3: Size TurnPixa",
+                                  "Step4: Edit TurnPixa", "Step 5: Save TurnPixa"};
+    ASSERT_EQ(tabs->count(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(tabs->tabText(i), expected[i]);
+    EXPECT_EQ(dlg().backButton()->text(), QStringLiteral("<< Back"));
+    EXPECT_EQ(dlg().nextButton()->text(), QStringLiteral("Next >>"));
+    EXPECT_EQ(dlg().finishButton()->text(), QStringLiteral("Finish"));
+    EXPECT_EQ(dlg().minimumSize(), QSize(960, 680));
+}
+
+TEST_F(Wizard, NextAndBackStepThroughEveryPageWithoutPhotos) {
+    const int masks[] = {2, 3, 3, 3, 5};
+    EXPECT_EQ(dlg().activeIndex(), 0);
+    EXPECT_EQ(buttonMask(dlg()), masks[0]);
+    for (int i = 1; i < 5; ++i) {
+        dlg().nextButton()->click();
+        EXPECT_EQ(dlg().activeIndex(), i);
+        EXPECT_EQ(buttonMask(dlg()), masks[i]) << "page " << i;
+    }
+    dlg().next();  // nothing after the last page
+    EXPECT_EQ(dlg().activeIndex(), 4);
+    for (int i = 3; i >= 0; --i) {
+        dlg().backButton()->click();
+        EXPECT_EQ(dlg().activeIndex(), i);
+        EXPECT_EQ(buttonMask(dlg()), masks[i]);
+    }
+    dlg().back();
+    EXPECT_EQ(dlg().activeIndex(), 0);
+    app->goToPage(5);
+    EXPECT_EQ(dlg().activeIndex(), 4);
+    app->goToPage(6);
+    app->goToPage(0);
+    EXPECT_EQ(dlg().activeIndex(), 4);
+}
+
+TEST_F(Wizard, EmptyLoadPageShowsTheInstructions) {
+    dlg().setActiveIndex(1);
+    CImportDlg& page = importPage();
+    EXPECT_TRUE(page.instructionText()->isVisible());
+    EXPECT_TRUE(page.instructionText()->text().startsWith(QStringLiteral("Step 2: Load your photos.")));
+    EXPECT_EQ(page.instructionText()->font().pointSize(), 18);
+    EXPECT_TRUE(page.helpButton()->isVisible());
+    EXPECT_FALSE(page.removeAllButton()->isEnabled());
+    EXPECT_FALSE(page.previewVisible());
+    // The Help button sits 6 pixels from the bottom-right corner.
+    const QRect help = page.helpButton()->geometry();
+    EXPECT_EQ(page.width() - help.right() - 1, 6);
+    EXPECT_EQ(page.height() - help.bottom() - 1, 6);
+}
+
+TEST_F(Wizard, DroppedFilesLoadInReverseOrder) {
+    dlg().setActiveIndex(1);
+    const QStringList paths = makePhotos(3);  // photo01, photo02, photo03
+    dropFiles(paths);
+    ASSERT_EQ(project().photoCount(), 3);
+    EXPECT_EQ(nameOf(project(), 0), QStringLiteral("photo03.png"));
+    EXPECT_EQ(nameOf(project(), 1), QStringLiteral("photo02.png"));
+    EXPECT_EQ(nameOf(project(), 2), QStringLiteral("photo01.png"));
+    // Each photo became current as it arrived; the last one stays current.
+    EXPECT_EQ(project().currentImage, 3);
+    // 60 x 40 photos: 400 wide gives round(400 * 40 / 60) = 267 high.
+    EXPECT_EQ(project().settings().outputWidth, 400);
+    EXPECT_EQ(project().settings().outputHeight, 267);
+    EXPECT_FALSE(project().importing);
+    EXPECT_FALSE(project().settings().quick);
+    CImportDlg& page = importPage();
+    EXPECT_FALSE(page.instructionText()->isVisible());
+    EXPECT_FALSE(page.helpButton()->isVisible());
+    EXPECT_TRUE(page.removeAllButton()->isEnabled());
+    EXPECT_TRUE(page.previewVisible());
+    EXPECT_EQ(page.frameOnDisplay().size(), QSize(400, 267));
+    EXPECT_TRUE(seam.messages.isEmpty());
+}
+
+TEST_F(Wizard, BrowseLoadsInDialogOrderAndReportsUnreadableFiles) {
+    dlg().setActiveIndex(1);
+    QStringList paths = makePhotos(2);
+    const QString junk = QString::fromStdString(dir.file("notes.jpg"));
+    QFile f(junk);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("this is not a picture");
+    f.close();
+    seam.openAnswer = {paths[0], junk, paths[1]};
+    importPage().browseButton()->click();
+    ASSERT_EQ(project().photoCount(), 2);
+    EXPECT_EQ(nameOf(project(), 0), QStringLiteral("photo01.png"));
+    EXPECT_EQ(nameOf(project(), 1), QStringLiteral("photo02.png"));
+    ASSERT_EQ(seam.messages.size(), 1);
+    EXPECT_TRUE(seam.messages[0].contains(QStringLiteral("notes.jpg"))) << seam.messages[0].toStdString();
+    EXPECT_FALSE(seam.messages[0].contains(QStringLiteral("photo01")));
+    EXPECT_TRUE(importPage().statusLine()->text().contains(QStringLiteral("2 of 3")));
+
+    // Cancelling the dialog changes nothing.
+    seam.openAnswer.clear();
+    importPage().browseButton()->click();
+    EXPECT_EQ(project().photoCount(), 2);
+}
+
+TEST_F(Wizard, AcquireSaysThatScannersAreNotSupported) {
+    dlg().setActiveIndex(1);
+    importPage().acquireButton()->click();
+    ASSERT_EQ(seam.messages.size(), 1);
+    EXPECT_TRUE(seam.messages[0].contains(QStringLiteral("not supported")));
+    EXPECT_EQ(project().photoCount(), 0);
+}
+
+TEST_F(Wizard, RemoveAllAsksAndClearsTheSavedFlag) {
+    loadPhotos(4);
+    project().saved = true;
+    seam.answerOk = false;
+    importPage().removeAllButton()->click();
+    ASSERT_EQ(seam.questions.size(), 1);
+    EXPECT_EQ(seam.questions[0],
+              QStringLiteral("Are you sure you want to remove all the imported images from TurnPixa?"));
+    EXPECT_EQ(project().photoCount(), 4);
+    EXPECT_TRUE(project().saved);
+
+    seam.answerOk = true;
+    importPage().removeAllButton()->click();
+    EXPECT_EQ(project().photoCount(), 0);
+    EXPECT_EQ(project().currentImage, 0);
+    EXPECT_FALSE(project().saved);
+    EXPECT_TRUE(importPage().instructionText()->isVisible());
+    EXPECT_FALSE(importPage().removeAllButton()->isEnabled());
+    EXPECT_FALSE(importPage().previewVisible());
+    EXPECT_TRUE(importPage().frameOnDisplay().isNull());
+}
+
+TEST_F(Wizard, HelpOpensThePageTopicInTheBrowser) {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "handle");
+    // No help folder beside the program yet: the user is told where it should be.
+    dlg().setActiveIndex(1);
+    dlg().help();
+    ASSERT_EQ(seam.messages.size(), 1);
+    EXPECT_TRUE(seam.messages[0].startsWith(QStringLiteral("Unable to find the help file: TurnPixa-help")));
+    EXPECT_TRUE(seam.messages[0].contains(QString::fromStdString(dir.path().string())));
+    EXPECT_TRUE(catcher.urls.isEmpty());
+
+    const QString folder = QString::fromStdString(dir.file("TurnPixa-help"));
+    QDir().mkpath(folder);
+    for (const char* topic : {"load-photos.htm", "save-page.htm"}) {
+        QFile f(folder + "/" + topic);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(&dlg(), &f1);
+    dlg().setActiveIndex(4);
+    dlg().help();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(catcher.urls.size(), 2);
+    EXPECT_EQ(catcher.urls[0].toLocalFile(), folder + "/load-photos.htm");
+    EXPECT_EQ(catcher.urls[1].toLocalFile(), folder + "/save-page.htm");
+    EXPECT_EQ(seam.messages.size(), 1);
+}
+
+}  // namespace turnpixa::test

@@ -91,9 +91,8 @@ bool writePhotoJpeg(const std::string& path) {
 const std::string& photoPath() {
     static const std::string path = [] {
         const char* keep = std::getenv("TURNPIXA_BENCH_JPEG");
-        std::string p = keep && *keep ? keep
-                                      : "/tmp/turnpixa-bench-photo-" + std::to_string(getpid()) +
-                                            ".jpg";
+        std::string p =
+            keep && *keep ? keep : "/tmp/turnpixa-bench-photo-" + std::to_string(getpid()) + ".jpg";
         if (!writePhotoJpeg(p)) p.clear();
         return p;
     }();
@@ -144,7 +143,8 @@ void BM_JpegEncodeFrame(benchmark::State& state) {
     const std::string out = "/tmp/turnpixa-bench-frame-" + std::to_string(getpid()) + ".jpg";
     for (auto _ : state) {
         BufferedFile file;
-        if (!file.open(out, BufferedFile::Mode::Write) || !writeJpeg(frame, file) || !file.close()) {
+        if (!file.open(out, BufferedFile::Mode::Write) || !writeJpeg(frame, file) ||
+            !file.close()) {
             state.SkipWithError("writeJpeg failed");
             break;
         }

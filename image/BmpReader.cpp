@@ -14,7 +14,9 @@ std::uint32_t le32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
-std::uint16_t le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+std::uint16_t le16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
 
 // One channel of a bit-field pixel, widened to 8 bits by shifting left (five
 // bits become 0 ... 248, as 5-5-5 pixels always have been read).
@@ -56,7 +58,8 @@ bool readBmp(BufferedFile& file, RasterImage& image) {
     image.clear();
     const std::int64_t start = file.position();
     std::uint8_t fileHeader[14];
-    if (file.read(fileHeader, 14) != 14 || fileHeader[0] != 'B' || fileHeader[1] != 'M') return false;
+    if (file.read(fileHeader, 14) != 14 || fileHeader[0] != 'B' || fileHeader[1] != 'M')
+        return false;
     const std::uint32_t pixelOffset = le32(fileHeader + 10);
 
     std::uint8_t info[40];

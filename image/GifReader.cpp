@@ -34,7 +34,9 @@ bool skipExtension(BufferedFile& file) {
     }
 }
 
-int bitsForTable(std::size_t entries) { return entries <= 2 ? 1 : entries <= 16 ? 4 : 8; }
+int bitsForTable(std::size_t entries) {
+    return entries <= 2 ? 1 : entries <= 16 ? 4 : 8;
+}
 
 // Image row of each decoded row: top-down, or the four interlace passes.
 std::vector<int> rowOrder(int height, bool interlaced) {

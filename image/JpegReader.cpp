@@ -94,7 +94,7 @@ void skipInputData(j_decompress_ptr cinfo, long count) {
 }
 
 int pixelsPerMetre(int density, int unit) {
-    if (unit == 1) return static_cast<int>(density * 10000 / 254);
+    if (unit == 1) return (density * 10000 + 127) / 254;  // 72 dpi gives 2835
     if (unit == 2) return density * 100;
     return 0;
 }
@@ -136,17 +136,19 @@ bool decodeJpeg(ReadState& s, BufferedFile& file, RasterImage& image) {
         return false;
     }
     const bool grey = cinfo.num_components == 1;
-    const bool cmyk = !grey && (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK);
+    const bool cmyk =
+        !grey && (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK);
     cinfo.out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGR;
-    if (!image.create(width, height, grey ? 8 : 24, pixelsPerMetre(cinfo.X_density, cinfo.density_unit),
+    if (!image.create(width, height, grey ? 8 : 24,
+                      pixelsPerMetre(cinfo.X_density, cinfo.density_unit),
                       pixelsPerMetre(cinfo.Y_density, cinfo.density_unit))) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
     if (grey)
-        for (int i = 0; i < 256; ++i) image.setColour(i, static_cast<std::uint8_t>(i),
-                                                      static_cast<std::uint8_t>(i),
-                                                      static_cast<std::uint8_t>(i));
+        for (int i = 0; i < 256; ++i)
+            image.setColour(i, static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i),
+                            static_cast<std::uint8_t>(i));
     jpeg_start_decompress(&cinfo);
     if (static_cast<int>(cinfo.output_width) != width ||
         static_cast<std::size_t>(cinfo.output_width) * cinfo.output_components >

@@ -93,7 +93,9 @@ private:
     std::string out_;
 };
 
-std::string le16(int v) { return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)}; }
+std::string le16(int v) {
+    return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
+}
 
 std::string subBlocks(const std::string& data) {
     std::string out;
@@ -116,7 +118,8 @@ std::string tableBytes(const std::vector<Colour>& colours) {
     const std::size_t size = 2u << tableBits(colours.size());
     std::string out;
     for (std::size_t i = 0; i < size; ++i)
-        for (int c = 0; c < 3; ++c) out.push_back(static_cast<char>(i < colours.size() ? colours[i][c] : 0));
+        for (int c = 0; c < 3; ++c)
+            out.push_back(static_cast<char>(i < colours.size() ? colours[i][c] : 0));
     return out;
 }
 
@@ -133,7 +136,8 @@ std::string makeGif(const std::vector<Colour>& globalTable, const std::vector<Gi
                     int minimum = 0) {
     std::string out = "GIF89a";
     out += le16(images.empty() ? 1 : images[0].width) + le16(images.empty() ? 1 : images[0].height);
-    out.push_back(static_cast<char>(globalTable.empty() ? 0 : 0x80 | tableBits(globalTable.size())));
+    out.push_back(
+        static_cast<char>(globalTable.empty() ? 0 : 0x80 | tableBits(globalTable.size())));
     out += std::string("\0\0", 2);
     if (!globalTable.empty()) out += tableBytes(globalTable);
     out += "\x21\xF9\x04" + std::string("\0\0\0\0", 4) + std::string(1, '\0');  // graphic control
@@ -158,8 +162,9 @@ std::string makeGif(const std::vector<Colour>& globalTable, const std::vector<Gi
 
 std::vector<Colour> greyColours(int n) {
     std::vector<Colour> c;
-    for (int i = 0; i < n; ++i) c.push_back({static_cast<std::uint8_t>(i * 3), static_cast<std::uint8_t>(i * 5 % 256),
-                                             static_cast<std::uint8_t>(255 - i)});
+    for (int i = 0; i < n; ++i)
+        c.push_back({static_cast<std::uint8_t>(i * 3), static_cast<std::uint8_t>(i * 5 % 256),
+                     static_cast<std::uint8_t>(255 - i)});
     return c;
 }
 
@@ -177,7 +182,8 @@ TEST(GifReader, DecodesCompressedDataOfEveryRunLength) {
     img.height = 200;
     for (int y = 0; y < img.height; ++y)
         for (int x = 0; x < img.width; ++x)
-            img.indices.push_back(static_cast<std::uint8_t>(y < 50 ? 7 : (x * x + y * 31) % 251 / ((x / 16) % 5 + 1)));
+            img.indices.push_back(static_cast<std::uint8_t>(
+                y < 50 ? 7 : (x * x + y * 31) % 251 / ((x / 16) % 5 + 1)));
     RasterImage image;
     ASSERT_TRUE(test::readBytesWith(readGif, makeGif(greyColours(256), {img}), image));
     ASSERT_EQ(image.bitsPerPixel(), 8);
@@ -186,7 +192,8 @@ TEST(GifReader, DecodesCompressedDataOfEveryRunLength) {
     int wrong = 0;
     for (int y = 0; y < img.height; ++y)
         for (int x = 0; x < img.width; ++x)
-            wrong += indexAt(image, x + 1, y + 1) != img.indices[static_cast<std::size_t>(y) * img.width + x];
+            wrong += indexAt(image, x + 1, y + 1) !=
+                     img.indices[static_cast<std::size_t>(y) * img.width + x];
     EXPECT_EQ(wrong, 0);
 }
 
@@ -212,7 +219,8 @@ TEST(GifReader, ShowsOnlyTheFirstImage) {
     second.indices.assign(8, 0);
     second.localTable = {{9, 9, 9}, {8, 8, 8}};
     RasterImage image;
-    ASSERT_TRUE(test::readBytesWith(readGif, makeGif({{0, 0, 0}, {255, 0, 0}}, {first, second}), image));
+    ASSERT_TRUE(
+        test::readBytesWith(readGif, makeGif({{0, 0, 0}, {255, 0, 0}}, {first, second}), image));
     EXPECT_EQ(image.bitsPerPixel(), 1);
     std::uint8_t r = 0, g = 0, b = 0;
     image.getPixel(4, 2, r, g, b);
@@ -237,13 +245,15 @@ TEST(GifReader, DepthAndColourTableFollowTheTableSize) {
 
     // Three colours travel in a table of four: four bits, entries 4 ... 15 black.
     img.indices.assign(16, 2);
-    ASSERT_TRUE(test::readBytesWith(readGif, makeGif({{10, 20, 30}, {40, 50, 60}, {70, 80, 90}}, {img}), image));
+    ASSERT_TRUE(test::readBytesWith(
+        readGif, makeGif({{10, 20, 30}, {40, 50, 60}, {70, 80, 90}}, {img}), image));
     EXPECT_EQ(image.bitsPerPixel(), 4);
     const std::uint8_t* table = image.colourTable();
     EXPECT_EQ(table[2 * 4 + 2], 70);  // blue, green, red, 0
     EXPECT_EQ(table[2 * 4 + 1], 80);
     EXPECT_EQ(table[2 * 4], 90);
-    for (int i = 3; i < 16; ++i) EXPECT_EQ(table[i * 4] + table[i * 4 + 1] + table[i * 4 + 2], 0) << i;
+    for (int i = 3; i < 16; ++i)
+        EXPECT_EQ(table[i * 4] + table[i * 4 + 1] + table[i * 4 + 2], 0) << i;
 
     // Two colours: one bit per pixel, first pixel in the top bit.
     img.width = 10;
@@ -272,11 +282,13 @@ TEST(GifReader, RefusesBrokenFiles) {
     img.indices = {0, 1, 1, 0};
     EXPECT_FALSE(test::readBytesWith(readGif, makeGif({}, {img}), image)) << "no colour table";
     img.width = 0;
-    EXPECT_FALSE(test::readBytesWith(readGif, makeGif(greyColours(4), {img}), image)) << "zero width";
+    EXPECT_FALSE(test::readBytesWith(readGif, makeGif(greyColours(4), {img}), image))
+        << "zero width";
     EXPECT_TRUE(image.empty());
     img.width = 2;
     img.height = 0;
-    EXPECT_FALSE(test::readBytesWith(readGif, makeGif(greyColours(4), {img}), image)) << "zero height";
+    EXPECT_FALSE(test::readBytesWith(readGif, makeGif(greyColours(4), {img}), image))
+        << "zero height";
     std::string noImage = makeGif(greyColours(4), {});
     EXPECT_FALSE(test::readBytesWith(readGif, noImage, image)) << "no image";
     EXPECT_FALSE(test::readBytesWith(readGif, "GIF88a" + noImage.substr(6), image)) << "version";
@@ -311,7 +323,8 @@ TEST(GifReader, AFullTableIsReportedOncePerFile) {
     // The codes after the table filled still name table entries, so the picture is whole.
     int wrong = 0;
     for (int i = 0; i < img.width * img.height; ++i)
-        wrong += indexAt(image, i % img.width + 1, i / img.width + 1) != img.indices[static_cast<std::size_t>(i)];
+        wrong += indexAt(image, i % img.width + 1, i / img.width + 1) !=
+                 img.indices[static_cast<std::size_t>(i)];
     EXPECT_EQ(wrong, 0);
 }
 

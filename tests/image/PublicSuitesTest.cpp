@@ -18,8 +18,8 @@ std::vector<std::string> suiteFiles() {
     for (const char* folder : {"pngsuite", "bmpsuite", "gif", "tiff", "jpeg"})
         for (const std::string& path : test::imageFilesUnder(folder)) {
             const std::string ext = std::filesystem::path(path).extension().string();
-            if (ext == ".png" || ext == ".bmp" || ext == ".gif" || ext == ".tif" || ext == ".tiff" ||
-                ext == ".jpg")
+            if (ext == ".png" || ext == ".bmp" || ext == ".gif" || ext == ".tif" ||
+                ext == ".tiff" || ext == ".jpg")
                 files.push_back(std::filesystem::relative(path, root).string());
         }
     return files;
@@ -32,7 +32,8 @@ Expect expectationFor(const std::string& file) {
     static const std::pair<std::regex, Expect> rules[] = {
         {std::regex("pngsuite/x.*"), Expect::Refuse},  // deliberately broken
         {std::regex("pngsuite/.*"), Expect::Load},
-        {std::regex("bmpsuite/g/(pal4rle|pal8rle|pal8os2)\\.bmp"), Expect::Refuse},  // RLE, OS/2 header
+        {std::regex("bmpsuite/g/(pal4rle|pal8rle|pal8os2)\\.bmp"),
+         Expect::Refuse},  // RLE, OS/2 header
         {std::regex("bmpsuite/g/.*"), Expect::Load},
         {std::regex("bmpsuite/b/(badbitcount|badheadersize|badwidth|badrle|reallybig|rletopdown|"
                     "shortfile)\\.bmp"),
@@ -57,8 +58,8 @@ TEST_P(PublicSuites, LoadsSoundlyOrIsRefused) {
     test::RecordedReports reports;
     RasterImage image;
     const bool loaded = test::readWith(
-        [](BufferedFile& f, RasterImage& img) { return loadPhoto(f, f.path(), img); }, test::imageData(file),
-        image);
+        [](BufferedFile& f, RasterImage& img) { return loadPhoto(f, f.path(), img); },
+        test::imageData(file), image);
     const Expect expect = expectationFor(file);
     if (expect == Expect::Load) {
         EXPECT_TRUE(loaded);

@@ -68,7 +68,8 @@ void writeTiff(const std::string& path, const TiffSpec& t) {
                         row[i] = static_cast<std::uint8_t>(v);
                     } else {
                         const int bit = i * t.bits;
-                        row[bit / 8] |= static_cast<std::uint8_t>((v & ((1 << t.bits) - 1)) << (8 - t.bits - bit % 8));
+                        row[bit / 8] |= static_cast<std::uint8_t>((v & ((1 << t.bits) - 1))
+                                                                  << (8 - t.bits - bit % 8));
                     }
                 }
         return bytes;
@@ -79,23 +80,28 @@ void writeTiff(const std::string& path, const TiffSpec& t) {
         for (int y0 = 0; y0 < t.height; y0 += t.tile)
             for (int x0 = 0; x0 < t.width; x0 += t.tile) {
                 std::vector<std::uint8_t> b = block(x0, y0);
-                TIFFWriteTile(tif, b.data(), static_cast<std::uint32_t>(x0), static_cast<std::uint32_t>(y0), 0, 0);
+                TIFFWriteTile(tif, b.data(), static_cast<std::uint32_t>(x0),
+                              static_cast<std::uint32_t>(y0), 0, 0);
             }
     } else {
         TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, t.rowsPerStrip);
         std::vector<std::uint8_t> b = block(0, 0);
-        for (int y = 0; y < t.height; ++y) TIFFWriteScanline(tif, b.data() + static_cast<std::size_t>(y) * rowBytes(w), y, 0);
+        for (int y = 0; y < t.height; ++y)
+            TIFFWriteScanline(tif, b.data() + static_cast<std::size_t>(y) * rowBytes(w), y, 0);
     }
     TIFFClose(tif);
 }
 
-bool readTiffFile(const std::string& path, RasterImage& image, const std::string& name = "photo.tif") {
+bool readTiffFile(const std::string& path, RasterImage& image,
+                  const std::string& name = "photo.tif") {
     BufferedFile file;
     if (!file.open(path, BufferedFile::Mode::Read)) return false;
     return readTiff(file, image, name);
 }
 
-PackedColour colourOf(const RasterImage& image, int x, int y) { return test::pixelAt(image, x, y); }
+PackedColour colourOf(const RasterImage& image, int x, int y) {
+    return test::pixelAt(image, x, y);
+}
 
 TEST(TiffReader, PaletteMapsOfEightAndSixteenBits) {
     test::TempDir dir;
@@ -185,7 +191,8 @@ TEST(TiffReader, RgbAndCmykInStripsAndEdgeTiles) {
         EXPECT_EQ(image.bitsPerPixel(), 24);
         int wrong = 0;
         for (int y = 0; y < rgb.height; ++y)
-            for (int x = 0; x < rgb.width; ++x) wrong += colourOf(image, x + 1, y + 1) != want(x, y);
+            for (int x = 0; x < rgb.width; ++x)
+                wrong += colourOf(image, x + 1, y + 1) != want(x, y);
         EXPECT_EQ(wrong, 0) << "tile " << tile;
     }
 
@@ -212,7 +219,8 @@ TEST(TiffReader, EncodingsOfOnePictureAgree) {
     // The suite stores one picture stripped and tiled, interleaved and in planes.
     RasterImage reference;
     ASSERT_TRUE(readTiffFile(test::imageData("tiff/tiff_strip_raw.tif"), reference));
-    for (const char* other : {"tiff_tiled_raw.tif", "tiff_strip_planar_raw.tif", "tiff_tiled_planar_raw.tif"}) {
+    for (const char* other :
+         {"tiff_tiled_raw.tif", "tiff_strip_planar_raw.tif", "tiff_tiled_planar_raw.tif"}) {
         RasterImage image;
         ASSERT_TRUE(readTiffFile(test::imageData(std::string("tiff/") + other), image)) << other;
         EXPECT_EQ(test::maxChannelDifference(image, reference), 0)

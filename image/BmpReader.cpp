@@ -21,23 +21,26 @@ std::uint16_t le16(const std::uint8_t* p) {
 // One channel of a bit-field pixel, widened to 8 bits by shifting left (five
 // bits become 0 ... 248, as 5-5-5 pixels always have been read).
 struct Channel {
+    std::uint32_t mask = 0;
     int shift = 0;
     int bits = 0;
 
-    explicit Channel(std::uint32_t mask) {
-        if (mask == 0) return;
-        while ((mask & 1u) == 0) {
-            mask >>= 1;
+    explicit Channel(std::uint32_t m) : mask(m) {
+        if (m == 0) return;
+        while ((m & 1u) == 0) {
+            m >>= 1;
             ++shift;
         }
-        while (mask & 1u) {
-            mask >>= 1;
+        while (m & 1u) {
+            m >>= 1;
             ++bits;
         }
     }
     std::uint8_t of(std::uint32_t pixel) const {
         if (bits == 0) return 0;
-        const std::uint32_t v = (pixel >> shift) & ((1u << bits) - 1u);
+        // Bits of the mask above its first run are ignored.
+        const std::uint32_t v =
+            (pixel & mask) >> shift & (bits >= 32 ? 0xFFFFFFFFu : (1u << bits) - 1u);
         return static_cast<std::uint8_t>(bits >= 8 ? v >> (bits - 8) : v << (8 - bits));
     }
 };

@@ -116,6 +116,33 @@ TEST(PngReader, DepthsFollowTheSamples) {
     EXPECT_EQ(grey.colourTable()[4 * 3], 255);
 }
 
+TEST(PngReader, AlphaIsComposedOntoWhite) {
+    // basn6a08 holds every alpha from 0 to 255; the reference gives the straight colours.
+    RasterImage image;
+    ASSERT_TRUE(test::readWith(readPng, test::imageData("pngsuite/basn6a08.png"), image));
+    ASSERT_EQ(image.bitsPerPixel(), 24);
+    const std::string ref =
+        test::readWholeFile(test::imageData("pngsuite/reference/basn6a08.rgba8"));
+    int transparent = 0, partial = 0;
+    for (int i = 0; i < 32 * 32; ++i) {
+        const auto* p = reinterpret_cast<const unsigned char*>(ref.data()) + i * 4;
+        const PackedColour got = test::pixelAt(image, i % 32 + 1, i / 32 + 1);
+        if (p[3] == 0) {
+            ++transparent;
+            EXPECT_EQ(got, kWhite) << i;
+        } else if (p[3] < 255) {
+            ++partial;
+            const int want = (p[0] * p[3] + 255 * (255 - p[3]) + 127) / 255;
+            EXPECT_NEAR(redOf(got), want, 1) << i;
+        }
+    }
+    EXPECT_GT(transparent, 0);
+    EXPECT_GT(partial, 0);
+    // Transparency by tRNS on a palette file shows white too.
+    ASSERT_TRUE(test::readWith(readPng, test::imageData("pngsuite/tbwn3p08.png"), image));
+    EXPECT_EQ(test::pixelAt(image, 1, 1), kWhite);
+}
+
 TEST(PngReader, ADamagedFileIsReportedOnceAndRefused) {
     test::RecordedReports reports;
     RasterImage image;

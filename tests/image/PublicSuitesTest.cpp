@@ -3,11 +3,13 @@
 // touches memory it should not (this suite runs under ASan and UBSan too).
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <regex>
 
 #include "FormatTestUtil.h"
 #include "image/ImageFormats.h"
+#include "tests/support/TempDir.h"
 
 namespace turnpixa {
 namespace {
@@ -77,6 +79,34 @@ TEST_P(PublicSuites, LoadsSoundlyOrIsRefused) {
     EXPECT_TRUE(RasterImage::sizeAllowed(image.width(), image.height(), image.bitsPerPixel()));
     EXPECT_EQ(image.pixelLength(), static_cast<std::size_t>(image.stride()) * image.height());
     EXPECT_LE(reports.size(), 2u) << "a damaged file should not raise a flood of messages";
+}
+
+// A file cut short is refused or loads with every pixel decided by the data
+// or the reader: two loads with the heap scribbled in between agree.
+TEST(TruncatedFiles, LoadTheSameTwiceOrNotAtAll) {
+    const char* files[] = {"bmpsuite/g/pal4.bmp",     "pngsuite/basi2c08.png",   "gif/hopper.gif",
+                           "tiff/hopper_lzw.tif",     "tiff/tiff_tiled_raw.tif", "jpeg/hopper.jpg",
+                           "jpeg/pil_sample_cmyk.jpg"};
+    test::RecordedReports quiet;
+    for (const char* name : files) {
+        const std::string whole = test::readWholeFile(test::imageData(name));
+        for (int part = 1; part < 8; ++part) {
+            const std::string cut =
+                whole.substr(0, whole.size() * static_cast<std::size_t>(part) / 8);
+            RasterImage first, second;
+            const bool loaded = test::loadBytes(cut, name, first);
+            {
+                std::vector<std::uint8_t> scribble(whole.size() * 4, 0xA5);
+                ASSERT_EQ(scribble.back(), 0xA5);
+            }
+            EXPECT_EQ(test::loadBytes(cut, name, second), loaded) << name << " " << part;
+            if (!loaded) continue;
+            ASSERT_EQ(first.pixelLength(), second.pixelLength());
+            EXPECT_TRUE(first.header() == second.header()) << name << " " << part;
+            EXPECT_EQ(std::memcmp(first.pixels(), second.pixels(), first.pixelLength()), 0)
+                << name << " " << part;
+        }
+    }
 }
 
 std::string testName(const ::testing::TestParamInfo<std::string>& p) {

@@ -101,7 +101,21 @@ struct Layout {
     int photometric = 0;
     int imageBits = 1;
     bool cmyk = false;
+    int xResolution = 0;
+    int yResolution = 0;
+    TIFF* tif = nullptr;
 };
+
+void fillColourTable(TIFF* tif, const Layout& l, RasterImage& image);
+
+// The image is made once the first block has decoded: a small file claiming
+// a huge picture is refused before the memory for it is taken.
+bool makeImage(const Layout& l, RasterImage& image) {
+    if (!image.empty()) return true;
+    if (!image.create(l.width, l.height, l.imageBits, l.xResolution, l.yResolution)) return false;
+    if (l.imageBits <= 8) fillColourTable(l.tif, l, image);
+    return true;
+}
 
 std::uint8_t sampleAt(const std::uint8_t* src, const Layout& l, int x, int s) {
     const std::size_t i = static_cast<std::size_t>(x) * l.samples + s;
@@ -156,7 +170,8 @@ bool readStrips(TIFF* tif, const Layout& l, RasterImage& image) {
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(scanline));
     for (int y = 0; y < l.height; ++y) {
         std::fill(buffer.begin(), buffer.end(), 0);
-        if (TIFFReadScanline(tif, buffer.data(), static_cast<std::uint32_t>(y), 0) < 0)
+        if (TIFFReadScanline(tif, buffer.data(), static_cast<std::uint32_t>(y), 0) < 0 ||
+            !makeImage(l, image))
             return false;
         convertRow(buffer.data(), l, l.width, image.rowData(y), 0);
     }
@@ -183,7 +198,8 @@ bool readTiles(TIFF* tif, const Layout& l, RasterImage& image) {
         for (int x0 = 0; x0 < l.width; x0 += static_cast<int>(tileWidth)) {
             std::fill(buffer.begin(), buffer.end(), 0);
             if (TIFFReadTile(tif, buffer.data(), static_cast<std::uint32_t>(x0),
-                             static_cast<std::uint32_t>(y0), 0, 0) < 0)
+                             static_cast<std::uint32_t>(y0), 0, 0) < 0 ||
+                !makeImage(l, image))
                 return false;
             // Edge tiles reach past the image; only the part inside is copied.
             const int rows = std::min(static_cast<int>(tileLength), l.height - y0);
@@ -197,25 +213,34 @@ bool readTiles(TIFF* tif, const Layout& l, RasterImage& image) {
 }
 
 // Anything the direct path does not cover (separate planes, YCbCr, Lab, ...)
-// goes through libtiff's own RGBA conversion.
+// goes through libtiff's own RGBA conversion, a band of rows at a time.
 bool readThroughRgba(TIFF* tif, const Layout& l, RasterImage& image) {
     char message[1024];
-    if (!TIFFRGBAImageOK(tif, message)) return false;
-    std::vector<std::uint32_t> raster(static_cast<std::size_t>(l.width) * l.height);
-    if (!TIFFReadRGBAImageOriented(tif, static_cast<std::uint32_t>(l.width),
-                                   static_cast<std::uint32_t>(l.height), raster.data(),
-                                   ORIENTATION_TOPLEFT, 0))
-        return false;
-    for (int y = 0; y < l.height; ++y) {
-        std::uint8_t* row = image.rowData(y);
-        const std::uint32_t* src = raster.data() + static_cast<std::size_t>(y) * l.width;
-        for (int x = 0; x < l.width; ++x) {
-            row[x * 3] = static_cast<std::uint8_t>(TIFFGetB(src[x]));
-            row[x * 3 + 1] = static_cast<std::uint8_t>(TIFFGetG(src[x]));
-            row[x * 3 + 2] = static_cast<std::uint8_t>(TIFFGetR(src[x]));
+    TIFFRGBAImage rgba{};
+    if (!TIFFRGBAImageOK(tif, message) || !TIFFRGBAImageBegin(&rgba, tif, 1, message)) return false;
+    rgba.req_orientation = ORIENTATION_TOPLEFT;
+    const int band = std::max(1, std::min(l.height, (1 << 20) / l.width));
+    std::vector<std::uint32_t> raster(static_cast<std::size_t>(l.width) * band);
+    bool ok = true;
+    for (int y0 = 0; ok && y0 < l.height; y0 += band) {
+        const int rows = std::min(band, l.height - y0);
+        rgba.row_offset = y0;
+        rgba.col_offset = 0;
+        ok = TIFFRGBAImageGet(&rgba, raster.data(), static_cast<std::uint32_t>(l.width),
+                              static_cast<std::uint32_t>(rows)) &&
+             makeImage(l, image);
+        for (int r = 0; ok && r < rows; ++r) {
+            std::uint8_t* row = image.rowData(y0 + r);
+            const std::uint32_t* src = raster.data() + static_cast<std::size_t>(r) * l.width;
+            for (int x = 0; x < l.width; ++x) {
+                row[x * 3] = static_cast<std::uint8_t>(TIFFGetB(src[x]));
+                row[x * 3 + 1] = static_cast<std::uint8_t>(TIFFGetG(src[x]));
+                row[x * 3 + 2] = static_cast<std::uint8_t>(TIFFGetR(src[x]));
+            }
         }
     }
-    return true;
+    TIFFRGBAImageEnd(&rgba);
+    return ok;
 }
 
 void fillColourTable(TIFF* tif, const Layout& l, RasterImage& image) {
@@ -305,11 +330,10 @@ bool decodeTiff(TIFF* tif, RasterImage& image) {
         l.imageBits = 24;
     }
     if (!RasterImage::sizeAllowed(l.width, l.height, l.imageBits)) return false;
-    if (!image.create(l.width, l.height, l.imageBits, pixelsPerMetre(xRes, unit),
-                      pixelsPerMetre(yRes, unit)))
-        return false;
+    l.xResolution = pixelsPerMetre(xRes, unit);
+    l.yResolution = pixelsPerMetre(yRes, unit);
+    l.tif = tif;
     if (!direct) return readThroughRgba(tif, l, image);
-    if (l.imageBits <= 8) fillColourTable(tif, l, image);
     return TIFFIsTiled(tif) ? readTiles(tif, l, image) : readStrips(tif, l, image);
 }
 

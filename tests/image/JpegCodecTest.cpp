@@ -94,6 +94,28 @@ TEST(JpegReader, ATruncatedFileLoadsWithOneWarning) {
     EXPECT_EQ(test::pixelAt(first, 5, 5), test::pixelAt(full, 5, 5));
 }
 
+std::string withSize(std::string jpeg, int width, int height) {
+    const std::size_t sof = jpeg.find("\xFF\xC0");
+    EXPECT_NE(sof, std::string::npos);
+    jpeg[sof + 5] = static_cast<char>(height >> 8);
+    jpeg[sof + 6] = static_cast<char>(height & 0xFF);
+    jpeg[sof + 7] = static_cast<char>(width >> 8);
+    jpeg[sof + 8] = static_cast<char>(width & 0xFF);
+    return jpeg;
+}
+
+TEST(JpegReader, RefusesAClaimedSizeTheDataCannotHold) {
+    const std::string hopper = test::readWholeFile(test::imageData("jpeg/hopper.jpg"));
+    test::RecordedReports quiet;
+    RasterImage image;
+    // 12000 x 12000 needs 562500 MCUs, at least one bit each: far more than 6 KB.
+    EXPECT_FALSE(test::readBytesWith(readJpeg, withSize(hopper, 12000, 12000), image));
+    EXPECT_TRUE(image.empty());
+    // 1000 x 1000 fits the bound, loads, and the data simply end early.
+    ASSERT_TRUE(test::readBytesWith(readJpeg, withSize(hopper, 1000, 1000), image));
+    EXPECT_EQ(image.width(), 1000);
+}
+
 // Reads back what libjpeg itself sees in a written file.
 struct JpegFacts {
     int components = 0;

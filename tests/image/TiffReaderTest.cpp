@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -234,6 +235,36 @@ TEST(TiffReader, EncodingsOfOnePictureAgree) {
     ASSERT_TRUE(readTiffFile(test::imageData("tiff/hopper_jpg.tif"), jpeg));
     EXPECT_GE(test::maxChannelDifference(plain, jpeg), 0);
     EXPECT_LE(test::maxChannelDifference(plain, jpeg), 80);
+}
+
+double meanDifference(const RasterImage& a, const RasterImage& b) {
+    if (a.width() != b.width() || a.height() != b.height()) return 1e9;
+    double total = 0;
+    for (int y = 1; y <= a.height(); ++y)
+        for (int x = 1; x <= a.width(); ++x) {
+            const PackedColour p = test::pixelAt(a, x, y), q = test::pixelAt(b, x, y);
+            total += std::abs(redOf(p) - redOf(q)) + std::abs(greenOf(p) - greenOf(q)) +
+                     std::abs(blueOf(p) - blueOf(q));
+        }
+    return total / (3.0 * a.width() * a.height());
+}
+
+TEST(TiffReader, JpegCompressedFilesMatchTheirJpegTwins) {
+    // The suite's JPEG-in-TIFF files hold the pictures of two of its JPEG files.
+    const struct {
+        const char* tiff;
+        const char* jpeg;
+    } pairs[] = {{"tiff_strip_ycbcr_jpeg_2x2_sampling.tif", "flower.jpg"},
+                 {"tiff_strip_cmyk_jpeg.tif", "pil_sample_cmyk.jpg"},
+                 {"tiff_tiled_cmyk_jpeg.tif", "pil_sample_cmyk.jpg"}};
+    test::RecordedReports quiet;
+    for (const auto& p : pairs) {
+        RasterImage tiff, jpeg;
+        ASSERT_TRUE(readTiffFile(test::imageData(std::string("tiff/") + p.tiff), tiff)) << p.tiff;
+        ASSERT_TRUE(test::readWith(readJpeg, test::imageData(std::string("jpeg/") + p.jpeg), jpeg));
+        const double d = meanDifference(tiff, jpeg);
+        EXPECT_LT(d, 2.0) << p.tiff;  // the same decoder, up to rounding of the colour steps
+    }
 }
 
 TEST(TiffReader, MessagesOnlyForTiffNamesAndOncePerFile) {

@@ -14,28 +14,33 @@ std::uint32_t le32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
-std::uint16_t le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+std::uint16_t le16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
 
 // One channel of a bit-field pixel, widened to 8 bits by shifting left (five
 // bits become 0 ... 248, as 5-5-5 pixels always have been read).
 struct Channel {
+    std::uint32_t mask = 0;
     int shift = 0;
     int bits = 0;
 
-    explicit Channel(std::uint32_t mask) {
-        if (mask == 0) return;
-        while ((mask & 1u) == 0) {
-            mask >>= 1;
+    explicit Channel(std::uint32_t m) : mask(m) {
+        if (m == 0) return;
+        while ((m & 1u) == 0) {
+            m >>= 1;
             ++shift;
         }
-        while (mask & 1u) {
-            mask >>= 1;
+        while (m & 1u) {
+            m >>= 1;
             ++bits;
         }
     }
     std::uint8_t of(std::uint32_t pixel) const {
         if (bits == 0) return 0;
-        const std::uint32_t v = (pixel >> shift) & ((1u << bits) - 1u);
+        // Bits of the mask above its first run are ignored.
+        const std::uint32_t v =
+            (pixel & mask) >> shift & (bits >= 32 ? 0xFFFFFFFFu : (1u << bits) - 1u);
         return static_cast<std::uint8_t>(bits >= 8 ? v >> (bits - 8) : v << (8 - bits));
     }
 };
@@ -56,7 +61,8 @@ bool readBmp(BufferedFile& file, RasterImage& image) {
     image.clear();
     const std::int64_t start = file.position();
     std::uint8_t fileHeader[14];
-    if (file.read(fileHeader, 14) != 14 || fileHeader[0] != 'B' || fileHeader[1] != 'M') return false;
+    if (file.read(fileHeader, 14) != 14 || fileHeader[0] != 'B' || fileHeader[1] != 'M')
+        return false;
     const std::uint32_t pixelOffset = le32(fileHeader + 10);
 
     std::uint8_t info[40];

@@ -80,7 +80,8 @@ bool GifLzwDecoder::decode(BufferedFile& file, std::vector<std::uint8_t>& out, s
                     suffix_[next] = first;
                     ++next;
                 } else {
-                    complain("Error: LoadGif(): Decode(): 'avail' too high: " + std::to_string(next));
+                    complain("Error: LoadGif(): Decode(): 'avail' too high: " +
+                             std::to_string(next));
                 }
                 if ((next & mask) == 0 && next < kMaxCodes) {
                     ++width;

@@ -34,7 +34,9 @@ bool skipExtension(BufferedFile& file) {
     }
 }
 
-int bitsForTable(std::size_t entries) { return entries <= 2 ? 1 : entries <= 16 ? 4 : 8; }
+int bitsForTable(std::size_t entries) {
+    return entries <= 2 ? 1 : entries <= 16 ? 4 : 8;
+}
 
 // Image row of each decoded row: top-down, or the four interlace passes.
 std::vector<int> rowOrder(int height, bool interlaced) {
@@ -52,6 +54,10 @@ std::vector<int> rowOrder(int height, bool interlaced) {
 }
 
 void packRow(const std::uint8_t* indices, int width, int bits, std::uint8_t* row) {
+    if (bits == 8) {
+        std::memcpy(row, indices, static_cast<std::size_t>(width));
+        return;
+    }
     for (int x = 0; x < width; ++x) {
         const std::uint8_t v = indices[x];
         if (bits == 8)
@@ -108,13 +114,15 @@ bool readGif(BufferedFile& file, RasterImage& image) {
         image.clear();
         return false;
     }
-    indices.resize(count, 0);  // what the data leave short is index 0
     for (std::size_t i = 0; i < table.size() / 3; ++i)
         image.setColour(static_cast<int>(i), table[i * 3], table[i * 3 + 1], table[i * 3 + 2]);
+    // Rows the data leave short keep index 0, as the fresh image has it; a
+    // tiny file claiming a huge picture costs no more than its data.
+    const std::size_t rows = (indices.size() + width - 1) / width;
+    indices.resize(rows * width, 0);
     const std::vector<int> order = rowOrder(height, (flags & 0x40) != 0);
-    for (int k = 0; k < height; ++k)
-        packRow(indices.data() + static_cast<std::size_t>(k) * width, width, bits,
-                image.rowData(order[k]));
+    for (std::size_t k = 0; k < rows; ++k)
+        packRow(indices.data() + k * width, width, bits, image.rowData(order[k]));
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <jerror.h>
 // clang-format on
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdint>
 #include <cstring>
@@ -94,7 +95,7 @@ void skipInputData(j_decompress_ptr cinfo, long count) {
 }
 
 int pixelsPerMetre(int density, int unit) {
-    if (unit == 1) return static_cast<int>(density * 10000 / 254);
+    if (unit == 1) return (density * 10000 + 127) / 254;  // 72 dpi gives 2835
     if (unit == 2) return density * 100;
     return 0;
 }
@@ -105,7 +106,24 @@ struct ReadState {
     jpeg_progress_mgr progress{};
     Source source;
     std::vector<std::uint8_t> cmykRow;
+    std::int64_t dataBytes = 0;  // from the start marker to the end of the file
 };
+
+// Every block of every MCU carries at least one bit of DC code, so a file
+// with fewer bits than the header's MCUs cannot be a picture of that size: a
+// small file claiming a huge one is refused before the memory is taken.
+bool plausibleSize(const jpeg_decompress_struct& cinfo, std::int64_t dataBytes) {
+    int maxH = 1, maxV = 1;
+    for (int c = 0; c < cinfo.num_components; ++c) {
+        maxH = std::max(maxH, cinfo.comp_info[c].h_samp_factor);
+        maxV = std::max(maxV, cinfo.comp_info[c].v_samp_factor);
+    }
+    const std::int64_t across =
+        (static_cast<std::int64_t>(cinfo.image_width) + 8 * maxH - 1) / (8 * maxH);
+    const std::int64_t down =
+        (static_cast<std::int64_t>(cinfo.image_height) + 8 * maxV - 1) / (8 * maxV);
+    return dataBytes * 8 >= across * down;
+}
 
 bool decodeJpeg(ReadState& s, BufferedFile& file, RasterImage& image) {
     jpeg_decompress_struct& cinfo = s.cinfo;
@@ -131,22 +149,25 @@ bool decodeJpeg(ReadState& s, BufferedFile& file, RasterImage& image) {
     jpeg_read_header(&cinfo, TRUE);
     const int width = static_cast<int>(cinfo.image_width);
     const int height = static_cast<int>(cinfo.image_height);
-    if (width <= 0 || height <= 0 || !RasterImage::sizeAllowed(width, height)) {
+    if (width <= 0 || height <= 0 || !RasterImage::sizeAllowed(width, height) ||
+        !plausibleSize(cinfo, s.dataBytes)) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
     const bool grey = cinfo.num_components == 1;
-    const bool cmyk = !grey && (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK);
+    const bool cmyk =
+        !grey && (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK);
     cinfo.out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGR;
-    if (!image.create(width, height, grey ? 8 : 24, pixelsPerMetre(cinfo.X_density, cinfo.density_unit),
+    if (!image.create(width, height, grey ? 8 : 24,
+                      pixelsPerMetre(cinfo.X_density, cinfo.density_unit),
                       pixelsPerMetre(cinfo.Y_density, cinfo.density_unit))) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
     if (grey)
-        for (int i = 0; i < 256; ++i) image.setColour(i, static_cast<std::uint8_t>(i),
-                                                      static_cast<std::uint8_t>(i),
-                                                      static_cast<std::uint8_t>(i));
+        for (int i = 0; i < 256; ++i)
+            image.setColour(i, static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i),
+                            static_cast<std::uint8_t>(i));
     jpeg_start_decompress(&cinfo);
     if (static_cast<int>(cinfo.output_width) != width ||
         static_cast<std::size_t>(cinfo.output_width) * cinfo.output_components >
@@ -188,8 +209,11 @@ bool readJpeg(BufferedFile& file, RasterImage& image) {
             offset = i;
             break;
         }
+    if (!file.seek(0, SEEK_END)) return false;
+    const std::int64_t end = file.position();
     if (!file.seek(start + offset, SEEK_SET)) return false;
     auto state = std::make_unique<ReadState>();
+    state->dataBytes = end - start - offset;
     const bool ok = decodeJpeg(*state, file, image);
     if (!ok) image.clear();
     return ok;

@@ -125,7 +125,12 @@ bool writeJpeg(const RasterImage& image, BufferedFile& file) {
     auto state = std::make_unique<WriteState>();
     state->colourRow.resize(static_cast<std::size_t>(image.width()) * 4);
     state->line.resize(static_cast<std::size_t>(image.width()) * 3);
-    return encodeJpeg(*state, image, file);
+    if (!encodeJpeg(*state, image, file)) return false;
+    if (!file.flush()) {
+        report(kJpegErrorTitle, file.error());
+        return false;
+    }
+    return true;
 }
 
 }  // namespace turnpixa

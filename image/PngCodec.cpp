@@ -27,7 +27,9 @@ void writeData(png_structp png, png_bytep data, std::size_t n) {
     if (!file->write(data, n)) png_error(png, "Write Error");
 }
 
-void flushData(png_structp png) { static_cast<BufferedFile*>(png_get_io_ptr(png))->flush(); }
+void flushData(png_structp png) {
+    static_cast<BufferedFile*>(png_get_io_ptr(png))->flush();
+}
 
 [[noreturn]] void onError(png_structp png, png_const_charp message) {
     report(kPngErrorTitle, message ? message : "unknown error");
@@ -73,7 +75,8 @@ bool decodePng(png_structp png, png_infop info, BufferedFile& file, RasterImage&
     if (!RasterImage::sizeAllowed(width, height)) return false;
 
     if (fileDepth == 16) png_set_strip_16(png);
-    if (colourType == PNG_COLOR_TYPE_RGB || colourType == PNG_COLOR_TYPE_RGB_ALPHA) png_set_bgr(png);
+    if (colourType == PNG_COLOR_TYPE_RGB || colourType == PNG_COLOR_TYPE_RGB_ALPHA)
+        png_set_bgr(png);
     if ((colourType & PNG_COLOR_MASK_ALPHA) || png_get_valid(png, info, PNG_INFO_tRNS)) {
         png_color_16 white{};
         if (colourType == PNG_COLOR_TYPE_PALETTE) {
@@ -97,8 +100,8 @@ bool decodePng(png_structp png, png_infop info, BufferedFile& file, RasterImage&
     int xRes = 0, yRes = 0;
     png_uint_32 px = 0, py = 0;
     int unit = 0;
-    if (png_get_pHYs(png, info, &px, &py, &unit) && unit == PNG_RESOLUTION_METER && px <= 0x7FFFFFFF &&
-        py <= 0x7FFFFFFF) {
+    if (png_get_pHYs(png, info, &px, &py, &unit) && unit == PNG_RESOLUTION_METER &&
+        px <= 0x7FFFFFFF && py <= 0x7FFFFFFF) {
         xRes = static_cast<int>(px);
         yRes = static_cast<int>(py);
     }

@@ -31,7 +31,9 @@ tmsize_t readProc(thandle_t handle, void* buffer, tmsize_t n) {
     return static_cast<tmsize_t>(s->file->read(buffer, static_cast<std::size_t>(n)));
 }
 
-tmsize_t writeProc(thandle_t, void*, tmsize_t) { return -1; }
+tmsize_t writeProc(thandle_t, void*, tmsize_t) {
+    return -1;
+}
 
 toff_t seekProc(thandle_t handle, toff_t offset, int whence) {
     auto* s = static_cast<Source*>(handle);
@@ -47,13 +49,20 @@ toff_t seekProc(thandle_t handle, toff_t offset, int whence) {
         target = s->size + off;
     else
         return failed;
-    if (target < 0 || target > s->size || !s->file->seek(s->start + target, SEEK_SET)) return failed;
+    if (target < 0 || target > s->size || !s->file->seek(s->start + target, SEEK_SET))
+        return failed;
     return static_cast<toff_t>(target);
 }
 
-int closeProc(thandle_t) { return 0; }
-toff_t sizeProc(thandle_t handle) { return static_cast<toff_t>(static_cast<Source*>(handle)->size); }
-int mapProc(thandle_t, void**, toff_t*) { return 0; }
+int closeProc(thandle_t) {
+    return 0;
+}
+toff_t sizeProc(thandle_t handle) {
+    return static_cast<toff_t>(static_cast<Source*>(handle)->size);
+}
+int mapProc(thandle_t, void**, toff_t*) {
+    return 0;
+}
 void unmapProc(thandle_t, void*, toff_t) {}
 
 int onMessage(TIFF*, void* userData, const char* module, const char* format, va_list args) {
@@ -92,7 +101,21 @@ struct Layout {
     int photometric = 0;
     int imageBits = 1;
     bool cmyk = false;
+    int xResolution = 0;
+    int yResolution = 0;
+    TIFF* tif = nullptr;
 };
+
+void fillColourTable(TIFF* tif, const Layout& l, RasterImage& image);
+
+// The image is made once the first block has decoded: a small file claiming
+// a huge picture is refused before the memory for it is taken.
+bool makeImage(const Layout& l, RasterImage& image) {
+    if (!image.empty()) return true;
+    if (!image.create(l.width, l.height, l.imageBits, l.xResolution, l.yResolution)) return false;
+    if (l.imageBits <= 8) fillColourTable(l.tif, l, image);
+    return true;
+}
 
 std::uint8_t sampleAt(const std::uint8_t* src, const Layout& l, int x, int s) {
     const std::size_t i = static_cast<std::size_t>(x) * l.samples + s;
@@ -110,8 +133,8 @@ int packedAt(const std::uint8_t* src, int bits, int x) {
 void putPacked(std::uint8_t* row, int bits, int x, int v) {
     const int bit = x * bits;
     const int shift = 8 - bits - bit % 8;
-    row[bit / 8] = static_cast<std::uint8_t>((row[bit / 8] & ~(((1 << bits) - 1) << shift)) |
-                                             (v << shift));
+    row[bit / 8] =
+        static_cast<std::uint8_t>((row[bit / 8] & ~(((1 << bits) - 1) << shift)) | (v << shift));
 }
 
 // Converts `count` pixels of one decoded row into image row `row` from column x0.
@@ -147,7 +170,9 @@ bool readStrips(TIFF* tif, const Layout& l, RasterImage& image) {
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(scanline));
     for (int y = 0; y < l.height; ++y) {
         std::fill(buffer.begin(), buffer.end(), 0);
-        if (TIFFReadScanline(tif, buffer.data(), static_cast<std::uint32_t>(y), 0) < 0) return false;
+        if (TIFFReadScanline(tif, buffer.data(), static_cast<std::uint32_t>(y), 0) < 0 ||
+            !makeImage(l, image))
+            return false;
         convertRow(buffer.data(), l, l.width, image.rowData(y), 0);
     }
     return true;
@@ -173,7 +198,8 @@ bool readTiles(TIFF* tif, const Layout& l, RasterImage& image) {
         for (int x0 = 0; x0 < l.width; x0 += static_cast<int>(tileWidth)) {
             std::fill(buffer.begin(), buffer.end(), 0);
             if (TIFFReadTile(tif, buffer.data(), static_cast<std::uint32_t>(x0),
-                             static_cast<std::uint32_t>(y0), 0, 0) < 0)
+                             static_cast<std::uint32_t>(y0), 0, 0) < 0 ||
+                !makeImage(l, image))
                 return false;
             // Edge tiles reach past the image; only the part inside is copied.
             const int rows = std::min(static_cast<int>(tileLength), l.height - y0);
@@ -187,25 +213,34 @@ bool readTiles(TIFF* tif, const Layout& l, RasterImage& image) {
 }
 
 // Anything the direct path does not cover (separate planes, YCbCr, Lab, ...)
-// goes through libtiff's own RGBA conversion.
+// goes through libtiff's own RGBA conversion, a band of rows at a time.
 bool readThroughRgba(TIFF* tif, const Layout& l, RasterImage& image) {
     char message[1024];
-    if (!TIFFRGBAImageOK(tif, message)) return false;
-    std::vector<std::uint32_t> raster(static_cast<std::size_t>(l.width) * l.height);
-    if (!TIFFReadRGBAImageOriented(tif, static_cast<std::uint32_t>(l.width),
-                                   static_cast<std::uint32_t>(l.height), raster.data(),
-                                   ORIENTATION_TOPLEFT, 0))
-        return false;
-    for (int y = 0; y < l.height; ++y) {
-        std::uint8_t* row = image.rowData(y);
-        const std::uint32_t* src = raster.data() + static_cast<std::size_t>(y) * l.width;
-        for (int x = 0; x < l.width; ++x) {
-            row[x * 3] = static_cast<std::uint8_t>(TIFFGetB(src[x]));
-            row[x * 3 + 1] = static_cast<std::uint8_t>(TIFFGetG(src[x]));
-            row[x * 3 + 2] = static_cast<std::uint8_t>(TIFFGetR(src[x]));
+    TIFFRGBAImage rgba{};
+    if (!TIFFRGBAImageOK(tif, message) || !TIFFRGBAImageBegin(&rgba, tif, 1, message)) return false;
+    rgba.req_orientation = ORIENTATION_TOPLEFT;
+    const int band = std::max(1, std::min(l.height, (1 << 20) / l.width));
+    std::vector<std::uint32_t> raster(static_cast<std::size_t>(l.width) * band);
+    bool ok = true;
+    for (int y0 = 0; ok && y0 < l.height; y0 += band) {
+        const int rows = std::min(band, l.height - y0);
+        rgba.row_offset = y0;
+        rgba.col_offset = 0;
+        ok = TIFFRGBAImageGet(&rgba, raster.data(), static_cast<std::uint32_t>(l.width),
+                              static_cast<std::uint32_t>(rows)) &&
+             makeImage(l, image);
+        for (int r = 0; ok && r < rows; ++r) {
+            std::uint8_t* row = image.rowData(y0 + r);
+            const std::uint32_t* src = raster.data() + static_cast<std::size_t>(r) * l.width;
+            for (int x = 0; x < l.width; ++x) {
+                row[x * 3] = static_cast<std::uint8_t>(TIFFGetB(src[x]));
+                row[x * 3 + 1] = static_cast<std::uint8_t>(TIFFGetG(src[x]));
+                row[x * 3 + 2] = static_cast<std::uint8_t>(TIFFGetR(src[x]));
+            }
         }
     }
-    return true;
+    TIFFRGBAImageEnd(&rgba);
+    return ok;
 }
 
 void fillColourTable(TIFF* tif, const Layout& l, RasterImage& image) {
@@ -217,13 +252,17 @@ void fillColourTable(TIFF* tif, const Layout& l, RasterImage& image) {
         bool wide = false;  // a 16-bit map has values of 256 and more
         for (int i = 0; i < entries; ++i)
             wide = wide || red[i] > 255 || green[i] > 255 || blue[i] > 255;
-        auto byte = [wide](std::uint16_t v) { return static_cast<std::uint8_t>(wide ? v >> 8 : v); };
-        for (int i = 0; i < entries; ++i) image.setColour(i, byte(red[i]), byte(green[i]), byte(blue[i]));
+        auto byte = [wide](std::uint16_t v) {
+            return static_cast<std::uint8_t>(wide ? v >> 8 : v);
+        };
+        for (int i = 0; i < entries; ++i)
+            image.setColour(i, byte(red[i]), byte(green[i]), byte(blue[i]));
         return;
     }
     for (int i = 0; i < entries; ++i) {
         const int v = i * 255 / (entries - 1);
-        const auto g = static_cast<std::uint8_t>(l.photometric == PHOTOMETRIC_MINISWHITE ? 255 - v : v);
+        const auto g =
+            static_cast<std::uint8_t>(l.photometric == PHOTOMETRIC_MINISWHITE ? 255 - v : v);
         image.setColour(i, g, g, g);
     }
 }
@@ -240,7 +279,8 @@ bool decodeTiff(TIFF* tif, RasterImage& image) {
     std::uint16_t bits = 1, samples = 1, photometric = 0, planar = PLANARCONFIG_CONTIG;
     std::uint16_t compression = COMPRESSION_NONE, inkSet = INKSET_CMYK, unit = RESUNIT_INCH;
     float xRes = 0, yRes = 0;
-    if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &width) || !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &height))
+    if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &width) ||
+        !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &height))
         return false;
     TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bits);
     TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &samples);
@@ -269,18 +309,20 @@ bool decodeTiff(TIFF* tif, RasterImage& image) {
     const bool packed = bits == 1 || bits == 2 || bits == 4;
     const bool whole = bits == 8 || bits == 16;
     const bool contiguous = planar == PLANARCONFIG_CONTIG || samples == 1;
-    const bool grey = l.photometric == PHOTOMETRIC_MINISWHITE || l.photometric == PHOTOMETRIC_MINISBLACK;
+    const bool grey =
+        l.photometric == PHOTOMETRIC_MINISWHITE || l.photometric == PHOTOMETRIC_MINISBLACK;
     bool direct = false;
     if (contiguous && (grey || l.photometric == PHOTOMETRIC_PALETTE) &&
-        ((packed && samples == 1) || (whole && samples >= 1 && l.photometric != PHOTOMETRIC_PALETTE) ||
+        ((packed && samples == 1) ||
+         (whole && samples >= 1 && l.photometric != PHOTOMETRIC_PALETTE) ||
          (bits == 8 && samples == 1))) {
         l.imageBits = bits == 1 ? 1 : packed ? 4 : 8;
         direct = true;
     } else if (contiguous && whole && l.photometric == PHOTOMETRIC_RGB && samples >= 3) {
         l.imageBits = 24;
         direct = true;
-    } else if (contiguous && whole && l.photometric == PHOTOMETRIC_SEPARATED && inkSet == INKSET_CMYK &&
-               samples >= 4) {
+    } else if (contiguous && whole && l.photometric == PHOTOMETRIC_SEPARATED &&
+               inkSet == INKSET_CMYK && samples >= 4) {
         l.imageBits = 24;
         l.cmyk = true;
         direct = true;
@@ -288,11 +330,10 @@ bool decodeTiff(TIFF* tif, RasterImage& image) {
         l.imageBits = 24;
     }
     if (!RasterImage::sizeAllowed(l.width, l.height, l.imageBits)) return false;
-    if (!image.create(l.width, l.height, l.imageBits, pixelsPerMetre(xRes, unit),
-                      pixelsPerMetre(yRes, unit)))
-        return false;
+    l.xResolution = pixelsPerMetre(xRes, unit);
+    l.yResolution = pixelsPerMetre(yRes, unit);
+    l.tif = tif;
     if (!direct) return readThroughRgba(tif, l, image);
-    if (l.imageBits <= 8) fillColourTable(tif, l, image);
     return TIFFIsTiled(tif) ? readTiles(tif, l, image) : readStrips(tif, l, image);
 }
 
@@ -313,10 +354,9 @@ bool readTiff(BufferedFile& file, RasterImage& image, const std::string& fileNam
     TIFFOpenOptionsSetErrorHandlerExtR(options, onMessage, &source);
     TIFFOpenOptionsSetWarningHandlerExtR(options, onMessage, &source);
     TIFFOpenOptionsSetMaxSingleMemAlloc(options, 512 * 1024 * 1024);
-    std::unique_ptr<TIFF, TiffCloser> tif(TIFFClientOpenExt(fileName.empty() ? "photo" : fileName.c_str(),
-                                                            "rm", &source, readProc, writeProc, seekProc,
-                                                            closeProc, sizeProc, mapProc, unmapProc,
-                                                            options));
+    std::unique_ptr<TIFF, TiffCloser> tif(
+        TIFFClientOpenExt(fileName.empty() ? "photo" : fileName.c_str(), "rm", &source, readProc,
+                          writeProc, seekProc, closeProc, sizeProc, mapProc, unmapProc, options));
     TIFFOpenOptionsFree(options);
     if (!tif) return false;
     const bool ok = decodeTiff(tif.get(), image);

@@ -9,7 +9,9 @@
 
 namespace turnpixa::test {
 
-std::string imageData(const std::string& relative) { return dataFile("image/" + relative); }
+std::string imageData(const std::string& relative) {
+    return dataFile("image/" + relative);
+}
 
 std::vector<std::string> imageFilesUnder(const std::string& folder) {
     std::vector<std::string> files;
@@ -51,10 +53,13 @@ bool loadBytes(const std::string& bytes, const std::string& fileName, RasterImag
 RecordedReports::RecordedReports()
     : reports_(std::make_shared<std::vector<std::pair<std::string, std::string>>>()) {
     auto sink = reports_;
-    previous_ = setReportHandler(
-        [sink](const std::string& title, const std::string& text) { sink->emplace_back(title, text); });
+    previous_ = setReportHandler([sink](const std::string& title, const std::string& text) {
+        sink->emplace_back(title, text);
+    });
 }
 
-RecordedReports::~RecordedReports() { setReportHandler(previous_); }
+RecordedReports::~RecordedReports() {
+    setReportHandler(previous_);
+}
 
 }  // namespace turnpixa::test

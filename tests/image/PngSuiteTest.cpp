@@ -18,7 +18,8 @@ std::vector<std::string> goodSuiteFiles() {
     std::vector<std::string> names;
     for (const std::string& path : test::imageFilesUnder("pngsuite")) {
         const std::filesystem::path p(path);
-        if (p.extension() == ".png" && p.filename().string()[0] != 'x') names.push_back(p.stem().string());
+        if (p.extension() == ".png" && p.filename().string()[0] != 'x')
+            names.push_back(p.stem().string());
     }
     return names;
 }
@@ -31,12 +32,15 @@ std::vector<int> referencePixels(const std::string& name) {
         for (unsigned char c : test::readWholeFile(base + ".rgba8")) rgba.push_back(c);
     } else {
         const std::string wide = test::readWholeFile(base + ".rgba16");
-        for (std::size_t i = 0; i + 1 < wide.size(); i += 2) rgba.push_back(static_cast<unsigned char>(wide[i]));
+        for (std::size_t i = 0; i + 1 < wide.size(); i += 2)
+            rgba.push_back(static_cast<unsigned char>(wide[i]));
     }
     return rgba;
 }
 
-int onWhite(int value, int alpha) { return (value * alpha + 255 * (255 - alpha) + 127) / 255; }
+int onWhite(int value, int alpha) {
+    return (value * alpha + 255 * (255 - alpha) + 127) / 255;
+}
 
 class PngSuite : public ::testing::TestWithParam<std::string> {};
 

@@ -3,11 +3,13 @@
 // touches memory it should not (this suite runs under ASan and UBSan too).
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <regex>
 
 #include "FormatTestUtil.h"
 #include "image/ImageFormats.h"
+#include "tests/support/TempDir.h"
 
 namespace turnpixa {
 namespace {
@@ -18,8 +20,8 @@ std::vector<std::string> suiteFiles() {
     for (const char* folder : {"pngsuite", "bmpsuite", "gif", "tiff", "jpeg"})
         for (const std::string& path : test::imageFilesUnder(folder)) {
             const std::string ext = std::filesystem::path(path).extension().string();
-            if (ext == ".png" || ext == ".bmp" || ext == ".gif" || ext == ".tif" || ext == ".tiff" ||
-                ext == ".jpg")
+            if (ext == ".png" || ext == ".bmp" || ext == ".gif" || ext == ".tif" ||
+                ext == ".tiff" || ext == ".jpg")
                 files.push_back(std::filesystem::relative(path, root).string());
         }
     return files;
@@ -32,7 +34,8 @@ Expect expectationFor(const std::string& file) {
     static const std::pair<std::regex, Expect> rules[] = {
         {std::regex("pngsuite/x.*"), Expect::Refuse},  // deliberately broken
         {std::regex("pngsuite/.*"), Expect::Load},
-        {std::regex("bmpsuite/g/(pal4rle|pal8rle|pal8os2)\\.bmp"), Expect::Refuse},  // RLE, OS/2 header
+        {std::regex("bmpsuite/g/(pal4rle|pal8rle|pal8os2)\\.bmp"),
+         Expect::Refuse},  // RLE, OS/2 header
         {std::regex("bmpsuite/g/.*"), Expect::Load},
         {std::regex("bmpsuite/b/(badbitcount|badheadersize|badwidth|badrle|reallybig|rletopdown|"
                     "shortfile)\\.bmp"),
@@ -57,8 +60,8 @@ TEST_P(PublicSuites, LoadsSoundlyOrIsRefused) {
     test::RecordedReports reports;
     RasterImage image;
     const bool loaded = test::readWith(
-        [](BufferedFile& f, RasterImage& img) { return loadPhoto(f, f.path(), img); }, test::imageData(file),
-        image);
+        [](BufferedFile& f, RasterImage& img) { return loadPhoto(f, f.path(), img); },
+        test::imageData(file), image);
     const Expect expect = expectationFor(file);
     if (expect == Expect::Load) {
         EXPECT_TRUE(loaded);
@@ -76,6 +79,34 @@ TEST_P(PublicSuites, LoadsSoundlyOrIsRefused) {
     EXPECT_TRUE(RasterImage::sizeAllowed(image.width(), image.height(), image.bitsPerPixel()));
     EXPECT_EQ(image.pixelLength(), static_cast<std::size_t>(image.stride()) * image.height());
     EXPECT_LE(reports.size(), 2u) << "a damaged file should not raise a flood of messages";
+}
+
+// A file cut short is refused or loads with every pixel decided by the data
+// or the reader: two loads with the heap scribbled in between agree.
+TEST(TruncatedFiles, LoadTheSameTwiceOrNotAtAll) {
+    const char* files[] = {"bmpsuite/g/pal4.bmp",     "pngsuite/basi2c08.png",   "gif/hopper.gif",
+                           "tiff/hopper_lzw.tif",     "tiff/tiff_tiled_raw.tif", "jpeg/hopper.jpg",
+                           "jpeg/pil_sample_cmyk.jpg"};
+    test::RecordedReports quiet;
+    for (const char* name : files) {
+        const std::string whole = test::readWholeFile(test::imageData(name));
+        for (int part = 1; part < 8; ++part) {
+            const std::string cut =
+                whole.substr(0, whole.size() * static_cast<std::size_t>(part) / 8);
+            RasterImage first, second;
+            const bool loaded = test::loadBytes(cut, name, first);
+            {
+                std::vector<std::uint8_t> scribble(whole.size() * 4, 0xA5);
+                ASSERT_EQ(scribble.back(), 0xA5);
+            }
+            EXPECT_EQ(test::loadBytes(cut, name, second), loaded) << name << " " << part;
+            if (!loaded) continue;
+            ASSERT_EQ(first.pixelLength(), second.pixelLength());
+            EXPECT_TRUE(first.header() == second.header()) << name << " " << part;
+            EXPECT_EQ(std::memcmp(first.pixels(), second.pixels(), first.pixelLength()), 0)
+                << name << " " << part;
+        }
+    }
 }
 
 std::string testName(const ::testing::TestParamInfo<std::string>& p) {

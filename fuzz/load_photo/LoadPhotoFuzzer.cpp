@@ -1,0 +1,33 @@
+// Feeds arbitrary bytes to the photo loader through an in-memory stream.
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "image/BufferedFile.h"
+#include "image/ImageFormats.h"
+#include "image/ImageReport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const bool quiet = [] {
+        turnpixa::setReportHandler([](const std::string&, const std::string&) {});
+        return true;
+    }();
+    (void)quiet;
+    if (size == 0) return 0;  // fmemopen takes no empty buffer
+    std::vector<std::uint8_t> copy(data, data + size);
+    std::FILE* stream = fmemopen(copy.data(), copy.size(), "rb");
+    if (!stream) return 0;
+    turnpixa::BufferedFile file;
+    file.attach(stream, true);
+    turnpixa::RasterImage image;
+    // A ".tif" name lets libtiff's messages through to the (silent) report hook.
+    if (turnpixa::loadPhoto(file, "input.tif", image)) {
+        // The pixel block must be as long as the header says.
+        const std::uint8_t* p = image.pixels();
+        const std::size_t n = static_cast<std::size_t>(image.stride()) * image.height();
+        if (!p || n != image.pixelLength()) __builtin_trap();
+        volatile std::uint8_t sink = static_cast<std::uint8_t>(p[0] + p[n - 1]);
+        (void)sink;
+    }
+    return 0;
+}

@@ -13,6 +13,7 @@ add_library(turnpixa_gui STATIC
   DialogSeam.cpp
   HelpOpener.cpp
   RasterImageQt.cpp
+  pages/CWizardPage.cpp
   pages/CViewDlg.cpp
   pages/CImportDlg.cpp
   pages/CSaveDlg.cpp

@@ -37,6 +37,7 @@ public:
 protected:
     void paintOverRing(QPainter& painter) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:

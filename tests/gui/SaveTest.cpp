@@ -1,14 +1,14 @@
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QToolButton>
-#include <QCheckBox>
-#include <QMouseEvent>
 
 #include "WizardFixture.h"
 #include "web/OutputSetWriter.h"
@@ -25,8 +25,7 @@ std::map<QString, QByteArray> filesUnder(const QString& folder) {
     while (it.hasNext()) {
         const QString path = it.next();
         QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            files[QDir(folder).relativeFilePath(path)] = f.readAll();
+        if (f.open(QIODevice::ReadOnly)) files[QDir(folder).relativeFilePath(path)] = f.readAll();
     }
     return files;
 }
@@ -34,8 +33,7 @@ std::map<QString, QByteArray> filesUnder(const QString& folder) {
 }  // namespace
 
 TEST_F(Wizard, FinishWithoutPhotosEndsAtOnce) {
-    for (int i = 0; i < 4; ++i)
-        dlg().next();
+    for (int i = 0; i < 4; ++i) dlg().next();
     EXPECT_FALSE(savePage().saveAsButton()->isEnabled());
     EXPECT_FALSE(savePage().browserButton()->isEnabled());
     dlg().finishButton()->click();
@@ -77,8 +75,9 @@ TEST_F(Wizard, SaveAsWritesWhatTheWriterWritesForTheSameProject) {
     options.autoSpinOn = true;
     options.autoSpinInterval = -100;
     std::string reason;
-    ASSERT_TRUE(writer.write(project(), SaveTarget::fromChosenPath((theirs + "/shoe.htm").toStdString()), options,
-                             reason))
+    ASSERT_TRUE(writer.write(project(),
+                             SaveTarget::fromChosenPath((theirs + "/shoe.htm").toStdString()),
+                             options, reason))
         << reason;
     const auto a = filesUnder(ours);
     const auto b = filesUnder(theirs);
@@ -128,7 +127,8 @@ TEST_F(Wizard, AFailedSaveIsShownAndTheWizardStays) {
     seam.saveAnswer = blocker + "/page.htm";
     dlg().finishButton()->click();
     ASSERT_EQ(seam.messages.size(), 1);
-    EXPECT_TRUE(seam.messages[0].contains(QStringLiteral("blocker/page-turnpixa"))) << seam.messages[0].toStdString();
+    EXPECT_TRUE(seam.messages[0].contains(QStringLiteral("blocker/page-turnpixa")))
+        << seam.messages[0].toStdString();
     EXPECT_FALSE(project().saved);
     EXPECT_FALSE(savePage().browserButton()->isEnabled());
     EXPECT_TRUE(dlg().isVisible());

@@ -1,9 +1,9 @@
 #pragma once
+#include <gtest/gtest.h>
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
 #include <QUrl>
-#include <gtest/gtest.h>
 #include <functional>
 #include <memory>
 

@@ -15,7 +15,9 @@ namespace turnpixa::test {
 
 namespace {
 
-QString nameOf(Project& p, int index) { return QFileInfo(QString::fromStdString(p.photoAt(index)->name())).fileName(); }
+QString nameOf(Project& p, int index) {
+    return QFileInfo(QString::fromStdString(p.photoAt(index)->name())).fileName();
+}
 
 int buttonMask(CTurnPixaDlg& d) {
     return (d.backButton()->isEnabled() ? 1 : 0) | (d.nextButton()->isEnabled() ? 2 : 0) |
@@ -28,11 +30,11 @@ TEST_F(Wizard, CaptionTabsAndButtons) {
     EXPECT_EQ(dlg().windowTitle(), QStringLiteral("TurnPixa v1.032"));
     auto* tabs = dlg().findChild<QTabWidget*>();
     ASSERT_NE(tabs, nullptr);
-    const QStringList expected = {"Step 1 : Take Photos", "Step 2: Load Photos", "Step3: Size TurnPixa",
-                                  "Step4: Edit TurnPixa", "Step 5: Save TurnPixa"};
+    const QStringList expected = {"Step 1 : Take Photos", "Step 2: Load Photos",
+                                  "Step3: Size TurnPixa", "Step4: Edit TurnPixa",
+                                  "Step 5: Save TurnPixa"};
     ASSERT_EQ(tabs->count(), 5);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(tabs->tabText(i), expected[i]);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(tabs->tabText(i), expected[i]);
     EXPECT_EQ(dlg().backButton()->text(), QStringLiteral("<< Back"));
     EXPECT_EQ(dlg().nextButton()->text(), QStringLiteral("Next >>"));
     EXPECT_EQ(dlg().finishButton()->text(), QStringLiteral("Finish"));
@@ -68,7 +70,8 @@ TEST_F(Wizard, EmptyLoadPageShowsTheInstructions) {
     dlg().setActiveIndex(1);
     CImportDlg& page = importPage();
     EXPECT_TRUE(page.instructionText()->isVisible());
-    EXPECT_TRUE(page.instructionText()->text().startsWith(QStringLiteral("Step 2: Load your photos.")));
+    EXPECT_TRUE(
+        page.instructionText()->text().startsWith(QStringLiteral("Step 2: Load your photos.")));
     EXPECT_EQ(page.instructionText()->font().pointSize(), 18);
     EXPECT_TRUE(page.helpButton()->isVisible());
     EXPECT_FALSE(page.removeAllButton()->isEnabled());
@@ -117,7 +120,8 @@ TEST_F(Wizard, BrowseLoadsInDialogOrderAndReportsUnreadableFiles) {
     EXPECT_EQ(nameOf(project(), 0), QStringLiteral("photo01.png"));
     EXPECT_EQ(nameOf(project(), 1), QStringLiteral("photo02.png"));
     ASSERT_EQ(seam.messages.size(), 1);
-    EXPECT_TRUE(seam.messages[0].contains(QStringLiteral("notes.jpg"))) << seam.messages[0].toStdString();
+    EXPECT_TRUE(seam.messages[0].contains(QStringLiteral("notes.jpg")))
+        << seam.messages[0].toStdString();
     EXPECT_FALSE(seam.messages[0].contains(QStringLiteral("photo01")));
     EXPECT_TRUE(importPage().statusLine()->text().contains(QStringLiteral("2 of 3")));
 
@@ -141,8 +145,9 @@ TEST_F(Wizard, RemoveAllAsksAndClearsTheSavedFlag) {
     seam.answerOk = false;
     importPage().removeAllButton()->click();
     ASSERT_EQ(seam.questions.size(), 1);
-    EXPECT_EQ(seam.questions[0],
-              QStringLiteral("Are you sure you want to remove all the imported images from TurnPixa?"));
+    EXPECT_EQ(
+        seam.questions[0],
+        QStringLiteral("Are you sure you want to remove all the imported images from TurnPixa?"));
     EXPECT_EQ(project().photoCount(), 4);
     EXPECT_TRUE(project().saved);
 
@@ -164,7 +169,8 @@ TEST_F(Wizard, HelpOpensThePageTopicInTheBrowser) {
     dlg().setActiveIndex(1);
     dlg().help();
     ASSERT_EQ(seam.messages.size(), 1);
-    EXPECT_TRUE(seam.messages[0].startsWith(QStringLiteral("Unable to find the help file: TurnPixa-help")));
+    EXPECT_TRUE(
+        seam.messages[0].startsWith(QStringLiteral("Unable to find the help file: TurnPixa-help")));
     EXPECT_TRUE(seam.messages[0].contains(QString::fromStdString(dir.path().string())));
     EXPECT_TRUE(catcher.urls.isEmpty());
 

@@ -25,7 +25,6 @@ QPushButton* bigButton(const QString& text, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
     b->setMinimumHeight(56);
     QFont f = b->font();
-    f.setPointSize(f.pointSize() + 2);
     f.setBold(true);
     b->setFont(f);
     b->setAutoDefault(false);

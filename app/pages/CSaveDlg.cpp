@@ -101,6 +101,7 @@ CSaveDlg::CSaveDlg(CTurnPixaApp& app, QWidget* parent)
     layout->addStretch(1);
     status_ = new QLabel(panel);
     status_->setWordWrap(true);
+    status_->setMinimumHeight(status_->fontMetrics().height() * 3);
     layout->addWidget(status_);
     auto* help = panelButton(QStringLiteral("Help..."), panel);
     layout->addWidget(help);

@@ -68,6 +68,7 @@ TEST_F(Wizard, SaveAsWritesWhatTheWriterWritesForTheSameProject) {
     EXPECT_TRUE(QFile::exists(ours + "/shoe.htm"));
     EXPECT_TRUE(QFile::exists(ours + "/shoe-turnpixa/image_005.png"));
     EXPECT_EQ(page.lastPagePath(), (ours + "/shoe.htm").toStdString());
+    shoot(QStringLiteral("save-page"));
 
     OutputSetWriter writer;
     SaveOptions options;

@@ -98,6 +98,11 @@ void Wizard::dropFiles(const QStringList& paths) {
     QCoreApplication::processEvents();
 }
 
+void Wizard::shoot(const QString& name) {
+    const QString folder = qEnvironmentVariable("TURNPIXA_SCREENSHOTS");
+    if (!folder.isEmpty()) dlg().grab().save(folder + "/" + name + ".png");
+}
+
 bool Wizard::waitFor(const std::function<bool()>& done, int ms) {
     QElapsedTimer clock;
     clock.start();

@@ -75,6 +75,8 @@ protected:
     // the photos end up in path order) and waits for the batch.
     void dropFiles(const QStringList& paths);
     void loadPhotos(int count);
+    // Saves a picture of the window when TURNPIXA_SCREENSHOTS names a folder.
+    void shoot(const QString& name);
     bool waitFor(const std::function<bool()>& done, int ms = 10000);
 
     void mouse(QWidget* w, int type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons);

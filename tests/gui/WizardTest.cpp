@@ -76,6 +76,7 @@ TEST_F(Wizard, EmptyLoadPageShowsTheInstructions) {
     EXPECT_TRUE(page.helpButton()->isVisible());
     EXPECT_FALSE(page.removeAllButton()->isEnabled());
     EXPECT_FALSE(page.previewVisible());
+    shoot(QStringLiteral("load-empty"));
     // The Help button sits 6 pixels from the bottom-right corner.
     const QRect help = page.helpButton()->geometry();
     EXPECT_EQ(page.width() - help.right() - 1, 6);
@@ -104,6 +105,19 @@ TEST_F(Wizard, DroppedFilesLoadInReverseOrder) {
     EXPECT_TRUE(page.previewVisible());
     EXPECT_EQ(page.frameOnDisplay().size(), QSize(400, 267));
     EXPECT_TRUE(seam.messages.isEmpty());
+}
+
+TEST_F(Wizard, LoadPageWithARingOfPhotos) {
+    loadPhotos(20);
+    CImportDlg& page = importPage();
+    // Every thumbnail lies inside the ring area with room for its frame.
+    const QRect ring = page.ringRect();
+    for (int n = 1; n <= 20; ++n) {
+        const QPoint c = page.thumbnailCentre(n);
+        EXPECT_TRUE(ring.adjusted(2 + 30, 2 + 20, -2 - 30, -2 - 20).contains(c)) << "photo " << n;
+    }
+    EXPECT_EQ(importPage().statusLine()->text(), QStringLiteral("20 photos loaded."));
+    shoot(QStringLiteral("load-photos"));
 }
 
 TEST_F(Wizard, BrowseLoadsInDialogOrderAndReportsUnreadableFiles) {

@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -96,6 +97,46 @@ TEST_F(Wizard, SaveAsWritesWhatTheWriterWritesForTheSameProject) {
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls[0].toLocalFile(), ours + "/shoe.htm");
+}
+
+TEST_F(Wizard, SaveAsWritesWhatTurnpixaCliWritesForTheSamePhotos) {
+#ifndef TURNPIXA_CLI
+    GTEST_SKIP() << "turnpixa-cli is not built";
+#else
+    loadPhotos(5);
+    project().setStartImage(4);
+    project().settings().startImage = 4;
+    project().reverseSpin = true;
+    dlg().setActiveIndex(4);
+    CSaveDlg& page = savePage();
+    page.autoSpinBox()->click();
+    page.rateSlider()->setValue(60);  // 50 ms
+    const QString ours = QString::fromStdString(dir.file("ours"));
+    const QString cli = QString::fromStdString(dir.file("cli"));
+    QDir().mkpath(ours);
+    QDir().mkpath(cli);
+    seam.saveAnswer = ours + "/mug.htm";
+    page.saveAsButton()->click();
+    ASSERT_TRUE(project().saved) << seam.messages.join('\n').toStdString();
+
+    QStringList args = {"-q",          "--start", "4",  "--reverse",
+                        "--auto-spin", "50",      "-o", cli + "/mug.htm"};
+    for (int i = 0; i < project().photoCount(); ++i)
+        args << QString::fromStdString(project().photoAt(i)->name());
+    QProcess run;
+    run.start(QStringLiteral(TURNPIXA_CLI), args);
+    ASSERT_TRUE(run.waitForFinished(60000));
+    ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+
+    const auto a = filesUnder(ours);
+    const auto b = filesUnder(cli);
+    ASSERT_EQ(a.size(), 8u);  // page, script, 5 frames, still
+    ASSERT_EQ(a.size(), b.size());
+    for (const auto& [name, bytes] : a) {
+        ASSERT_TRUE(b.count(name)) << name.toStdString();
+        EXPECT_TRUE(bytes == b.at(name)) << name.toStdString() << " differs";
+    }
+#endif
 }
 
 TEST_F(Wizard, FinishOnAnUnsavedProjectSavesFirst) {

@@ -205,4 +205,25 @@ TEST_F(Wizard, HelpOpensThePageTopicInTheBrowser) {
     EXPECT_EQ(seam.messages.size(), 1);
 }
 
+TEST(WizardSettings, ReadAtStartAndWrittenAtExit) {
+    TempDir folder;
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder.file("config")));
+    writeWholeFile(folder.file("TurnPixa.ini"),
+                   "# TurnPixa Options\nFTPPort\t2121\nWebspaceSubFolder\tspins");
+    {
+        CTurnPixaApp app(QString::fromStdString(folder.path().string()));
+        ASSERT_TRUE(app.initInstance());
+        EXPECT_EQ(app.uploadSettings().ftpPort, 2121);
+        EXPECT_EQ(app.uploadSettings().webspaceSubFolder, "spins");
+        EXPECT_EQ(app.uploadSettings().ftpUser, "anonymous");
+        app.uploadSettings().ftpServer = "ftp.example.org";
+        app.exitInstance();
+    }
+    const std::string written = readWholeFile(folder.file("TurnPixa.ini"));
+    EXPECT_EQ(written.rfind("# TurnPixa Options", 0), 0u) << written;
+    EXPECT_NE(written.find("\nFTPServer\tftp.example.org"), std::string::npos) << written;
+    EXPECT_NE(written.find("\nFTPPort\t2121"), std::string::npos) << written;
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
 }  // namespace turnpixa::test

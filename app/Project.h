@@ -35,6 +35,8 @@ public:
     // Appends a photo owning the image; without a name it is "Image%03d".
     // Posts PhotoAdded to the active page.
     Photo* addPhotoFromImage(RasterImage image, std::optional<std::string> name = std::nullopt);
+    // Appends a photo made elsewhere; posts PhotoAdded like the others.
+    Photo* addPhoto(std::unique_ptr<Photo> photo);
     // Puts a photo at an index and hands back the one that was there.
     std::unique_ptr<Photo> replacePhoto(int index, std::unique_ptr<Photo> photo);
     // Takes a photo out; the later ones move down. Null outside the list.
@@ -46,7 +48,7 @@ public:
     const ProcessingSettings& settings() const { return settings_; }
 
     int startImage() const { return startImage_; }
-    // Also the start image of the settings' copy is left to the caller: the
+    // The settings' copy of the start image is the caller's to change: the
     // spin preview sets it so that every cached output goes stale.
     void setStartImage(int n) { startImage_ = n; }
     int currentImage = 0;  // 1-based; 0 = none
@@ -68,6 +70,7 @@ public:
     void runPreRenderPass();
     // Photo indexes in visiting order: current, one before, one after, ...
     static std::vector<int> preRenderOrder(int photoCount, int currentImage);
+    static int preRenderIndex(int photoCount, int currentImage, int step);
 
     // Output size from a desired width (0 = 400) or height, using the
     // current photo's aspect; both describe the frame after rotation.

@@ -1,11 +1,4 @@
-# The Qt wizard: window classes over the core libraries. Libraries of other
-# folders are linked by name when they exist, so the wizard builds as the
-# core grows.
-find_package(Qt6 COMPONENTS Widgets Test)
-if(NOT Qt6_FOUND)
-  message(STATUS "Qt 6 not found: the wizard is not built")
-  return()
-endif()
+# The Qt wizard: window classes over the core libraries.
 
 add_library(turnpixa_gui STATIC
   CTurnPixaApp.cpp
@@ -15,6 +8,7 @@ add_library(turnpixa_gui STATIC
   RasterImageQt.cpp
   pages/CWizardPage.cpp
   pages/CViewDlg.cpp
+  pages/CWizardPage.cpp
   pages/CImportDlg.cpp
   pages/CSaveDlg.cpp
   pages/CTakePhotosDlg.cpp
@@ -29,11 +23,10 @@ target_compile_definitions(turnpixa_gui PUBLIC
   TURNPIXA_SPECIAL_BUILD="${TURNPIXA_SPECIAL_BUILD}")
 target_link_libraries(turnpixa_gui PUBLIC
   Qt6::Widgets
-  turnpixa_ring
-  $<TARGET_NAME_IF_EXISTS:turnpixa_project>
-  $<TARGET_NAME_IF_EXISTS:turnpixa_web>
-  $<TARGET_NAME_IF_EXISTS:turnpixa_process>
-  $<TARGET_NAME_IF_EXISTS:turnpixa_resources>
+  turnpixa_project
+  turnpixa_web
+  turnpixa_process
+  turnpixa_resources
   turnpixa_image)
 
 add_executable(turnpixa main.cpp)

@@ -7,7 +7,9 @@ namespace turnpixa {
 
 BufferedFile::BufferedFile(std::size_t bufferSize) : buffer_(bufferSize ? bufferSize : 1) {}
 
-BufferedFile::~BufferedFile() { close(); }
+BufferedFile::~BufferedFile() {
+    close();
+}
 
 bool BufferedFile::open(const std::string& path, Mode mode) {
     close();

@@ -24,6 +24,8 @@ ReportHandler setReportHandler(ReportHandler handler) {
     return previous;
 }
 
-void report(const std::string& title, const std::string& text) { currentHandler()(title, text); }
+void report(const std::string& title, const std::string& text) {
+    currentHandler()(title, text);
+}
 
 }  // namespace turnpixa

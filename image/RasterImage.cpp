@@ -8,10 +8,9 @@ namespace turnpixa {
 namespace {
 
 std::int32_t read32(const std::uint8_t* p) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) |
-                                     (static_cast<std::uint32_t>(p[1]) << 8) |
-                                     (static_cast<std::uint32_t>(p[2]) << 16) |
-                                     (static_cast<std::uint32_t>(p[3]) << 24));
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+        (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24));
 }
 
 void write32(std::uint8_t* p, std::uint32_t v) {
@@ -21,7 +20,9 @@ void write32(std::uint8_t* p, std::uint32_t v) {
     p[3] = static_cast<std::uint8_t>(v >> 24);
 }
 
-bool supportedDepth(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24; }
+bool supportedDepth(int bits) {
+    return bits == 1 || bits == 4 || bits == 8 || bits == 24;
+}
 
 }  // namespace
 
@@ -131,11 +132,21 @@ void RasterImage::setHeaderField32(int offset, std::int32_t value) {
     if (header_.size() >= kHeaderSize) write32(&header_[offset], static_cast<std::uint32_t>(value));
 }
 
-int RasterImage::width() const { return headerField32(4); }
-int RasterImage::height() const { return headerField32(8); }
-int RasterImage::bitsPerPixel() const { return headerField16(14); }
-int RasterImage::xResolution() const { return headerField32(24); }
-int RasterImage::yResolution() const { return headerField32(28); }
+int RasterImage::width() const {
+    return headerField32(4);
+}
+int RasterImage::height() const {
+    return headerField32(8);
+}
+int RasterImage::bitsPerPixel() const {
+    return headerField16(14);
+}
+int RasterImage::xResolution() const {
+    return headerField32(24);
+}
+int RasterImage::yResolution() const {
+    return headerField32(28);
+}
 
 void RasterImage::setResolution(int xResolution, int yResolution) {
     setHeaderField32(24, xResolution);
@@ -159,7 +170,8 @@ int RasterImage::colourCount() const {
     const int size = colourTableSize();
     if (size == 0) return 0;
     const std::uint32_t used = static_cast<std::uint32_t>(headerField32(32));
-    return used == 0 ? size : static_cast<int>(used);
+    // A loaded header may claim more colours than the table holds.
+    return (used == 0 || used > static_cast<std::uint32_t>(size)) ? size : static_cast<int>(used);
 }
 
 void RasterImage::setColour(int index, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
@@ -181,7 +193,9 @@ const std::uint8_t* RasterImage::rowData(int r) const {
     return pixels_.data() + static_cast<std::size_t>(height() - 1 - r) * stride_;
 }
 
-bool RasterImage::isPaletteImage() const { return header_.empty() || bitsPerPixel() < 9; }
+bool RasterImage::isPaletteImage() const {
+    return header_.empty() || bitsPerPixel() < 9;
+}
 
 bool RasterImage::isGreyPalette() const {
     if (header_.empty() || !isPaletteImage()) return false;
@@ -341,8 +355,7 @@ bool RasterImage::putIndex(int x, int y, std::uint8_t index) {
     }
 }
 
-bool RasterImage::putPixel(int x, int y, std::uint8_t red, std::uint8_t green,
-                           std::uint8_t blue) {
+bool RasterImage::putPixel(int x, int y, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     if (!inside(x, y)) return false;
     if (bitsPerPixel() == 24) {
         std::uint8_t* p = pixelAddress(x, y);

@@ -62,7 +62,7 @@ public:
     // Colour table: entries blue, green, red, 0. Null for 24-bit images.
     std::uint8_t* colourTable();
     const std::uint8_t* colourTable() const;
-    // Colours used, or 2^bits when that field is 0; 0 for 24 bits.
+    // Colours used, or 2^bits when that field is 0 or larger; 0 for 24 bits.
     int colourCount() const;
     // Number of entries the table has room for (2^bits, or 0).
     int colourTableSize() const;

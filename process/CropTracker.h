@@ -43,6 +43,12 @@ public:
 
 private:
     void applyRules(Handle handle);
+    // The margins: one pixel in from every side of the preview.
+    int minX() const;
+    int maxX() const;
+    int minY() const;
+    int maxY() const;
+    void keepInside(Rect& r) const;
 
     int previewWidth_;
     int previewHeight_;

@@ -14,7 +14,8 @@ public:
     // Decodes the built-in pictures; false when one is missing or damaged.
     bool load();
     bool loaded() const { return loaded_; }
-    const RasterImage& picture(int index) const { return pictures_[static_cast<std::size_t>(index)]; }
+    // An empty image for an index outside 0..44.
+    const RasterImage& picture(int index) const;
 
     // Which picture photo `index` (0-based) of `photoCount` shows when the
     // spin starts at `startImage` (1-based): the photo after the start image

@@ -3,6 +3,8 @@
 # need, but only those that are missing. Safe to run again.
 #   tools/install-deps.sh          build + run packages
 #   tools/install-deps.sh --test   also the packages the test suite uses
+#   tools/install-deps.sh --dev    also the generators' packages (tools/make_*.py);
+#                                  their output is committed, so CI needs none of them
 set -euo pipefail
 
 build_pkgs=(
@@ -18,11 +20,18 @@ test_pkgs=(
   python3 python3-pyftpdlib sane-utils libsane1
   chromium xvfb xauth poppler-utils
   libvips-tools imagemagick
+  libjpeg-turbo-progs hyperfine
+)
+dev_pkgs=(
+  python3 python3-numpy python3-pil fonts-dejavu-core
 )
 
 want=("${build_pkgs[@]}")
 if [[ "${1:-}" == "--test" ]]; then
   want+=("${test_pkgs[@]}")
+fi
+if [[ "${1:-}" == "--dev" ]]; then
+  want+=("${dev_pkgs[@]}")
 fi
 
 missing=()

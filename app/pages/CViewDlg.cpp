@@ -228,7 +228,7 @@ void CViewDlg::mouseMoveEvent(QMouseEvent* event) {
     if (leftHeld && dragSource_ >= 0) {
         if (!dragging_) {
             dragging_ = true;
-            const Photo* photo = p.photoAt(dragSource_);
+            Photo* photo = p.photoAt(dragSource_);
             if (photo) {
                 const QImage cursorImage = toQImage(ring::dragCursorPicture(photo->thumbnail()));
                 setCursor(QCursor(QPixmap::fromImage(cursorImage), cursorImage.width() / 2,

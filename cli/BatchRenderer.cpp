@@ -1,0 +1,119 @@
+#include "BatchRenderer.h"
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "image/ImageFormats.h"
+#include "process/FrameRenderer.h"
+
+namespace turnpixa {
+
+namespace {
+
+// One photo's way through the batch.
+struct Slot {
+    std::unique_ptr<Photo> photo;
+    std::string reason;
+};
+
+// Decodes a photo and renders its frame without the spin logo, which needs
+// the final photo count; the source is released afterwards.
+void loadAndRender(const std::string& path, const ProcessingSettings& settings, Slot& slot) {
+    RasterImage image;
+    if (!loadPhotoFile(path, image, &slot.reason)) return;
+    auto photo = std::make_unique<Photo>(std::move(image), path);
+    auto frame = std::make_unique<RasterImage>(render(*photo, settings));
+    if (frame->empty()) {
+        slot.reason = "the frame could not be rendered (out of memory?)";
+        return;
+    }
+    photo->setCachedOutput(std::move(frame));
+    photo->cachedSettings() = settings;
+    photo->cachedSettings().logoStale = true;  // the logo is laid in later
+    photo->releaseSource();
+    slot.photo = std::move(photo);
+}
+
+}  // namespace
+
+bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& configure,
+                        const Progress& progress) {
+    skipped_.clear();
+    const int total = static_cast<int>(paths.size());
+    std::vector<Slot> slots(paths.size());
+
+    // The first readable photo decides the frame size, so it goes alone.
+    std::size_t first = 0;
+    for (; first < paths.size(); ++first) {
+        RasterImage image;
+        if (loadPhotoFile(paths[first], image, &slots[first].reason)) {
+            Photo* photo = project_.addPhotoFromImage(std::move(image), paths[first]);
+            project_.currentImage = 1;
+            if (configure) configure(project_);
+            Slot& slot = slots[first];
+            auto frame = std::make_unique<RasterImage>(render(*photo, project_.settings()));
+            if (frame->empty()) {
+                slot.reason = "the frame could not be rendered (out of memory?)";
+                project_.removePhoto(0);
+                project_.currentImage = 0;
+            } else {
+                photo->setCachedOutput(std::move(frame));
+                photo->cachedSettings() = project_.settings();
+                photo->cachedSettings().logoStale = true;
+                photo->releaseSource();
+            }
+            if (progress) progress(static_cast<int>(first) + 1, total, paths[first]);
+            break;
+        }
+        if (progress) progress(static_cast<int>(first) + 1, total, paths[first]);
+    }
+    if (project_.photoCount() == 0) {
+        for (std::size_t i = 0; i < paths.size() && i <= first; ++i)
+            skipped_.push_back({paths[i], slots[i].reason});
+        return false;
+    }
+
+    const ProcessingSettings settings = project_.settings();
+    std::atomic<std::size_t> next{first + 1};
+    std::atomic<int> done{static_cast<int>(first) + 1};
+    std::mutex progressMutex;
+    auto worker = [&] {
+        for (std::size_t i = next++; i < paths.size(); i = next++) {
+            loadAndRender(paths[i], settings, slots[i]);
+            const int finished = ++done;
+            if (progress) {
+                std::lock_guard<std::mutex> lock(progressMutex);
+                progress(finished, total, paths[i]);
+            }
+        }
+    };
+    std::vector<std::thread> workers;
+    for (int t = 1; t < threads_; ++t) workers.emplace_back(worker);
+    worker();
+    for (std::thread& t : workers) t.join();
+
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        if (i == first) continue;
+        if (i < first || !slots[i].photo) {
+            skipped_.push_back({paths[i], slots[i].reason});
+        } else {
+            project_.addPhoto(std::move(slots[i].photo));
+        }
+    }
+
+    // Now that the count is known every frame gets its logo, as the wizard's
+    // render lays it in.
+    for (int i = 0; i < project_.photoCount(); ++i) {
+        Photo* photo = project_.photoAt(i);
+        auto frame = std::make_unique<RasterImage>(*photo->cachedOutput());
+        if (!settings.quick) layInSpinLogo(*frame, project_.logoPlacement(i));
+        photo->setCachedOutput(std::move(frame));
+        photo->cachedSettings().logoStale = false;
+    }
+    return true;
+}
+
+}  // namespace turnpixa

@@ -1,0 +1,40 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Project.h"
+
+namespace turnpixa {
+
+// Loads photos into a project and renders their frames, for batch work:
+// two photos are decoded and rendered at a time, and each source is let go
+// as soon as its frame is made, so memory stays bounded whatever the number
+// of photos. The frames are exactly those the wizard renders for the same
+// settings.
+class BatchRenderer {
+public:
+    struct Skipped {
+        std::string path;
+        std::string reason;
+    };
+    // Called once the first readable photo is in the project, before any
+    // frame is rendered: the place to fix the settings.
+    using Configure = std::function<void(Project&)>;
+    using Progress = std::function<void(int done, int total, const std::string& path)>;
+
+    BatchRenderer(Project& project, int threads = 2) : project_(project), threads_(threads) {}
+
+    // False when no photo could be read. Unreadable photos are listed in
+    // skipped() and left out.
+    bool run(const std::vector<std::string>& paths, const Configure& configure,
+             const Progress& progress);
+    const std::vector<Skipped>& skipped() const { return skipped_; }
+
+private:
+    Project& project_;
+    int threads_;
+    std::vector<Skipped> skipped_;
+};
+
+}  // namespace turnpixa

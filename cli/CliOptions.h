@@ -1,0 +1,42 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "image/PackedColour.h"
+#include "image/Rect.h"
+
+namespace turnpixa {
+
+// What turnpixa-cli was asked to do, as read from its command line.
+struct CliOptions {
+    std::vector<std::string> photos;
+    std::string output;                 // the page file; ".htm" added when missing
+    std::optional<int> width;           // displayed frame width
+    std::optional<int> height;          // displayed frame height
+    std::optional<std::pair<int, int>> size;  // displayed width x height
+    std::optional<Rect> crop;           // source pixels of the unrotated photo
+    int rotate = 0;                     // quarter turns clockwise
+    double lightness = 1.0;
+    std::optional<int> removalStrength; // set: background removal on
+    PackedColour backgroundColour = kWhite;
+    int frameWidth = 0;
+    PackedColour frameColour = kWhite;
+    int start = 1;
+    bool reverse = false;
+    bool png = false;
+    int autoSpin = 0;
+    bool quiet = false;
+    bool help = false;
+    bool version = false;
+};
+
+// Reads the arguments (without the program name). False with a message
+// naming the offending argument on a usage error.
+bool parseCommandLine(const std::vector<std::string>& args, CliOptions& options,
+                      std::string& error);
+
+// The text that --help prints.
+std::string usageText();
+
+}  // namespace turnpixa

@@ -1,0 +1,130 @@
+#include "CliRun.h"
+
+#include "BatchRenderer.h"
+#include "CliOptions.h"
+#include "ProgressBar.h"
+#include "app/Project.h"
+#include "image/ImageReport.h"
+#include "process/SpinLogo.h"
+#include "web/OutputSetWriter.h"
+#include "web/SaveTarget.h"
+
+namespace turnpixa {
+
+namespace {
+
+// Nothing runs later in a batch: no timer, no events, no pages.
+class BatchHost : public ProjectHost {
+public:
+    void restartPreRenderTimer() override {}
+    void processPendingEvents() override {}
+    void postPhotoAdded(int, Photo*) override {}
+    void postRefreshCurrentFrame() override {}
+};
+
+// Applies the command line to the project's settings the way the pages do:
+// crop and rotation first, then the size, which follows from them.
+void applySettings(const CliOptions& o, Project& project) {
+    ProcessingSettings& s = project.settings();
+    if (o.crop) {
+        s.cropOn = true;
+        s.crop = *o.crop;
+    }
+    s.setRotation(o.rotate);
+    if (o.size) {
+        const bool quarterTurn = s.rotation % 2 == 1;
+        s.outputWidth = quarterTurn ? o.size->second : o.size->first;
+        s.outputHeight = quarterTurn ? o.size->first : o.size->second;
+    } else if (o.height) {
+        project.deriveOutputSizeFromHeight(*o.height);
+    } else {
+        project.deriveOutputSizeFromWidth(o.width.value_or(400));
+    }
+    s.lightness = o.lightness;
+    s.removalOn = o.removalStrength.has_value();
+    s.removalStrength = o.removalStrength.value_or(60);
+    s.replacementColour = o.backgroundColour;
+    s.frameWidth = o.frameWidth;
+    s.frameColour = o.frameColour;
+    project.setStartImage(o.start);
+    if (o.start != 1) s.startImage = o.start;  // as "Set Start Image" does
+    project.reverseSpin = o.reverse;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    CliOptions options;
+    std::string error;
+    if (!parseCommandLine(args, options, error)) {
+        std::fprintf(err, "turnpixa-cli: %s\nTry 'turnpixa-cli --help'.\n", error.c_str());
+        return kCliUsage;
+    }
+    if (options.help) {
+        std::fputs(usageText().c_str(), out);
+        return kCliDone;
+    }
+    if (options.version) {
+        std::fprintf(out, "turnpixa-cli %s\n", TURNPIXA_SPECIAL_BUILD);
+        return kCliDone;
+    }
+
+    ProgressBar bar(err, !options.quiet);
+    // Library messages (a damaged file's details) are printed beside the bar.
+    const ReportHandler previous = setReportHandler(
+        [&](const std::string& title, const std::string& text) {
+            if (!options.quiet) bar.message("turnpixa-cli: " + title + ": " + text);
+        });
+
+    int status = kCliFailed;
+    SpinLogo logo;
+    BatchHost host;
+    Project project;
+    project.setHost(&host);
+    if (!logo.load()) {
+        std::fprintf(err, "turnpixa-cli: the built-in spin logo pictures are damaged\n");
+    } else {
+        project.setSpinLogo(&logo);
+        BatchRenderer batch(project);
+        const bool loaded = batch.run(
+            options.photos, [&](Project& p) { applySettings(options, p); },
+            [&](int done, int total, const std::string& path) {
+                bar.show("Loading", done, total, path);
+            });
+        bar.finish();
+        for (const BatchRenderer::Skipped& s : batch.skipped())
+            std::fprintf(err, "turnpixa-cli: skipping %s: %s\n", s.path.c_str(), s.reason.c_str());
+        if (!loaded) {
+            std::fprintf(err, "turnpixa-cli: none of the photos could be read\n");
+        } else if (options.start > project.photoCount()) {
+            std::fprintf(err, "turnpixa-cli: --start %d is beyond the %d photos that were read\n",
+                         options.start, project.photoCount());
+        } else {
+            SaveOptions save;
+            save.pngChosen = options.png;
+            save.autoSpinOn = options.autoSpin != 0;
+            if (save.autoSpinOn) save.autoSpinInterval = options.autoSpin;
+            const SaveTarget target = SaveTarget::fromChosenPath(options.output);
+            OutputSetWriter writer;
+            std::string reason;
+            const bool written =
+                writer.write(project, target, save, reason, [&](int done, int count) {
+                    bar.show("Writing", done, count);
+                });
+            bar.finish();
+            if (written) {
+                project.saved = true;
+                if (!options.quiet)
+                    std::fprintf(out, "Wrote %d frames: %s\n", project.photoCount(),
+                                 target.pagePath().c_str());
+                status = kCliDone;
+            } else {
+                std::fprintf(err, "turnpixa-cli: %s\n", reason.c_str());
+            }
+        }
+    }
+    setReportHandler(previous);
+    return status;
+}
+
+}  // namespace turnpixa

@@ -1,0 +1,276 @@
+#include "Stretch.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace turnpixa {
+
+namespace {
+
+// Limits that keep every accumulator inside its integer type: a vertical sum
+// is at most 255 * rect height, which must fit 32 bits.
+constexpr std::int64_t kMaxRectSide = std::int64_t{1} << 24;
+constexpr std::int64_t kMaxRectArea = 4 * RasterImage::kMaxPixels;
+
+bool usableRect(const Rect& r) {
+    const std::int64_t w = static_cast<std::int64_t>(r.right) - r.left;
+    const std::int64_t h = static_cast<std::int64_t>(r.bottom) - r.top;
+    return w > 0 && h > 0 && w <= kMaxRectSide && h <= kMaxRectSide && w * h <= kMaxRectArea;
+}
+
+bool usableDestination(const RasterImage& d) {
+    return d.hasPixels() && d.bitsPerPixel() == 24 && d.width() > 0 && d.height() > 0;
+}
+
+// Supplies the rows of the source rectangle as blue-green-red bytes, one
+// entry per rectangle column. Rows of a 24-bit source that lie wholly inside
+// are returned in place; everything else is converted into a scratch row,
+// with white for the parts outside the source.
+class RectRowReader {
+public:
+    RectRowReader(const RasterImage& source, const Rect& rect)
+        : source_(source), rect_(rect), width_(rect.right - rect.left) {
+        const int bits = source.bitsPerPixel();
+        inPlace_ = bits == 24 && rect.left >= 0 && rect.right <= source.width();
+        if (!inPlace_) scratch_.assign(static_cast<std::size_t>(width_) * 3, 0xFF);
+        if (bits != 24) {
+            const std::uint8_t* t = source.colourTable();
+            for (int i = 0; i < 256; ++i) {
+                const int e = i < source.colourTableSize() ? i : 0;
+                palette_[3 * i] = t[4 * e];
+                palette_[3 * i + 1] = t[4 * e + 1];
+                palette_[3 * i + 2] = t[4 * e + 2];
+            }
+        }
+        // Columns of the rectangle that lie inside the source.
+        firstInside_ = std::clamp(-rect.left, 0, width_);
+        endInside_ = std::clamp(source.width() - rect.left, firstInside_, width_);
+    }
+
+    // Row y of the rectangle (0-based from its top).
+    const std::uint8_t* row(int y) {
+        const std::uint8_t* src = source_.rowData(rect_.top + y);
+        if (!src) {
+            if (white_.empty()) white_.assign(static_cast<std::size_t>(width_) * 3, 0xFF);
+            return white_.data();
+        }
+        if (inPlace_) return src + static_cast<std::size_t>(rect_.left) * 3;
+        convert(src);
+        return scratch_.data();
+    }
+
+private:
+    void convert(const std::uint8_t* src) {
+        std::uint8_t* out = scratch_.data();
+        if (firstInside_ > 0) std::memset(out, 0xFF, static_cast<std::size_t>(firstInside_) * 3);
+        if (endInside_ < width_)
+            std::memset(out + static_cast<std::size_t>(endInside_) * 3, 0xFF,
+                        static_cast<std::size_t>(width_ - endInside_) * 3);
+        const int bits = source_.bitsPerPixel();
+        for (int c = firstInside_; c < endInside_; ++c) {
+            const int x = rect_.left + c;
+            std::uint8_t* o = out + static_cast<std::size_t>(c) * 3;
+            if (bits == 24) {
+                const std::uint8_t* p = src + static_cast<std::size_t>(x) * 3;
+                o[0] = p[0];
+                o[1] = p[1];
+                o[2] = p[2];
+                continue;
+            }
+            int index = 0;
+            if (bits == 8) {
+                index = src[x];
+            } else if (bits == 4) {
+                index = (src[x / 2] >> ((x & 1) ? 0 : 4)) & 0x0F;
+            } else {
+                index = (src[x / 8] >> (7 - (x & 7))) & 1;
+            }
+            o[0] = palette_[3 * index];
+            o[1] = palette_[3 * index + 1];
+            o[2] = palette_[3 * index + 2];
+        }
+    }
+
+    const RasterImage& source_;
+    Rect rect_;
+    int width_;
+    bool inPlace_ = false;
+    int firstInside_ = 0;
+    int endInside_ = 0;
+    std::vector<std::uint8_t> scratch_;
+    std::vector<std::uint8_t> white_;
+    std::uint8_t palette_[256 * 3] = {};
+};
+
+// Coverage of source cells by destination cells along one axis, in units of
+// 1/destinationSize of a source cell: destination cell d spans
+// [d * n, (d + 1) * n) and source cell k spans [k * m, (k + 1) * m), with
+// n source cells and m destination cells. The weights of one destination
+// cell are integers summing to n, so the averages are exact.
+struct AxisWeights {
+    std::vector<int> first;             // first source cell of each destination cell
+    std::vector<int> count;             // number of source cells it covers
+    std::vector<std::uint32_t> offset;  // start of its weights in weights
+    std::vector<std::uint32_t> weights;
+};
+
+AxisWeights axisWeights(int sourceSize, int destinationSize) {
+    AxisWeights a;
+    const auto n = static_cast<std::int64_t>(sourceSize);
+    const auto m = static_cast<std::int64_t>(destinationSize);
+    a.first.resize(static_cast<std::size_t>(m));
+    a.count.resize(static_cast<std::size_t>(m));
+    a.offset.resize(static_cast<std::size_t>(m));
+    a.weights.reserve(static_cast<std::size_t>(n + 2 * m));
+    for (std::int64_t d = 0; d < m; ++d) {
+        const std::int64_t begin = d * n;
+        const std::int64_t end = begin + n;
+        const std::int64_t k0 = begin / m;
+        const std::int64_t k1 = (end + m - 1) / m;  // exclusive
+        a.first[static_cast<std::size_t>(d)] = static_cast<int>(k0);
+        a.count[static_cast<std::size_t>(d)] = static_cast<int>(k1 - k0);
+        a.offset[static_cast<std::size_t>(d)] = static_cast<std::uint32_t>(a.weights.size());
+        for (std::int64_t k = k0; k < k1; ++k) {
+            const std::int64_t lo = std::max(begin, k * m);
+            const std::int64_t hi = std::min(end, (k + 1) * m);
+            a.weights.push_back(static_cast<std::uint32_t>(hi - lo));
+        }
+    }
+    return a;
+}
+
+// sum[i] += weight * row[i] over n bytes; the hot loop of the smooth stretch.
+void accumulateRow(std::uint32_t* __restrict sum, const std::uint8_t* __restrict row,
+                   std::uint32_t weight, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) sum[i] += weight * row[i];
+}
+
+void addRow(std::uint32_t* __restrict sum, const std::uint8_t* __restrict row, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) sum[i] += row[i];
+}
+
+}  // namespace
+
+bool smoothStretch(const RasterImage& source, const Rect& sourceRect, RasterImage& destination) {
+    if (!source.hasPixels() || !usableRect(sourceRect) || !usableDestination(destination))
+        return false;
+    const int sw = sourceRect.width();
+    const int sh = sourceRect.height();
+    const int dw = destination.width();
+    const int dh = destination.height();
+
+    const AxisWeights wx = axisWeights(sw, dw);
+    const AxisWeights wy = axisWeights(sh, dh);
+    const std::uint64_t total = static_cast<std::uint64_t>(sw) * static_cast<std::uint64_t>(sh);
+    const std::uint64_t half = total / 2;
+
+    RectRowReader reader(source, sourceRect);
+    const std::size_t rowBytes = static_cast<std::size_t>(sw) * 3;
+    std::vector<std::uint32_t> column(rowBytes);
+    std::vector<std::uint32_t> inner(rowBytes);
+
+    for (int y = 0; y < dh; ++y) {
+        // Vertical pass: weighted sum of the covered source rows.
+        std::fill(column.begin(), column.end(), 0u);
+        const int k0 = wy.first[static_cast<std::size_t>(y)];
+        const int kn = wy.count[static_cast<std::size_t>(y)];
+        const std::uint32_t* rowWeights = &wy.weights[wy.offset[static_cast<std::size_t>(y)]];
+        // Interior rows carry the full weight dh: add them unweighted and
+        // scale once, which halves the work of the hot loop.
+        const std::uint32_t full = static_cast<std::uint32_t>(std::min(dh, sh));
+        int k = 0;
+        if (kn > 2 && rowWeights[1] == full) {
+            accumulateRow(column.data(), reader.row(k0), rowWeights[0], rowBytes);
+            std::fill(inner.begin(), inner.end(), 0u);
+            for (k = 1; k < kn - 1; ++k) addRow(inner.data(), reader.row(k0 + k), rowBytes);
+            for (std::size_t i = 0; i < rowBytes; ++i) column[i] += full * inner[i];
+        }
+        for (; k < kn; ++k)
+            accumulateRow(column.data(), reader.row(k0 + k), rowWeights[k], rowBytes);
+
+        // Horizontal pass over the column sums, then the rounded average.
+        std::uint8_t* out = destination.rowData(y);
+        for (int x = 0; x < dw; ++x) {
+            const int c0 = wx.first[static_cast<std::size_t>(x)];
+            const int cn = wx.count[static_cast<std::size_t>(x)];
+            const std::uint32_t* colWeights = &wx.weights[wx.offset[static_cast<std::size_t>(x)]];
+            std::uint64_t b = 0, g = 0, r = 0;
+            const std::uint32_t* s = column.data() + static_cast<std::size_t>(c0) * 3;
+            for (int c = 0; c < cn; ++c, s += 3) {
+                const std::uint64_t w = colWeights[c];
+                b += w * s[0];
+                g += w * s[1];
+                r += w * s[2];
+            }
+            out[3 * x] = static_cast<std::uint8_t>((b + half) / total);
+            out[3 * x + 1] = static_cast<std::uint8_t>((g + half) / total);
+            out[3 * x + 2] = static_cast<std::uint8_t>((r + half) / total);
+        }
+    }
+    return true;
+}
+
+bool fastStretch(const RasterImage& source, const Rect& sourceRect, RasterImage& destination) {
+    if (!source.hasPixels() || !usableRect(sourceRect) || !usableDestination(destination))
+        return false;
+    const std::int64_t sw = sourceRect.width();
+    const std::int64_t sh = sourceRect.height();
+    const int dw = destination.width();
+    const int dh = destination.height();
+    const int width = source.width();
+    const int bits = source.bitsPerPixel();
+
+    // The source column of each destination column, sampled at the centre;
+    // -1 for a column outside the source.
+    std::vector<int> columns(static_cast<std::size_t>(dw));
+    for (int x = 0; x < dw; ++x) {
+        const std::int64_t sx = sourceRect.left + (2 * x + 1) * sw / (2 * std::int64_t{dw});
+        columns[static_cast<std::size_t>(x)] = (sx >= 0 && sx < width) ? static_cast<int>(sx) : -1;
+    }
+    std::uint8_t palette[256 * 3];
+    if (bits != 24) {
+        const std::uint8_t* t = source.colourTable();
+        for (int i = 0; i < 256; ++i) {
+            const int e = i < source.colourTableSize() ? i : 0;
+            palette[3 * i] = t[4 * e];
+            palette[3 * i + 1] = t[4 * e + 1];
+            palette[3 * i + 2] = t[4 * e + 2];
+        }
+    }
+    for (int y = 0; y < dh; ++y) {
+        const std::int64_t sy = sourceRect.top + (2 * y + 1) * sh / (2 * std::int64_t{dh});
+        const std::uint8_t* src =
+            (sy >= 0 && sy < source.height()) ? source.rowData(static_cast<int>(sy)) : nullptr;
+        std::uint8_t* out = destination.rowData(y);
+        for (int x = 0; x < dw; ++x, out += 3) {
+            const int sx = columns[static_cast<std::size_t>(x)];
+            if (!src || sx < 0) {
+                out[0] = out[1] = out[2] = 0xFF;
+                continue;
+            }
+            const std::uint8_t* p = nullptr;
+            switch (bits) {
+                case 24:
+                    p = src + static_cast<std::size_t>(sx) * 3;
+                    break;
+                case 8:
+                    p = palette + 3 * src[sx];
+                    break;
+                case 4:
+                    p = palette + 3 * ((src[sx / 2] >> ((sx & 1) ? 0 : 4)) & 0x0F);
+                    break;
+                default:
+                    p = palette + 3 * ((src[sx / 8] >> (7 - (sx & 7))) & 1);
+                    break;
+            }
+            out[0] = p[0];
+            out[1] = p[1];
+            out[2] = p[2];
+        }
+    }
+    return true;
+}
+
+}  // namespace turnpixa

@@ -1,0 +1,23 @@
+#include "process/ProcessingSettings.h"
+
+namespace turnpixa {
+
+void ProcessingSettings::setRotation(int n) {
+    rotation = n % 4;
+    if (rotation < 0) rotation += 4;
+}
+
+bool ProcessingSettings::operator==(const ProcessingSettings& other) const {
+    if (outputWidth != other.outputWidth || outputHeight != other.outputHeight ||
+        cropOn != other.cropOn || rotation != other.rotation || lightness != other.lightness ||
+        frameWidth != other.frameWidth || frameColour != other.frameColour ||
+        startImage != other.startImage || quick != other.quick || removalOn != other.removalOn)
+        return false;
+    if (cropOn && !(crop == other.crop)) return false;
+    if (removalOn &&
+        (removalStrength != other.removalStrength || replacementColour != other.replacementColour))
+        return false;
+    return true;
+}
+
+}  // namespace turnpixa

@@ -1,0 +1,291 @@
+#include "web/OutputSetWriter.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "app/Project.h"
+#include "image/ImageFormats.h"
+#include "tests/support/ImageCompare.h"
+#include "tests/support/TempDir.h"
+#include "web/OutputPage.h"
+#include "web/ViewerScript.h"
+
+namespace turnpixa {
+namespace {
+
+namespace fs = std::filesystem;
+using test::makeImage;
+using test::pixelAt;
+using test::readWholeFile;
+using test::TempDir;
+
+// Photo n (1-based) is a solid colour of its own.
+PackedColour colourOf(int n) {
+    return packColour(40 * n, 250 - 40 * n, (n * 97) % 256);
+}
+
+// Photos of 32 x 24 rendered to 16 x 12 frames, without a spin logo.
+void addPhotos(Project& project, int count) {
+    for (int n = 1; n <= count; ++n)
+        project.addPhotoFromImage(makeImage(32, 24, [n](int, int) { return colourOf(n); }),
+                                  "photo" + std::to_string(n));
+    project.settings().outputWidth = 16;
+    project.settings().outputHeight = 12;
+}
+
+// A plain arrow so that the still does not depend on the built-in art.
+RasterImage testArrow() {
+    return makeImage(10, 10, [](int x, int) { return x < 5 ? kBlack : kWhite; });
+}
+
+PackedColour centreOf(const std::string& path) {
+    RasterImage image;
+    std::string reason;
+    EXPECT_TRUE(loadPhotoFile(path, image, &reason)) << path << ": " << reason;
+    return image.empty() ? 0xFFFFFFFFu : pixelAt(image, image.width() / 2, image.height() / 2);
+}
+
+std::vector<int> photosOfFrames(const SaveTarget& target, int count) {
+    std::vector<int> photos;
+    for (int k = 0; k < count; ++k) {
+        const PackedColour c = centreOf(target.framePath(k, true));
+        int found = 0;
+        for (int n = 1; n <= count; ++n)
+            if (colourOf(n) == c) found = n;
+        photos.push_back(found);
+    }
+    return photos;
+}
+
+TEST(OutputSetWriter, FramesRunInSpinOrderFromTheStartImage) {
+    TempDir dir;
+    Project project;
+    addPhotos(project, 5);
+    project.setStartImage(3);
+    OutputSetWriter writer(testArrow());
+    const SaveTarget target = SaveTarget::fromChosenPath(dir.file("shoe"));
+    SaveOptions options;
+    options.pngChosen = true;
+    std::string reason;
+    std::vector<std::pair<int, int>> progress;
+    ASSERT_TRUE(writer.write(project, target, options, reason, [&](int k, int n) {
+        progress.emplace_back(k, n);
+    })) << reason;
+    EXPECT_EQ(photosOfFrames(target, 5), (std::vector<int>{3, 4, 5, 1, 2}));
+    EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}}));
+
+    project.reverseSpin = true;
+    ASSERT_TRUE(writer.write(project, target, options, reason)) << reason;
+    EXPECT_EQ(photosOfFrames(target, 5), (std::vector<int>{3, 2, 1, 5, 4}));
+    EXPECT_FALSE(fs::exists(target.framePath(5, true)));
+}
+
+TEST(OutputSetWriter, WholeSetWithPageScriptAndStill) {
+    TempDir dir;
+    Project project;
+    addPhotos(project, 3);
+    OutputSetWriter writer(testArrow());
+    const SaveTarget target = SaveTarget::fromChosenPath(dir.file("Shoe.HTM"));
+    SaveOptions options;
+    options.autoSpinOn = true;
+    options.autoSpinInterval = -50;
+    std::string reason;
+    ASSERT_TRUE(writer.write(project, target, options, reason)) << reason;
+
+    EXPECT_EQ(readWholeFile(dir.file("turnpixa.js")), ViewerScript::fileForm());
+    const std::string page = readWholeFile(dir.file("Shoe.HTM"));
+    EXPECT_NE(page.find("\r\n    <img id='turnpixa1' src='Shoe-turnpixa/image.jpg' width='16' "
+                        "height='12'>\r\n"),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find("\r\nAddTurnPixa('turnpixa1','Shoe-turnpixa/image_',3,-50,0,'.jpg');\r\n"),
+              std::string::npos)
+        << page;
+    for (int k = 0; k < 3; ++k) {
+        const PackedColour c = centreOf(target.framePath(k, false));
+        EXPECT_LE(std::abs(redOf(c) - redOf(colourOf(k + 1))), 3) << k;  // JPEG is lossy
+        EXPECT_LE(std::abs(greenOf(c) - greenOf(colourOf(k + 1))), 3) << k;
+    }
+    RasterImage still;
+    ASSERT_TRUE(loadPhotoFile(target.stillPath(false), still));
+    EXPECT_EQ(still.width(), 16);
+    EXPECT_EQ(still.height(), 12);
+    ASSERT_NE(writer.stillImage(), nullptr);
+    // Nothing half-made is left behind.
+    for (const auto& e : fs::recursive_directory_iterator(dir.path()))
+        EXPECT_NE(e.path().extension(), ".part") << e.path();
+}
+
+TEST(OutputSetWriter, QuarterTurnExchangesThePageSize) {
+    for (int rotation : {1, 3}) {
+        TempDir dir;
+        Project project;
+        addPhotos(project, 2);
+        project.settings().setRotation(rotation);
+        OutputSetWriter writer(testArrow());
+        const SaveTarget target = SaveTarget::fromChosenPath(dir.file("turn"));
+        SaveOptions options;
+        options.pngChosen = true;
+        std::string reason;
+        ASSERT_TRUE(writer.write(project, target, options, reason)) << reason;
+        const std::string page = readWholeFile(target.pagePath());
+        EXPECT_NE(page.find("src='turn-turnpixa/image.png' width='12' height='16'>"),
+                  std::string::npos)
+            << page;
+        EXPECT_NE(page.find(",2,0,0,'.png');"), std::string::npos) << page;
+        // The page's size is the frames' size.
+        RasterImage frame;
+        ASSERT_TRUE(loadPhotoFile(target.framePath(0, true), frame));
+        EXPECT_EQ(frame.width(), 12);
+        EXPECT_EQ(frame.height(), 16);
+    }
+}
+
+TEST(OutputSetWriter, TwoPagesShareOneScriptAndReuseFolders) {
+    TempDir dir;
+    Project project;
+    addPhotos(project, 2);
+    OutputSetWriter writer(testArrow());
+    fs::create_directory(dir.path() / "boot-turnpixa");
+    test::writeWholeFile(dir.file("boot-turnpixa/notes.txt"), "mine");
+    test::writeWholeFile(dir.file("boot-turnpixa/image_000.jpg"), "old");
+    std::string reason;
+    ASSERT_TRUE(writer.write(project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
+    ASSERT_TRUE(writer.write(project, SaveTarget::fromChosenPath(dir.file("boot")), {}, reason));
+    EXPECT_TRUE(fs::exists(dir.path() / "shoe-turnpixa" / "image_001.jpg"));
+    EXPECT_TRUE(fs::exists(dir.path() / "boot-turnpixa" / "image_001.jpg"));
+    EXPECT_EQ(readWholeFile(dir.file("boot-turnpixa/notes.txt")), "mine");
+    EXPECT_NE(readWholeFile(dir.file("boot-turnpixa/image_000.jpg")), "old");
+    EXPECT_NE(readWholeFile(dir.file("shoe.htm")).find("'shoe-turnpixa/image_'"),
+              std::string::npos);
+    EXPECT_NE(readWholeFile(dir.file("boot.htm")).find("'boot-turnpixa/image_'"),
+              std::string::npos);
+    int scripts = 0;
+    for (const auto& e : fs::directory_iterator(dir.path()))
+        scripts += e.path().extension() == ".js";
+    EXPECT_EQ(scripts, 1);
+}
+
+TEST(OutputSetWriterFailure, FrameThatCannotBeWrittenStopsAndKeepsTheOldPage) {
+    TempDir dir;
+    Project project;
+    addPhotos(project, 4);
+    OutputSetWriter writer(testArrow());
+    const SaveTarget target = SaveTarget::fromChosenPath(dir.file("shoe"));
+    std::string reason;
+    ASSERT_TRUE(writer.write(project, target, {}, reason)) << reason;
+    const std::string oldPage = readWholeFile(target.pagePath());
+
+    // Frame 2 cannot take the place of a folder of that name.
+    fs::remove(target.framePath(2, true));
+    fs::remove(target.framePath(3, true));
+    fs::create_directory(target.framePath(2, true));
+    SaveOptions png;
+    png.pngChosen = true;
+    png.autoSpinOn = true;
+    EXPECT_FALSE(writer.write(project, target, png, reason));
+    EXPECT_NE(reason.find("image_002.png"), std::string::npos) << reason;
+    EXPECT_TRUE(fs::exists(target.framePath(1, true)));
+    EXPECT_FALSE(fs::exists(target.framePath(3, true)));
+    EXPECT_FALSE(fs::exists(target.stillPath(true)));
+    EXPECT_EQ(readWholeFile(target.pagePath()), oldPage);
+}
+
+TEST(OutputSetWriterFailure, FrameFolderThatIsAFile) {
+    TempDir dir;
+    Project project;
+    addPhotos(project, 2);
+    test::writeWholeFile(dir.file("shoe-turnpixa"), "in the way");
+    OutputSetWriter writer(testArrow());
+    std::string reason;
+    EXPECT_FALSE(writer.write(project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
+    EXPECT_NE(reason.find("shoe-turnpixa/image_000.jpg"), std::string::npos) << reason;
+    EXPECT_FALSE(fs::exists(dir.file("shoe.htm")));
+    EXPECT_FALSE(fs::exists(dir.file("turnpixa.js")));
+}
+
+TEST(OutputSetWriterFailure, NoPhotosIsNoSave) {
+    TempDir dir;
+    Project project;
+    OutputSetWriter writer(testArrow());
+    std::string reason;
+    EXPECT_FALSE(writer.write(project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
+    EXPECT_FALSE(reason.empty());
+    EXPECT_FALSE(fs::exists(dir.file("shoe.htm")));
+}
+
+// Child processes: a read-only folder needs a user other than root, and a
+// full disk is a file size limit.
+TEST(OutputSetWriterFailure, ReadOnlyFolderAndFullDisk) {
+    TempDir dir;
+    const fs::path readOnly = dir.path() / "readonly";
+    const fs::path full = dir.path() / "full";
+    fs::create_directory(readOnly);
+    fs::create_directory(full);
+    fs::permissions(dir.path(), fs::perms::all);
+    fs::permissions(full, fs::perms::all);
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+
+    EXPECT_EXIT(
+        {
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(9);
+            Project project;
+            addPhotos(project, 2);
+            OutputSetWriter writer(testArrow());
+            std::string reason;
+            const bool ok = writer.write(
+                project, SaveTarget::fromChosenPath((readOnly / "shoe").string()), {}, reason);
+            int bad = ok ? 1 : 0;
+            if (reason.find("shoe-turnpixa") == std::string::npos) bad |= 2;
+            if (fs::exists(readOnly / "shoe.htm")) bad |= 4;
+            std::_Exit(bad);
+        },
+        ::testing::ExitedWithCode(0), "");
+
+    EXPECT_EXIT(
+        {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{2000, 2000};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) std::_Exit(9);
+            Project project;
+            for (int n = 1; n <= 2; ++n)  // noise does not compress below the limit
+                project.addPhotoFromImage(makeImage(64, 64,
+                                                    [](int x, int y) {
+                                                        return packColour(x * 37 ^ y * 11, x * y,
+                                                                          x * 5 + y * 91);
+                                                    }),
+                                          "noise");
+            project.settings().outputWidth = 64;
+            project.settings().outputHeight = 64;
+            OutputSetWriter writer(testArrow());
+            std::string reason;
+            SaveOptions png;
+            png.pngChosen = true;
+            const bool ok = writer.write(
+                project, SaveTarget::fromChosenPath((full / "shoe").string()), png, reason);
+            int bad = ok ? 1 : 0;
+            if (reason.find("image_000.png") == std::string::npos) bad |= 2;
+            if (fs::exists(full / "shoe.htm") || fs::exists(full / "turnpixa.js")) bad |= 4;
+            if (fs::exists(full / "shoe-turnpixa" / "image_000.png.part")) bad |= 8;
+            if (bad) std::fprintf(stderr, "%s\n", reason.c_str());
+            std::_Exit(bad);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST(OutputSetWriter, FrameOrder) {
+    EXPECT_EQ(OutputSetWriter::frameOrder(5, 3, false), (std::vector<int>{2, 3, 4, 0, 1}));
+    EXPECT_EQ(OutputSetWriter::frameOrder(5, 3, true), (std::vector<int>{2, 1, 0, 4, 3}));
+    EXPECT_EQ(OutputSetWriter::frameOrder(1, 1, true), (std::vector<int>{0}));
+    EXPECT_TRUE(OutputSetWriter::frameOrder(0, 1, false).empty());
+}
+
+}  // namespace
+}  // namespace turnpixa

@@ -1,0 +1,138 @@
+#include "web/ViewerScript.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace turnpixa {
+namespace {
+
+const std::vector<std::string_view>& L() {
+    return ViewerScript::lines();
+}
+
+std::size_t indexOf(std::string_view line) {
+    for (std::size_t i = 0; i < L().size(); ++i)
+        if (L()[i] == line) return i;
+    ADD_FAILURE() << "missing line: " << line;
+    return 0;
+}
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    return s;
+}
+
+TEST(ViewerScript, FirstAndLastLines) {
+    ASSERT_GT(L().size(), 100u);
+    EXPECT_EQ(L().front(), "// JavaScript for TurnPixa");
+    EXPECT_EQ(L()[1], "");
+    EXPECT_EQ(L()[2],
+              "// Calling HTML should include one or more calls to AddTurnPixa(). Paramters are:");
+    EXPECT_EQ(L().back(), "}");
+    EXPECT_EQ(L()[L().size() - 2], "    document.onmousemove = null;");
+}
+
+TEST(ViewerScript, NoLineHoldsALineBreak) {
+    for (std::string_view line : L()) {
+        EXPECT_EQ(line.find('\r'), std::string_view::npos) << line;
+        EXPECT_EQ(line.find('\n'), std::string_view::npos) << line;
+    }
+}
+
+TEST(ViewerScript, SectionsAndTheirSeparators) {
+    // The function heads in their order, each section's first line.
+    const std::vector<std::string_view> heads = {
+        "var TurnPixas = new Array;",
+        "function AddTurnPixa(szID, szImagePrefix, nNumImages, nAutoSpinInterval, nStartIndex, "
+        "szImageSuffix)",
+        "function TurnPixa(szImagePrefix, nNumImages, nAutoSpinInterval, nStartIndex, "
+        "szImageSuffix)",
+        "function PreLoad(nItem)",
+        "function IdleSpin(nInterval, nItem)",
+        "var isIE = document.all?true:false;",
+        "function GetX(e) {",
+        "function StartRotate(e)",
+        "function Dummy(e)",
+        "function ShowNextImage(nDirection, nItem)",
+        "function Animate(e)",
+        "function StopRotate()",
+    };
+    std::size_t last = 0;
+    for (std::size_t h = 0; h < heads.size(); ++h) {
+        const std::size_t i = indexOf(heads[h]);
+        EXPECT_GT(i, last) << heads[h];
+        last = i;
+        // Up to StartRotate an empty line comes before each section; from
+        // Dummy on a section follows the previous "}" directly.
+        if (h <= 7)
+            EXPECT_EQ(L()[i - 1], "") << heads[h];
+        else
+            EXPECT_EQ(L()[i - 1], "}") << heads[h];
+    }
+    // The header comment ends in an empty line right before the globals.
+    EXPECT_EQ(L()[indexOf("var TurnPixas = new Array;") - 2], "//</script>");
+    // Empty lines: one after the title, then one closing each of sections 1-8.
+    int empty = 0;
+    for (std::string_view line : L()) empty += line.empty();
+    EXPECT_EQ(empty, 9);
+}
+
+TEST(ViewerScript, ExactLinesOfSomeStatements) {
+    const std::size_t preload = indexOf("function PreLoad(nItem)");
+    EXPECT_EQ(L()[preload + 1], "{");
+    EXPECT_EQ(trimmed(L()[preload + 2]), "var imageThis = TurnPixas[nItem>1?nItem-1:0];");
+    EXPECT_EQ(trimmed(L()[preload + 3]), "for(i=0; i<imageThis.nNumImages; i++)");
+    EXPECT_EQ(trimmed(L()[preload + 5]),
+              "var nImage = imageThis.nAutoSpinInterval<0? imageThis.nNumImages - i :");
+    EXPECT_EQ(trimmed(L()[preload + 6]), "imageThis.nAutoSpinInterval>0? i:");
+    EXPECT_EQ(trimmed(L()[preload + 7]), "(i&1)? imageThis.nNumImages-1-(i>>1): (i>>1);");
+    // PreLoad's last body line carries the closing brace itself.
+    EXPECT_EQ(trimmed(L()[preload + 13]),
+              "if (imageThis.nAutoSpinInterval!=0) imageThis.IdleSpin(imageThis.nAutoSpinInterval, "
+              "nItem);}");
+    EXPECT_EQ(L()[preload + 14], "");
+
+    const std::size_t idle = indexOf("function IdleSpin(nInterval, nItem)");
+    EXPECT_EQ(trimmed(L()[idle + 4]), "this.timerSpin = setInterval(szFuncCall,");
+    EXPECT_EQ(trimmed(L()[idle + 5]), "nInterval>0?nInterval:-nInterval);");
+    EXPECT_EQ(L()[idle + 6], "}");
+
+    const std::size_t show = indexOf("function ShowNextImage(nDirection, nItem)");
+    EXPECT_EQ(trimmed(L()[show + 2]), "imageThis = TurnPixas[nItem>1?nItem-1:0];");
+    const std::size_t start = indexOf("function StartRotate(e)");
+    EXPECT_EQ(trimmed(L()[start + 12]), "return false;  // false = no default event handling");
+    EXPECT_EQ(L()[start + 13], "}");
+    EXPECT_EQ(L()[indexOf("if (!isIE) document.captureEvents(Event.MOUSEMOVE);") - 1],
+              "var isIE = document.all?true:false;");
+}
+
+TEST(ViewerScript, FileAndInlineForms) {
+    std::string expected;
+    for (std::string_view line : L()) expected += std::string(line) + "\r\n";
+    const std::string file = ViewerScript::fileForm();
+    EXPECT_EQ(file, expected);
+    EXPECT_TRUE(file.starts_with("// JavaScript for TurnPixa\r\n\r\n// Calling"));
+    EXPECT_TRUE(file.ends_with("    document.onmousemove = null;\r\n}\r\n"));
+    // Every line break is CR LF and there are exactly as many as lines.
+    std::size_t crlf = 0;
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        if (file[i] == '\n') {
+            ASSERT_GT(i, 0u);
+            EXPECT_EQ(file[i - 1], '\r');
+            ++crlf;
+        } else if (file[i] == '\r') {
+            ASSERT_LT(i + 1, file.size());
+            EXPECT_EQ(file[i + 1], '\n');
+        }
+    }
+    EXPECT_EQ(crlf, L().size());
+
+    EXPECT_EQ(ViewerScript::inlineForm(),
+              "<script language=\"JavaScript\" type=\"text/javascript\">\r\n" + expected +
+                  "</script>\r\n");
+}
+
+}  // namespace
+}  // namespace turnpixa

@@ -1,0 +1,40 @@
+#include "OutputPage.h"
+
+#include "ViewerScript.h"
+
+namespace turnpixa {
+
+std::string OutputPage::text(const OutputPageInfo& info) {
+    const std::string& f = info.frameFolderName;
+    const std::string& e = info.extension;
+    const std::string lines[] = {
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">",
+        "<html>",
+        "<head>",
+        "<meta http-equiv=\"Content-Type\" content=\"text/html;charset=utf-8\" >",
+        "<meta name=\"generator\" content=\"TurnPixa\">",
+        "<title>TurnPixa Rotatable Image</title>",
+        "</head>",
+        "<body>",
+        "<center>",
+        "    <img id='turnpixa1' src='" + f + "/image" + e + "' width='" +
+            std::to_string(info.width) + "' height='" + std::to_string(info.height) + "'>",
+        "</center>",
+        "<script language='JavaScript' src='" + std::string(ViewerScript::kFileName) +
+            "' type='text/javascript'></script>",
+        std::string(ViewerScript::kOpenLine),
+        "AddTurnPixa('turnpixa1','" + f + "/image_'," + std::to_string(info.frameCount) + "," +
+            std::to_string(info.autoSpinValue) + ",0,'" + e + "');",
+        "</script>",
+        "</body>",
+        "</html>",
+    };
+    std::string out;
+    for (const std::string& line : lines) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+}  // namespace turnpixa

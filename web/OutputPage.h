@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+
+namespace turnpixa {
+
+// What the page of an output set shows: the still image first, then the
+// viewer swaps in the frames as the visitor drags.
+struct OutputPageInfo {
+    std::string frameFolderName;  // "stem-turnpixa", relative to the page
+    std::string extension;        // ".jpg" or ".png"
+    int width = 0;                // of the frames as shown (after rotation)
+    int height = 0;
+    int frameCount = 0;
+    int autoSpinValue = 0;  // ms between frames, negative = reverse, 0 = none
+};
+
+// The HTML page of an output set; every line ends in CR LF, the last too.
+class OutputPage {
+public:
+    static std::string text(const OutputPageInfo& info);
+};
+
+}  // namespace turnpixa

@@ -1,0 +1,66 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "SaveTarget.h"
+#include "image/RasterImage.h"
+#include "process/ProcessingSettings.h"
+
+namespace turnpixa {
+
+class Project;
+
+// The Save page's choices that the written set depends on.
+struct SaveOptions {
+    bool pngChosen = false;
+    bool autoSpinOn = false;
+    int autoSpinInterval = 100;  // ms; negative spins the other way
+
+    // What the page passes to the viewer: the interval, or 0 for no auto spin.
+    int autoSpinValue() const { return autoSpinOn ? autoSpinInterval : 0; }
+};
+
+// Writes an output set: the frames in spin order from the start image, the
+// still image, the viewer script and the page, in that order, stopping at
+// the first file that cannot be written. Each file is written beside its
+// place and renamed over it, so a failure never leaves a cut-off file over
+// a good one. Keeps the still image (also shown by the Save page) and the
+// settings it was composed with.
+class OutputSetWriter {
+public:
+    // After each frame: frames written so far and the frame count.
+    using Progress = std::function<void(int written, int count)>;
+
+    // Loads the right-pointing arrow from the built-in pictures.
+    OutputSetWriter();
+    // For callers (and tests) with their own arrow picture.
+    explicit OutputSetWriter(RasterImage arrowRight);
+
+    // True only when every file was written; otherwise reason names the
+    // file and why. The caller sets the project's saved flag on success.
+    bool write(Project& project, const SaveTarget& target, const SaveOptions& options,
+               std::string& reason, const Progress& progress = {});
+
+    // Composes the still image anew when there is none, when the settings
+    // changed since, or when the start frame is no longer the one it was
+    // made from. Drops it (and returns false) when there is no start photo.
+    bool updateStillImage(Project& project);
+    const RasterImage* stillImage() const { return hasStill_ ? &still_ : nullptr; }
+
+    // Photo indexes (0-based) in frame order: from the start image (1-based)
+    // onwards, backwards when the spin is reversed.
+    static std::vector<int> frameOrder(int photoCount, int startImage, bool reverseSpin);
+
+private:
+    bool writeFrames(Project& project, const SaveTarget& target, bool png, std::string& reason,
+                     const Progress& progress);
+
+    RasterImage arrowRight_;
+    RasterImage still_;
+    RasterImage stillSource_;  // the start frame the still was made from
+    ProcessingSettings stillSettings_;
+    bool hasStill_ = false;
+};
+
+}  // namespace turnpixa

@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+
+namespace turnpixa {
+
+// The names of an output set, from the page path the user chose:
+//   folder/stem.htm                 the page
+//   folder/turnpixa.js              the viewer script, shared by every page there
+//   folder/stem-turnpixa/image_000.jpg ...  the frames, and image.jpg, the still
+class SaveTarget {
+public:
+    // ".htm" is appended unless the name already ends in it (any case), so
+    // "shoe" and "shoe.html" become "shoe.htm" and "shoe.html.htm". A path
+    // without a folder is taken in the current folder.
+    static SaveTarget fromChosenPath(const std::string& path);
+
+    const std::string& pageFileName() const { return pageFileName_; }
+    const std::string& outputFolder() const { return outputFolder_; }  // ends in "/"
+    std::string stem() const;             // page file name less its last four characters
+    std::string frameFolderName() const;  // "stem-turnpixa"
+    std::string frameFolderPath() const;  // output folder + name + "/"
+    std::string pagePath() const;
+    std::string scriptPath() const;
+    // "image_%03d.%s" in the frame folder; four digits from frame 1000 on.
+    std::string framePath(int frame, bool png) const;
+    std::string stillPath(bool png) const;  // "image.%s" in the frame folder
+
+    static const char* extension(bool png) { return png ? "png" : "jpg"; }
+
+private:
+    std::string pageFileName_;
+    std::string outputFolder_;
+};
+
+}  // namespace turnpixa

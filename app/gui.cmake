@@ -8,7 +8,6 @@ add_library(turnpixa_gui STATIC
   RasterImageQt.cpp
   pages/CWizardPage.cpp
   pages/CViewDlg.cpp
-  pages/CWizardPage.cpp
   pages/CImportDlg.cpp
   pages/CSaveDlg.cpp
   pages/CTakePhotosDlg.cpp

@@ -237,7 +237,8 @@ bool CSaveDlg::saveAs() {
     if (p.photoCount() == 0) return false;
     const QString chosen = DialogSeam::instance().saveFile(
         this, QStringLiteral("Save As"),
-        {QStringLiteral("HTML Files (*.htm *.HTM)"), QStringLiteral("All Files (*)")});
+        {QStringLiteral("HTML Files (*.htm *.HTM)"), QStringLiteral("All Files (*)")},
+        QStringLiteral("htm"));
     if (chosen.isEmpty()) return false;
     const SaveTarget target = SaveTarget::fromChosenPath(chosen.toStdString());
     SaveOptions options;

@@ -63,6 +63,7 @@ TEST_F(Wizard, SaveAsWritesWhatTheWriterWritesForTheSameProject) {
     seam.saveAnswer = ours + "/shoe";
     page.saveAsButton()->click();
     EXPECT_EQ(seam.saveFilters, (QStringList{"HTML Files (*.htm *.HTM)", "All Files (*)"}));
+    EXPECT_EQ(seam.saveSuffix, QStringLiteral("htm"));
     EXPECT_TRUE(seam.messages.isEmpty()) << seam.messages.join('\n').toStdString();
     EXPECT_TRUE(project().saved);
     EXPECT_TRUE(page.browserButton()->isEnabled());

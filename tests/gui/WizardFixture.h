@@ -25,8 +25,10 @@ public:
         return answerOk;
     }
     QStringList openPhotoFiles(QWidget*) override { return openAnswer; }
-    QString saveFile(QWidget*, const QString&, const QStringList& filters) override {
+    QString saveFile(QWidget*, const QString&, const QStringList& filters,
+                     const QString& suffix) override {
         saveFilters = filters;
+        saveSuffix = suffix;
         ++saveDialogs;
         return saveAnswer;
     }
@@ -40,6 +42,7 @@ public:
     QStringList questions;
     QStringList menus;
     QStringList saveFilters;
+    QString saveSuffix;
     QStringList openAnswer;
     QString saveAnswer;
     bool answerOk = true;

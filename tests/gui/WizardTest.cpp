@@ -39,6 +39,14 @@ TEST_F(Wizard, CaptionTabsAndButtons) {
     EXPECT_EQ(dlg().nextButton()->text(), QStringLiteral("Next >>"));
     EXPECT_EQ(dlg().finishButton()->text(), QStringLiteral("Finish"));
     EXPECT_EQ(dlg().minimumSize(), QSize(960, 680));
+
+    // Escape does not close the wizard; the About button opens the About box.
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&dlg(), &escape);
+    EXPECT_TRUE(dlg().isVisible());
+    for (QPushButton* b : dlg().findChildren<QPushButton*>())
+        if (b->text() == QStringLiteral("About TurnPixa...")) b->click();
+    EXPECT_EQ(seam.abouts, 1);
 }
 
 TEST_F(Wizard, NextAndBackStepThroughEveryPageWithoutPhotos) {

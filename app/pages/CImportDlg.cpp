@@ -154,9 +154,14 @@ int CImportDlg::loadFiles(const QStringList& paths) {
     p.importing = false;
     p.settings().quick = false;
     if (p.photoCount() != before) p.markAllPhotosLogoStale();
-    status_->setText(loaded == paths.size()
+    QString status = loaded == paths.size()
                          ? QStringLiteral("%1 photos loaded.").arg(p.photoCount())
-                         : QStringLiteral("%1 of %2 files loaded.").arg(loaded).arg(paths.size()));
+                         : QStringLiteral("%1 of %2 files loaded.").arg(loaded).arg(paths.size());
+    if (p.photoCount() > 0)
+        status += QStringLiteral(
+            "\n\nDrag across the picture to turn it. Drag a thumbnail onto another photo's "
+            "line to move it there; right-click a thumbnail for more.");
+    status_->setText(status);
     layOut(width(), height());
     if (!failed.isEmpty())
         DialogSeam::instance().message(

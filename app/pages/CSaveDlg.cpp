@@ -280,7 +280,14 @@ void CSaveDlg::previewInBrowser() {
 void CSaveDlg::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(QRect(kPanelWidth, 0, width() - kPanelWidth, height()), Qt::white);
-    if (!shown_.isNull()) painter.drawImage(previewOrigin_, shown_);
+    if (shown_.isNull()) return;
+    painter.drawImage(previewOrigin_, shown_);
+    painter.setPen(QColor(110, 110, 110));
+    const QRect below(kPanelWidth, previewOrigin_.y() + shown_.height() + 8, width() - kPanelWidth,
+                      24);
+    painter.drawText(
+        below, Qt::AlignHCenter | Qt::AlignTop,
+        QStringLiteral("Drag across the picture to turn it, as visitors of your page will."));
 }
 
 void CSaveDlg::mousePressEvent(QMouseEvent* event) {

@@ -1,15 +1,20 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "WizardFixture.h"
+#include "app/RasterImageQt.h"
+#include "app/pages/CFileThumbnailDlg.h"
 
 namespace turnpixa::test {
 
@@ -254,6 +259,61 @@ TEST_F(Wizard, ScreenshotsWithTheSamplePhotos) {
     dlg().setActiveIndex(4);
     waitFor([] { return false; }, 300);
     shoot(QStringLiteral("samples-save"));
+}
+
+}  // namespace turnpixa::test
+
+namespace turnpixa::test {
+
+TEST_F(Wizard, PreRenderRunsASecondAfterTheBatchAndRefreshesTheShownFrame) {
+    loadPhotos(6);
+    QTimer& timer = dlg().preRenderTimer();
+    EXPECT_TRUE(timer.isSingleShot());
+    EXPECT_EQ(timer.interval(), 1000);
+    EXPECT_TRUE(timer.isActive());
+    // During the batch every frame was made quick; the pass replaces them.
+    const auto allFull = [&] {
+        for (int i = 0; i < project().photoCount(); ++i) {
+            const Photo* p = project().photoAt(i);
+            if (!p->cachedOutput() || p->cachedSettings().quick || p->cachedSettings().logoStale)
+                return false;
+        }
+        return true;
+    };
+    ASSERT_TRUE(waitFor(allFull, 10000));
+    // The current photo was rendered by the page itself on RefreshCurrentFrame,
+    // so the frame on display is the full one.
+    ASSERT_TRUE(waitFor(
+        [&] {
+            const Photo* current = project().photoAt(project().currentImage - 1);
+            return current && importPage().frameOnDisplay() == toQImage(*current->cachedOutput());
+        },
+        3000));
+}
+
+TEST(WizardFileDialog, OffersSeveralPhotosWithThePictureFilters) {
+    CFileThumbnailDlg dialog;
+    EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFiles);
+    EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+    const QStringList filters = dialog.nameFilters();
+    ASSERT_EQ(filters.size(), 7);
+    EXPECT_TRUE(filters[0].startsWith(QStringLiteral("All raster files (*.bmp *.tif")));
+    EXPECT_TRUE(filters[4].startsWith(QStringLiteral("JPEG/JFIF (*.jpg *.jpeg")));
+    EXPECT_EQ(filters[6], QStringLiteral("All Files (*)"));
+    auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->viewMode(), QListView::IconMode);
+    EXPECT_EQ(dialog.viewMode(), QFileDialog::List);
+
+    const QString folder = qEnvironmentVariable("TURNPIXA_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        dialog.setDirectory(QStringLiteral(TURNPIXA_SOURCE_DIR "/resources/sample-photos"));
+        dialog.show();
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 1500) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        dialog.grab().save(folder + "/open-dialog.png");
+    }
 }
 
 }  // namespace turnpixa::test

@@ -99,7 +99,7 @@ void CImportDlg::layOut(int width, int height) {
 void CImportDlg::showEmptyState(bool empty) {
     instruction_->setVisible(empty);
     help_->setVisible(empty);
-    removeAll_->setEnabled(!empty);
+    removeAll_->setEnabled(!empty && !loading_);
     setPreviewVisible(!empty);
 }
 
@@ -122,6 +122,15 @@ void CImportDlg::photoAdded(int number) {
 }
 
 int CImportDlg::loadFiles(const QStringList& paths) {
+    // Events are processed between photos: a second batch started meanwhile
+    // (a drop, Browse) would end the first one's importing state early.
+    if (loading_) {
+        DialogSeam::instance().message(
+            this, QStringLiteral("Please wait until the photos being loaded are in."));
+        return 0;
+    }
+    loading_ = true;
+    for (QPushButton* b : {browse_, acquire_, removeAll_}) b->setEnabled(false);
     Project& p = project();
     const int before = p.photoCount();
     p.importing = true;
@@ -129,6 +138,8 @@ int CImportDlg::loadFiles(const QStringList& paths) {
     QStringList failed;
     int loaded = 0;
     for (int i = 0; i < paths.size(); ++i) {
+        // The window was closed meanwhile: the program is ending.
+        if (!window()->isVisible()) break;
         const QString& path = paths[i];
         status_->setText(QStringLiteral("Loading %1 of %2: %3")
                              .arg(i + 1)
@@ -153,6 +164,9 @@ int CImportDlg::loadFiles(const QStringList& paths) {
     }
     p.importing = false;
     p.settings().quick = false;
+    loading_ = false;
+    browse_->setEnabled(true);
+    acquire_->setEnabled(true);
     if (p.photoCount() != before) p.markAllPhotosLogoStale();
     QString status = loaded == paths.size()
                          ? QStringLiteral("%1 photos loaded.").arg(p.photoCount())

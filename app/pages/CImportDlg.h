@@ -51,6 +51,7 @@ private:
     QLabel* status_ = nullptr;
     QImage faded_;
     bool activatedOnce_ = false;
+    bool loading_ = false;
 };
 
 }  // namespace turnpixa

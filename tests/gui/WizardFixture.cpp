@@ -75,11 +75,20 @@ QStringList Wizard::makePhotos(int count, const QString& prefix) {
 }
 
 void Wizard::dropFiles(const QStringList& paths) {
+    const int before = project().photoCount();
+    sendDrop(paths);
+    waitFor([&] {
+        return project().photoCount() >= before + static_cast<int>(paths.size()) ||
+               !seam.messages.isEmpty();
+    });
+    QCoreApplication::processEvents();
+}
+
+void Wizard::sendDrop(const QStringList& paths) {
     QList<QUrl> urls;
     for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
     QMimeData mime;
     mime.setUrls(urls);
-    const int before = project().photoCount();
     // The sequence a file manager's drag delivers: enter, move, drop.
     const QPoint at(600, 400);
     QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -90,12 +99,6 @@ void Wizard::dropFiles(const QStringList& paths) {
     QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&importPage(), &drop);
     EXPECT_TRUE(drop.isAccepted());
-    // The batch runs as a queued call after the drop.
-    waitFor([&] {
-        return project().photoCount() >= before + static_cast<int>(paths.size()) ||
-               !seam.messages.isEmpty();
-    });
-    QCoreApplication::processEvents();
 }
 
 void Wizard::shoot(const QString& name) {

@@ -77,6 +77,8 @@ protected:
     // Loads them through the Load page's drop handling (reversed, so that
     // the photos end up in path order) and waits for the batch.
     void dropFiles(const QStringList& paths);
+    // The drop alone; its batch runs on the next event processing.
+    void sendDrop(const QStringList& paths);
     void loadPhotos(int count);
     // Saves a picture of the window when TURNPIXA_SCREENSHOTS names a folder.
     void shoot(const QString& name);

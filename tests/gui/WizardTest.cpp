@@ -158,6 +158,24 @@ TEST_F(Wizard, BrowseLoadsInDialogOrderAndReportsUnreadableFiles) {
     EXPECT_EQ(project().photoCount(), 2);
 }
 
+TEST_F(Wizard, ASecondBatchWaitsForTheFirstToEnd) {
+    dlg().setActiveIndex(1);
+    const QStringList first = makePhotos(3, QStringLiteral("first"));
+    const QStringList second = makePhotos(2, QStringLiteral("second"));
+    // Both drops arrive before the first batch runs; the second one's batch
+    // comes while the first is processing events between its photos.
+    sendDrop(first);
+    sendDrop(second);
+    ASSERT_TRUE(waitFor([&] { return project().photoCount() == 3 && !project().importing; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(project().photoCount(), 3);
+    ASSERT_EQ(seam.messages.size(), 1);
+    EXPECT_TRUE(seam.messages[0].startsWith(QStringLiteral("Please wait")));
+    EXPECT_TRUE(importPage().browseButton()->isEnabled());
+    EXPECT_TRUE(importPage().removeAllButton()->isEnabled());
+    EXPECT_FALSE(project().settings().quick);
+}
+
 TEST_F(Wizard, AcquireSaysThatScannersAreNotSupported) {
     dlg().setActiveIndex(1);
     importPage().acquireButton()->click();

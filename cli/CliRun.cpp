@@ -1,5 +1,8 @@
 #include "CliRun.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "BatchRenderer.h"
 #include "CliOptions.h"
 #include "ProgressBar.h"
@@ -105,6 +108,9 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
             save.autoSpinOn = options.autoSpin != 0;
             if (save.autoSpinOn) save.autoSpinInterval = options.autoSpin;
             const SaveTarget target = SaveTarget::fromChosenPath(options.output);
+            // A script names a page in a folder that need not exist yet.
+            std::error_code ignored;
+            std::filesystem::create_directories(target.outputFolder(), ignored);
             OutputSetWriter writer;
             std::string reason;
             const bool written =

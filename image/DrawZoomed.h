@@ -11,7 +11,8 @@ struct ZoomedPlacement {
     Rect destination;  // device pixels, right and bottom exclusive
 };
 
-// False when the image is empty or the zoom is not positive.
+// False when the image is empty, the zoom is not positive, the area starts
+// beyond the image or the placement would leave the int range.
 bool zoomedPlacement(int imageWidth, int imageHeight, int l, int t, int r, int b, double zoom,
                      ZoomedPlacement& placement);
 

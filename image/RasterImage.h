@@ -92,6 +92,7 @@ public:
     bool putIndex(int x, int y, std::uint8_t index);
 
     // Image operations; each returns false and changes nothing without pixels.
+    // A palette image is filled only when the colour is in its table.
     bool fill(PackedColour colour);
     // Blends source onto this image at (dx, dy); see RasterImageBlend.cpp.
     bool overlayBlend(const RasterImage& source, int dx, int dy, int opacity, PackedColour key,
@@ -101,8 +102,10 @@ public:
     bool rotate90(bool clockwise);
     bool mirrorLeftRight();
     bool mirrorTopBottom();
+    // Smooth stretch to the new size at 72 dpi; the result is 24-bit.
     bool resize(int newWidth, int newHeight);
-    // Adopts a packed DIB (header, colour table, pixels) held in memory.
+    // Adopts a packed DIB (header, colour table, pixels) held in memory;
+    // anything truncated or inconsistent is refused and the image kept.
     bool importPackedDib(const std::uint8_t* data, std::size_t size);
 
 private:

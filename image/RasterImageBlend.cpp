@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -67,7 +68,7 @@ bool RasterImage::overlayBlend(const RasterImage& source, int dx, int dy, int op
     const int keyRed = redOf(key);
     const int keyGreen = greenOf(key);
     const int keyBlue = blueOf(key);
-    const int threshold = 3 * tolerance;
+    const std::int64_t threshold = 3 * std::int64_t{tolerance};  // no overflow for any tolerance
     const bool direct = bitsPerPixel() == 24;
     std::vector<std::uint8_t> sourceRow(static_cast<std::size_t>(source.width()) * 4);
 
@@ -85,7 +86,7 @@ bool RasterImage::overlayBlend(const RasterImage& source, int dx, int dy, int op
                 const int d =
                     std::abs(pr - keyRed) + std::abs(pg - keyGreen) + std::abs(pb - keyBlue);
                 if (d < threshold) {
-                    const double m = static_cast<double>(d) / threshold;
+                    const double m = static_cast<double>(d) / static_cast<double>(threshold);
                     r = static_cast<int>(a * m);
                 }
             }

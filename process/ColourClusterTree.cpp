@@ -49,15 +49,14 @@ void ColourClusterTree::finish() {
     reduce();
 }
 
-int ColourClusterTree::newNode(bool leaf, int depth, int parent) {
+int ColourClusterTree::newNode(bool leaf, int depth) {
     Node node;
     node.leaf = leaf;
     node.depth = depth;
-    node.parent = parent;
     if (!freeNodes_.empty()) {
         const int index = freeNodes_.back();
         freeNodes_.pop_back();
-        nodes_[static_cast<std::size_t>(index)] = node;
+        at(index) = node;
         return index;
     }
     nodes_.push_back(node);
@@ -65,8 +64,8 @@ int ColourClusterTree::newNode(bool leaf, int depth, int parent) {
 }
 
 void ColourClusterTree::freeNode(int index) {
-    nodes_[static_cast<std::size_t>(index)] = Node{};
-    nodes_[static_cast<std::size_t>(index)].depth = -1;  // marks a discarded node
+    at(index) = Node{};
+    at(index).depth = -1;  // marks a discarded node
     freeNodes_.push_back(index);
 }
 
@@ -75,7 +74,7 @@ void ColourClusterTree::freeNode(int index) {
 // the list at any moment is the order of (depth, count, latest placement);
 // recording the placement is enough, and the list is built when reducing.
 void ColourClusterTree::place(int index) {
-    nodes_[static_cast<std::size_t>(index)].placed = ++placements_;
+    at(index).placed = ++placements_;
 }
 
 void ColourClusterTree::insertRun(PackedColour colour, std::int64_t count) {
@@ -84,31 +83,30 @@ void ColourClusterTree::insertRun(PackedColour colour, std::int64_t count) {
     int node = 0;
     int leaf = -1;
     for (int depth = 1; leaf < 0; ++depth) {
-        nodes_[static_cast<std::size_t>(node)].count += count;
+        at(node).count += count;
         if (node != 0) place(node);
         const int slot = childSlot(code, depth - 1);
-        const int child =
-            nodes_[static_cast<std::size_t>(node)].children[static_cast<std::size_t>(slot)];
+        const int child = at(node).children[static_cast<std::size_t>(slot)];
         if (child >= 0) {
-            if (nodes_[static_cast<std::size_t>(child)].leaf)
+            if (at(child).leaf)
                 leaf = child;
             else
                 node = child;
             continue;
         }
         if (depth <= 7) {
-            const int inner = newNode(false, depth, node);
-            nodes_[static_cast<std::size_t>(inner)].count = count;
+            const int inner = newNode(false, depth);
+            at(inner).count = count;
             place(inner);
-            nodes_[static_cast<std::size_t>(node)].children[static_cast<std::size_t>(slot)] = inner;
+            at(node).children[static_cast<std::size_t>(slot)] = inner;
             node = inner;
         } else {
-            leaf = newNode(true, 8, node);
-            nodes_[static_cast<std::size_t>(node)].children[static_cast<std::size_t>(slot)] = leaf;
+            leaf = newNode(true, 8);
+            at(node).children[static_cast<std::size_t>(slot)] = leaf;
             ++leafCount_;
         }
     }
-    Node& l = nodes_[static_cast<std::size_t>(leaf)];
+    Node& l = at(leaf);
     l.count += count;
     const double n = static_cast<double>(count);
     l.red += redOf(colour) * n;
@@ -122,8 +120,8 @@ int ColourClusterTree::childCount(const Node& node) const {
 }
 
 void ColourClusterTree::mergeLeaf(int from, int into) {
-    Node& target = nodes_[static_cast<std::size_t>(into)];
-    const Node& source = nodes_[static_cast<std::size_t>(from)];
+    Node& target = at(into);
+    const Node& source = at(from);
     target.red += source.red;
     target.green += source.green;
     target.blue += source.blue;
@@ -135,8 +133,8 @@ void ColourClusterTree::mergeLeaf(int from, int into) {
 void ColourClusterTree::reduce() {
     if (leafCount_ <= maxLeaves_) return;
     auto before = [this](int a, int b) {
-        const Node& x = nodes_[static_cast<std::size_t>(a)];
-        const Node& y = nodes_[static_cast<std::size_t>(b)];
+        const Node& x = at(a);
+        const Node& y = at(b);
         if (x.depth != y.depth) return x.depth > y.depth;
         if (x.count != y.count) return x.count < y.count;
         return x.placed > y.placed;
@@ -150,15 +148,15 @@ void ColourClusterTree::reduce() {
     std::size_t next = 0;
     while (leafCount_ > maxLeaves_ && next < list.size()) {
         const int index = list[next++];
-        Node& node = nodes_[static_cast<std::size_t>(index)];
+        Node& node = at(index);
         const int k = childCount(node);
         const int excess = leafCount_ - maxLeaves_;
         if (excess < 8 && excess < k - 1) {
             partialMerge(node, excess);
             place(index);
-            const auto at = std::lower_bound(list.begin() + static_cast<std::ptrdiff_t>(next),
-                                             list.end(), index, before);
-            list.insert(at, index);
+            const auto where = std::lower_bound(list.begin() + static_cast<std::ptrdiff_t>(next),
+                                                list.end(), index, before);
+            list.insert(where, index);
         } else {
             fullMerge(index);
         }
@@ -171,10 +169,8 @@ void ColourClusterTree::partialMerge(Node& node, int merges) {
         for (int s = 0; s < 8; ++s) {
             const int c = node.children[static_cast<std::size_t>(s)];
             if (c < 0) continue;
-            if (smallest < 0 || nodes_[static_cast<std::size_t>(c)].count <
-                                    nodes_[static_cast<std::size_t>(
-                                               node.children[static_cast<std::size_t>(smallest)])]
-                                        .count)
+            if (smallest < 0 ||
+                at(c).count < at(node.children[static_cast<std::size_t>(smallest)]).count)
                 smallest = s;
         }
         int sibling = -1;
@@ -193,14 +189,13 @@ void ColourClusterTree::partialMerge(Node& node, int merges) {
 }
 
 void ColourClusterTree::fullMerge(int index) {
-    const Node node = nodes_[static_cast<std::size_t>(index)];
+    const Node node = at(index);
     Node merged;
     merged.leaf = true;
     merged.depth = node.depth;
-    merged.parent = node.parent;
     for (const int c : node.children) {
         if (c < 0) continue;
-        const Node& child = nodes_[static_cast<std::size_t>(c)];
+        const Node& child = at(c);
         merged.red += child.red;
         merged.green += child.green;
         merged.blue += child.blue;
@@ -209,12 +204,12 @@ void ColourClusterTree::fullMerge(int index) {
         --leafCount_;
     }
     // The node's own slot becomes the new leaf.
-    nodes_[static_cast<std::size_t>(index)] = merged;
+    at(index) = merged;
     ++leafCount_;
 }
 
 void ColourClusterTree::collect(int index, std::vector<Cluster>& out) const {
-    const Node& node = nodes_[static_cast<std::size_t>(index)];
+    const Node& node = at(index);
     if (node.leaf) {
         out.push_back(
             {packColour(channelMean(node.red, node.count), channelMean(node.green, node.count),

@@ -41,7 +41,6 @@ private:
     struct Node {
         bool leaf = false;
         int depth = 0;
-        int parent = -1;
         std::array<int, 8> children{-1, -1, -1, -1, -1, -1, -1, -1};
         std::int64_t count = 0;
         // Inner nodes: when the node was last put into the reduction list.
@@ -49,7 +48,9 @@ private:
         double red = 0, green = 0, blue = 0;  // leaves: channel sums
     };
 
-    int newNode(bool leaf, int depth, int parent);
+    Node& at(int index) { return nodes_[static_cast<std::size_t>(index)]; }
+    const Node& at(int index) const { return nodes_[static_cast<std::size_t>(index)]; }
+    int newNode(bool leaf, int depth);
     void freeNode(int index);
     void place(int index);  // (re)positions an inner node in the reduction list
     void mergeLeaf(int from, int into);

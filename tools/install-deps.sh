@@ -19,7 +19,7 @@ test_pkgs=(
   clang libclang-rt-14-dev
   python3 python3-pyftpdlib sane-utils libsane1
   chromium xvfb xauth poppler-utils
-  libvips-tools imagemagick
+  libvips-tools imagemagick time
   libjpeg-turbo-progs hyperfine
 )
 dev_pkgs=(

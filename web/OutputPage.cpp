@@ -4,8 +4,26 @@
 
 namespace turnpixa {
 
+std::string OutputPage::addressOf(const std::string& name) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char ch : name) {
+        const auto c = static_cast<unsigned char>(ch);
+        const bool unsafe = c < 0x20 || c == 0x7F || c == '"' || c == '#' || c == '%' || c == '&' ||
+                            c == '\'' || c == '<' || c == '>' || c == '?' || c == '\\';
+        if (!unsafe) {
+            out += ch;
+            continue;
+        }
+        out += '%';
+        out += kHex[c >> 4];
+        out += kHex[c & 0xF];
+    }
+    return out;
+}
+
 std::string OutputPage::text(const OutputPageInfo& info) {
-    const std::string& f = info.frameFolderName;
+    const std::string f = addressOf(info.frameFolderName);
     const std::string& e = info.extension;
     const std::string lines[] = {
         "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">",

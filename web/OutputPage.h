@@ -18,6 +18,12 @@ struct OutputPageInfo {
 class OutputPage {
 public:
     static std::string text(const OutputPageInfo& info);
+
+    // A file or folder name as it may stand in a relative address inside a
+    // quoted attribute or script string: characters that would end the
+    // string, start a query or fragment, or read as an escape are
+    // percent-encoded ("a#1" -> "a%231"); every other name stays as it is.
+    static std::string addressOf(const std::string& name);
 };
 
 }  // namespace turnpixa

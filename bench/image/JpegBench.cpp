@@ -32,7 +32,7 @@ void photoRow(int y, unsigned& noise, std::vector<unsigned char>& row) {
     const double rx = kPhotoWidth * 0.28, ry = kPhotoHeight * 0.38;
     for (int x = 0; x < kPhotoWidth; ++x) {
         noise = noise * 1664525u + 1013904223u;
-        const int n = static_cast<int>((noise >> 24) % 9) - 4;
+        const int n = static_cast<int>((noise >> 24) % 17) - 8;
         double r = 0, g = 0, b = 0;
         const double dx = (x - cx) / rx, dy = (y - cy) / ry;
         const double d2 = dx * dx + dy * dy;
@@ -43,10 +43,12 @@ void photoRow(int y, unsigned& noise, std::vector<unsigned char>& row) {
             g = 30 + 90 * shade * stripes;
             b = 20 + 60 * shade * (1.0 - stripes);
         } else {
+            // A woven backdrop and a darker turntable top.
+            const double weave = 6.0 * std::sin(x * 0.9) * std::sin(y * 0.7);
             const double floor = y > cy + ry * 0.8 ? 0.85 : 1.0;
-            r = (200 + 40.0 * y / kPhotoHeight) * floor;
-            g = (205 + 35.0 * y / kPhotoHeight) * floor;
-            b = (215 + 30.0 * x / kPhotoWidth) * floor;
+            r = (190 + 40.0 * y / kPhotoHeight + weave) * floor;
+            g = (195 + 35.0 * y / kPhotoHeight + weave) * floor;
+            b = (205 + 30.0 * x / kPhotoWidth + weave) * floor;
         }
         auto clamp = [n](double v) {
             const int i = static_cast<int>(v) + n;
@@ -89,9 +91,8 @@ bool writePhotoJpeg(const std::string& path) {
 const std::string& photoPath() {
     static const std::string path = [] {
         const char* keep = std::getenv("TURNPIXA_BENCH_JPEG");
-        std::string p = keep && *keep ? keep
-                                      : "/tmp/turnpixa-bench-photo-" + std::to_string(getpid()) +
-                                            ".jpg";
+        std::string p =
+            keep && *keep ? keep : "/tmp/turnpixa-bench-photo-" + std::to_string(getpid()) + ".jpg";
         if (!writePhotoJpeg(p)) p.clear();
         return p;
     }();
@@ -142,7 +143,8 @@ void BM_JpegEncodeFrame(benchmark::State& state) {
     const std::string out = "/tmp/turnpixa-bench-frame-" + std::to_string(getpid()) + ".jpg";
     for (auto _ : state) {
         BufferedFile file;
-        if (!file.open(out, BufferedFile::Mode::Write) || !writeJpeg(frame, file) || !file.close()) {
+        if (!file.open(out, BufferedFile::Mode::Write) || !writeJpeg(frame, file) ||
+            !file.close()) {
             state.SkipWithError("writeJpeg failed");
             break;
         }

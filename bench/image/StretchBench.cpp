@@ -38,7 +38,8 @@ void runStretch(benchmark::State& state, StretchFunction stretch) {
     RasterImage destination;
     destination.create(dw, dh, 24);
     for (auto _ : state) {
-        if (!stretch(source, Rect{0, 0, sw, sh}, destination)) state.SkipWithError("stretch failed");
+        if (!stretch(source, Rect{0, 0, sw, sh}, destination))
+            state.SkipWithError("stretch failed");
         benchmark::DoNotOptimize(destination.pixels());
         benchmark::ClobberMemory();
     }
@@ -46,8 +47,12 @@ void runStretch(benchmark::State& state, StretchFunction stretch) {
         static_cast<double>(sw) * sh / 1e6, benchmark::Counter::kIsIterationInvariantRate);
 }
 
-void BM_SmoothStretch(benchmark::State& state) { runStretch(state, smoothStretch); }
-void BM_FastStretch(benchmark::State& state) { runStretch(state, fastStretch); }
+void BM_SmoothStretch(benchmark::State& state) {
+    runStretch(state, smoothStretch);
+}
+void BM_FastStretch(benchmark::State& state) {
+    runStretch(state, fastStretch);
+}
 
 BENCHMARK(BM_SmoothStretch)
     ->Args({6000, 4000, 400, 267})

@@ -111,6 +111,10 @@ TEST(RasterImageBlend, SoftKeyingScalesOpacityByDistance) {
     RasterImage half = solid(3, 1, kBlack);
     ASSERT_TRUE(half.overlayBlend(src, 0, 0, 50, key, true, tolerance, 0));
     EXPECT_EQ(pixelAt(half, 1, 1), packColour(48 * 129 / 100, 48, 48));
+    // A huge tolerance makes every pixel nearly transparent: r = trunc(100 * 29 / 3e9) = 0.
+    RasterImage wide = solid(3, 1, kBlack);
+    ASSERT_TRUE(wide.overlayBlend(src, 0, 0, 100, key, true, 1'000'000'000, 0));
+    EXPECT_EQ(pixelAt(wide, 3, 1), kBlack);
     // Without soft keying the near-key pixel blends at the full opacity.
     RasterImage hard = solid(3, 1, kBlack);
     ASSERT_TRUE(hard.overlayBlend(src, 0, 0, 50, key, false, tolerance, 0));

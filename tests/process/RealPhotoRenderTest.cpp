@@ -120,5 +120,53 @@ TEST(RealPhotoRender, RemovalOnAPlainBackdrop) {
     expectFrame(removed, "expected-red-removed.png");
 }
 
+int distance(PackedColour p, PackedColour k) {
+    return std::abs(redOf(p) - redOf(k)) + std::abs(greenOf(p) - greenOf(k)) +
+           std::abs(blueOf(p) - blueOf(k));
+}
+
+// A mug on a turntable in front of a light-grey sweep: the sweep turns
+// white, the mug and the turntable keep their colours.
+TEST(RealPhotoRender, SamplePhotoBackdropBecomesWhite) {
+    RasterImage source;
+    std::string reason;
+    ASSERT_TRUE(loadPhotoFile(
+        std::string(TURNPIXA_SOURCE_DIR) + "/resources/sample-photos/turntable-01.jpg", source,
+        &reason))
+        << reason;
+    const Photo photo(std::move(source), "turntable-01.jpg");
+    ProcessingSettings s;
+    s.outputWidth = 400;
+    s.outputHeight = 300;
+    const RasterImage plain = render(photo, s);
+    s.removalOn = true;
+    const RasterImage removed = render(photo, s);
+    ASSERT_FALSE(removed.empty());
+    const PackedColour k = removed.backgroundColour();
+    EXPECT_GT(redOf(k), 180);
+    EXPECT_LE(std::abs(redOf(k) - blueOf(k)), 15);
+
+    int near = 0, nearWhite = 0, far = 0, farKept = 0;
+    for (int y = 1; y <= 300; ++y)
+        for (int x = 1; x <= 400; ++x) {
+            const PackedColour p = pixelAt(plain, x, y);
+            const PackedColour q = pixelAt(removed, x, y);
+            const int d = distance(p, k);
+            if (d <= 30) {
+                // r <= trunc(3000 / 180) = 16: at least 84 % white, so >= 214.
+                ++near;
+                if (redOf(q) >= 214 && greenOf(q) >= 214 && blueOf(q) >= 214) ++nearWhite;
+            } else if (d >= 180) {
+                ++far;
+                if (q == p) ++farKept;
+            }
+        }
+    EXPECT_GT(near, 400 * 300 / 4);
+    EXPECT_EQ(nearWhite, near);
+    EXPECT_GT(far, 400 * 300 / 10);
+    EXPECT_EQ(farKept, far);
+    expectFrame(removed, "expected-turntable-removed.png");
+}
+
 }  // namespace
 }  // namespace turnpixa

@@ -58,6 +58,23 @@ TEST(OutputPage, PngWithForwardAndReverseAutoSpin) {
     EXPECT_EQ(lines, 17);
 }
 
+TEST(OutputPage, NamesThatWouldBreakTheAddressesAreEncoded) {
+    EXPECT_EQ(OutputPage::addressOf("shoe-turnpixa"), "shoe-turnpixa");
+    EXPECT_EQ(OutputPage::addressOf("a b\xc3\xa9-turnpixa"), "a b\xc3\xa9-turnpixa");
+    EXPECT_EQ(OutputPage::addressOf("it's #1 50%?&<\"x\">\\"),
+              "it%27s %231 50%25%3F%26%3C%22x%22%3E%5C");
+    OutputPageInfo info{"bob's #2-turnpixa", ".jpg", 10, 20, 3, 0};
+    const std::string page = OutputPage::text(info);
+    EXPECT_NE(page.find("\r\n    <img id='turnpixa1' src='bob%27s %232-turnpixa/image.jpg' "
+                        "width='10' height='20'>\r\n"),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find("\r\nAddTurnPixa('turnpixa1','bob%27s %232-turnpixa/image_',3,0,0,'.jpg');"
+                        "\r\n"),
+              std::string::npos)
+        << page;
+}
+
 TEST(RateSlider, PositionToInterval) {
     EXPECT_EQ(RateSlider::intervalFor(50, 100), 100);
     EXPECT_EQ(RateSlider::intervalFor(0, 100), 3200);

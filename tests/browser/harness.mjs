@@ -1,0 +1,124 @@
+// Loopback HTTP server over a written output set, and Debian's Chromium
+// driven through playwright-core.
+import { createServer } from 'node:http';
+import { mkdtemp, readFile, readdir, rm, stat } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { chromium } from 'playwright-core';
+
+const contentTypes = {
+  '.htm': 'text/html; charset=utf-8',
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript',
+  '.jpg': 'image/jpeg',
+  '.png': 'image/png',
+};
+
+// Serves `root` under /<session>/... so that every test gets URLs of its
+// own and no test sees frames another one left in the browser's caches.
+// Extra pages (made by a test) are served from memory at /<session>/<name>.
+export async function startServer(root) {
+  const log = [];
+  const extra = new Map();
+  const rootAbs = path.resolve(root);
+  const server = createServer(async (req, res) => {
+    const url = new URL(req.url, 'http://localhost');
+    const parts = decodeURIComponent(url.pathname).split('/').filter(Boolean);
+    const entry = { session: parts[0] ?? '', path: parts.slice(1).join('/'), status: null };
+    log.push(entry);
+    const reply = (status, type, body) => {
+      entry.status = status;
+      res.writeHead(status, { 'Content-Type': type, 'Content-Length': body.length });
+      res.end(req.method === 'HEAD' ? undefined : body);
+    };
+    if (extra.has(entry.path)) {
+      reply(200, contentTypes['.htm'], Buffer.from(extra.get(entry.path)));
+      return;
+    }
+    const file = path.resolve(rootAbs, entry.path);
+    if (parts.length < 2 || !file.startsWith(rootAbs + path.sep)) {
+      reply(404, 'text/plain', Buffer.from('not found'));
+      return;
+    }
+    try {
+      const info = await stat(file);
+      if (!info.isFile()) throw new Error('not a file');
+      const type = contentTypes[path.extname(file).toLowerCase()] ?? 'application/octet-stream';
+      reply(200, type, await readFile(file));
+    } catch {
+      reply(404, 'text/plain', Buffer.from('not found'));
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const base = `http://127.0.0.1:${server.address().port}`;
+  let sessions = 0;
+  return {
+    log,
+    // A fresh URL prefix, ending in '/'.
+    session() {
+      sessions += 1;
+      return `s${sessions}`;
+    },
+    url(session, name) {
+      return `${base}/${session}/${name}`;
+    },
+    addPage(name, html) {
+      extra.set(name, html);
+    },
+    close() {
+      return new Promise((resolve) => server.close(resolve));
+    },
+  };
+}
+
+const chromiumArgs = [
+  '--no-sandbox',
+  '--disable-gpu',
+  '--disable-background-networking',
+  '--disable-component-update',
+  '--disable-sync',
+  '--no-first-run',
+  '--disable-quic',
+];
+
+export async function startBrowser() {
+  const profile = await mkdtemp(path.join(tmpdir(), 'turnpixa-chromium-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: process.env.TURNPIXA_CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    args: chromiumArgs,
+    viewport: { width: 1000, height: 700 },
+  });
+  return {
+    context,
+    async close() {
+      await context.close();
+      await rm(profile, { recursive: true, force: true });
+    },
+  };
+}
+
+// The frame files of a written set, as numbers, read from the disk.
+export async function frameNumbersOnDisk(folder, suffix) {
+  const numbers = [];
+  const pattern = new RegExp(`^image_(\\d{3,})\\${suffix}$`);
+  for (const name of await readdir(folder)) {
+    const m = pattern.exec(name);
+    if (m) numbers.push(Number(m[1]));
+  }
+  return numbers.sort((a, b) => a - b);
+}
+
+// Opens a page and records every request, response and script error on it;
+// `init` runs in the page before any of its own scripts.
+export async function openPage(context, url, init) {
+  const page = await context.newPage();
+  if (init) await page.addInitScript(init);
+  const record = { requests: [], failed: [], responses: [], errors: [] };
+  page.on('request', (r) => record.requests.push(r.url()));
+  page.on('requestfailed', (r) => record.failed.push(r.url()));
+  page.on('response', (r) => record.responses.push({ url: r.url(), status: r.status() }));
+  page.on('pageerror', (e) => record.errors.push(String(e)));
+  await page.goto(url, { waitUntil: 'load' });
+  return { page, record };
+}

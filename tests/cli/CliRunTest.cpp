@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/Project.h"
+#include "cli/CliRun.h"
+#include "process/SpinLogo.h"
+#include "tests/support/TempDir.h"
+#include "web/OutputSetWriter.h"
+#include "web/SaveTarget.h"
+
+namespace turnpixa {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string samplePhoto(int n) {
+    char name[64];
+    std::snprintf(name, sizeof name, "/resources/sample-photos/turntable-%02d.jpg", n);
+    return std::string(TURNPIXA_SOURCE_DIR) + name;
+}
+
+std::vector<std::string> samplePhotos(int count) {
+    std::vector<std::string> paths;
+    for (int i = 1; i <= count; ++i) paths.push_back(samplePhoto(i));
+    return paths;
+}
+
+// Runs the program's whole flow with its output captured.
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string drain(std::FILE* f) {
+    std::rewind(f);
+    std::string text;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) text.append(buffer, n);
+    std::fclose(f);
+    return text;
+}
+
+CliResult runWith(std::vector<std::string> args) {
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    CliResult run;
+    run.status = runCli(args, out, err);
+    run.out = drain(out);
+    run.err = drain(err);
+    return run;
+}
+
+std::vector<std::string> filesUnder(const fs::path& root) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::recursive_directory_iterator(root))
+        if (e.is_regular_file()) names.push_back(fs::relative(e.path(), root).string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class NoHost : public ProjectHost {
+    void restartPreRenderTimer() override {}
+    void processPendingEvents() override {}
+    void postPhotoAdded(int, Photo*) override {}
+    void postRefreshCurrentFrame() override {}
+};
+
+TEST(CliRun, WritesTheWholeSetBesideThePage) {
+    test::TempDir dir;
+    std::vector<std::string> args = samplePhotos(4);
+    args.insert(args.end(), {"--width", "120", "-o", dir.file("shoe")});
+    const CliResult run = runWith(args);
+    ASSERT_EQ(run.status, kCliDone) << run.err;
+    EXPECT_NE(run.out.find("Wrote 4 frames"), std::string::npos) << run.out;
+    EXPECT_EQ(filesUnder(dir.path()),
+              (std::vector<std::string>{"shoe-turnpixa/image.jpg", "shoe-turnpixa/image_000.jpg",
+                                        "shoe-turnpixa/image_001.jpg", "shoe-turnpixa/image_002.jpg",
+                                        "shoe-turnpixa/image_003.jpg", "shoe.htm", "turnpixa.js"}));
+    const std::string page = test::readWholeFile(dir.file("shoe.htm"));
+    // 1600 x 1200 photos at width 120 give 120 x 90 frames.
+    EXPECT_NE(page.find("src='shoe-turnpixa/image.jpg' width='120' height='90'"),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find("AddTurnPixa('turnpixa1','shoe-turnpixa/image_',4,0,0,'.jpg');"),
+              std::string::npos);
+}
+
+// The wizard's road: photos added one by one, the size derived when the
+// first arrives, settings changed afterwards, frames rendered on request
+// with the logo laid in. The batch road must give the same bytes.
+TEST(CliRun, WritesTheSameBytesAsTheWizardsRoad) {
+    test::TempDir cliDir, wizardDir;
+    const std::vector<std::string> photos = samplePhotos(5);
+    std::vector<std::string> args = photos;
+    args.insert(args.end(), {"--width", "150", "--rotate", "1", "--lightness", "1.3",
+                             "--remove-background=80", "--background-colour", "E0F0FF", "--frame",
+                             "8:FFFFFF", "--start", "2", "--reverse", "--png", "--auto-spin",
+                             "-80", "-q", "-o", cliDir.file("mug.htm")});
+    const CliResult run = runWith(args);
+    ASSERT_EQ(run.status, kCliDone) << run.err;
+    EXPECT_TRUE(run.out.empty()) << "quiet: " << run.out;
+
+    SpinLogo logo;
+    ASSERT_TRUE(logo.load());
+    NoHost host;
+    Project project;
+    project.setHost(&host);
+    project.setSpinLogo(&logo);
+    for (const std::string& p : photos) ASSERT_NE(project.addPhotoFromFile(p), nullptr) << p;
+    project.currentImage = 1;
+    ProcessingSettings& s = project.settings();
+    s.setRotation(1);
+    project.deriveOutputSizeFromWidth(150);
+    s.lightness = 1.3;
+    s.removalOn = true;
+    s.removalStrength = 80;
+    s.replacementColour = packColour(0xE0, 0xF0, 0xFF);
+    s.frameWidth = 8;
+    project.setStartImage(2);
+    s.startImage = 2;
+    project.reverseSpin = true;
+    SaveOptions save;
+    save.pngChosen = true;
+    save.autoSpinOn = true;
+    save.autoSpinInterval = -80;
+    OutputSetWriter writer;
+    std::string reason;
+    ASSERT_TRUE(writer.write(project, SaveTarget::fromChosenPath(wizardDir.file("mug.htm")), save,
+                             reason))
+        << reason;
+
+    const std::vector<std::string> names = filesUnder(wizardDir.path());
+    ASSERT_EQ(filesUnder(cliDir.path()), names);
+    ASSERT_EQ(names.size(), 5u + 3u);
+    for (const std::string& name : names) {
+        EXPECT_EQ(test::readWholeFile((cliDir.path() / name).string()),
+                  test::readWholeFile((wizardDir.path() / name).string()))
+            << name;
+    }
+}
+
+TEST(CliRun, SkipsAnUnreadablePhotoAndNamesIt) {
+    test::TempDir dir;
+    test::writeWholeFile(dir.file("notes.jpg"), "this is not a picture");
+    const CliResult run =
+        runWith({samplePhoto(1), dir.file("notes.jpg"), samplePhoto(2), dir.file("missing.png"),
+                 "--width", "80", "-o", dir.file("out/page")});
+    ASSERT_EQ(run.status, kCliDone) << "a missing page folder is made: " << run.err;
+    EXPECT_NE(run.err.find("skipping " + dir.file("notes.jpg")), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("skipping " + dir.file("missing.png")), std::string::npos) << run.err;
+    EXPECT_TRUE(fs::exists(dir.path() / "out/page-turnpixa/image_001.jpg"));
+    EXPECT_FALSE(fs::exists(dir.path() / "out/page-turnpixa/image_002.jpg"));
+}
+
+TEST(CliRun, FailsWhenNothingCanBeRead) {
+    test::TempDir dir;
+    test::writeWholeFile(dir.file("a.gif"), "GIF89a");
+    const CliResult run = runWith({dir.file("a.gif"), "-o", dir.file("page")});
+    EXPECT_EQ(run.status, kCliFailed);
+    EXPECT_NE(run.err.find("none of the photos could be read"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(dir.file("a.gif")), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir.file("page.htm")));
+}
+
+TEST(CliRun, AFileThatCannotBeWrittenFailsTheRunAndIsNamed) {
+    test::TempDir dir;
+    // A plain file where the output folder should be: nothing can go below it.
+    test::writeWholeFile(dir.file("blocker"), "x");
+    const CliResult run =
+        runWith({samplePhoto(1), samplePhoto(2), "-o", dir.file("blocker") + "/page.htm"});
+    EXPECT_EQ(run.status, kCliFailed);
+    EXPECT_NE(run.err.find(dir.file("blocker")), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Not a directory"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out.find("Wrote"), std::string::npos);
+}
+
+TEST(CliRun, AStartImageBeyondThePhotosIsRefused) {
+    test::TempDir dir;
+    const CliResult run = runWith({samplePhoto(1), samplePhoto(2), "--start", "3", "-o", dir.file("p")});
+    EXPECT_EQ(run.status, kCliFailed);
+    EXPECT_NE(run.err.find("--start 3"), std::string::npos) << run.err;
+}
+
+TEST(CliRun, UsageErrorsExitWithTwo) {
+    const CliResult run = runWith({"--width", "wide", "a.jpg", "-o", "p"});
+    EXPECT_EQ(run.status, kCliUsage);
+    EXPECT_NE(run.err.find("--width"), std::string::npos);
+    const CliResult help = runWith({"--help"});
+    EXPECT_EQ(help.status, kCliDone);
+    EXPECT_NE(help.out.find("Usage: turnpixa-cli"), std::string::npos);
+}
+
+// The program itself, as a script calls it.
+int runProgram(const std::string& arguments) {
+    const std::string command = std::string(TURNPIXA_CLI_PROGRAM) + " " + arguments + " 2>/dev/null";
+    const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+TEST(CliProgram, ExitStatusesReachTheShell) {
+    test::TempDir dir;
+    EXPECT_EQ(runProgram("--bogus"), 2);
+    EXPECT_EQ(runProgram("-q " + samplePhoto(3) + " --width 64 -o " + dir.file("ok")), 0);
+    EXPECT_TRUE(fs::exists(dir.file("ok.htm")));
+    EXPECT_EQ(runProgram("-q /nonexistent.jpg -o " + dir.file("bad")), 1);
+}
+
+}  // namespace
+}  // namespace turnpixa

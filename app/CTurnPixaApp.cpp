@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "CTurnPixaDlg.h"
+#include "app/SettingsFile.h"
 
 namespace turnpixa {
 
@@ -17,6 +18,8 @@ CTurnPixaApp::~CTurnPixaApp() {
 }
 
 bool CTurnPixaApp::initInstance() {
+    // A missing or unreadable file leaves the defaults.
+    SettingsFile::load(settingsPathFor(programFolder_.toStdString()), uploadSettings_);
     // A missing logo only leaves the frames without it.
     if (logo_.load()) project_.setSpinLogo(&logo_);
     window_ = std::make_unique<CTurnPixaDlg>(*this);
@@ -32,7 +35,11 @@ int CTurnPixaApp::run() {
     return result;
 }
 
-void CTurnPixaApp::exitInstance() {}
+void CTurnPixaApp::exitInstance() {
+    // Nothing is reported when the file cannot be written: the program is
+    // on its way out and the old file stays whole.
+    SettingsFile::save(settingsPathFor(programFolder_.toStdString()), uploadSettings_);
+}
 
 void CTurnPixaApp::setEnabledButtons(int mask) {
     if (window_) window_->setEnabledButtons(mask);

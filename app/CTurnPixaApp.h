@@ -5,6 +5,7 @@
 #include "app/HelpOpener.h"
 #include "app/Project.h"
 #include "app/ProjectHost.h"
+#include "app/UploadSettings.h"
 #include "process/SpinLogo.h"
 
 namespace turnpixa {
@@ -22,7 +23,7 @@ public:
     CTurnPixaApp(const CTurnPixaApp&) = delete;
     CTurnPixaApp& operator=(const CTurnPixaApp&) = delete;
 
-    // Reads the settings, loads the logo and builds the main window.
+    // Reads the settings file, loads the logo and builds the main window.
     bool initInstance();
     // Shows the main window maximised and runs it; writes the settings on
     // the way out. Returns the window's result.
@@ -32,6 +33,7 @@ public:
 
     Project& project() { return project_; }
     const SpinLogo& spinLogo() const { return logo_; }
+    UploadSettings& uploadSettings() { return uploadSettings_; }
     CTurnPixaDlg* mainWindow() { return window_.get(); }
     const QString& programFolder() const { return programFolder_; }
     HelpOpener help() const { return HelpOpener(programFolder_); }
@@ -49,6 +51,7 @@ public:
 private:
     QString programFolder_;
     SpinLogo logo_;
+    UploadSettings uploadSettings_;
     Project project_;
     std::unique_ptr<CTurnPixaDlg> window_;
 };

@@ -121,6 +121,9 @@ void CTurnPixaDlg::keyPressEvent(QKeyEvent* event) {
         help();
         return;
     }
+    // Escape would close the wizard and lose the loaded photos; only the
+    // close box ends it without asking.
+    if (event->key() == Qt::Key_Escape) return;
     QDialog::keyPressEvent(event);
 }
 

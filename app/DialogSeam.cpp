@@ -44,11 +44,13 @@ QStringList DialogSeam::openPhotoFiles(QWidget* parent) {
     return dialog.selectedFiles();
 }
 
-QString DialogSeam::saveFile(QWidget* parent, const QString& caption, const QStringList& filters) {
+QString DialogSeam::saveFile(QWidget* parent, const QString& caption, const QStringList& filters,
+                             const QString& defaultSuffix) {
     QFileDialog dialog(parent, caption);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().front();
 }

@@ -25,8 +25,10 @@ public:
     virtual bool askOkCancel(QWidget* parent, const QString& text);
     // Multi-select open dialog for photos; empty when cancelled.
     virtual QStringList openPhotoFiles(QWidget* parent);
-    // Save dialog with an overwrite prompt; empty when cancelled.
-    virtual QString saveFile(QWidget* parent, const QString& caption, const QStringList& filters);
+    // Save dialog with an overwrite prompt; a name typed without an
+    // extension gets defaultSuffix before the prompt. Empty when cancelled.
+    virtual QString saveFile(QWidget* parent, const QString& caption, const QStringList& filters,
+                             const QString& defaultSuffix);
     virtual void about(QWidget* parent);
     // A popup menu at a global position; the index chosen, -1 for none.
     virtual int popupMenu(QWidget* parent, QPoint globalPos, const QStringList& items);

@@ -6,8 +6,8 @@ add_library(turnpixa_gui STATIC
   DialogSeam.cpp
   HelpOpener.cpp
   RasterImageQt.cpp
-  pages/CViewDlg.cpp
   pages/CWizardPage.cpp
+  pages/CViewDlg.cpp
   pages/CImportDlg.cpp
   pages/CSaveDlg.cpp
   pages/CTakePhotosDlg.cpp

@@ -63,6 +63,8 @@ CFileThumbnailDlg::CFileThumbnailDlg(QWidget* parent)
     setNameFilters(photoFilters());
     icons_ = std::make_unique<ThumbnailIconProvider>();
     setIconProvider(icons_.get());
+    // The list page of the dialog, switched to large icons: thumbnails.
+    setViewMode(QFileDialog::List);
     if (auto* list = findChild<QListView*>(QStringLiteral("listView"))) {
         list->setViewMode(QListView::IconMode);
         list->setIconSize(QSize(kThumbSize, kThumbSize));

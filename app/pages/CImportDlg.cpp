@@ -25,7 +25,6 @@ QPushButton* bigButton(const QString& text, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
     b->setMinimumHeight(56);
     QFont f = b->font();
-    f.setPointSize(f.pointSize() + 2);
     f.setBold(true);
     b->setFont(f);
     b->setAutoDefault(false);
@@ -100,7 +99,7 @@ void CImportDlg::layOut(int width, int height) {
 void CImportDlg::showEmptyState(bool empty) {
     instruction_->setVisible(empty);
     help_->setVisible(empty);
-    removeAll_->setEnabled(!empty);
+    removeAll_->setEnabled(!empty && !loading_);
     setPreviewVisible(!empty);
 }
 
@@ -123,6 +122,15 @@ void CImportDlg::photoAdded(int number) {
 }
 
 int CImportDlg::loadFiles(const QStringList& paths) {
+    // Events are processed between photos: a second batch started meanwhile
+    // (a drop, Browse) would end the first one's importing state early.
+    if (loading_) {
+        DialogSeam::instance().message(
+            this, QStringLiteral("Please wait until the photos being loaded are in."));
+        return 0;
+    }
+    loading_ = true;
+    for (QPushButton* b : {browse_, acquire_, removeAll_}) b->setEnabled(false);
     Project& p = project();
     const int before = p.photoCount();
     p.importing = true;
@@ -130,6 +138,8 @@ int CImportDlg::loadFiles(const QStringList& paths) {
     QStringList failed;
     int loaded = 0;
     for (int i = 0; i < paths.size(); ++i) {
+        // The window was closed meanwhile: the program is ending.
+        if (!window()->isVisible()) break;
         const QString& path = paths[i];
         status_->setText(QStringLiteral("Loading %1 of %2: %3")
                              .arg(i + 1)
@@ -154,10 +164,18 @@ int CImportDlg::loadFiles(const QStringList& paths) {
     }
     p.importing = false;
     p.settings().quick = false;
+    loading_ = false;
+    browse_->setEnabled(true);
+    acquire_->setEnabled(true);
     if (p.photoCount() != before) p.markAllPhotosLogoStale();
-    status_->setText(loaded == paths.size()
+    QString status = loaded == paths.size()
                          ? QStringLiteral("%1 photos loaded.").arg(p.photoCount())
-                         : QStringLiteral("%1 of %2 files loaded.").arg(loaded).arg(paths.size()));
+                         : QStringLiteral("%1 of %2 files loaded.").arg(loaded).arg(paths.size());
+    if (p.photoCount() > 0)
+        status += QStringLiteral(
+            "\n\nDrag across the picture to turn it. Drag a thumbnail onto another photo's "
+            "line to move it there; right-click a thumbnail for more.");
+    status_->setText(status);
     layOut(width(), height());
     if (!failed.isEmpty())
         DialogSeam::instance().message(
@@ -192,6 +210,10 @@ void CImportDlg::removeAll() {
 }
 
 void CImportDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CImportDlg::dragMoveEvent(QDragMoveEvent* event) {
     if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 

@@ -37,6 +37,7 @@ public:
 protected:
     void paintOverRing(QPainter& painter) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -50,6 +51,7 @@ private:
     QLabel* status_ = nullptr;
     QImage faded_;
     bool activatedOnce_ = false;
+    bool loading_ = false;
 };
 
 }  // namespace turnpixa

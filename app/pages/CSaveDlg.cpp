@@ -101,6 +101,7 @@ CSaveDlg::CSaveDlg(CTurnPixaApp& app, QWidget* parent)
     layout->addStretch(1);
     status_ = new QLabel(panel);
     status_->setWordWrap(true);
+    status_->setMinimumHeight(status_->fontMetrics().height() * 3);
     layout->addWidget(status_);
     auto* help = panelButton(QStringLiteral("Help..."), panel);
     layout->addWidget(help);
@@ -236,7 +237,8 @@ bool CSaveDlg::saveAs() {
     if (p.photoCount() == 0) return false;
     const QString chosen = DialogSeam::instance().saveFile(
         this, QStringLiteral("Save As"),
-        {QStringLiteral("HTML Files (*.htm *.HTM)"), QStringLiteral("All Files (*)")});
+        {QStringLiteral("HTML Files (*.htm *.HTM)"), QStringLiteral("All Files (*)")},
+        QStringLiteral("htm"));
     if (chosen.isEmpty()) return false;
     const SaveTarget target = SaveTarget::fromChosenPath(chosen.toStdString());
     SaveOptions options;
@@ -278,7 +280,14 @@ void CSaveDlg::previewInBrowser() {
 void CSaveDlg::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(QRect(kPanelWidth, 0, width() - kPanelWidth, height()), Qt::white);
-    if (!shown_.isNull()) painter.drawImage(previewOrigin_, shown_);
+    if (shown_.isNull()) return;
+    painter.drawImage(previewOrigin_, shown_);
+    painter.setPen(QColor(110, 110, 110));
+    const QRect below(kPanelWidth, previewOrigin_.y() + shown_.height() + 8, width() - kPanelWidth,
+                      24);
+    painter.drawText(
+        below, Qt::AlignHCenter | Qt::AlignTop,
+        QStringLiteral("Drag across the picture to turn it, as visitors of your page will."));
 }
 
 void CSaveDlg::mousePressEvent(QMouseEvent* event) {

@@ -157,7 +157,8 @@ std::vector<ring::Slot> CViewDlg::ringSlots() {
         const RasterImage& small = p.photoAt(i)->smallPreview();
         sizes.push_back({small.width(), small.height()});
     }
-    const QRect r = ringRect();
+    // Inset so that the highlight frames round the outer thumbnails show.
+    const QRect r = ringRect().adjusted(kRingInset, kRingInset, -kRingInset, -kRingInset);
     return ring::layout(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}, sizes);
 }
 

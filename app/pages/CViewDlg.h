@@ -20,7 +20,8 @@ class RasterImage;
 class CViewDlg : public CWizardPage {
     Q_OBJECT
 public:
-    static constexpr int kPanelWidth = 190;
+    static constexpr int kPanelWidth = 200;
+    static constexpr int kRingInset = 3;
 
     CViewDlg(CTurnPixaApp& app, QString caption, QString helpTopic, QWidget* parent = nullptr);
 

@@ -8,12 +8,13 @@ namespace turnpixa::test {
 
 namespace {
 
-QString nameOf(Project& p, int index) { return QFileInfo(QString::fromStdString(p.photoAt(index)->name())).fileName(); }
+QString nameOf(Project& p, int index) {
+    return QFileInfo(QString::fromStdString(p.photoAt(index)->name())).fileName();
+}
 
 QStringList order(Project& p) {
     QStringList names;
-    for (int i = 0; i < p.photoCount(); ++i)
-        names << nameOf(p, i).left(7);
+    for (int i = 0; i < p.photoCount(); ++i) names << nameOf(p, i).left(7);
     return names;
 }
 
@@ -54,7 +55,8 @@ TEST_F(Wizard, ClickingAThumbnailSelectsIt) {
     mouse(&page, QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);
     mouse(&page, QEvent::MouseButtonRelease, c, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(project().currentImage, 6);
-    EXPECT_EQ(order(project()).join(','), "photo01,photo02,photo03,photo04,photo05,photo06,photo07,photo08");
+    EXPECT_EQ(order(project()).join(','),
+              "photo01,photo02,photo03,photo04,photo05,photo06,photo07,photo08");
 }
 
 TEST_F(Wizard, DraggingTheFirstPhotoOntoTheFifthSpokePutsItFifth) {
@@ -74,7 +76,8 @@ TEST_F(Wizard, DraggingTheFirstPhotoOntoTheFifthSpokePutsItFifth) {
     mouse(&page, QEvent::MouseMove, onSpoke, Qt::NoButton, Qt::LeftButton);
     EXPECT_EQ(page.dropTargetNumber(), 5);
     mouse(&page, QEvent::MouseButtonRelease, onSpoke, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(order(project()).join(','), "photo02,photo03,photo04,photo05,photo01,photo06,photo07,photo08");
+    EXPECT_EQ(order(project()).join(','),
+              "photo02,photo03,photo04,photo05,photo01,photo06,photo07,photo08");
     EXPECT_EQ(page.dropTargetNumber(), 0);
     EXPECT_NE(page.cursor().shape(), Qt::BitmapCursor);
     // Reordering changes neither the start image nor the current number.
@@ -88,14 +91,16 @@ TEST_F(Wizard, ContextMenuSetsTheStartImageAndRemovesPhotos) {
     project().currentImage = 2;
 
     seam.menuAnswer = 0;
-    mouse(&page, QEvent::MouseButtonPress, page.thumbnailCentre(3), Qt::RightButton, Qt::RightButton);
+    mouse(&page, QEvent::MouseButtonPress, page.thumbnailCentre(3), Qt::RightButton,
+          Qt::RightButton);
     ASSERT_EQ(seam.menus.size(), 1);
     EXPECT_EQ(seam.menus[0], QStringLiteral("Set Start Image|Remove this Image"));
     EXPECT_EQ(project().startImage(), 3);
     EXPECT_EQ(project().settings().startImage, 3);
 
     // On the preview only "Set Start Image" is offered, for the current photo.
-    mouse(&page, QEvent::MouseButtonPress, page.previewRect().center(), Qt::RightButton, Qt::RightButton);
+    mouse(&page, QEvent::MouseButtonPress, page.previewRect().center(), Qt::RightButton,
+          Qt::RightButton);
     ASSERT_EQ(seam.menus.size(), 2);
     EXPECT_EQ(seam.menus[1], QStringLiteral("Set Start Image"));
     EXPECT_EQ(project().startImage(), 2);
@@ -103,7 +108,8 @@ TEST_F(Wizard, ContextMenuSetsTheStartImageAndRemovesPhotos) {
     // Remove photo 1 while photo 2 is current: the current photo stays the
     // same photo, now numbered 1; the start image number does not change.
     seam.menuAnswer = 1;
-    mouse(&page, QEvent::MouseButtonPress, page.thumbnailCentre(1), Qt::RightButton, Qt::RightButton);
+    mouse(&page, QEvent::MouseButtonPress, page.thumbnailCentre(1), Qt::RightButton,
+          Qt::RightButton);
     EXPECT_EQ(project().photoCount(), 4);
     EXPECT_EQ(order(project()).join(','), "photo02,photo03,photo04,photo05");
     EXPECT_EQ(project().currentImage, 1);
@@ -126,8 +132,8 @@ TEST_F(Wizard, ContextMenuSetsTheStartImageAndRemovesPhotos) {
     EXPECT_TRUE(page.frameOnDisplay().isNull());
 
     // Outside thumbnails and preview no menu opens.
-    mouse(&page, QEvent::MouseButtonPress, QPoint(page.width() / 2, page.height() / 2), Qt::RightButton,
-          Qt::RightButton);
+    mouse(&page, QEvent::MouseButtonPress, QPoint(page.width() / 2, page.height() / 2),
+          Qt::RightButton, Qt::RightButton);
     EXPECT_EQ(seam.menus.size(), 3);
 }
 

@@ -1,14 +1,15 @@
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QToolButton>
-#include <QCheckBox>
-#include <QMouseEvent>
 
 #include "WizardFixture.h"
 #include "web/OutputSetWriter.h"
@@ -25,8 +26,7 @@ std::map<QString, QByteArray> filesUnder(const QString& folder) {
     while (it.hasNext()) {
         const QString path = it.next();
         QFile f(path);
-        if (f.open(QIODevice::ReadOnly))
-            files[QDir(folder).relativeFilePath(path)] = f.readAll();
+        if (f.open(QIODevice::ReadOnly)) files[QDir(folder).relativeFilePath(path)] = f.readAll();
     }
     return files;
 }
@@ -34,8 +34,7 @@ std::map<QString, QByteArray> filesUnder(const QString& folder) {
 }  // namespace
 
 TEST_F(Wizard, FinishWithoutPhotosEndsAtOnce) {
-    for (int i = 0; i < 4; ++i)
-        dlg().next();
+    for (int i = 0; i < 4; ++i) dlg().next();
     EXPECT_FALSE(savePage().saveAsButton()->isEnabled());
     EXPECT_FALSE(savePage().browserButton()->isEnabled());
     dlg().finishButton()->click();
@@ -64,12 +63,14 @@ TEST_F(Wizard, SaveAsWritesWhatTheWriterWritesForTheSameProject) {
     seam.saveAnswer = ours + "/shoe";
     page.saveAsButton()->click();
     EXPECT_EQ(seam.saveFilters, (QStringList{"HTML Files (*.htm *.HTM)", "All Files (*)"}));
+    EXPECT_EQ(seam.saveSuffix, QStringLiteral("htm"));
     EXPECT_TRUE(seam.messages.isEmpty()) << seam.messages.join('\n').toStdString();
     EXPECT_TRUE(project().saved);
     EXPECT_TRUE(page.browserButton()->isEnabled());
     EXPECT_TRUE(QFile::exists(ours + "/shoe.htm"));
     EXPECT_TRUE(QFile::exists(ours + "/shoe-turnpixa/image_005.png"));
     EXPECT_EQ(page.lastPagePath(), (ours + "/shoe.htm").toStdString());
+    shoot(QStringLiteral("save-page"));
 
     OutputSetWriter writer;
     SaveOptions options;
@@ -77,8 +78,9 @@ TEST_F(Wizard, SaveAsWritesWhatTheWriterWritesForTheSameProject) {
     options.autoSpinOn = true;
     options.autoSpinInterval = -100;
     std::string reason;
-    ASSERT_TRUE(writer.write(project(), SaveTarget::fromChosenPath((theirs + "/shoe.htm").toStdString()), options,
-                             reason))
+    ASSERT_TRUE(writer.write(project(),
+                             SaveTarget::fromChosenPath((theirs + "/shoe.htm").toStdString()),
+                             options, reason))
         << reason;
     const auto a = filesUnder(ours);
     const auto b = filesUnder(theirs);
@@ -96,6 +98,46 @@ TEST_F(Wizard, SaveAsWritesWhatTheWriterWritesForTheSameProject) {
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls[0].toLocalFile(), ours + "/shoe.htm");
+}
+
+TEST_F(Wizard, SaveAsWritesWhatTurnpixaCliWritesForTheSamePhotos) {
+#ifndef TURNPIXA_CLI
+    GTEST_SKIP() << "turnpixa-cli is not built";
+#else
+    loadPhotos(5);
+    project().setStartImage(4);
+    project().settings().startImage = 4;
+    project().reverseSpin = true;
+    dlg().setActiveIndex(4);
+    CSaveDlg& page = savePage();
+    page.autoSpinBox()->click();
+    page.rateSlider()->setValue(60);  // 50 ms
+    const QString ours = QString::fromStdString(dir.file("ours"));
+    const QString cli = QString::fromStdString(dir.file("cli"));
+    QDir().mkpath(ours);
+    QDir().mkpath(cli);
+    seam.saveAnswer = ours + "/mug.htm";
+    page.saveAsButton()->click();
+    ASSERT_TRUE(project().saved) << seam.messages.join('\n').toStdString();
+
+    QStringList args = {"-q",          "--start", "4",  "--reverse",
+                        "--auto-spin", "50",      "-o", cli + "/mug.htm"};
+    for (int i = 0; i < project().photoCount(); ++i)
+        args << QString::fromStdString(project().photoAt(i)->name());
+    QProcess run;
+    run.start(QStringLiteral(TURNPIXA_CLI), args);
+    ASSERT_TRUE(run.waitForFinished(60000));
+    ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+
+    const auto a = filesUnder(ours);
+    const auto b = filesUnder(cli);
+    ASSERT_EQ(a.size(), 8u);  // page, script, 5 frames, still
+    ASSERT_EQ(a.size(), b.size());
+    for (const auto& [name, bytes] : a) {
+        ASSERT_TRUE(b.count(name)) << name.toStdString();
+        EXPECT_TRUE(bytes == b.at(name)) << name.toStdString() << " differs";
+    }
+#endif
 }
 
 TEST_F(Wizard, FinishOnAnUnsavedProjectSavesFirst) {
@@ -128,7 +170,8 @@ TEST_F(Wizard, AFailedSaveIsShownAndTheWizardStays) {
     seam.saveAnswer = blocker + "/page.htm";
     dlg().finishButton()->click();
     ASSERT_EQ(seam.messages.size(), 1);
-    EXPECT_TRUE(seam.messages[0].contains(QStringLiteral("blocker/page-turnpixa"))) << seam.messages[0].toStdString();
+    EXPECT_TRUE(seam.messages[0].contains(QStringLiteral("blocker/page-turnpixa")))
+        << seam.messages[0].toStdString();
     EXPECT_FALSE(project().saved);
     EXPECT_FALSE(savePage().browserButton()->isEnabled());
     EXPECT_TRUE(dlg().isVisible());

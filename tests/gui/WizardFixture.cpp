@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
 
@@ -49,8 +49,12 @@ void Wizard::TearDown() {
     DialogSeam::install(nullptr);
 }
 
-CImportDlg& Wizard::importPage() { return *static_cast<CImportDlg*>(dlg().page(1)); }
-CSaveDlg& Wizard::savePage() { return *static_cast<CSaveDlg*>(dlg().page(4)); }
+CImportDlg& Wizard::importPage() {
+    return *static_cast<CImportDlg*>(dlg().page(1));
+}
+CSaveDlg& Wizard::savePage() {
+    return *static_cast<CSaveDlg*>(dlg().page(4));
+}
 
 QStringList Wizard::makePhotos(int count, const QString& prefix) {
     QStringList paths;
@@ -61,8 +65,9 @@ QStringList Wizard::makePhotos(int count, const QString& prefix) {
         QPainter painter(&img);
         painter.fillRect(QRect(i * 60 / std::max(count, 1), 0, 4, 40), Qt::black);
         painter.end();
-        const QString path = QString::fromStdString(dir.file("photos")) +
-                             QStringLiteral("/%1%2.png").arg(prefix).arg(i + 1, 2, 10, QLatin1Char('0'));
+        const QString path =
+            QString::fromStdString(dir.file("photos")) +
+            QStringLiteral("/%1%2.png").arg(prefix).arg(i + 1, 2, 10, QLatin1Char('0'));
         EXPECT_TRUE(img.save(path));
         paths << path;
     }
@@ -70,25 +75,42 @@ QStringList Wizard::makePhotos(int count, const QString& prefix) {
 }
 
 void Wizard::dropFiles(const QStringList& paths) {
+    const int before = project().photoCount();
+    sendDrop(paths);
+    waitFor([&] {
+        return project().photoCount() >= before + static_cast<int>(paths.size()) ||
+               !seam.messages.isEmpty();
+    });
+    QCoreApplication::processEvents();
+}
+
+void Wizard::sendDrop(const QStringList& paths) {
     QList<QUrl> urls;
-    for (const QString& p : paths)
-        urls << QUrl::fromLocalFile(p);
+    for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
     QMimeData mime;
     mime.setUrls(urls);
-    const int before = project().photoCount();
-    QDropEvent drop(QPointF(600, 400), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    // The sequence a file manager's drag delivers: enter, move, drop.
+    const QPoint at(600, 400);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&importPage(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&importPage(), &move);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&importPage(), &drop);
-    // The batch runs as a queued call after the drop.
-    waitFor([&] { return project().photoCount() >= before + static_cast<int>(paths.size()) || !seam.messages.isEmpty(); });
-    QCoreApplication::processEvents();
+    EXPECT_TRUE(drop.isAccepted());
+}
+
+void Wizard::shoot(const QString& name) {
+    const QString folder = qEnvironmentVariable("TURNPIXA_SCREENSHOTS");
+    if (!folder.isEmpty()) dlg().grab().save(folder + "/" + name + ".png");
 }
 
 bool Wizard::waitFor(const std::function<bool()>& done, int ms) {
     QElapsedTimer clock;
     clock.start();
     while (!done()) {
-        if (clock.elapsed() > ms)
-            return false;
+        if (clock.elapsed() > ms) return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(2);
     }
@@ -103,9 +125,10 @@ void Wizard::loadPhotos(int count) {
     ASSERT_EQ(project().photoCount(), count);
 }
 
-void Wizard::mouse(QWidget* w, int type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QMouseEvent e(static_cast<QEvent::Type>(type), QPointF(pos), w->mapToGlobal(QPointF(pos)), button, buttons,
-                  Qt::NoModifier);
+void Wizard::mouse(QWidget* w, int type, QPoint pos, Qt::MouseButton button,
+                   Qt::MouseButtons buttons) {
+    QMouseEvent e(static_cast<QEvent::Type>(type), QPointF(pos), w->mapToGlobal(QPointF(pos)),
+                  button, buttons, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
 

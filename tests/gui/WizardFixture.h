@@ -1,9 +1,9 @@
 #pragma once
+#include <gtest/gtest.h>
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
 #include <QUrl>
-#include <gtest/gtest.h>
 #include <functional>
 #include <memory>
 
@@ -25,8 +25,10 @@ public:
         return answerOk;
     }
     QStringList openPhotoFiles(QWidget*) override { return openAnswer; }
-    QString saveFile(QWidget*, const QString&, const QStringList& filters) override {
+    QString saveFile(QWidget*, const QString&, const QStringList& filters,
+                     const QString& suffix) override {
         saveFilters = filters;
+        saveSuffix = suffix;
         ++saveDialogs;
         return saveAnswer;
     }
@@ -40,6 +42,7 @@ public:
     QStringList questions;
     QStringList menus;
     QStringList saveFilters;
+    QString saveSuffix;
     QStringList openAnswer;
     QString saveAnswer;
     bool answerOk = true;
@@ -74,7 +77,11 @@ protected:
     // Loads them through the Load page's drop handling (reversed, so that
     // the photos end up in path order) and waits for the batch.
     void dropFiles(const QStringList& paths);
+    // The drop alone; its batch runs on the next event processing.
+    void sendDrop(const QStringList& paths);
     void loadPhotos(int count);
+    // Saves a picture of the window when TURNPIXA_SCREENSHOTS names a folder.
+    void shoot(const QString& name);
     bool waitFor(const std::function<bool()>& done, int ms = 10000);
 
     void mouse(QWidget* w, int type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons);

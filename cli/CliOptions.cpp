@@ -59,7 +59,7 @@ bool parseIntList(const std::string& text, char separator, std::vector<int>& val
     }
 }
 
-struct OptionSpec {
+struct OptionRule {
     const char* longName;
     char shortName;  // 0 when none
     enum class Value { None, Required, Optional } value;
@@ -67,9 +67,9 @@ struct OptionSpec {
     const char* expects;  // for the error message
 };
 
-const std::vector<OptionSpec>& optionTable() {
-    using V = OptionSpec::Value;
-    static const std::vector<OptionSpec> table = {
+const std::vector<OptionRule>& optionTable() {
+    using V = OptionRule::Value;
+    static const std::vector<OptionRule> table = {
         {"output", 'o', V::Required,
          [](CliOptions& o, const auto& v) {
              o.output = *v;
@@ -150,15 +150,15 @@ const std::vector<OptionSpec>& optionTable() {
     return table;
 }
 
-const OptionSpec* findLong(const std::string& name) {
-    for (const OptionSpec& spec : optionTable())
-        if (name == spec.longName) return &spec;
+const OptionRule* findLong(const std::string& name) {
+    for (const OptionRule& rule : optionTable())
+        if (name == rule.longName) return &rule;
     return nullptr;
 }
 
-const OptionSpec* findShort(char name) {
-    for (const OptionSpec& spec : optionTable())
-        if (spec.shortName != 0 && name == spec.shortName) return &spec;
+const OptionRule* findShort(char name) {
+    for (const OptionRule& rule : optionTable())
+        if (rule.shortName != 0 && name == rule.shortName) return &rule;
     return nullptr;
 }
 
@@ -178,36 +178,36 @@ bool parseCommandLine(const std::vector<std::string>& args, CliOptions& options,
             onlyPhotos = true;
             continue;
         }
-        const OptionSpec* spec = nullptr;
+        const OptionRule* rule = nullptr;
         std::optional<std::string> value;
         std::string shown = arg;
         if (arg.rfind("--", 0) == 0) {
             const std::size_t eq = arg.find('=');
             const std::string name = arg.substr(2, eq == std::string::npos ? eq : eq - 2);
-            spec = findLong(name);
+            rule = findLong(name);
             shown = "--" + name;
             if (eq != std::string::npos) value = arg.substr(eq + 1);
         } else if (arg.size() == 2) {
-            spec = findShort(arg[1]);
+            rule = findShort(arg[1]);
         }
-        if (!spec) {
+        if (!rule) {
             error = "unknown option " + shown;
             return false;
         }
-        using V = OptionSpec::Value;
-        if (spec->value == V::None && value) {
+        using V = OptionRule::Value;
+        if (rule->value == V::None && value) {
             error = shown + " takes no value";
             return false;
         }
-        if (spec->value == V::Required && !value) {
+        if (rule->value == V::Required && !value) {
             if (i + 1 >= args.size()) {
-                error = shown + " needs " + spec->expects;
+                error = shown + " needs " + rule->expects;
                 return false;
             }
             value = args[++i];
         }
-        if (!spec->apply(options, value)) {
-            error = shown + " needs " + spec->expects + ", not \"" + value.value_or("") + "\"";
+        if (!rule->apply(options, value)) {
+            error = shown + " needs " + rule->expects + ", not \"" + value.value_or("") + "\"";
             return false;
         }
     }

@@ -50,4 +50,4 @@ mkdir -p "$set_dir"
 cd "$here"
 TURNPIXA_SET_DIR=$set_dir TURNPIXA_FRAMES=${#photos[@]} \
   TURNPIXA_SCREENSHOT=$work/auto-spin.png TURNPIXA_CHROMIUM=$chromium \
-  node --test --test-reporter=spec spin.test.mjs
+  node --test spin.test.mjs

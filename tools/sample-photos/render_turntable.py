@@ -409,10 +409,10 @@ def shade(scene, maps, px, py):
     # A bright rolled edge where top meets side.
     edge = is_top & (r > TABLE_R - 0.12)
     albedo[edge] = (0.55, 0.55, 0.57)
-    spec = np.zeros(i.size)
+    specular = np.zeros(i.size)
     h = normalize(ldir - d[i])
-    spec[is_top] = 0.06 * np.power(np.maximum(np.sum(n[is_top] * h[is_top], -1), 0), 40)
-    col[i] = albedo * (KEY * diff * sh + AMBIENT * ao)[:, None] + (KEY * spec * sh)[:, None]
+    specular[is_top] = 0.06 * np.power(np.maximum(np.sum(n[is_top] * h[is_top], -1), 0), 40)
+    col[i] = albedo * (KEY * diff * sh + AMBIENT * ao)[:, None] + (KEY * specular * sh)[:, None]
 
     # Mug: glossy glaze with the print outside, cream glaze inside.
     i = np.nonzero(on_mug)[0]

@@ -6,16 +6,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release -j "$(nproc)"
 
 bin=build/release
-if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" && -x "$bin/app/turnpixa" ]]; then
+if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
+  cmake --build --preset release -j "$(nproc)" --target turnpixa
   exec "$bin/app/turnpixa"
 fi
-if [[ -x "$bin/cli/turnpixa-cli" ]]; then
-  mkdir -p out/sample
-  "$bin/cli/turnpixa-cli" resources/sample-photos/*.jpg -o out/sample/sample.htm
-  echo "The rotatable image is at $(pwd)/out/sample/sample.htm"
-else
-  echo "Built the image library; turnpixa-cli is not part of this build yet."
-fi
+cmake --build --preset release -j "$(nproc)" --target turnpixa-cli
+"$bin/cli/turnpixa-cli" resources/sample-photos/*.jpg -o out/sample/sample.htm
+echo "The rotatable image is at $(pwd)/out/sample/sample.htm"
+echo "(open it in a browser, or serve it: python3 -m http.server -d out/sample)"

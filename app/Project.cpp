@@ -101,7 +101,8 @@ void Project::schedulePreRender() {
 
 std::vector<int> Project::preRenderOrder(int photoCount, int currentImage) {
     std::vector<int> order;
-    for (int s = 0; s < photoCount; ++s) order.push_back(preRenderIndex(photoCount, currentImage, s));
+    for (int s = 0; s < photoCount; ++s)
+        order.push_back(preRenderIndex(photoCount, currentImage, s));
     return order;
 }
 
@@ -145,7 +146,9 @@ double Project::currentAspect() const {
 
 namespace {
 
-int roundHalfUp(double v) { return std::max(1, static_cast<int>(std::floor(v + 0.5))); }
+int roundHalfUp(double v) {
+    return std::max(1, static_cast<int>(std::floor(v + 0.5)));
+}
 
 }  // namespace
 

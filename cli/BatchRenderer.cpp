@@ -3,7 +3,6 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <thread>
 
 #include "image/ImageFormats.h"
@@ -19,22 +18,27 @@ struct Slot {
     std::string reason;
 };
 
-// Decodes a photo and renders its frame without the spin logo, which needs
-// the final photo count; the source is released afterwards.
-void loadAndRender(const std::string& path, const ProcessingSettings& settings, Slot& slot) {
+// Decodes one photo; the reason says why when it cannot be read.
+bool decode(const std::string& path, Slot& slot) {
     RasterImage image;
-    if (!loadPhotoFile(path, image, &slot.reason)) return;
-    auto photo = std::make_unique<Photo>(std::move(image), path);
-    auto frame = std::make_unique<RasterImage>(render(*photo, settings));
+    if (!loadPhotoFile(path, image, &slot.reason)) return false;
+    slot.photo = std::make_unique<Photo>(std::move(image), path);
+    return true;
+}
+
+// Renders the frame without the spin logo, which needs the final photo
+// count, caches it and lets the source go.
+bool renderWithoutLogo(Photo& photo, const ProcessingSettings& settings, std::string& reason) {
+    auto frame = std::make_unique<RasterImage>(render(photo, settings));
     if (frame->empty()) {
-        slot.reason = "the frame could not be rendered (out of memory?)";
-        return;
+        reason = "the frame could not be rendered (out of memory?)";
+        return false;
     }
-    photo->setCachedOutput(std::move(frame));
-    photo->cachedSettings() = settings;
-    photo->cachedSettings().logoStale = true;  // the logo is laid in later
-    photo->releaseSource();
-    slot.photo = std::move(photo);
+    photo.setCachedOutput(std::move(frame));
+    photo.cachedSettings() = settings;
+    photo.cachedSettings().logoStale = true;  // the logo is laid in later
+    photo.releaseSource();
+    return true;
 }
 
 }  // namespace
@@ -48,27 +52,19 @@ bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& 
     // The first readable photo decides the frame size, so it goes alone.
     std::size_t first = 0;
     for (; first < paths.size(); ++first) {
-        RasterImage image;
-        if (loadPhotoFile(paths[first], image, &slots[first].reason)) {
-            Photo* photo = project_.addPhotoFromImage(std::move(image), paths[first]);
+        Slot& slot = slots[first];
+        const bool decoded = decode(paths[first], slot);
+        if (decoded) {
+            Photo* photo = project_.addPhoto(std::move(slot.photo));
             project_.currentImage = 1;
             if (configure) configure(project_);
-            Slot& slot = slots[first];
-            auto frame = std::make_unique<RasterImage>(render(*photo, project_.settings()));
-            if (frame->empty()) {
-                slot.reason = "the frame could not be rendered (out of memory?)";
+            if (!renderWithoutLogo(*photo, project_.settings(), slot.reason)) {
                 project_.removePhoto(0);
                 project_.currentImage = 0;
-            } else {
-                photo->setCachedOutput(std::move(frame));
-                photo->cachedSettings() = project_.settings();
-                photo->cachedSettings().logoStale = true;
-                photo->releaseSource();
             }
-            if (progress) progress(static_cast<int>(first) + 1, total, paths[first]);
-            break;
         }
         if (progress) progress(static_cast<int>(first) + 1, total, paths[first]);
+        if (decoded) break;
     }
     if (project_.photoCount() == 0) {
         for (std::size_t i = 0; i < paths.size() && i <= first; ++i)
@@ -82,7 +78,9 @@ bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& 
     std::mutex progressMutex;
     auto worker = [&] {
         for (std::size_t i = next++; i < paths.size(); i = next++) {
-            loadAndRender(paths[i], settings, slots[i]);
+            Slot& slot = slots[i];
+            if (decode(paths[i], slot) && !renderWithoutLogo(*slot.photo, settings, slot.reason))
+                slot.photo.reset();
             const int finished = ++done;
             if (progress) {
                 std::lock_guard<std::mutex> lock(progressMutex);

@@ -212,8 +212,8 @@ bool parseCommandLine(const std::vector<std::string>& args, CliOptions& options,
         }
     }
     if (options.help || options.version) return true;
-    const int sizeChoices = options.width.has_value() + options.height.has_value() +
-                            options.size.has_value();
+    const int sizeChoices =
+        options.width.has_value() + options.height.has_value() + options.size.has_value();
     if (sizeChoices > 1) {
         error = "choose one of --width, --height and --size";
         return false;

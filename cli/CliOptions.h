@@ -11,14 +11,14 @@ namespace turnpixa {
 // What turnpixa-cli was asked to do, as read from its command line.
 struct CliOptions {
     std::vector<std::string> photos;
-    std::string output;                 // the page file; ".htm" added when missing
-    std::optional<int> width;           // displayed frame width
-    std::optional<int> height;          // displayed frame height
+    std::string output;                       // the page file; ".htm" added when missing
+    std::optional<int> width;                 // displayed frame width
+    std::optional<int> height;                // displayed frame height
     std::optional<std::pair<int, int>> size;  // displayed width x height
-    std::optional<Rect> crop;           // source pixels of the unrotated photo
-    int rotate = 0;                     // quarter turns clockwise
+    std::optional<Rect> crop;                 // source pixels of the unrotated photo
+    int rotate = 0;                           // quarter turns clockwise
     double lightness = 1.0;
-    std::optional<int> removalStrength; // set: background removal on
+    std::optional<int> removalStrength;  // set: background removal on
     PackedColour backgroundColour = kWhite;
     int frameWidth = 0;
     PackedColour frameColour = kWhite;

@@ -74,8 +74,8 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
 
     ProgressBar bar(err, !options.quiet);
     // Library messages (a damaged file's details) are printed beside the bar.
-    const ReportHandler previous = setReportHandler(
-        [&](const std::string& title, const std::string& text) {
+    const ReportHandler previous =
+        setReportHandler([&](const std::string& title, const std::string& text) {
             if (!options.quiet) bar.message("turnpixa-cli: " + title + ": " + text);
         });
 
@@ -114,9 +114,8 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
             OutputSetWriter writer;
             std::string reason;
             const bool written =
-                writer.write(project, target, save, reason, [&](int done, int count) {
-                    bar.show("Writing", done, count);
-                });
+                writer.write(project, target, save, reason,
+                             [&](int done, int count) { bar.show("Writing", done, count); });
             bar.finish();
             if (written) {
                 project.saved = true;

@@ -7,7 +7,9 @@ namespace turnpixa {
 ProgressBar::ProgressBar(std::FILE* stream, bool enabled)
     : stream_(stream), enabled_(enabled && isatty(fileno(stream))) {}
 
-ProgressBar::~ProgressBar() { finish(); }
+ProgressBar::~ProgressBar() {
+    finish();
+}
 
 void ProgressBar::show(const std::string& label, int done, int total, const std::string& item) {
     if (!enabled_ || total <= 0) return;

@@ -1,6 +1,7 @@
 #include "CliRun.h"
 
 #include <filesystem>
+#include <mutex>
 #include <system_error>
 
 #include "BatchRenderer.h"
@@ -73,9 +74,12 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
     }
 
     ProgressBar bar(err, !options.quiet);
-    // Library messages (a damaged file's details) are printed beside the bar.
+    // Photos are decoded on two threads: the bar and library messages (a
+    // damaged file's details, printed beside the bar) take turns.
+    std::mutex barMutex;
     const ReportHandler previous =
         setReportHandler([&](const std::string& title, const std::string& text) {
+            std::lock_guard<std::mutex> lock(barMutex);
             if (!options.quiet) bar.message("turnpixa-cli: " + title + ": " + text);
         });
 
@@ -92,6 +96,7 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
         const bool loaded = batch.run(
             options.photos, [&](Project& p) { applySettings(options, p); },
             [&](int done, int total, const std::string& path) {
+                std::lock_guard<std::mutex> lock(barMutex);
                 bar.show("Loading", done, total, path);
             });
         bar.finish();

@@ -161,6 +161,18 @@ TEST(CliRun, SkipsAnUnreadablePhotoAndNamesIt) {
     EXPECT_FALSE(fs::exists(dir.path() / "out/page-turnpixa/image_002.jpg"));
 }
 
+TEST(CliRun, ADamagedPhotoStillLoadsAndItsLibraryMessageIsShown) {
+    test::TempDir dir;
+    const std::string whole = test::readWholeFile(samplePhoto(5));
+    test::writeWholeFile(dir.file("cut.jpg"), whole.substr(0, whole.size() / 2));
+    // Decoded on a worker thread, beside photos decoded on the other one.
+    const CliResult run = runWith({samplePhoto(1), samplePhoto(2), dir.file("cut.jpg"),
+                                   samplePhoto(3), "--width", "60", "-o", dir.file("p")});
+    ASSERT_EQ(run.status, kCliDone) << run.err;
+    EXPECT_NE(run.err.find("JPEG Library Error"), std::string::npos) << run.err;
+    EXPECT_TRUE(fs::exists(dir.path() / "p-turnpixa/image_003.jpg"));
+}
+
 TEST(CliRun, FailsWhenNothingCanBeRead) {
     test::TempDir dir;
     test::writeWholeFile(dir.file("a.gif"), "GIF89a");

@@ -6,6 +6,7 @@ add_library(turnpixa_gui STATIC
   DialogSeam.cpp
   HelpOpener.cpp
   RasterImageQt.cpp
+  ToolTips.cpp
   pages/CWizardPage.cpp
   pages/CViewDlg.cpp
   pages/CImportDlg.cpp

@@ -1,10 +1,12 @@
 #include <QApplication>
 
 #include "app/CTurnPixaApp.h"
+#include "app/ToolTips.h"
 
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TurnPixa"));
+    QApplication::setStyle(new turnpixa::ToolTipStyle);  // the application owns it
     turnpixa::CTurnPixaApp app(QCoreApplication::applicationDirPath());
     if (!app.initInstance()) return 1;
     app.run();

@@ -1,5 +1,7 @@
 #include "CImportDlg.h"
 
+#include "app/ToolTips.h"
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -39,8 +41,8 @@ CImportDlg::CImportDlg(CTurnPixaApp& app, QWidget* parent)
     setAcceptDrops(true);
     browse_ = bigButton(QStringLiteral("Browse..."), sidePanel());
     acquire_ = bigButton(QStringLiteral("Acquire..."), sidePanel());
-    acquire_->setToolTip(
-        QStringLiteral("Scanners and cameras are not supported in this version yet."));
+    addToolTip(acquire_,
+               QStringLiteral("Scanners and cameras are not supported in this version yet."));
     removeAll_ = bigButton(QStringLiteral("Remove All Images..."), sidePanel());
     status_ = new QLabel(sidePanel());
     status_->setWordWrap(true);

@@ -1,5 +1,7 @@
 #include "CSaveDlg.h"
 
+#include "app/ToolTips.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -75,8 +77,8 @@ CSaveDlg::CSaveDlg(CTurnPixaApp& app, QWidget* parent)
     }
     left_->setIcon(arrowIcon(arrowLeft_));
     right_->setIcon(arrowIcon(arrowRight_));
-    left_->setToolTip(QStringLiteral("Spin to the left"));
-    right_->setToolTip(QStringLiteral("Spin to the right"));
+    addToolTip(left_, QStringLiteral("Spin to the left"));
+    addToolTip(right_, QStringLiteral("Spin to the right"));
     auto* arrows = new QHBoxLayout;
     arrows->addWidget(left_);
     arrows->addWidget(right_);

@@ -119,13 +119,16 @@ int ColourClusterTree::childCount(const Node& node) const {
         std::count_if(node.children.begin(), node.children.end(), [](int c) { return c >= 0; }));
 }
 
+// A merged leaf holds the pixels of both: sums and counts add up.
+void ColourClusterTree::addPixels(Node& into, const Node& from) {
+    into.red += from.red;
+    into.green += from.green;
+    into.blue += from.blue;
+    into.count += from.count;
+}
+
 void ColourClusterTree::mergeLeaf(int from, int into) {
-    Node& target = at(into);
-    const Node& source = at(from);
-    target.red += source.red;
-    target.green += source.green;
-    target.blue += source.blue;
-    target.count += source.count;
+    addPixels(at(into), at(from));
     freeNode(from);
     --leafCount_;
 }
@@ -195,11 +198,7 @@ void ColourClusterTree::fullMerge(int index) {
     merged.depth = node.depth;
     for (const int c : node.children) {
         if (c < 0) continue;
-        const Node& child = at(c);
-        merged.red += child.red;
-        merged.green += child.green;
-        merged.blue += child.blue;
-        merged.count += child.count;
+        addPixels(merged, at(c));
         freeNode(c);
         --leafCount_;
     }

@@ -53,6 +53,7 @@ private:
     int newNode(bool leaf, int depth);
     void freeNode(int index);
     void place(int index);  // (re)positions an inner node in the reduction list
+    static void addPixels(Node& into, const Node& from);
     void mergeLeaf(int from, int into);
     int childCount(const Node& node) const;
     void reduce();

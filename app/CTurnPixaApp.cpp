@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 
 #include "CTurnPixaDlg.h"
-#include "app/SettingsFile.h"
+#include "project/SettingsFile.h"
 
 namespace turnpixa {
 

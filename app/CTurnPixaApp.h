@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "app/HelpOpener.h"
-#include "app/Project.h"
-#include "app/ProjectHost.h"
-#include "app/UploadSettings.h"
+#include "project/Project.h"
+#include "project/ProjectHost.h"
+#include "project/UploadSettings.h"
 #include "process/SpinLogo.h"
 
 namespace turnpixa {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Project.h"
+#include "project/Project.h"
 
 namespace turnpixa {
 

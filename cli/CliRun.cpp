@@ -7,7 +7,7 @@
 #include "BatchRenderer.h"
 #include "CliOptions.h"
 #include "ProgressBar.h"
-#include "app/Project.h"
+#include "project/Project.h"
 #include "image/ImageReport.h"
 #include "process/SpinLogo.h"
 #include "web/OutputSetWriter.h"

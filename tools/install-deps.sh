@@ -10,14 +10,14 @@ set -euo pipefail
 build_pkgs=(
   cmake ninja-build g++ pkg-config
   libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev liblzma-dev
-  libcurl4-openssl-dev libsane-dev qt6-base-dev
+  libcurl4-openssl-dev libssl-dev libsane-dev qt6-base-dev ccache
   libfltk1.3-dev libxcursor-dev libxinerama-dev libxft-dev libxfixes-dev
   libxrender-dev libfontconfig-dev
   googletest libgtest-dev libbenchmark-dev
 )
 test_pkgs=(
   clang libclang-rt-14-dev
-  python3 python3-pyftpdlib sane-utils libsane1
+  python3 python3-pyftpdlib python3-openssl sane-utils libsane1 openssl
   chromium xvfb xauth poppler-utils
   libvips-tools imagemagick time
   libjpeg-turbo-progs hyperfine

@@ -10,7 +10,7 @@
 #include "OutputPage.h"
 #include "StillImage.h"
 #include "ViewerScript.h"
-#include "app/Project.h"
+#include "project/Project.h"
 #include "image/BufferedFile.h"
 #include "image/ImageFormats.h"
 #include "resources/Resources.h"

@@ -21,7 +21,7 @@
 #include "app/DialogSeam.h"
 #include "app/HelpOpener.h"
 #include "app/RasterImageQt.h"
-#include "app/RingLayout.h"
+#include "project/RingLayout.h"
 #include "resources/Resources.h"
 #include "web/OutputSetWriter.h"
 #include "web/RateSlider.h"

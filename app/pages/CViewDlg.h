@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "CWizardPage.h"
-#include "app/RingLayout.h"
+#include "project/RingLayout.h"
 
 class QVBoxLayout;
 

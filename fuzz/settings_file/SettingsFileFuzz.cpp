@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/PasswordScrambler.h"
-#include "app/SettingsFile.h"
+#include "project/PasswordScrambler.h"
+#include "project/SettingsFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

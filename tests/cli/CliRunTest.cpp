@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Project.h"
+#include "project/Project.h"
 #include "cli/CliRun.h"
 #include "process/SpinLogo.h"
 #include "tests/support/TempDir.h"

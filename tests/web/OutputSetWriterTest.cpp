@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/Project.h"
+#include "project/Project.h"
 #include "image/ImageFormats.h"
 #include "tests/support/ImageCompare.h"
 #include "tests/support/TempDir.h"

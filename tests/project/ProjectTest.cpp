@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Project.h"
+#include "project/Project.h"
 #include "tests/support/ImageCompare.h"
 
 namespace turnpixa {

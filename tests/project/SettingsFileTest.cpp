@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "project/SettingsFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/PasswordScrambler.h"
+#include "project/PasswordScrambler.h"
 #include "tests/support/TempDir.h"
 
 namespace turnpixa {

@@ -1,4 +1,4 @@
-#include "app/RingLayout.h"
+#include "project/RingLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "app/PasswordScrambler.h"
+#include "project/PasswordScrambler.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "app/RuntimeRandom.h"
+#include "project/RuntimeRandom.h"
 
 namespace turnpixa {
 namespace {

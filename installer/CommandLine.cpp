@@ -13,7 +13,7 @@ std::string trimBlanks(const std::string& s) {
 // The quoted path right after `token`: one opening quote, then up to the
 // closing one.
 bool quotedAfter(const std::string& line, std::size_t at, const std::string& token,
-                 std::string& path, std::string& error) {
+                 std::string& path, std::size_t& end, std::string& error) {
     std::size_t p = at + token.size();
     if (p >= line.size() || line[p] != '"') {
         error = token + " must be followed by a path in double quotes";
@@ -25,6 +25,7 @@ bool quotedAfter(const std::string& line, std::size_t at, const std::string& tok
         return false;
     }
     path = line.substr(p + 1, close - p - 1);
+    end = close + 1;
     if (path.empty()) {
         error = "the path after " + token + " is empty";
         return false;
@@ -53,13 +54,16 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     }
     if (const auto at = line.find("<packthis>"); at != std::string::npos) {
         c.mode = Mode::Pack;
-        const auto to = line.find("<packto>", at);
-        if (!quotedAfter(line, at, "<packthis>", c.packSource, c.error)) {
+        std::size_t end = 0;
+        if (!quotedAfter(line, at, "<packthis>", c.packSource, end, c.error)) {
             c.mode = Mode::Unusable;
-        } else if (to == std::string::npos) {
+            return c;
+        }
+        const auto to = line.find("<packto>", end);
+        if (to == std::string::npos) {
             c.mode = Mode::Unusable;
             c.error = "<packto> is missing";
-        } else if (!quotedAfter(line, to, "<packto>", c.packTarget, c.error)) {
+        } else if (!quotedAfter(line, to, "<packto>", c.packTarget, end, c.error)) {
             c.mode = Mode::Unusable;
         }
         return c;

@@ -112,6 +112,20 @@ TEST(Package, AddRefusesWhatTheFormatCannotHold) {
     EXPECT_EQ(readFile(t / "pkg").substr(0, kStub.size()), kStub);
 }
 
+TEST(Package, ReadsPackagesOtherToolsWrite) {
+    // Written by an independent writer whose streams end in an end marker.
+    SilentUi ui;
+    Package p(ui);
+    p.open(std::string(PACKAGE_CORPUS) + "/good-three-entries.pkg", false);
+    ASSERT_EQ(p.entries().size(), 3u) << p.refusal();
+    TempFolder t;
+    ASSERT_TRUE(p.extract("file.txt", t / "f"));
+    std::string hello;
+    for (int i = 0; i < 50; ++i) hello += "hello ";
+    EXPECT_EQ(readFile(t / "f"), hello);
+    ASSERT_TRUE(p.extract("empty", t / "e"));
+}
+
 TEST(Lzma, ToolWritesTheHeaderThePackageNeeds) {
     TempFolder t;
     const std::string data = randomBytes(100000, 3) + std::string(100000, 'z');

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <string>
 
 #include "installer/LzmaAlone.h"
@@ -19,7 +19,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lzma: cannot read %s\n", argv[2]);
         return 1;
     }
-    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    const std::string data = bytes.str();
     if (in.bad()) {
         std::fprintf(stderr, "lzma: cannot read %s\n", argv[2]);
         return 1;

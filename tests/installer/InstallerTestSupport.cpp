@@ -8,7 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 
 #include "installer/LzmaAlone.h"
 #include "installer/Package.h"
@@ -29,7 +29,9 @@ TempFolder::~TempFolder() {
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
 void writeFile(const std::string& path, const std::string& bytes) {

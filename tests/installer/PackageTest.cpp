@@ -112,6 +112,25 @@ TEST(Package, AddRefusesWhatTheFormatCannotHold) {
     EXPECT_EQ(readFile(t / "pkg").substr(0, kStub.size()), kStub);
 }
 
+TEST(Package, CraftedTrailerCannotMakeThePackerWriteOverTheStub) {
+    // A sealed trailer that puts an empty directory at offset 0.
+    std::string crafted = kStub + std::string(format::kTrailerSize, '\0');
+    auto* trailer = reinterpret_cast<unsigned char*>(crafted.data()) + kStub.size();
+    format::encodeTrailer({0, 0, 0, 0, format::kMagic1, format::kMagic2}, trailer);
+    test::reseal(crafted);
+    TempFolder t;
+    writeFile(t / "pkg", crafted);
+    SilentUi ui;
+    Package p(ui);
+    p.open(t / "pkg", true);
+    EXPECT_EQ(p.dataEnd(), crafted.size());  // treated as a stub, appended to
+    std::string block, reason;
+    ASSERT_TRUE(lzmaEncode("x", block, reason));
+    ASSERT_TRUE(p.add("x", block, 1, reason));
+    ASSERT_TRUE(p.close());
+    EXPECT_EQ(readFile(t / "pkg").substr(0, crafted.size()), crafted);
+}
+
 TEST(Package, ReadsPackagesOtherToolsWrite) {
     // Written by an independent writer whose streams end in an end marker.
     SilentUi ui;

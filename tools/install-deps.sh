@@ -12,7 +12,7 @@ build_pkgs=(
   libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev liblzma-dev
   libcurl4-openssl-dev libssl-dev libsane-dev qt6-base-dev ccache
   libfltk1.3-dev libxcursor-dev libxinerama-dev libxft-dev libxfixes-dev
-  libxrender-dev libfontconfig-dev
+  libxrender-dev libfontconfig-dev patchelf
   googletest libgtest-dev libbenchmark-dev
 )
 test_pkgs=(

@@ -18,7 +18,7 @@ build_pkgs=(
 test_pkgs=(
   clang libclang-rt-14-dev
   python3 python3-pyftpdlib python3-openssl sane-utils libsane1 openssl
-  chromium xvfb xauth poppler-utils
+  chromium xvfb xauth poppler-utils python3-xlib x11-utils
   libvips-tools imagemagick time
   libjpeg-turbo-progs hyperfine
 )

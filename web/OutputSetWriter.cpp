@@ -10,9 +10,9 @@
 #include "OutputPage.h"
 #include "StillImage.h"
 #include "ViewerScript.h"
-#include "project/Project.h"
 #include "image/BufferedFile.h"
 #include "image/ImageFormats.h"
+#include "project/Project.h"
 #include "resources/Resources.h"
 
 namespace turnpixa {
@@ -36,7 +36,7 @@ bool putInPlace(const std::string& path, std::string& reason) {
     return false;
 }
 
-bool writeImageFile(const RasterImage& image, const std::string& path, bool png,
+bool writeImageFile(const RasterImage& image, const std::string& path, bool png, int jpegQuality,
                     std::string& reason) {
     const std::string temp = partPath(path);
     BufferedFile file(BufferedFile::kDefaultBufferSize);
@@ -44,7 +44,7 @@ bool writeImageFile(const RasterImage& image, const std::string& path, bool png,
         reason = "Could not write " + path + ": " + file.error();
         return false;
     }
-    const bool written = png ? writePng(image, file) : writeJpeg(image, file);
+    const bool written = png ? writePng(image, file) : writeJpegAtQuality(image, file, jpegQuality);
     const bool closed = file.close();
     if (!written || !closed) {
         reason =
@@ -129,7 +129,7 @@ bool OutputSetWriter::writeFrames(Project& project, const SaveTarget& target, bo
                      " could not be rendered";
             return false;
         }
-        if (!writeImageFile(*frame, path, png, reason)) return false;
+        if (!writeImageFile(*frame, path, png, jpegQuality_, reason)) return false;
         if (progress) progress(k + 1, count);
     }
     return true;
@@ -149,6 +149,7 @@ bool OutputSetWriter::write(Project& project, const SaveTarget& target, const Sa
         return false;
     }
     const bool png = options.pngChosen;
+    jpegQuality_ = options.jpegQuality;
     if (!writeFrames(project, target, png, reason, progress)) return false;
 
     const std::string stillPath = target.stillPath(png);
@@ -156,7 +157,7 @@ bool OutputSetWriter::write(Project& project, const SaveTarget& target, const Sa
         reason = "Could not write " + stillPath + ": there is no start photo";
         return false;
     }
-    if (!writeImageFile(still_, stillPath, png, reason)) return false;
+    if (!writeImageFile(still_, stillPath, png, jpegQuality_, reason)) return false;
     if (!writeTextFile(ViewerScript::fileForm(), target.scriptPath(), reason)) return false;
 
     // The frame size as last rendered for the first photo, as shown.

@@ -35,7 +35,7 @@ std::string shownName(int code) {
 // "--name" or "--name=value" that getopt_long did not take: unknown or
 // the start of more than one name.
 std::string unknownLongOption(const std::string& arg) {
-    const std::string name = arg.substr(2, arg.find('=') - 2);
+    const std::string name = arg.size() > 2 ? arg.substr(2, arg.find('=') - 2) : "";
     std::string matches;
     int count = 0;
     for (const CliOption& o : cliOptionTable())

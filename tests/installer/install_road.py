@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """The installer's whole road as a user takes it.
 
-Packs a package with tools/make-setup-package.sh (the installer's own packing
-mode and lzma), checks it with a reader written here from the format
+Stages a small set laid out as the shipped one (the program, the help pages,
+the licence, a library in lib/), packs it with tools/make-setup-package.sh
+(the installer's own packing mode and lzma), checks it with a reader written here from the format
 description alone, installs it silently as an unprivileged user in a
 temporary HOME, and compares what landed where. Nothing may be written
 outside the temporary folders.
@@ -101,9 +102,16 @@ def main():
     try:
         os.chmod(top, 0o755)
         before = owned_by_user(shared)
+        stage = os.path.join(top, "stage")
+        os.makedirs(os.path.join(stage, "lib"))
+        shutil.copytree(os.path.join(source, "resources/help"), os.path.join(stage, "TurnPixa-help"))
+        shutil.copy(os.path.join(source, "resources/license.txt"), stage)
+        shutil.copy(program, os.path.join(stage, "turnpixa"))
+        with open(os.path.join(stage, "lib/libdemo.so.1"), "wb") as f:
+            f.write(b"\x7fELF" + bytes(range(256)) * 40)
         package = os.path.join(top, "setup-turnpixa")
         subprocess.run([os.path.join(source, "tools/make-setup-package.sh"), build, package,
-                        program], check=True)
+                        stage], check=True)
         entries = read_package(package)
         names = [n for n, _ in entries]
         check(names[:2] == ["Setup.dat", "Setup.lic"], "reserved entries first: %s" % names)
@@ -141,7 +149,7 @@ def main():
             check(mode == (0o755 if program_file else 0o644), "mode %o of %s" % (mode, path))
             check(os.stat(path).st_uid == USER, "owner of " + path)
             copied += 1
-        check(copied >= 3, "copied %d files" % copied)
+        check(copied == sum(len(f) for _, _, f in os.walk(stage)), "copied %d files" % copied)
         check(open(os.path.join(dest, "turnpixa"), "rb").read() ==
               open(program, "rb").read(), "program byte for byte")
 
@@ -163,6 +171,8 @@ def main():
         check("ProgramFilesDir\tSTRING\t%s/.local/opt\n" % home in hklm, hklm)
         link = os.path.join(home, ".local/bin/turnpixa")
         check(os.readlink(link) == os.path.join(dest, "turnpixa"), "application-path link")
+        check(not os.path.exists(os.path.join(home, ".local/bin/libdemo.so.1")),
+              "libraries get no application path")
 
         check(os.listdir(tmp) == [], "temporary files left: %s" % os.listdir(tmp))
         outside = owned_by_user(shared) - before

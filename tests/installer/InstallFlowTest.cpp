@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "installer/DesktopLink.h"
@@ -215,6 +216,22 @@ TEST(InstallFlow, SilentRunDropsOptionalItemsAndRunsProgramsWithArguments) {
     ASSERT_EQ(install(t, {{"setup.dat", script(body)}, {"run", runner}}, ui), kExitInstalled);
     EXPECT_EQ(readFile(t / "home/opt/Demo/log"), "one two|;three|");
     EXPECT_FALSE(std::filesystem::exists(t / "home/Desktop/Opt.desktop"));
+}
+
+TEST(InstallFlow, ContainerRunsEveryInnerInstallerInTurn) {
+    TempFolder t;
+    const std::string inner = "#!/bin/sh\necho \"$0 $*\" >> '" + (t / "ran") + "'\n";
+    ScriptedUi ui;
+    ASSERT_EQ(install(t,
+                      {{"Setup.dat", "[InstallContainer]\n"},
+                       {"setup.bmp", "banner"},
+                       {"one.sh", inner},
+                       {"two", inner}},
+                      ui),
+              kExitInstalled);
+    const std::string ran = readFile(t / "ran");
+    EXPECT_EQ(std::count(ran.begin(), ran.end(), '\n'), 2);
+    EXPECT_NE(ran.find(".sh --silent\n"), std::string::npos);  // the extension is kept
 }
 
 TEST(InstallFlow, FinishActionsRestartThroughTheConfiguredCommand) {

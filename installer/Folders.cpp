@@ -1,5 +1,6 @@
 #include "installer/Folders.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -83,8 +84,13 @@ std::string toScriptFolder(const std::string& fileSystemFolder) {
 
 bool makeFolders(const std::string& path) {
     if (path.empty()) return true;
+    // Each missing folder gets 0755 whatever the umask.
+    for (std::size_t at = path.find('/', 1);; at = path.find('/', at + 1)) {
+        const std::string prefix = path.substr(0, at);
+        if (!prefix.empty() && ::mkdir(prefix.c_str(), 0755) == 0) ::chmod(prefix.c_str(), 0755);
+        if (at == std::string::npos) break;
+    }
     std::error_code ec;
-    std::filesystem::create_directories(path, ec);
     return std::filesystem::is_directory(path, ec);
 }
 

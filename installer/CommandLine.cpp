@@ -50,6 +50,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (const auto at = line.find("<uninstall>"); at != std::string::npos) {
         c.mode = Mode::Uninstall;
         c.uninstallRecord = trimBlanks(line.substr(at + 11));
+        // "<Silent> <uninstall>record", as the installer runs an old uninstall.
+        const std::string head = " " + line.substr(0, at);
+        c.silent = head.find(" <Silent> ") != std::string::npos ||
+                   head.find(" --silent ") != std::string::npos;
         return c;
     }
     if (const auto at = line.find("<packthis>"); at != std::string::npos) {

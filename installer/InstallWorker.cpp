@@ -1,6 +1,7 @@
 #include "installer/InstallWorker.h"
 
 #include "installer/InstallActions.h"
+#include "installer/UninstallRecord.h"
 
 namespace turnpixa::setup {
 
@@ -38,11 +39,20 @@ void runScript(InstallContext& ctx, const std::vector<ScriptCommand>& commands) 
     for (const auto& c : commands)
         if (c.keyword == Keyword::CopyFile) ++s.copyTotal;
     s.fileNumber = 0;
+    if (!offerRemoveExisting(ctx)) {
+        s.done = true;
+        return;
+    }
+    bool copied = false;
     for (const auto& c : commands) {
         if (s.cancel) {
             s.done = true;
             return;
         }
+        // A program the script runs may need the uninstall record in place.
+        if (copied && (c.keyword == Keyword::RunFile || c.keyword == Keyword::RunAndWaitFile))
+            writeUninstallRecord(ctx);
+        copied = copied || c.keyword == Keyword::CopyFile;
         const Action act = actionFor(c.keyword);
         if (act && act(ctx, c) == Step::Stop) {
             s.done = true;

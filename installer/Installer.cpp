@@ -14,6 +14,7 @@
 #include "installer/PendingMoves.h"
 #include "installer/ProcessRunner.h"
 #include "installer/TextEncoding.h"
+#include "installer/UninstallRecord.h"
 
 namespace turnpixa::setup {
 
@@ -209,6 +210,7 @@ int installSilently(const std::string& packagePath, const CommandLine& commandLi
         ui.message(ctx.text(18), ctx.caption(), Icon::Information);
         return fail(state.failure.empty() ? "cancelled" : state.failure);
     }
+    writeUninstallRecord(ctx);
     if (state.restartNeeded) {
         std::fprintf(stderr,
                      "setup-turnpixa: installed; a file in use is replaced when the installer "

@@ -54,14 +54,21 @@ bool recordPendingMove(const std::string& dataFolder, const std::string& from,
     return writeFields(fileOf(dataFolder), fields);
 }
 
+bool recordPendingDelete(const std::string& dataFolder, const std::string& path) {
+    return recordPendingMove(dataFolder, path, std::string());
+}
+
 int runPendingMoves(const std::string& dataFolder) {
     const auto fields = readFields(fileOf(dataFolder));
     if (fields.empty()) return 0;
     std::vector<std::string> left;
     int done = 0;
     for (std::size_t i = 0; i + 1 < fields.size(); i += 2) {
-        if (!fields[i].empty() && !fields[i + 1].empty() &&
-            std::rename(fields[i].c_str(), fields[i + 1].c_str()) == 0) {
+        // An empty target is a deletion left over by an uninstall.
+        const bool moved = fields[i + 1].empty()
+                               ? std::remove(fields[i].c_str()) == 0
+                               : std::rename(fields[i].c_str(), fields[i + 1].c_str()) == 0;
+        if (!fields[i].empty() && moved) {
             ++done;
         } else if (errno != ENOENT) {  // a source that is gone has nothing left to move
             left.push_back(fields[i]);

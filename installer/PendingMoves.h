@@ -7,6 +7,8 @@ namespace turnpixa::setup {
 
 bool recordPendingMove(const std::string& dataFolder, const std::string& from,
                        const std::string& to);
+// A file to delete on the next run.
+bool recordPendingDelete(const std::string& dataFolder, const std::string& path);
 // Does every recorded move it can and keeps the rest recorded; returns the
 // number done.
 int runPendingMoves(const std::string& dataFolder);

@@ -175,18 +175,13 @@ bool RegistryStore::isRoot(const std::string& root) {
     return root == "HKCR" || root == "HKCU" || root == "HKLM" || root == "HKU" || root == "HKCC";
 }
 
-bool RegistryStore::set(const std::string& root, const std::string& key, const std::string& name,
-                        const RegistryValue& value) {
-    const std::string path = normalKey(key);
-    if (!isRoot(root) || path.empty() || !makeFolders(folder_)) return false;
-    RegistryValue v = value;
-    if (v.type == RegistryType::String) v.data = v.data.substr(0, v.data.find('\0'));
+RegistryHive RegistryStore::read(const std::string& root) const {
     std::ifstream in(fileOf(root), std::ios::binary);
-    RegistryHive hive = parseHive(
+    return parseHive(
         std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
-    in.close();
-    keyOf(hive, path).values[lower(name)] = {name, v};
+}
 
+bool RegistryStore::write(const std::string& root, const RegistryHive& hive) const {
     // Written beside and renamed over, so a reader never sees half a file.
     std::string temp = fileOf(root) + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
@@ -199,6 +194,44 @@ bool RegistryStore::set(const std::string& root, const std::string& key, const s
         return false;
     }
     return true;
+}
+
+bool RegistryStore::set(const std::string& root, const std::string& key, const std::string& name,
+                        const RegistryValue& value) {
+    const std::string path = normalKey(key);
+    if (!isRoot(root) || path.empty() || !makeFolders(folder_)) return false;
+    RegistryValue v = value;
+    if (v.type == RegistryType::String) v.data = v.data.substr(0, v.data.find('\0'));
+    RegistryHive hive = read(root);
+    keyOf(hive, path).values[lower(name)] = {name, v};
+    return write(root, hive);
+}
+
+bool RegistryStore::removeValue(const std::string& root, const std::string& key,
+                                const std::string& name) {
+    if (!isRoot(root)) return false;
+    RegistryHive hive = read(root);
+    const auto k = hive.find(lower(normalKey(key)));
+    if (k == hive.end() || k->second.values.erase(lower(name)) == 0) return false;
+    return write(root, hive);
+}
+
+bool RegistryStore::removeKey(const std::string& root, const std::string& key) {
+    if (!isRoot(root)) return false;
+    RegistryHive hive = read(root);
+    const std::string path = lower(normalKey(key));
+    if (path.empty()) return false;
+    // The key and every key below it.
+    bool any = false;
+    for (auto k = hive.begin(); k != hive.end();) {
+        if (k->first == path || k->first.compare(0, path.size() + 1, path + "\\") == 0) {
+            k = hive.erase(k);
+            any = true;
+        } else {
+            ++k;
+        }
+    }
+    return any && write(root, hive);
 }
 
 std::optional<RegistryValue> RegistryStore::get(const std::string& root, const std::string& key,

@@ -49,9 +49,15 @@ public:
              const RegistryValue& value);
     std::optional<RegistryValue> get(const std::string& root, const std::string& key,
                                      const std::string& name) const;
+    // Removing: false when there was nothing to remove or the write failed.
+    bool removeValue(const std::string& root, const std::string& key, const std::string& name);
+    // The key with its values and the keys below it.
+    bool removeKey(const std::string& root, const std::string& key);
     std::string fileOf(const std::string& root) const { return folder_ + "/" + root + ".reg"; }
 
 private:
+    RegistryHive read(const std::string& root) const;
+    bool write(const std::string& root, const RegistryHive& hive) const;
     std::string folder_;
 };
 

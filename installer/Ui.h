@@ -7,7 +7,7 @@ namespace turnpixa::setup {
 
 enum class Icon { None, Error, Question, Information, Warning };
 enum class Answer { Yes, No, Retry, Cancel };
-enum class Buttons { YesNo, RetryCancel };
+enum class Buttons { YesNo, YesNoCancel, RetryCancel };
 
 class Ui {
 public:

@@ -12,6 +12,7 @@
 #include "installer/Installer.h"
 #include "installer/MessageTable.h"
 #include "installer/Packer.h"
+#include "installer/Uninstaller.h"
 
 using namespace turnpixa::setup;
 
@@ -20,8 +21,9 @@ namespace {
 const char* kUsage =
     "usage: setup-turnpixa --silent [--installto FOLDER]\n"
     "       setup-turnpixa '<packthis>\"FILE\"' '<packto>\"PACKAGE\"'\n"
-    "Exit status: 0 installed, 1 cancelled or failed, 2 unusable command line,\n"
-    "3 installed but a file in use is replaced only at the next run.\n";
+    "       setup-turnpixa '<Silent>' '<uninstall>RECORD'\n"
+    "Exit status: 0 installed (or uninstalled), 1 cancelled or failed, 2 unusable command line,\n"
+    "3 done, but a file in use is replaced or removed only at the next run or restart.\n";
 
 std::string ownPath() {
     std::vector<char> buf(4096);
@@ -50,8 +52,13 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "setup-turnpixa: %s\n%s", cl.error.c_str(), kUsage);
             return kExitUsage;
         case Mode::Uninstall:
-            std::fprintf(stderr, "setup-turnpixa: this build does not uninstall\n");
-            return kExitUsage;
+            if (!cl.silent) {
+                std::fprintf(stderr,
+                             "setup-turnpixa: this build has no uninstall dialog; run it with "
+                             "<Silent> before <uninstall>\n");
+                return kExitUsage;
+            }
+            return uninstall(cl.uninstallRecord, true, ui, systemFolders());
         case Mode::Pack: {
             const std::string self = ownPath();
             const std::string encoder = parentOf(self) + "/lzma";

@@ -49,14 +49,14 @@ TEST(InstallFlow, InstallToBeatsScriptShortcutAndRecord) {
     DesktopLink link;
     link.target = t / "located/demo";
     ASSERT_TRUE(writeDesktopLink(t / "home/Desktop/Demo.desktop", link));
-    std::filesystem::create_directories(t / "home/data/BriskInstaller");
-    writeFile(t / "home/data/BriskInstaller/BriskUninstall-Demo.dat",
-              "[Install To]\n" + (t / "recorded") + "\n");
     const std::string body =
         "[LocateInstall]\n<DeskTop>\\Demo.lnk\n[CopyFile]\na\n<Destination>\\a.txt\n";
     ScriptedUi ui;
     ASSERT_EQ(install(t, {{"setup.dat", script(body)}, {"a", "A"}}, ui), kExitInstalled);
     EXPECT_EQ(readFile(t / "located/a.txt"), "A");  // the shortcut beats the script
+    // An earlier installation's record (this one wrote one too).
+    writeFile(t / "home/data/BriskInstaller/BriskUninstall-Demo.dat",
+              "[Install To]\n" + (t / "recorded") + "\n");
 
     ASSERT_EQ(
         install(t, {{"setup.dat", script("[CopyFile]\na\n<Destination>\\a.txt\n")}, {"a", "B"}},

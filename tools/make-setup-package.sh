@@ -5,7 +5,7 @@
 # side). The files packed are those of STAGE_DIR, laid out as installed;
 # without it tools/stage-turnpixa.sh stages the shipped set from BUILD_DIR.
 # OUTPUT is the new installer: the stub followed by the install script, the
-# licence and every staged file.
+# licence, the banner and every staged file.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 if [[ $# -lt 2 || $# -gt 3 ]]; then
@@ -65,9 +65,13 @@ if [[ -f "$stage/license.txt" ]]; then
   licence=("$work/Setup.lic")
 fi
 
+# The banner across the top of the installer's pages (tools/make_pictures.py
+# --banner draws it).
+cp "$root/installer/package/banner.png" "$work/Setup.bmp"
+
 # The new installer starts as a copy of the stub; each run adds one entry.
 cp "$packer" "$output.tmp"
-for f in "$work/Setup.dat" "${licence[@]}" "${copies[@]/#/$entries/}"; do
+for f in "$work/Setup.dat" "${licence[@]}" "$work/Setup.bmp" "${copies[@]/#/$entries/}"; do
   [[ -f "$f" ]] || continue
   "$packer" "<packthis>\"$f\"" "<packto>\"$output.tmp\""
 done

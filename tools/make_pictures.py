@@ -9,6 +9,11 @@ arrow-left.png                         green arrow pointing left, on white
 arrow-right.png                        green arrow pointing right, on pure black
 empty-state.png                        "drop your turntable photos here" picture
 
+    tools/make_pictures.py --banner FILE.png
+
+draws the installer's banner (420 x 65) instead: the spinning name on a
+light band, as the installer pages show it across their top.
+
 All pictures are 8-bit RGB PNGs without alpha. The output is committed; run
 this again only to change the art. Needs python3-numpy and python3-pil.
 """
@@ -310,7 +315,30 @@ def save(img, path):
     img.save(path, optimize=True)
 
 
+def banner(col, cov, w=420, h=65):
+    """The installer's banner: a light band, the logo turned a little and the
+    product's line of purpose."""
+    img = Image.new("RGB", (w, h), (255, 255, 255))
+    px = np.asarray(img).astype(np.float32)
+    t = np.linspace(0.0, 1.0, h)[:, None, None]
+    px[:] = (1 - t) * np.array([255, 255, 255]) + t * np.array([214, 226, 245])
+    img = Image.fromarray(px.astype(np.uint8), "RGB")
+    logo = Image.fromarray(np.ascontiguousarray(spin_logo(3, col, cov)), "RGB")
+    logo = logo.resize((logo.width * 2, logo.height * 2), Image.LANCZOS)
+    mask = Image.fromarray((255 - np.asarray(logo.convert("L"))).clip(0, 255).astype(np.uint8))
+    mask = mask.point(lambda v: 255 if v > 40 else v * 6)
+    img.paste(logo, (14, (h - logo.height) // 2), mask)
+    d = ImageDraw.Draw(img)
+    d.text((232, 16), "360\u00b0 spin images", font=font(15), fill=TURN_BOTTOM)
+    d.text((232, 36), "for the web", font=font(15), fill=PIXA_BOTTOM)
+    return img
+
+
 def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "--banner":
+        col, cov = logo_texture()
+        save(banner(col, cov), sys.argv[2])
+        return
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources", "pictures")
     os.makedirs(out, exist_ok=True)

@@ -12,6 +12,7 @@
 #include "installer/Installer.h"
 #include "installer/MessageTable.h"
 #include "installer/Packer.h"
+#include "installer/PageRules.h"
 #include "installer/Uninstaller.h"
 
 using namespace turnpixa::setup;
@@ -32,11 +33,8 @@ std::string ownPath() {
 }
 
 int userLanguage() {
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* v = std::getenv(name);
-        if (v && *v) return languageForLocale(v);
-    }
-    return 0;
+    return languageFromEnvironment(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
+                                   std::getenv("LANG"));
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ runs silently, and nothing may be left but the uninstaller, the registry
 store and the folders the system owns (and what the program itself wrote
 while it ran).
 
-usage: uninstall_road.py SOURCE_DIR BUILD_DIR [--shipped]
+usage: uninstall_road.py SOURCE_DIR BUILD_DIR [--shipped [PACKAGE]]
+With PACKAGE, the shipped package already built from BUILD_DIR is used.
 """
 import os
 import re
@@ -78,6 +79,7 @@ xvfb-run -a -s "-screen 0 1280x900x24 -ac" bash -c '
 def main():
     source, build = sys.argv[1:3]
     shipped = "--shipped" in sys.argv[3:]
+    prebuilt = sys.argv[4] if shipped and len(sys.argv) > 4 else None
     if os.geteuid() != 0:
         print("needs root to run the installer as another user; skipped")
         return 77
@@ -97,10 +99,11 @@ def main():
             shutil.copy(os.path.join(build, "installer/lzma"), os.path.join(stage[0], "turnpixa"))
             with open(os.path.join(stage[0], "lib/libdemo.so.1"), "wb") as f:
                 f.write(b"\x7fELF" + bytes(256))
-        package = os.path.join(top, "setup-turnpixa")
-        made = subprocess.run([os.path.join(source, "tools/make-setup-package.sh"), build,
-                               package] + stage, capture_output=True, text=True, timeout=300)
-        check(made.returncode == 0, "package: " + made.stderr)
+        package = prebuilt or os.path.join(top, "setup-turnpixa")
+        if not prebuilt:
+            made = subprocess.run([os.path.join(source, "tools/make-setup-package.sh"), build,
+                                   package] + stage, capture_output=True, text=True, timeout=600)
+            check(made.returncode == 0, "package: " + made.stderr)
 
         home, tmp = os.path.join(top, "home"), os.path.join(top, "tmp")
         os.makedirs(home)
@@ -126,8 +129,9 @@ def main():
         check("[Install To]\r\n%s\\\r\n" % dest.replace("/", "\\") in text, "record:\n" + text)
         # The uninstaller is the installer without its package.
         uninstaller = os.path.join(data, "BriskUninstall.exe")
-        check(open(uninstaller, "rb").read() ==
-              open(os.path.join(build, "installer/setup-turnpixa"), "rb").read(),
+        stub = open(uninstaller, "rb").read()
+        whole = open(package, "rb").read()
+        check(stub[:4] == b"\x7fELF" and len(stub) < len(whole) and whole.startswith(stub),
               "the uninstaller is the stub")
         installed_files, _ = tree(home)
 
@@ -155,8 +159,15 @@ def main():
         ran_new = {f for f in ran_folders - before_folders
                    if not f.startswith(".local/opt/TurnPixa") and
                    not f.startswith(".local/share/applications/TurnPixa")}
+        # The folders holding what the program wrote itself (its settings
+        # file beside it) stay with those files.
+        for written in ran_files - installed_files:
+            parent = os.path.dirname(written)
+            while parent:
+                ran_new.add(parent)
+                parent = os.path.dirname(parent)
         left = folders - before_folders - system - ran_new
-        check(not left, "folders left behind: %s" % sorted(left))
+        check(not left, "folders left behind: %s (files: %s)" % (sorted(left), sorted(files - before_files)))
         hklm = open(os.path.join(data, "registry/HKLM.reg")).read()
         check("TurnPixa" not in hklm and "turnpixa" not in hklm, "registry:\n" + hklm)
         check(os.listdir(tmp) == [], "temporary files left: %s" % os.listdir(tmp))

@@ -51,6 +51,15 @@ std::string LiveCheck::pageAddress(const UploadSettings& settings, const UploadS
     return folder.empty() ? folder : folder + encodePath(set.stem + ".htm");
 }
 
+LiveCheck::Probe LiveCheck::httpProbe(HttpOptions options) {
+    return [options](const std::string& address, std::string& reason) {
+        const HttpReply reply = httpGet(address, 1, options);
+        if (reply.ok) return Answer::Online;
+        reason = reply.reason;
+        return reply.status == 0 ? Answer::Unreachable : Answer::Missing;
+    };
+}
+
 LiveCheck::Outcome LiveCheck::run(const UploadSettings& settings, const UploadSet& set,
                                   const Probe& probe) {
     missing_.clear();

@@ -5,6 +5,7 @@
 
 #include "Uploader.h"
 #include "project/UploadSettings.h"
+#include "web/HttpGetText.h"
 
 namespace turnpixa {
 
@@ -29,6 +30,10 @@ public:
     const std::string& text() const { return text_; }
     // Paths of missing files relative to the TurnPixa folder.
     const std::vector<std::string>& missing() const { return missing_; }
+
+    // A probe over HTTP(S): a 2xx is online, another status missing, no
+    // answer at all unreachable.
+    static Probe httpProbe(HttpOptions options = {});
 
 private:
     std::string text_;

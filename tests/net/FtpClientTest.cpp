@@ -20,7 +20,7 @@ struct Scripted {
         return c.LogOn("127.0.0.1", server.port(), "ann", "pw", "acc", "", "", "", 0, 0);
     }
     test::TempDir dir;
-    test::ServerProcess server;
+    test::ScriptServer server;
 };
 
 TEST(FtpClientScripted, RepliesTrickledByteByByteAreReadWhole) {

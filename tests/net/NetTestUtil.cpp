@@ -2,10 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 
 namespace turnpixa::test {
+
+std::string netScript(const std::string& name) {
+    return std::string(TURNPIXA_SOURCE_DIR) + "/tests/net/" + name;
+}
+
+ScriptServer::ScriptServer(const std::string& script, const std::vector<std::string>& args) {
+    std::vector<std::string> argv = {debianPython(), script};
+    argv.insert(argv.end(), args.begin(), args.end());
+    if (!process_.start(argv)) return;
+    const std::string& line = process_.firstLine();
+    std::from_chars(line.data(), line.data() + line.size(), port_);
+}
 
 FtpOptions quickOptions() {
     FtpOptions o;
@@ -59,7 +72,7 @@ RealFtpServer::RealFtpServer(std::vector<std::string> extraArgs, bool tls) : tls
                                  serverCertificate().key});
     }
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
-    server_ = std::make_unique<ServerProcess>(netScript("ftp_server.py"), args);
+    server_ = std::make_unique<ScriptServer>(netScript("ftp_server.py"), args);
 }
 
 std::string RealFtpServer::commandLog() const {

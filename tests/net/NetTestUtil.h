@@ -3,11 +3,24 @@
 #include <string>
 #include <vector>
 
-#include "ServerProcess.h"
+#include "tests/support/ServerProcess.h"
 #include "net/CFtpClient.h"
 #include "tests/support/TempDir.h"
 
 namespace turnpixa::test {
+
+// A python script of tests/net that prints its port first.
+class ScriptServer {
+public:
+    ScriptServer(const std::string& script, const std::vector<std::string>& args);
+    int port() const { return port_; }  // 0 when it did not start
+
+private:
+    ServerProcess process_;
+    int port_ = 0;
+};
+
+std::string netScript(const std::string& name);
 
 // Short waits, so that a test of a silent server ends quickly.
 FtpOptions quickOptions();
@@ -37,7 +50,7 @@ private:
     TempDir root_;
     TempDir work_;
     bool tls_;
-    std::unique_ptr<ServerProcess> server_;
+    std::unique_ptr<ScriptServer> server_;
 };
 
 }  // namespace turnpixa::test

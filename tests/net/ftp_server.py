@@ -1,13 +1,12 @@
 """A real FTP(S) server on loopback for the tests (pyftpdlib).
 
-Prints its port on the first line of standard output and runs until its
-standard input closes, so it never outlives the test that started it.
+Prints its port on the first line of standard output; the test stops it,
+and it ends by itself after two minutes in any case.
 """
 import argparse
 import logging
 import os
 import random
-import sys
 import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
@@ -31,19 +30,18 @@ def main():
     authorizer = DummyAuthorizer()
     authorizer.add_user(args.user, args.password, args.root, perm="elradfmwMT")
     for folder in args.read_only:
+        os.makedirs(os.path.join(args.root, folder), exist_ok=True)
         authorizer.override_perm(args.user, os.path.join(args.root, folder), "elr", recursive=True)
 
     base = TLS_FTPHandler if args.cert else FTPHandler
     log = open(args.log, "a") if args.log else None
 
     class Handler(base):
-        def process_command(self, cmd, *a, **kw):
+        def pre_process_command(self, line, cmd, arg):
             if log:
-                arg = a[0] if a else ""
-                log.write(cmd if cmd == "PASS" else (cmd + " " + arg).strip())
-                log.write("\n")
+                log.write("PASS\n" if cmd == "PASS" else line + "\n")
                 log.flush()
-            return super().process_command(cmd, *a, **kw)
+            return super().pre_process_command(line, cmd, arg)
 
         if args.refuse_port:
             def ftp_PORT(self, line):
@@ -63,11 +61,6 @@ def main():
     server = FTPServer(("127.0.0.1", 0), Handler)
     print(server.socket.getsockname()[1], flush=True)
 
-    def stop_when_orphaned():
-        sys.stdin.read()
-        os._exit(0)
-
-    threading.Thread(target=stop_when_orphaned, daemon=True).start()
     threading.Timer(120, lambda: os._exit(0)).start()
     server.serve_forever(timeout=0.2)
 

@@ -1,14 +1,13 @@
 """An FTP server that misbehaves on purpose, one scenario per run.
 
 Prints its port on the first line of standard output; serves one control
-connection; logs each command line to --log; exits when done, when its
-standard input closes, or after a minute.
+connection; logs each command line to --log; exits when done, when the test
+stops it, or after a minute.
 """
 import argparse
 import os
 import socket
 import struct
-import sys
 import threading
 import time
 
@@ -24,7 +23,6 @@ def main():
     listener.bind(("127.0.0.1", 0))
     listener.listen(1)
     print(listener.getsockname()[1], flush=True)
-    threading.Thread(target=lambda: (sys.stdin.read(), os._exit(0)), daemon=True).start()
     threading.Timer(60, lambda: os._exit(0)).start()
 
     conn, _ = listener.accept()

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 namespace turnpixa {
@@ -30,6 +31,8 @@ public:
     virtual QString saveFile(QWidget* parent, const QString& caption, const QStringList& filters,
                              const QString& defaultSuffix);
     virtual void about(QWidget* parent);
+    // Runs a dialog of the wizard's own modally; its QDialog result.
+    virtual int execDialog(QDialog* dialog);
     // A popup menu at a global position; the index chosen, -1 for none.
     virtual int popupMenu(QWidget* parent, QPoint globalPos, const QStringList& items);
 };

@@ -40,3 +40,9 @@ add_custom_command(TARGET turnpixa POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:turnpixa>/TurnPixa-help
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${TURNPIXA_HELP_PAGES} $<TARGET_FILE_DIR:turnpixa>/TurnPixa-help
   VERBATIM)
+
+# The publishing dialogs over the net/ core.
+target_sources(turnpixa_gui PRIVATE
+  ${PROJECT_SOURCE_DIR}/net/CUploadDlg.cpp
+  ${PROJECT_SOURCE_DIR}/net/CWebspaceSettingsDlg.cpp)
+target_link_libraries(turnpixa_gui PUBLIC turnpixa_net)

@@ -33,6 +33,7 @@ public:
         return saveAnswer;
     }
     void about(QWidget*) override { ++abouts; }
+    int execDialog(QDialog* dialog) override { return dialogHook ? dialogHook(dialog) : 0; }
     int popupMenu(QWidget*, QPoint, const QStringList& items) override {
         menus << items.join('|');
         return menuAnswer;
@@ -48,6 +49,7 @@ public:
     bool answerOk = true;
     int menuAnswer = -1;
     int saveDialogs = 0;
+    std::function<int(QDialog*)> dialogHook;  // plays the user of a dialog
     int abouts = 0;
 };
 

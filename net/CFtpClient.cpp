@@ -42,7 +42,9 @@ struct FileCloser {
 
 CFtpClient::CFtpClient(FtpOptions options) : options_(std::move(options)) {}
 
-CFtpClient::~CFtpClient() { CloseChannels(); }
+CFtpClient::~CFtpClient() {
+    CloseChannels();
+}
 
 void CFtpClient::CloseChannels() {
     control_.reset();
@@ -146,23 +148,47 @@ bool CFtpClient::LogOn(const std::string& host, int port, const std::string& use
     std::size_t p = 0;
     for (;;) {
         const int code = table[p];
-        const char* note = code == 0 ? FtpText::kUserRefused
+        const char* note = code == 0   ? FtpText::kUserRefused
                            : code == 1 ? FtpText::kPasswordRefused
                                        : "";
         std::string line;
         switch (code) {
-            case 0: line = "USER " + user; break;
-            case 1: line = "PASS " + password; break;
-            case 2: line = "ACCT " + account; break;
-            case 3: line = "USER " + firewallUser; break;
-            case 4: line = "PASS " + firewallPassword; break;
-            case 5: line = "SITE " + at; break;
-            case 6: line = "USER " + user + "@" + at; break;
-            case 7: line = "OPEN " + at; break;
-            case 8: line = "USER " + firewallUser + "@" + at; break;
-            case 9: line = "USER " + user + "@" + at + " " + firewallUser; break;
-            case 10: line = "USER " + user + "@" + firewallUser + "@" + at; break;
-            default: line = "PASS " + password + "@" + firewallPassword; break;
+            case 0:
+                line = "USER " + user;
+                break;
+            case 1:
+                line = "PASS " + password;
+                break;
+            case 2:
+                line = "ACCT " + account;
+                break;
+            case 3:
+                line = "USER " + firewallUser;
+                break;
+            case 4:
+                line = "PASS " + firewallPassword;
+                break;
+            case 5:
+                line = "SITE " + at;
+                break;
+            case 6:
+                line = "USER " + user + "@" + at;
+                break;
+            case 7:
+                line = "OPEN " + at;
+                break;
+            case 8:
+                line = "USER " + firewallUser + "@" + at;
+                break;
+            case 9:
+                line = "USER " + user + "@" + at + " " + firewallUser;
+                break;
+            case 10:
+                line = "USER " + user + "@" + firewallUser + "@" + at;
+                break;
+            default:
+                line = "PASS " + password + "@" + firewallPassword;
+                break;
         }
         if (!WriteCommandLine(line) || !ReadReply()) return false;
         if (replyClass_ != 2 && replyClass_ != 3) {

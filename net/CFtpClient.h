@@ -10,7 +10,7 @@ namespace turnpixa {
 // How long the client waits; tests shorten them.
 struct FtpOptions {
     int connectMs = 20000;
-    int replyMs = 60000;  // a reply, or a stalled send, on the control connection
+    int replyMs = 60000;   // a reply, or a stalled send, on the control connection
     int acceptMs = 20000;  // the server's data connection in active mode
     int dataMs = 60000;    // a stalled send on the data connection
     std::string caFile;    // trusted certificates for ftps:// besides the system's

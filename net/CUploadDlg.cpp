@@ -92,14 +92,14 @@ bool CUploadDlg::upload() {
     setBusy(true);
     status_->setText(QStringLiteral("Uploading..."));
     Uploader uploader(settings_, set_, ftpOptions_);
-    const bool ok = uploader.run(
-        {[this](int position) {
-             progress_->setValue(position);
-             paintPending();
-         },
-         [this](const std::string& text) {
-             DialogSeam::instance().message(this, QString::fromStdString(text));
-         }});
+    const bool ok =
+        uploader.run({[this](int position) {
+                          progress_->setValue(position);
+                          paintPending();
+                      },
+                      [this](const std::string& text) {
+                          DialogSeam::instance().message(this, QString::fromStdString(text));
+                      }});
     if (!ok) {
         status_->setText(QStringLiteral("The upload did not work."));
         setBusy(false);
@@ -111,7 +111,8 @@ bool CUploadDlg::upload() {
     check.run(settings_, set_, LiveCheck::httpProbe(httpOptions_));
     status_->setText(QString::fromStdString(check.text()));
     DialogSeam::instance().message(
-        this, QStringLiteral("The upload is complete.\n\n%1").arg(QString::fromStdString(check.text())));
+        this,
+        QStringLiteral("The upload is complete.\n\n%1").arg(QString::fromStdString(check.text())));
     setBusy(false);
     accept();
     return true;

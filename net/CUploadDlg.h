@@ -20,8 +20,7 @@ struct UploadSettings;
 class CUploadDlg : public QDialog {
     Q_OBJECT
 public:
-    CUploadDlg(UploadSettings& settings, UploadSet set, HelpOpener help,
-               QWidget* parent = nullptr);
+    CUploadDlg(UploadSettings& settings, UploadSet set, HelpOpener help, QWidget* parent = nullptr);
 
     // The "Upload" button. True when every file was stored.
     bool upload();

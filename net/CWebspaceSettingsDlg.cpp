@@ -83,7 +83,8 @@ CWebspaceSettingsDlg::CWebspaceSettingsDlg(UploadSettings& settings, HelpOpener 
     // The settings file has room for a password of so many bytes.
     connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) {
         const std::string capped = WebspaceFields::capPassword(text.toStdString());
-        if (capped.size() != static_cast<std::size_t>(text.toUtf8().size())) password_->setText(QString::fromStdString(capped));
+        if (capped.size() != static_cast<std::size_t>(text.toUtf8().size()))
+            password_->setText(QString::fromStdString(capped));
     });
     setMinimumWidth(420);
 }

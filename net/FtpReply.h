@@ -35,7 +35,9 @@ private:
 // The number a reply text starts with, or -1.
 int replyNumber(std::string_view text);
 // First character minus '0', as the reply class is defined.
-inline int replyClass(std::string_view text) { return text.empty() ? -1 : text[0] - '0'; }
+inline int replyClass(std::string_view text) {
+    return text.empty() ? -1 : text[0] - '0';
+}
 
 // The address and port of a "227 Entering Passive Mode (h1,h2,h3,h4,p1,p2)"
 // reply. Refuses anything but six numbers 0..255 and port 0.

@@ -77,7 +77,9 @@ bool TlsContext::init(const std::string& caFile, std::string& reason) {
     return true;
 }
 
-Socket::~Socket() { close(0); }
+Socket::~Socket() {
+    close(0);
+}
 
 void Socket::adopt(int fd) {
     fd_ = fd;
@@ -151,8 +153,7 @@ bool Socket::listen(const std::string& address, int backlog, std::string& reason
     return true;
 }
 
-bool Socket::accept(Socket& into, const std::string& onlyPeer, int timeoutMs,
-                    std::string& reason) {
+bool Socket::accept(Socket& into, const std::string& onlyPeer, int timeoutMs, std::string& reason) {
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
         if (!waitFor(POLLIN, msLeft(deadline))) {
@@ -232,8 +233,7 @@ bool Socket::startTls(const TlsContext& context, const std::string& host, const 
         const long verify = SSL_get_verify_result(ssl_);
         if (verify != X509_V_OK) {
             reason = std::string("The server's certificate could not be verified (") +
-                     X509_verify_cert_error_string(verify) +
-                     "), so the connection was refused.";
+                     X509_verify_cert_error_string(verify) + "), so the connection was refused.";
         } else {
             reason = "The secure connection could not be set up: " + tlsErrorText();
         }
@@ -247,7 +247,8 @@ bool Socket::sendAll(const char* data, std::size_t size, int timeoutMs) {
     while (size > 0 && fd_ >= 0) {
         long sent = 0;
         if (ssl_) {
-            const int rc = SSL_write(ssl_, data, static_cast<int>(std::min<std::size_t>(size, 1 << 20)));
+            const int rc =
+                SSL_write(ssl_, data, static_cast<int>(std::min<std::size_t>(size, 1 << 20)));
             if (rc <= 0) {
                 const int err = SSL_get_error(ssl_, rc);
                 if (err == SSL_ERROR_WANT_READ && waitFor(POLLIN, timeoutMs)) continue;
@@ -274,7 +275,8 @@ long Socket::receive(char* data, std::size_t size, int timeoutMs) {
     if (fd_ < 0) return -1;
     for (;;) {
         if (ssl_) {
-            const int rc = SSL_read(ssl_, data, static_cast<int>(std::min<std::size_t>(size, 1 << 20)));
+            const int rc =
+                SSL_read(ssl_, data, static_cast<int>(std::min<std::size_t>(size, 1 << 20)));
             if (rc > 0) return rc;
             const int err = SSL_get_error(ssl_, rc);
             if (err == SSL_ERROR_ZERO_RETURN) return 0;

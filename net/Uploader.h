@@ -29,8 +29,8 @@ struct UploadSet {
 class Uploader {
 public:
     struct Callbacks {
-        std::function<void(int)> progress;                 // 0 ... progressMaximum()
-        std::function<void(const std::string&)> tell;      // a message for the user
+        std::function<void(int)> progress;             // 0 ... progressMaximum()
+        std::function<void(const std::string&)> tell;  // a message for the user
     };
 
     Uploader(UploadSettings& settings, UploadSet set, FtpOptions options = {});

@@ -32,8 +32,7 @@ TEST_P(FtpServerTest, MegabyteUploadsArriveByteForByteInBothModes) {
         ASSERT_TRUE(c.ChangeDirectory(folder));
         const std::string name = passive ? "passive.bin" : "active.bin";
         ASSERT_TRUE(c.PutFile(local.file("big.bin"), name)) << c.replyText();
-        EXPECT_EQ(test::readWholeFile((server.root().path() / folder / name).string()),
-                  bytes);
+        EXPECT_EQ(test::readWholeFile((server.root().path() / folder / name).string()), bytes);
     }
     if (tls) {
         const std::string log = server.commandLog();
@@ -58,8 +57,8 @@ TEST(FtpsServer, UntrustedCertificateIsRefusedAndSaysSo) {
 TEST(FtpsServer, PlainServerAskedForTlsFails) {
     test::RealFtpServer server;
     CFtpClient c(test::quickOptions());
-    EXPECT_FALSE(c.LogOn("ftps://127.0.0.1", server.port(), "turner", "secret", "", "", "", "",
-                         0, 0));
+    EXPECT_FALSE(
+        c.LogOn("ftps://127.0.0.1", server.port(), "turner", "secret", "", "", "", "", 0, 0));
     EXPECT_NE(c.replyText().find("does not offer a secure"), std::string::npos) << c.replyText();
     EXPECT_EQ(server.commandLog().find("USER"), std::string::npos);
 }

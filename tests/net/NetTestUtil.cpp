@@ -43,11 +43,12 @@ namespace {
 
 TestCertificate makeCertificate(const char* name) {
     static TempDir folder;
-    TestCertificate c{folder.file(std::string(name) + ".crt"), folder.file(std::string(name) + ".key")};
+    TestCertificate c{folder.file(std::string(name) + ".crt"),
+                      folder.file(std::string(name) + ".key")};
     const std::string command =
         "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2"
-        " -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout " + c.key +
-        " -out " + c.cert + " 2>/dev/null";
+        " -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout " +
+        c.key + " -out " + c.cert + " 2>/dev/null";
     if (std::system(command.c_str()) != 0) ADD_FAILURE() << "openssl could not make " << name;
     return c;
 }
@@ -68,16 +69,17 @@ RealFtpServer::RealFtpServer(std::vector<std::string> extraArgs, bool tls) : tls
     std::vector<std::string> args = {"--root", root_.path().string(), "--log",
                                      work_.file("commands.log")};
     if (tls) {
-        args.insert(args.end(), {"--cert", serverCertificate().cert, "--key",
-                                 serverCertificate().key});
+        args.insert(args.end(),
+                    {"--cert", serverCertificate().cert, "--key", serverCertificate().key});
     }
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
     server_ = std::make_unique<ScriptServer>(netScript("ftp_server.py"), args);
 }
 
 std::string RealFtpServer::commandLog() const {
-    return std::filesystem::exists(work_.file("commands.log")) ? readWholeFile(work_.file("commands.log"))
-                                                             : std::string();
+    return std::filesystem::exists(work_.file("commands.log"))
+               ? readWholeFile(work_.file("commands.log"))
+               : std::string();
 }
 
 }  // namespace turnpixa::test

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/ServerProcess.h"
 #include "net/CFtpClient.h"
+#include "tests/support/ServerProcess.h"
 #include "tests/support/TempDir.h"
 
 namespace turnpixa::test {

@@ -99,11 +99,9 @@ TEST(Uploader, UploadsIntoPublicHtmlWithProgressToNPlus5AndChecksItIsOnline) {
     EXPECT_NE(check.text().find("could not be reached"), std::string::npos);
 
     settings.webspaceUrl = "";
-    EXPECT_EQ(check.run(settings, saved.set, LiveCheck::httpProbe()),
-              LiveCheck::Outcome::Skipped);
+    EXPECT_EQ(check.run(settings, saved.set, LiveCheck::httpProbe()), LiveCheck::Outcome::Skipped);
     settings.webspaceUrl = UploadSettings{}.webspaceUrl;
-    EXPECT_EQ(check.run(settings, saved.set, LiveCheck::httpProbe()),
-              LiveCheck::Outcome::Skipped);
+    EXPECT_EQ(check.run(settings, saved.set, LiveCheck::httpProbe()), LiveCheck::Outcome::Skipped);
 }
 
 TEST(Uploader, FindsThePublishedFolder) {

@@ -293,6 +293,7 @@ bool CFtpClient::PutFile(const std::string& localPath, const std::string& remote
         replyText_ = std::string(FtpText::kTransfer) + "\n\n" + reason;
         return false;
     }
+    dataSessionReused_ = data.sessionReused();
     // A cut-off file must never count as stored, whatever the server says.
     if (!sendFileData(file.get(), data) || !data.close(options_.dataMs)) {
         replyText_ = FtpText::kTransfer;

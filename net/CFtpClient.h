@@ -46,6 +46,9 @@ public:
     const std::string& replyText() const { return replyText_; }
     int replyClass() const { return replyClass_; }
     bool isTls() const { return tls_ != nullptr; }
+    // Whether the last data connection resumed the control connection's
+    // TLS session (servers such as vsftpd insist on it).
+    bool dataSessionReused() const { return dataSessionReused_; }
 
     bool OpenControlChannel(const std::string& host, int port);
     bool WriteCommandLine(const std::string& text);
@@ -63,6 +66,7 @@ private:
     std::unique_ptr<Socket> control_;
     std::unique_ptr<TlsContext> tls_;
     std::string tlsHost_;
+    bool dataSessionReused_ = false;
     FtpReplyAssembler assembler_;
     char inBuffer_[4096];
     std::size_t inStart_ = 0;

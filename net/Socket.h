@@ -35,6 +35,8 @@ public:
 
     bool isOpen() const { return fd_ >= 0; }
     bool isTls() const { return ssl_ != nullptr; }
+    // True when TLS took up an earlier session instead of a full handshake.
+    bool sessionReused() const { return ssl_ && SSL_session_reused(ssl_) == 1; }
 
     // Resolves host (name or address) and connects within timeoutMs.
     bool connect(const std::string& host, int port, int timeoutMs, std::string& reason);

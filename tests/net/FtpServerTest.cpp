@@ -33,6 +33,7 @@ TEST_P(FtpServerTest, MegabyteUploadsArriveByteForByteInBothModes) {
         const std::string name = passive ? "passive.bin" : "active.bin";
         ASSERT_TRUE(c.PutFile(local.file("big.bin"), name)) << c.replyText();
         EXPECT_EQ(test::readWholeFile((server.root().path() / folder / name).string()), bytes);
+        EXPECT_EQ(c.dataSessionReused(), tls);
     }
     if (tls) {
         const std::string log = server.commandLog();

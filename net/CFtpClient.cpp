@@ -119,7 +119,8 @@ bool CFtpClient::startTls(const std::string& host) {
     }
     tls_ = std::make_unique<TlsContext>();
     std::string reason;
-    if (!tls_->init(options_.caFile, reason) || !control_->startTls(*tls_, host, nullptr, reason)) {
+    if (!tls_->init(options_.caFile, reason) ||
+        !control_->startTls(*tls_, host, nullptr, options_.replyMs, reason)) {
         replyText_ = reason;
         return false;
     }
@@ -289,7 +290,7 @@ bool CFtpClient::PutFile(const std::string& localPath, const std::string& remote
         return false;
     }
     listener.close();
-    if (tls_ && !data.startTls(*tls_, tlsHost_, control_.get(), reason)) {
+    if (tls_ && !data.startTls(*tls_, tlsHost_, control_.get(), options_.replyMs, reason)) {
         replyText_ = std::string(FtpText::kTransfer) + "\n\n" + reason;
         return false;
     }

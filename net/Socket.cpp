@@ -7,6 +7,8 @@
 #include <openssl/err.h>
 #include <openssl/x509v3.h>
 #include <poll.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -42,6 +44,34 @@ int portOf(const sockaddr_storage& ss) {
     if (ss.ss_family == AF_INET6) return ntohs(reinterpret_cast<const sockaddr_in6&>(ss).sin6_port);
     return 0;
 }
+
+// OpenSSL writes with write(), which raises SIGPIPE when the peer has gone.
+// The signal is held back for this thread while TLS runs and a pending one
+// is taken away, so that a dropped connection is an error, not the end of
+// the program.
+class SigPipeGuard {
+public:
+    SigPipeGuard() {
+        sigemptyset(&pipe_);
+        sigaddset(&pipe_, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipe_, &old_);
+    }
+    ~SigPipeGuard() {
+        sigset_t pending;
+        sigpending(&pending);
+        if (sigismember(&pending, SIGPIPE) && !sigismember(&old_, SIGPIPE)) {
+            const timespec zero{0, 0};
+            sigtimedwait(&pipe_, nullptr, &zero);
+        }
+        pthread_sigmask(SIG_SETMASK, &old_, nullptr);
+    }
+    SigPipeGuard(const SigPipeGuard&) = delete;
+    SigPipeGuard& operator=(const SigPipeGuard&) = delete;
+
+private:
+    sigset_t pipe_;
+    sigset_t old_;
+};
 
 std::string tlsErrorText() {
     const unsigned long e = ERR_get_error();
@@ -198,7 +228,8 @@ std::string Socket::peerAddress() const {
 }
 
 bool Socket::startTls(const TlsContext& context, const std::string& host, const Socket* resumeFrom,
-                      std::string& reason) {
+                      int timeoutMs, std::string& reason) {
+    const SigPipeGuard guard;
     ERR_clear_error();
     ssl_ = SSL_new(context.get());
     if (!ssl_) {
@@ -222,7 +253,7 @@ bool Socket::startTls(const TlsContext& context, const std::string& host, const 
             SSL_SESSION_free(session);
         }
     }
-    const auto deadline = Clock::now() + std::chrono::milliseconds(30000);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
         const int rc = SSL_connect(ssl_);
         if (rc == 1) return true;
@@ -244,6 +275,7 @@ bool Socket::startTls(const TlsContext& context, const std::string& host, const 
 }
 
 bool Socket::sendAll(const char* data, std::size_t size, int timeoutMs) {
+    const SigPipeGuard guard;
     while (size > 0 && fd_ >= 0) {
         long sent = 0;
         if (ssl_) {
@@ -273,6 +305,7 @@ bool Socket::sendAll(const char* data, std::size_t size, int timeoutMs) {
 
 long Socket::receive(char* data, std::size_t size, int timeoutMs) {
     if (fd_ < 0) return -1;
+    const SigPipeGuard guard;
     for (;;) {
         if (ssl_) {
             const int rc =
@@ -294,6 +327,7 @@ long Socket::receive(char* data, std::size_t size, int timeoutMs) {
 
 bool Socket::close(int timeoutMs) {
     bool clean = true;
+    const SigPipeGuard guard;
     if (ssl_) {
         SSL_shutdown(ssl_);  // our close_notify; the server's is not awaited
     }

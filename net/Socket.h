@@ -55,7 +55,7 @@ public:
     // connection is offered again (FTPS servers ask it of data connections).
     // The server's certificate must verify for host.
     bool startTls(const TlsContext& context, const std::string& host, const Socket* resumeFrom,
-                  std::string& reason);
+                  int timeoutMs, std::string& reason);
 
     // Sends everything; false when the peer goes or no byte moves for timeoutMs.
     bool sendAll(const char* data, std::size_t size, int timeoutMs);

@@ -99,6 +99,20 @@ TEST(FtpClientScripted, ActiveModeTakesOnlyTheServersConnection) {
     EXPECT_NE(s.log().find("DATA 5000\n"), std::string::npos) << s.log();
 }
 
+TEST(FtpClientScripted, ActiveModeBehindAFirewallTimesOut) {
+    test::TempDir local;
+    test::writeWholeFile(local.file("f.bin"), "frame");
+    Scripted s("active-silent");
+    FtpOptions o = quickOptions();
+    o.acceptMs = 300;
+    CFtpClient c(o);
+    ASSERT_TRUE(s.logOn(c));
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(c.PutFile(local.file("f.bin"), "f.bin"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_EQ(c.replyText().rfind("There was a problem transferring the file", 0), 0u);
+}
+
 TEST(FtpClientScripted, ResetDataConnectionFailsDespite226) {
     test::TempDir local;
     for (const std::size_t size : {std::size_t{600}, std::size_t{2} << 20}) {

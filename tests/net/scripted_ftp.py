@@ -96,6 +96,11 @@ def main():
             n = [int(x) for x in line[5:].split(",")]
             port_target = ("%d.%d.%d.%d" % tuple(n[:4]), n[4] * 256 + n[5])
             send("200 PORT OK\r\n")
+        elif cmd == "STOR" and sc == "active-silent":
+            # As behind a firewall: the data connection never comes.
+            send("150 Opening data connection\r\n")
+            time.sleep(20)
+            return
         elif cmd == "STOR":
             if data_listener:
                 data, _ = data_listener.accept()

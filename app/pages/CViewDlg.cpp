@@ -96,11 +96,12 @@ void CViewDlg::addImageNumberGroup() {
     imageSlider_->setPageStep(1);
     previous_ = new QToolButton(group);
     next_ = new QToolButton(group);
-    RasterImage left, right;
-    loadResourceImage("arrow-left.png", left);
-    loadResourceImage("arrow-right.png", right);
-    previous_->setIcon(QIcon(QPixmap::fromImage(toQImage(left))));
-    next_->setIcon(QIcon(QPixmap::fromImage(toQImage(right))));
+    // One arrow picture and its mirror image.
+    RasterImage arrow;
+    loadResourceImage("arrow-left.png", arrow);
+    const QImage left = toQImage(arrow);
+    previous_->setIcon(QIcon(QPixmap::fromImage(left)));
+    next_->setIcon(QIcon(QPixmap::fromImage(left.mirrored(true, false))));
     for (QToolButton* b : {previous_, next_}) {
         b->setIconSize(QSize(32, 18));
         b->setAutoRaise(false);

@@ -373,3 +373,40 @@ TEST_F(Wizard, SaveAfterSizeAndEditMatchesTurnpixaCli) {
 }
 
 }  // namespace turnpixa::test
+
+namespace turnpixa::test {
+
+// Not a check: the Size page drawing a crop and the Edit page removing the
+// background, with the sample photos, for looking at.
+TEST_F(Wizard, SizeAndEditScreenshotsWithTheSamplePhotos) {
+    if (qEnvironmentVariable("TURNPIXA_SCREENSHOTS").isEmpty())
+        GTEST_SKIP() << "set TURNPIXA_SCREENSHOTS to a folder";
+    QDir samples(QStringLiteral(TURNPIXA_SOURCE_DIR "/resources/sample-photos"));
+    for (const QString& name :
+         samples.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name))
+        seam.openAnswer << samples.filePath(name);
+    dlg().setActiveIndex(1);
+    importPage().browseButton()->click();
+    dlg().setActiveIndex(2);
+    CSizeDlg& size = sizePage();
+    size.cropButton()->click();
+    QTest::keyClick(size.aspectList(), Qt::Key_Down);
+    QTest::keyClick(size.aspectList(), Qt::Key_Down);
+    QTest::keyClick(size.aspectList(), Qt::Key_Down);
+    waitFor([] { return false; }, 300);
+    shoot(QStringLiteral("samples-size-tracker"));
+    size.cropButton()->click();
+    size.panButton()->click();
+    type(size.widthField(), "300");
+    waitFor([] { return false; }, 300);
+    shoot(QStringLiteral("samples-size-cropped"));
+    dlg().setActiveIndex(3);
+    seam.colourAnswer = QColor(200, 225, 255);
+    editPage().replacementColourButton()->click();
+    editPage().removalBox()->click();
+    editPage().frameSlider()->setValue(15);
+    waitFor([] { return false; }, 300);
+    shoot(QStringLiteral("samples-edit-removal"));
+}
+
+}  // namespace turnpixa::test

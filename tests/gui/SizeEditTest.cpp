@@ -138,6 +138,15 @@ TEST_F(Wizard, CropAppliedAndUndoneOnALargePhoto) {
     mouse(&page, QEvent::MouseMove, c - QPoint(10, 0), Qt::NoButton, Qt::LeftButton);
     mouse(&page, QEvent::MouseButtonRelease, c - QPoint(10, 0), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(project().settings().crop, (Rect{825, 495, 2325, 1500}));
+    // "This Image": only the photo's own offset moves.
+    page.thisImageButton()->click();
+    EXPECT_FALSE(page.panAll());
+    mouse(&page, QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);
+    mouse(&page, QEvent::MouseMove, c + QPoint(0, 4), Qt::NoButton, Qt::LeftButton);
+    mouse(&page, QEvent::MouseButtonRelease, c + QPoint(0, 4), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(project().settings().crop, (Rect{825, 495, 2325, 1500}));
+    EXPECT_EQ(project().photoAt(0)->panX, 0);
+    EXPECT_EQ(project().photoAt(0)->panY, -30);
 
     page.cropButton()->click();
     EXPECT_EQ(page.cropButton()->text(), "Crop...");

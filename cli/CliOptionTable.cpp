@@ -229,6 +229,26 @@ const std::vector<CliOption>& cliOptionTable() {
         {.longName = "print-completion",
          .apply = [](CliOptions& o, const Value&) { return setFlag(o.printCompletion); },
          .hidden = true},
+
+        // Publishing
+        {.longName = "upload",
+         .group = OptionGroup::Publishing,
+         .help = "after writing, upload the set to your webspace by FTP or FTPS with the "
+                 "wizard's upload settings, then check that every file is online",
+         .apply = [](CliOptions& o, const Value&) { return setFlag(o.upload); }},
+        {.longName = "settings",
+         .value = V::Required,
+         .valueName = "FILE",
+         .group = OptionGroup::Publishing,
+         .help = "the settings file with the webspace account, instead of the wizard's own "
+                 "TurnPixa.ini",
+         .expects = "a settings file",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 o.settingsFile = *v;
+                 return !v->empty();
+             },
+         .pathValue = true},
     };
     return table;
 }

@@ -32,6 +32,8 @@ struct CliOptions {
     bool version = false;
     bool printMan = false;         // the manual page, made from the option table
     bool printCompletion = false;  // the bash completion script, likewise
+    bool upload = false;           // to the webspace once written
+    std::string settingsFile;      // the upload settings; the wizard's file when empty
 
     // Asked for a text about the program rather than a run.
     bool printsOnly() const { return help || version || printMan || printCompletion; }

@@ -6,6 +6,7 @@
 
 #include "BatchRenderer.h"
 #include "CliOptions.h"
+#include "CliUpload.h"
 #include "ProgressBar.h"
 #include "image/ImageReport.h"
 #include "process/SpinLogo.h"
@@ -135,6 +136,14 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
                     std::fprintf(out, "Wrote %d frames: %s\n", project.photoCount(),
                                  target.pagePath().c_str());
                 status = kCliDone;
+                if (options.upload) {
+                    CliUploadRequest request;
+                    request.set = {target.outputFolder(), target.stem(), project.photoCount(),
+                                   options.png};
+                    request.settingsFile = options.settingsFile;
+                    request.quiet = options.quiet;
+                    status = runUpload(request, out, err);
+                }
             } else {
                 std::fprintf(err, "turnpixa-cli: %s\n", reason.c_str());
             }

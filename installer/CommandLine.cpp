@@ -33,10 +33,15 @@ bool quotedAfter(const std::string& line, std::size_t at, const std::string& tok
     return true;
 }
 
-// A token that starts at an argument's start.
-std::size_t findToken(const std::string& line, const std::string& token) {
-    for (auto at = line.find(token); at != std::string::npos; at = line.find(token, at + 1))
-        if (at == 0 || line[at - 1] == ' ') return at;
+// A token that starts an argument; unless `joined`, it also ends one (or is
+// joined to its value by "=").
+std::size_t findToken(const std::string& line, const std::string& token, bool joined) {
+    for (auto at = line.find(token); at != std::string::npos; at = line.find(token, at + 1)) {
+        const std::size_t end = at + token.size();
+        const bool starts = at == 0 || line[at - 1] == ' ';
+        const bool ends = joined || end == line.size() || line[end] == ' ' || line[end] == '=';
+        if (starts && ends) return at;
+    }
     return std::string::npos;
 }
 
@@ -74,8 +79,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     }
 
     std::string head = line;
-    std::size_t at = findToken(line, "<installto>");
-    if (const auto dash = findToken(line, "--installto"); dash < at) at = dash;
+    std::size_t at = findToken(line, "<installto>", true);
+    if (const auto dash = findToken(line, "--installto", false); dash < at) at = dash;
     if (at != std::string::npos) {
         c.hasInstallTo = true;
         head = line.substr(0, at);

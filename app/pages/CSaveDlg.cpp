@@ -21,6 +21,7 @@
 #include "app/DialogSeam.h"
 #include "app/HelpOpener.h"
 #include "app/RasterImageQt.h"
+#include "net/CUploadDlg.h"
 #include "project/ProjectFrames.h"
 #include "project/RingLayout.h"
 #include "resources/Resources.h"
@@ -124,13 +125,7 @@ CSaveDlg::CSaveDlg(CTurnPixaApp& app, QWidget* parent)
             this, QStringLiteral("Copying HTML snippets to the clipboard is not available "
                                  "in this version yet."));
     });
-    connect(upload_, &QPushButton::clicked, this, [this] {
-        DialogSeam::instance().message(
-            this, QStringLiteral("Uploading to your webspace is not available in this "
-                                 "version yet.\n\nYou can copy the saved page, "
-                                 "turnpixa.js and the frame folder to your web server "
-                                 "yourself."));
-    });
+    connect(upload_, &QPushButton::clicked, this, &CSaveDlg::upload);
     connect(help, &QPushButton::clicked, this,
             [this] { this->app().help().openHelpTopic(this, helpTopic()); });
     connect(&spinTimer_, &QTimer::timeout, this, [this] { step(interval_ > 0 ? 1 : -1); });
@@ -272,10 +267,17 @@ bool CSaveDlg::saveAs() {
                       .arg(QString::fromStdString(reason)));
         return false;
     }
+    savedSet_ = UploadSet{target.outputFolder(), target.stem(), p.photoCount(), options.pngChosen};
     status_->setText(QStringLiteral("Saved %1 frames to %2")
                          .arg(p.photoCount())
                          .arg(QString::fromStdString(pagePath_)));
     return true;
+}
+
+void CSaveDlg::upload() {
+    if (!project().saved || savedSet_.frameCount == 0) return;
+    CUploadDlg dialog(app().uploadSettings(), savedSet_, app().help(), this);
+    DialogSeam::instance().execDialog(&dialog);
 }
 
 void CSaveDlg::previewInBrowser() {

@@ -6,6 +6,7 @@
 
 #include "CWizardPage.h"
 #include "image/RasterImage.h"
+#include "net/Uploader.h"
 
 class QCheckBox;
 class QLabel;
@@ -37,6 +38,10 @@ public:
     // written; a failure is shown to the user naming the file.
     bool saveAs();
     void previewInBrowser();
+    // "Upload to Web": the upload dialog for the last saved set.
+    void upload();
+    // What the last successful save wrote; the upload sends exactly that.
+    const UploadSet& savedSet() const { return savedSet_; }
     // Steps the preview by k frames.
     void step(int k);
     void setAutoSpin(bool on);
@@ -86,6 +91,7 @@ private:
     QPoint lastPos_;
     QPoint previewOrigin_;
     std::string pagePath_;
+    UploadSet savedSet_;
     std::unique_ptr<OutputSetWriter> writer_;  // also keeps the still image
     RasterImage arrowLeft_;
     RasterImage arrowRight_;

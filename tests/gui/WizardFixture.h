@@ -10,8 +10,10 @@
 #include "app/CTurnPixaApp.h"
 #include "app/CTurnPixaDlg.h"
 #include "app/DialogSeam.h"
+#include "app/pages/CEditDlg.h"
 #include "app/pages/CImportDlg.h"
 #include "app/pages/CSaveDlg.h"
+#include "app/pages/CSizeDlg.h"
 #include "tests/support/TempDir.h"
 
 namespace turnpixa::test {
@@ -33,9 +35,19 @@ public:
         return saveAnswer;
     }
     void about(QWidget*) override { ++abouts; }
+    int execDialog(QDialog* dialog) override { return dialogHook ? dialogHook(dialog) : 0; }
     int popupMenu(QWidget*, QPoint, const QStringList& items) override {
         menus << items.join('|');
         return menuAnswer;
+    }
+
+    bool chooseColour(QWidget*, QColor& colour, const QList<QColor>& custom) override {
+        colourStart = colour;
+        customColours = custom;
+        ++colourDialogs;
+        if (!colourAnswer.isValid()) return false;
+        colour = colourAnswer;
+        return true;
     }
 
     QStringList messages;
@@ -47,7 +59,12 @@ public:
     QString saveAnswer;
     bool answerOk = true;
     int menuAnswer = -1;
+    QColor colourAnswer;  // invalid: the chooser is cancelled
+    QColor colourStart;
+    QList<QColor> customColours;
+    int colourDialogs = 0;
     int saveDialogs = 0;
+    std::function<int(QDialog*)> dialogHook;  // plays the user of a dialog
     int abouts = 0;
 };
 
@@ -70,6 +87,8 @@ protected:
     Project& project() { return app->project(); }
     CImportDlg& importPage();
     CSaveDlg& savePage();
+    CSizeDlg& sizePage();
+    CEditDlg& editPage();
 
     // Writes count PNG photos of 60 x 40, each with its own colour and a bar
     // at its own place; returns their paths.

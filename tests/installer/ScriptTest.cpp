@@ -92,6 +92,7 @@ TEST(CommandLine, TokensAreTakenAsNamedAndTheDestinationVerbatim) {
     EXPECT_EQ(c.installTo, "/a b");
     EXPECT_EQ(parseCommandLine({"--silent", "--installto"}).mode, Mode::Unusable);
     EXPECT_EQ(parseCommandLine({"--silently"}).mode, Mode::Unusable);
+    EXPECT_EQ(parseCommandLine({"--installtox"}).mode, Mode::Unusable);
     EXPECT_EQ(parseCommandLine({"-h"}).mode, Mode::Help);
 }
 

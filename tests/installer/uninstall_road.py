@@ -110,9 +110,10 @@ def main():
         os.mkdir(tmp)
         runner = os.path.join(home, "setup-turnpixa")
         shutil.copy(package, runner)
-        for folder, dirs, files in os.walk(top):
-            for name in dirs + files + [""]:
-                os.lchown(os.path.join(folder, name), USER, USER)
+        # Only what the user is given; the top folder stays root's, so that
+        # other tests looking for the user's writes in /tmp do not see it.
+        for path in (home, tmp, runner):
+            os.lchown(path, USER, USER)
         env = {"HOME": home, "TMPDIR": tmp, "PATH": "/usr/bin:/bin"}
         for key in ("ASAN_OPTIONS", "UBSAN_OPTIONS"):
             if key in os.environ:

@@ -7,6 +7,7 @@
 
 #include "installer/InstallWorker.h"
 #include "installer/Installer.h"
+#include "installer/PendingMoves.h"
 #include "installer/RegistryStore.h"
 #include "installer/UninstallRecord.h"
 #include "installer/Uninstaller.h"
@@ -196,6 +197,16 @@ TEST(Uninstall, FileLeftForLaterAsksToRestartAndNeverRestartsUnasked) {
     }
     ::unsetenv("BRISK_RESTART_COMMAND");
     EXPECT_EQ(readFile(calls), "reboot\n");
+}
+
+TEST(Uninstall, DeletionLeftForLaterIsDoneByTheNextRun) {
+    TempFolder t;
+    writeFile(t / "left", "x");
+    ASSERT_TRUE(recordPendingDelete(t / "data", t / "left"));
+    ASSERT_TRUE(recordPendingMove(t / "data", t / "gone", t / "target"));
+    EXPECT_EQ(runPendingMoves(t / "data"), 1);
+    EXPECT_FALSE(fs::exists(t / "left"));
+    EXPECT_FALSE(fs::exists(t / "data/PendingMoves"));  // a missing source is dropped
 }
 
 TEST(Uninstall, RecordCopiesLongLinesWhole) {

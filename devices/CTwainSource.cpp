@@ -72,6 +72,8 @@ bool CTwainSource::SelectSource() {
     bool result = false;
     for (;;) {
         call(nullptr, DG_CONTROL, DAT_IDENTITY, MSG_GETDEFAULT, &source_);
+        // Having no default is no failure: the selection still shows.
+        failure_.clear();
         if (call(nullptr, DG_CONTROL, DAT_IDENTITY, MSG_USERSELECT, &source_) != TWRC_SUCCESS)
             break;
         if (call(nullptr, DG_CONTROL, DAT_IDENTITY, MSG_OPENDS, &source_) == TWRC_SUCCESS) {

@@ -186,6 +186,23 @@ void SaneSourceManager::closePressed() {
     if (enabled_) events_.push_back(MSG_CLOSEDSREQ);
 }
 
+std::vector<std::string> SaneSourceManager::sourceChoices() const {
+    return device_.optionChoices("source");
+}
+
+std::string SaneSourceManager::currentSource() const {
+    return device_.optionText("source");
+}
+
+bool SaneSourceManager::chooseSource(const std::string& source, std::string& reason) {
+    // Not while pages of a scan are still coming.
+    if (!enabled_ || pending_ != 0) {
+        reason = "the scanner is busy";
+        return false;
+    }
+    return device_.setOption("source", source, reason);
+}
+
 TW_UINT16 SaneSourceManager::processEvent(TW_EVENT* event) {
     if (!event) return fail(TWCC_BADVALUE);
     event->TWMessage = MSG_NULL;

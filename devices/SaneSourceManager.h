@@ -17,6 +17,11 @@ public:
     virtual ~SourceWindowEvents() = default;
     virtual void scanPressed() = 0;
     virtual void closePressed() = 0;
+    // The device's SANE "source" choices (flatbed, document feeder...),
+    // empty when it has none; choosing one sets it for the next Scan.
+    virtual std::vector<std::string> sourceChoices() const = 0;
+    virtual std::string currentSource() const = 0;
+    virtual bool chooseSource(const std::string& source, std::string& reason) = 0;
 };
 
 // The dialogs the source manager and its sources show; the GUI hands in Qt
@@ -73,6 +78,9 @@ private:
 
     void scanPressed() override;
     void closePressed() override;
+    std::vector<std::string> sourceChoices() const override;
+    std::string currentSource() const override;
+    bool chooseSource(const std::string& source, std::string& reason) override;
 
     ScanUi& ui_;
     std::unique_ptr<SaneSession> session_;

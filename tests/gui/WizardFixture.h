@@ -37,6 +37,14 @@ public:
         menus << items.join('|');
         return menuAnswer;
     }
+    int selectScanner(QWidget*, const QStringList& devices, int) override {
+        scannerLists << devices.join('|');
+        return scannerAnswer;
+    }
+    bool askRetryCancel(QWidget*, const QString& text) override {
+        questions << text;
+        return false;
+    }
 
     QStringList messages;
     QStringList questions;
@@ -47,6 +55,8 @@ public:
     QString saveAnswer;
     bool answerOk = true;
     int menuAnswer = -1;
+    QStringList scannerLists;
+    int scannerAnswer = -1;
     int saveDialogs = 0;
     int abouts = 0;
 };

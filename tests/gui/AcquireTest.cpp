@@ -1,0 +1,150 @@
+// "Acquire..." on the Load page against SANE's test backend, the user's part
+// played through the dialog seam and the scanner's own window.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+
+#include "WizardFixture.h"
+#include "devices/CScanSelectDlg.h"
+#include "devices/CScanSourceDlg.h"
+
+namespace turnpixa::test {
+namespace {
+
+// SANE reads its folder's name once per process: one folder, dll.conf
+// rewritten by each test.
+void configureSane(bool withTestBackend) {
+    static TempDir folder;
+    writeWholeFile(folder.file("dll.conf"), withTestBackend ? "test\n" : "");
+    writeWholeFile(folder.file("test.conf"), "number_of_devices 2\nresolution 25\n");
+    qputenv("SANE_CONFIG_DIR", QByteArray::fromStdString(folder.path().string()));
+}
+
+class Acquire : public Wizard {
+protected:
+    void SetUp() override {
+        Wizard::SetUp();
+        dlg().setActiveIndex(1);
+        QCoreApplication::processEvents();
+    }
+
+    // Runs step(window) on the scanner's window once it is up; the script
+    // ends when step returns true.
+    void whenScannerWindowShows(std::function<bool(CScanSourceDlg&)> step) {
+        auto* timer = new QTimer(&dlg());
+        timer->setInterval(20);
+        QObject::connect(timer, &QTimer::timeout, timer, [this, timer, step] {
+            auto* window = dlg().findChild<CScanSourceDlg*>();
+            if (window && window->isVisible() && step(*window)) timer->deleteLater();
+        });
+        timer->start();
+    }
+};
+
+TEST_F(Acquire, FeederPagesArriveInOrderWhileTheWizardStaysPut) {
+    configureSane(true);
+    seam.scannerAnswer = 0;
+    bool locked = false;
+    whenScannerWindowShows([&](CScanSourceDlg& window) {
+        const QString shots = qEnvironmentVariable("TURNPIXA_SCREENSHOTS");
+        if (!shots.isEmpty()) window.grab().save(shots + "/scan-window.png");
+        // While the scanner's window is up nothing may start another batch,
+        // leave the page or end the program.
+        locked = !importPage().acquireButton()->isEnabled() &&
+                 !importPage().browseButton()->isEnabled() && !dlg().nextButton()->isEnabled() &&
+                 !dlg().findChild<QTabBar*>()->isEnabled();
+        dlg().setActiveIndex(3);
+        dlg().close();
+        locked = locked && dlg().activeIndex() == 1 && dlg().isVisible();
+        QComboBox* source = window.sourceList();
+        const int feeder = source->findText(QStringLiteral("Automatic Document Feeder"));
+        EXPECT_GE(feeder, 0);
+        source->setCurrentIndex(feeder);
+        emit source->activated(feeder);
+        window.scanButton()->click();
+        return true;
+    });
+    EXPECT_EQ(importPage().acquire(), 10);
+    EXPECT_TRUE(locked);
+    EXPECT_EQ(seam.scannerLists,
+              QStringList{QStringLiteral(
+                  "Noname frontend-tester (test:0)|Noname frontend-tester (test:1)")});
+    ASSERT_EQ(project().photoCount(), 10);
+    EXPECT_EQ(project().photoAt(0)->name(), "Image001");
+    EXPECT_EQ(project().photoAt(9)->name(), "Image010");
+    EXPECT_EQ(project().currentImage, 10);
+    EXPECT_EQ(dlg().findChild<CScanSourceDlg*>(), nullptr);
+    EXPECT_TRUE(importPage().statusLine()->text().startsWith("10 pages scanned."));
+    // The close asked for during the scan happens now.
+    EXPECT_FALSE(dlg().isVisible());
+}
+
+TEST_F(Acquire, FlatbedPageThenTheWizardCarriesOn) {
+    configureSane(true);
+    seam.scannerAnswer = 1;
+    whenScannerWindowShows([](CScanSourceDlg& window) {
+        window.scanButton()->click();
+        return true;
+    });
+    EXPECT_EQ(importPage().acquire(), 1);
+    ASSERT_EQ(project().photoCount(), 1);
+    EXPECT_EQ(project().photoAt(0)->name(), "Image001");
+    EXPECT_TRUE(importPage().acquireButton()->isEnabled());
+    EXPECT_TRUE(importPage().removeAllButton()->isEnabled());
+    EXPECT_TRUE(dlg().nextButton()->isEnabled());
+    EXPECT_TRUE(dlg().findChild<QTabBar*>()->isEnabled());
+    EXPECT_TRUE(dlg().isVisible());
+    EXPECT_TRUE(seam.messages.isEmpty());
+}
+
+TEST_F(Acquire, ClosingTheScannerWindowAddsNothing) {
+    configureSane(true);
+    seam.scannerAnswer = 0;
+    whenScannerWindowShows([](CScanSourceDlg& window) {
+        window.close();
+        return true;
+    });
+    EXPECT_EQ(importPage().acquire(), 0);
+    EXPECT_EQ(project().photoCount(), 0);
+    EXPECT_EQ(dlg().findChild<CScanSourceDlg*>(), nullptr);
+    EXPECT_TRUE(importPage().instructionText()->isVisible());
+}
+
+TEST_F(Acquire, CancelledSelectionOrNoDeviceAddsNothing) {
+    configureSane(true);
+    seam.scannerAnswer = -1;
+    EXPECT_EQ(importPage().acquire(), 0);
+    configureSane(false);
+    seam.scannerAnswer = 0;
+    EXPECT_EQ(importPage().acquire(), 0);
+    ASSERT_EQ(seam.scannerLists.size(), 2);
+    EXPECT_EQ(seam.scannerLists[1], QString());
+    EXPECT_EQ(project().photoCount(), 0);
+    EXPECT_TRUE(importPage().acquireButton()->isEnabled());
+    EXPECT_TRUE(seam.messages.isEmpty());
+}
+
+TEST(ScanSelect, OffersTheDevicesOrSaysThereAreNone) {
+    CScanSelectDlg some({QStringLiteral("Noname frontend-tester (test:0)"),
+                         QStringLiteral("Noname frontend-tester (test:1)")},
+                        1);
+    EXPECT_EQ(some.chosen(), 1);
+    EXPECT_TRUE(some.selectButton()->isEnabled());
+    CScanSelectDlg none({}, -1);
+    EXPECT_EQ(none.chosen(), -1);
+    EXPECT_FALSE(none.selectButton()->isEnabled());
+    const QString shots = qEnvironmentVariable("TURNPIXA_SCREENSHOTS");
+    if (!shots.isEmpty()) {
+        some.show();
+        some.grab().save(shots + "/scan-select.png");
+        none.show();
+        none.grab().save(shots + "/scan-select-none.png");
+    }
+}
+
+}  // namespace
+}  // namespace turnpixa::test

@@ -1,24 +1,19 @@
 // turnpixa-cli's scanning against SANE's test backend.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "cli/CliScan.h"
 #include "devices/SaneDevice.h"
 #include "image/ImageFormats.h"
 #include "image/RasterImage.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/SaneTestFolder.h"
 
 namespace turnpixa {
 namespace {
 
-// SANE reads its folder's name once per process: one folder for every test.
 void useTestBackend() {
-    static test::TempDir folder;
-    test::writeWholeFile(folder.file("dll.conf"), "test\n");
-    test::writeWholeFile(folder.file("test.conf"), "number_of_devices 2\nresolution 25\n");
-    setenv("SANE_CONFIG_DIR", folder.path().c_str(), 1);
+    test::useSaneTestBackend();
 }
 
 const char* const kFeeder = "Automatic Document Feeder";

@@ -1,5 +1,7 @@
 #include "SaneTestBackend.h"
 
+#include "tests/support/SaneTestFolder.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -7,14 +9,7 @@
 namespace turnpixa::test {
 
 SaneTestConfig::SaneTestConfig(bool withTestBackend) {
-    // SANE reads the folder's name once per process, and dll.conf at every
-    // start: one folder for all tests, its dll.conf rewritten by each.
-    static TempDir dir;
-    folder_ = dir.path().string();
-    writeWholeFile(dir.file("dll.conf"), withTestBackend ? "test\n" : "");
-    // Small pages keep the tests quick: 80 x 100 mm at 25 dpi.
-    writeWholeFile(dir.file("test.conf"), "number_of_devices 2\nresolution 25\n");
-    setenv("SANE_CONFIG_DIR", folder_.c_str(), 1);
+    useSaneTestBackend(withTestBackend);
 }
 
 int ScriptedUser::selectSource(const std::vector<SaneDeviceInfo>& devices, int) {

@@ -10,15 +10,9 @@
 
 namespace turnpixa::test {
 
-// Points SANE at a folder of our own whose dll.conf lists the test backend
-// (or nothing), so that only its virtual devices test:0 and test:1 appear.
-class SaneTestConfig {
-public:
+// SANE's test backend for the life of a test (see useSaneTestBackend).
+struct SaneTestConfig {
     explicit SaneTestConfig(bool withTestBackend = true);
-    const std::string& folder() const { return folder_; }
-
-private:
-    std::string folder_;
 };
 
 // Plays the user: picks a device in the selection (or cancels) and presses

@@ -11,17 +11,13 @@
 #include "WizardFixture.h"
 #include "devices/CScanSelectDlg.h"
 #include "devices/CScanSourceDlg.h"
+#include "tests/support/SaneTestFolder.h"
 
 namespace turnpixa::test {
 namespace {
 
-// SANE reads its folder's name once per process: one folder, dll.conf
-// rewritten by each test.
 void configureSane(bool withTestBackend) {
-    static TempDir folder;
-    writeWholeFile(folder.file("dll.conf"), withTestBackend ? "test\n" : "");
-    writeWholeFile(folder.file("test.conf"), "number_of_devices 2\nresolution 25\n");
-    qputenv("SANE_CONFIG_DIR", QByteArray::fromStdString(folder.path().string()));
+    useSaneTestBackend(withTestBackend);
 }
 
 class Acquire : public Wizard {

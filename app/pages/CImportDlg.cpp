@@ -235,7 +235,7 @@ int CImportDlg::acquire() {
                 if (source.AcquireImage(image) && p.addPhotoFromImage(std::move(image))) {
                     ++scanned;
                     photoLoaded();
-                    status_->setText(QStringLiteral("%1 pages scanned...").arg(scanned));
+                    status_->setText(QStringLiteral("Pages scanned: %1").arg(scanned));
                 }
                 app().processPendingEvents();
             } while (source.morePending());
@@ -244,7 +244,8 @@ int CImportDlg::acquire() {
     }
     endBatch(before);
     if (selected) {
-        QString status = QStringLiteral("%1 pages scanned.").arg(scanned);
+        QString status = scanned == 1 ? QStringLiteral("1 page scanned.")
+                                      : QStringLiteral("%1 pages scanned.").arg(scanned);
         if (!failure.isEmpty())
             status = QStringLiteral("The scanner stopped: %1. %2").arg(failure, status);
         showStatus(status);

@@ -87,6 +87,8 @@ TEST_F(Acquire, FlatbedPageThenTheWizardCarriesOn) {
         return true;
     });
     EXPECT_EQ(importPage().acquire(), 1);
+    QCoreApplication::processEvents();
+    shoot(QStringLiteral("load-after-scan"));
     ASSERT_EQ(project().photoCount(), 1);
     EXPECT_EQ(project().photoAt(0)->name(), "Image001");
     EXPECT_TRUE(importPage().acquireButton()->isEnabled());

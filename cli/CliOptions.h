@@ -30,11 +30,14 @@ struct CliOptions {
     bool quiet = false;
     bool help = false;
     bool version = false;
-    bool printMan = false;         // the manual page, made from the option table
-    bool printCompletion = false;  // the bash completion script, likewise
+    bool printMan = false;                 // the manual page, made from the option table
+    bool printCompletion = false;          // the bash completion script, likewise
+    std::vector<std::string> scanDevices;  // SANE device names, pages after the photos
+    std::string scanSource;                // their SANE "source" option; empty: as they are
+    bool scanList = false;                 // print the devices there are
 
-    // Asked for a text about the program rather than a run.
-    bool printsOnly() const { return help || version || printMan || printCompletion; }
+    // Asked for a text about the program (or its scanners) rather than a run.
+    bool printsOnly() const { return help || version || printMan || printCompletion || scanList; }
 };
 
 // Reads the arguments (without the program name) as GNU getopt_long does:

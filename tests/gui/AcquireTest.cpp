@@ -1,9 +1,11 @@
 // "Acquire..." on the Load page against SANE's test backend, the user's part
 // played through the dialog seam and the scanner's own window.
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
@@ -142,6 +144,29 @@ TEST(ScanSelect, OffersTheDevicesOrSaysThereAreNone) {
         none.show();
         none.grab().save(shots + "/scan-select-none.png");
     }
+}
+
+// The real dialogs behind the seam, answered as a user would.
+TEST(ScanSelect, RealDialogsAnswerTheSeam) {
+    DialogSeam::install(nullptr);
+    int step = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (auto* select = qobject_cast<CScanSelectDlg*>(w); select && step == 0) {
+            select->list()->setCurrentRow(1);
+            select->selectButton()->click();
+            step = 1;
+        } else if (auto* box = qobject_cast<QMessageBox*>(w); box && step == 1) {
+            box->button(QMessageBox::Retry)->click();
+            step = 2;
+        }
+    });
+    timer.start(10);
+    EXPECT_EQ(DialogSeam::instance().selectScanner(nullptr, {"a (test:0)", "b (test:1)"}, 0), 1);
+    EXPECT_TRUE(DialogSeam::instance().askRetryCancel(
+        nullptr, "The test:1 is not responding\nCheck that it is connected and turned on."));
+    EXPECT_EQ(step, 2);
 }
 
 }  // namespace

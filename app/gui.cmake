@@ -16,6 +16,9 @@ add_library(turnpixa_gui STATIC
   pages/CSizeDlg.cpp
   pages/CEditDlg.cpp
   pages/CFileThumbnailDlg.cpp
+  ${PROJECT_SOURCE_DIR}/devices/CScanSelectDlg.cpp
+  ${PROJECT_SOURCE_DIR}/devices/CScanSourceDlg.cpp
+  ${PROJECT_SOURCE_DIR}/devices/QtScanHost.cpp
 )
 set_target_properties(turnpixa_gui PROPERTIES AUTOMOC ON)
 turnpixa_warnings(turnpixa_gui)
@@ -25,6 +28,7 @@ target_compile_definitions(turnpixa_gui PUBLIC
 target_link_libraries(turnpixa_gui PUBLIC
   Qt6::Widgets
   turnpixa_project
+  turnpixa_devices
   turnpixa_web
   turnpixa_process
   turnpixa_resources

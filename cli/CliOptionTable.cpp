@@ -22,8 +22,8 @@ bool setFlag(bool& flag) {
 
 const char* const kCliClosingNotes =
     "Photos are read in the order given, whatever their extension; unreadable ones are skipped "
-    "with a warning. Exit status: 0 when the whole set was written, 1 when it could not be, 2 "
-    "for a usage error.";
+    "with a warning. Exit status: 0 when the whole set was written, 1 when it could not be or a "
+    "scanner failed (pages it gave before are kept), 2 for a usage error.";
 
 const std::vector<CliOptionGroup>& cliOptionGroups() {
     static const std::vector<CliOptionGroup> groups = {
@@ -229,6 +229,36 @@ const std::vector<CliOption>& cliOptionTable() {
         {.longName = "print-completion",
          .apply = [](CliOptions& o, const Value&) { return setFlag(o.printCompletion); },
          .hidden = true},
+
+        // Input from scanners and cameras
+        {.longName = "scan",
+         .value = V::Required,
+         .valueName = "DEVICE",
+         .group = OptionGroup::Input,
+         .help = "the pages a scanner or camera holds (its SANE name, e.g. \"test:0\"), added "
+                 "as photos after the files in the order scanned; repeatable. \"--scan list\" "
+                 "prints the devices there are",
+         .expects = "a scanner's SANE name, or \"list\"",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 if (*v == "list")
+                     o.scanList = true;
+                 else
+                     o.scanDevices.push_back(*v);
+                 return !v->empty();
+             }},
+        {.longName = "scan-source",
+         .value = V::Required,
+         .valueName = "NAME",
+         .group = OptionGroup::Input,
+         .help = "where the scanners take the paper from (their SANE \"source\" option), e.g. "
+                 "\"Automatic Document Feeder\", which gives every page in the feeder",
+         .expects = "a source name",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 o.scanSource = *v;
+                 return !v->empty();
+             }},
 
         // Publishing
         {.longName = "upload",

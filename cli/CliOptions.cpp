@@ -145,7 +145,7 @@ bool parseCommandLine(const std::vector<std::string>& args, CliOptions& options,
         error = "no output page given (-o PAGE)";
         return false;
     }
-    if (options.photos.empty()) {
+    if (options.photos.empty() && options.scanDevices.empty()) {
         error = "no photos given";
         return false;
     }

@@ -17,6 +17,9 @@
 #include "app/CTurnPixaDlg.h"
 #include "app/DialogSeam.h"
 #include "app/RasterImageQt.h"
+#include "devices/CTwainSource.h"
+#include "devices/QtScanHost.h"
+#include "devices/SaneSourceManager.h"
 #include "resources/Resources.h"
 
 namespace turnpixa {
@@ -41,8 +44,7 @@ CImportDlg::CImportDlg(CTurnPixaApp& app, QWidget* parent)
     setAcceptDrops(true);
     browse_ = bigButton(QStringLiteral("Browse..."), sidePanel());
     acquire_ = bigButton(QStringLiteral("Acquire..."), sidePanel());
-    addToolTip(acquire_,
-               QStringLiteral("Scanners and cameras are not supported in this version yet."));
+    addToolTip(acquire_, QStringLiteral("Scan pages from a scanner or take them from a camera."));
     removeAll_ = bigButton(QStringLiteral("Remove All Images..."), sidePanel());
     status_ = new QLabel(sidePanel());
     status_->setWordWrap(true);
@@ -124,19 +126,9 @@ void CImportDlg::photoAdded(int number) {
 }
 
 int CImportDlg::loadFiles(const QStringList& paths) {
-    // Events are processed between photos: a second batch started meanwhile
-    // (a drop, Browse) would end the first one's importing state early.
-    if (loading_) {
-        DialogSeam::instance().message(
-            this, QStringLiteral("Please wait until the photos being loaded are in."));
-        return 0;
-    }
-    loading_ = true;
-    for (QPushButton* b : {browse_, acquire_, removeAll_}) b->setEnabled(false);
+    if (!beginBatch()) return 0;
     Project& p = project();
     const int before = p.photoCount();
-    p.importing = true;
-    p.settings().quick = true;
     QStringList failed;
     int loaded = 0;
     for (int i = 0; i < paths.size(); ++i) {
@@ -150,13 +142,7 @@ int CImportDlg::loadFiles(const QStringList& paths) {
         std::string reason;
         if (p.addPhotoFromFile(path.toStdString(), &reason)) {
             ++loaded;
-            if (p.currentImage == 0) {
-                showEmptyState(false);
-                selectPhoto(1);
-                p.deriveOutputSizeFromWidth(p.settings().outputWidth);
-                showCurrentFrame(true);
-                layOut(width(), height());
-            }
+            photoLoaded();
         } else {
             failed << (reason.empty()
                            ? path
@@ -164,20 +150,11 @@ int CImportDlg::loadFiles(const QStringList& paths) {
         }
         app().processPendingEvents();
     }
-    p.importing = false;
-    p.settings().quick = false;
-    loading_ = false;
-    browse_->setEnabled(true);
-    acquire_->setEnabled(true);
-    if (p.photoCount() != before) p.markAllPhotosLogoStale();
+    endBatch(before);
     QString status = loaded == paths.size()
                          ? QStringLiteral("%1 photos loaded.").arg(p.photoCount())
                          : QStringLiteral("%1 of %2 files loaded.").arg(loaded).arg(paths.size());
-    if (p.photoCount() > 0)
-        status += QStringLiteral(
-            "\n\nDrag across the picture to turn it. Drag a thumbnail onto another photo's "
-            "line to move it there; right-click a thumbnail for more.");
-    status_->setText(status);
+    showStatus(status);
     layOut(width(), height());
     if (!failed.isEmpty())
         DialogSeam::instance().message(
@@ -192,11 +169,90 @@ void CImportDlg::browse() {
     if (!paths.isEmpty()) loadFiles(paths);
 }
 
-void CImportDlg::acquire() {
-    DialogSeam::instance().message(
-        this, QStringLiteral("Scanners and cameras are not supported in this version "
-                             "yet.\n\nPlease save the photos to files and use Browse... or "
-                             "drag them onto this window."));
+bool CImportDlg::beginBatch() {
+    // Events are processed between photos: a second batch started meanwhile
+    // (a drop, Browse, Acquire) would end the first one's importing state early.
+    if (loading_) {
+        DialogSeam::instance().message(
+            this, QStringLiteral("Please wait until the photos being loaded are in."));
+        return false;
+    }
+    loading_ = true;
+    for (QPushButton* b : {browse_, acquire_, removeAll_}) b->setEnabled(false);
+    project().importing = true;
+    project().settings().quick = true;
+    return true;
+}
+
+void CImportDlg::endBatch(int photosBefore) {
+    Project& p = project();
+    p.importing = false;
+    p.settings().quick = false;
+    loading_ = false;
+    browse_->setEnabled(true);
+    acquire_->setEnabled(true);
+    if (p.photoCount() != photosBefore) p.markAllPhotosLogoStale();
+}
+
+void CImportDlg::photoLoaded() {
+    Project& p = project();
+    if (p.currentImage != 0) return;
+    showEmptyState(false);
+    selectPhoto(1);
+    p.deriveOutputSizeFromWidth(p.settings().outputWidth);
+    showCurrentFrame(true);
+    layOut(width(), height());
+}
+
+void CImportDlg::showStatus(QString status) {
+    if (project().photoCount() > 0)
+        status += QStringLiteral(
+            "\n\nDrag across the picture to turn it. Drag a thumbnail onto another photo's "
+            "line to move it there; right-click a thumbnail for more.");
+    status_->setText(status);
+}
+
+int CImportDlg::acquire() {
+    if (!beginBatch()) return 0;
+    Project& p = project();
+    const int before = p.photoCount();
+    // Until the scanner is done the page stays, the window stays open and
+    // no second batch starts: the scanner's window runs in this call.
+    CTurnPixaDlg* window = app().mainWindow();
+    if (window) window->setAcquiring(true);
+    int scanned = 0;
+    bool selected = false;
+    QString failure;
+    {
+        QtScanHost host(window ? static_cast<QWidget*>(window) : this);
+        SaneSourceManager manager(host);
+        CTwainSource source(manager, host);
+        selected = source.SelectSource();
+        if (selected) {
+            status_->setText(QStringLiteral("Waiting for the scanner..."));
+            do {
+                RasterImage image;
+                if (source.AcquireImage(image) && p.addPhotoFromImage(std::move(image))) {
+                    ++scanned;
+                    photoLoaded();
+                    status_->setText(QStringLiteral("Pages scanned: %1").arg(scanned));
+                }
+                app().processPendingEvents();
+            } while (source.morePending());
+        }
+        failure = QString::fromStdString(source.failure());
+    }
+    endBatch(before);
+    if (selected) {
+        QString status = scanned == 1 ? QStringLiteral("1 page scanned.")
+                                      : QStringLiteral("%1 pages scanned.").arg(scanned);
+        if (!failure.isEmpty())
+            status = QStringLiteral("The scanner stopped: %1. %2").arg(failure, status);
+        showStatus(status);
+    }
+    layOut(width(), height());
+    if (window) window->setAcquiring(false);
+    return scanned;
 }
 
 void CImportDlg::removeAll() {

@@ -40,6 +40,14 @@ public:
         menus << items.join('|');
         return menuAnswer;
     }
+    int selectScanner(QWidget*, const QStringList& devices, int) override {
+        scannerLists << devices.join('|');
+        return scannerAnswer;
+    }
+    bool askRetryCancel(QWidget*, const QString& text) override {
+        questions << text;
+        return false;
+    }
 
     bool chooseColour(QWidget*, QColor& colour, const QList<QColor>& custom) override {
         colourStart = colour;
@@ -59,6 +67,8 @@ public:
     QString saveAnswer;
     bool answerOk = true;
     int menuAnswer = -1;
+    QStringList scannerLists;
+    int scannerAnswer = -1;
     QColor colourAnswer;  // invalid: the chooser is cancelled
     QColor colourStart;
     QList<QColor> customColours;

@@ -17,6 +17,7 @@
 #include "app/CTurnPixaDlg.h"
 #include "app/DialogSeam.h"
 #include "app/RasterImageQt.h"
+#include "project/PhotoBatchLoader.h"
 #include "resources/Resources.h"
 
 namespace turnpixa {
@@ -134,21 +135,26 @@ int CImportDlg::loadFiles(const QStringList& paths) {
     loading_ = true;
     for (QPushButton* b : {browse_, acquire_, removeAll_}) b->setEnabled(false);
     Project& p = project();
-    const int before = p.photoCount();
-    p.importing = true;
-    p.settings().quick = true;
+    const int before = p.beginImport();
+    // Two threads decode the batch; the photos come in in list order, the
+    // first as soon as it alone is decoded.
+    std::vector<std::string> files;
+    for (const QString& path : paths) files.push_back(path.toStdString());
+    PhotoBatchLoader loader(std::move(files), p.settings());
     QStringList failed;
     int loaded = 0;
     for (int i = 0; i < paths.size(); ++i) {
-        // The window was closed meanwhile: the program is ending.
-        if (!window()->isVisible()) break;
         const QString& path = paths[i];
         status_->setText(QStringLiteral("Loading %1 of %2: %3")
                              .arg(i + 1)
                              .arg(paths.size())
                              .arg(QFileInfo(path).fileName()));
-        std::string reason;
-        if (p.addPhotoFromFile(path.toStdString(), &reason)) {
+        PhotoBatchLoader::Result in;
+        while (window()->isVisible() && !loader.next(in, 20)) app().processPendingEvents();
+        // The window was closed meanwhile: the program is ending.
+        if (!window()->isVisible()) break;
+        const std::string& reason = in.reason;
+        if (p.addPhoto(std::move(in.photo))) {
             ++loaded;
             if (p.currentImage == 0) {
                 showEmptyState(false);
@@ -164,12 +170,11 @@ int CImportDlg::loadFiles(const QStringList& paths) {
         }
         app().processPendingEvents();
     }
-    p.importing = false;
-    p.settings().quick = false;
+    loader.cancel();
+    p.endImport(before);
     loading_ = false;
     browse_->setEnabled(true);
     acquire_->setEnabled(true);
-    if (p.photoCount() != before) p.markAllPhotosLogoStale();
     QString status = loaded == paths.size()
                          ? QStringLiteral("%1 photos loaded.").arg(p.photoCount())
                          : QStringLiteral("%1 of %2 files loaded.").arg(loaded).arg(paths.size());

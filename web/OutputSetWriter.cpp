@@ -35,7 +35,7 @@ bool putInPlace(const std::string& path, std::string& reason) {
     return false;
 }
 
-bool writeImageFile(const RasterImage& image, const std::string& path, bool png,
+bool writeImageFile(const RasterImage& image, const std::string& path, bool png, int jpegQuality,
                     std::string& reason) {
     const std::string temp = partPath(path);
     BufferedFile file(BufferedFile::kDefaultBufferSize);
@@ -43,7 +43,7 @@ bool writeImageFile(const RasterImage& image, const std::string& path, bool png,
         reason = "Could not write " + path + ": " + file.error();
         return false;
     }
-    const bool written = png ? writePng(image, file) : writeJpeg(image, file);
+    const bool written = png ? writePng(image, file) : writeJpegAtQuality(image, file, jpegQuality);
     const bool closed = file.close();
     if (!written || !closed) {
         reason =
@@ -104,7 +104,7 @@ bool OutputSetWriter::writeFrames(FrameSource& frames, const SaveTarget& target,
                 "Could not write " + path + ": " + frames.frameLabel(k) + " could not be rendered";
             return false;
         }
-        if (!writeImageFile(*frame, path, png, reason)) return false;
+        if (!writeImageFile(*frame, path, png, jpegQuality_, reason)) return false;
         if (progress) progress(k + 1, count);
     }
     return true;
@@ -125,6 +125,7 @@ bool OutputSetWriter::write(FrameSource& frames, const SaveTarget& target,
         return false;
     }
     const bool png = options.pngChosen;
+    jpegQuality_ = options.jpegQuality;
     if (!writeFrames(frames, target, png, reason, progress)) return false;
 
     const std::string stillPath = target.stillPath(png);
@@ -132,7 +133,7 @@ bool OutputSetWriter::write(FrameSource& frames, const SaveTarget& target,
         reason = "Could not write " + stillPath + ": there is no start photo";
         return false;
     }
-    if (!writeImageFile(still_, stillPath, png, reason)) return false;
+    if (!writeImageFile(still_, stillPath, png, jpegQuality_, reason)) return false;
     if (!writeTextFile(ViewerScript::fileForm(), target.scriptPath(), reason)) return false;
 
     const FrameSize shown = frames.shownSize();

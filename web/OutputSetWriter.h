@@ -13,6 +13,7 @@ namespace turnpixa {
 // The Save page's choices that the written set depends on.
 struct SaveOptions {
     bool pngChosen = false;
+    int jpegQuality = 75;  // the wizard always writes 75
     bool autoSpinOn = false;
     int autoSpinInterval = 100;  // ms; negative spins the other way
 
@@ -62,6 +63,7 @@ private:
     RasterImage stillSource_;  // the start frame the still was made from
     ProcessingSettings stillSettings_;
     bool hasStill_ = false;
+    int jpegQuality_ = 75;  // of the write under way
 };
 
 }  // namespace turnpixa

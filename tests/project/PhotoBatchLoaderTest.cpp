@@ -47,8 +47,8 @@ TEST(PhotoBatchLoader, HandsOutEveryPhotoInListOrderAtItsWorkingScale) {
         }
         ASSERT_NE(r.photo, nullptr) << r.path << ": " << r.reason;
         EXPECT_EQ(r.photo->height(), 120);
-        EXPECT_EQ(r.photo->eighths(), 3);  // 120 * 3 / 8 = 45 >= 2 * 15
-        EXPECT_EQ(r.photo->source().height(), 45);
+        EXPECT_EQ(r.photo->eighths(), 2);  // 120 * 2 / 8 = 30 >= 2 * 15
+        EXPECT_EQ(r.photo->source().height(), 30);
     }
     EXPECT_EQ(order, paths);
     EXPECT_FALSE(loader.next(r, 0));

@@ -109,7 +109,9 @@ TEST_F(ProjectTest, RemovingAPhotoKeepsTheCurrentOneOrMovesToANeighbour) {
         const int restarts = host.timerRestarts;
         ASSERT_NE(p.removePhotoNumber(c.removed), nullptr);
         EXPECT_EQ(p.currentImage, c.expected) << c.count << " " << c.current << " " << c.removed;
-        if (c.expected > 0) EXPECT_EQ(p.photoAt(c.expected - 1), kept);
+        if (c.expected > 0) {
+            EXPECT_EQ(p.photoAt(c.expected - 1), kept);
+        }
         EXPECT_EQ(host.timerRestarts, restarts + 1) << "logo marks go stale";
         EXPECT_EQ(p.removePhotoNumber(c.count), nullptr);
         EXPECT_EQ(p.removePhotoNumber(0), nullptr);

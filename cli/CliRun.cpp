@@ -51,8 +51,7 @@ void applySettings(const CliOptions& o, Project& project) {
     s.replacementColour = o.backgroundColour;
     s.frameWidth = o.frameWidth;
     s.frameColour = o.frameColour;
-    project.setStartImage(o.start);
-    if (o.start != 1) s.startImage = o.start;  // as "Set Start Image" does
+    if (o.start != 1) project.chooseStartImage(o.start);  // as "Set Start Image" does
     project.reverseSpin = o.reverse;
 }
 

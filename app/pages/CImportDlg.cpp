@@ -20,6 +20,7 @@
 #include "devices/CTwainSource.h"
 #include "devices/QtScanHost.h"
 #include "devices/SaneSourceManager.h"
+#include "project/PhotoBatchLoader.h"
 #include "resources/Resources.h"
 
 namespace turnpixa {
@@ -129,18 +130,25 @@ int CImportDlg::loadFiles(const QStringList& paths) {
     if (!beginBatch()) return 0;
     Project& p = project();
     const int before = p.photoCount();
+    // Two threads decode the batch; the photos come in in list order, the
+    // first as soon as it alone is decoded.
+    std::vector<std::string> files;
+    for (const QString& path : paths) files.push_back(path.toStdString());
+    PhotoBatchLoader loader(std::move(files), p.settings());
     QStringList failed;
     int loaded = 0;
     for (int i = 0; i < paths.size(); ++i) {
-        // The window was closed meanwhile: the program is ending.
-        if (!window()->isVisible()) break;
         const QString& path = paths[i];
         status_->setText(QStringLiteral("Loading %1 of %2: %3")
                              .arg(i + 1)
                              .arg(paths.size())
                              .arg(QFileInfo(path).fileName()));
-        std::string reason;
-        if (p.addPhotoFromFile(path.toStdString(), &reason)) {
+        PhotoBatchLoader::Result in;
+        while (window()->isVisible() && !loader.next(in, 20)) app().processPendingEvents();
+        // The window was closed meanwhile: the program is ending.
+        if (!window()->isVisible()) break;
+        const std::string& reason = in.reason;
+        if (p.addPhoto(std::move(in.photo))) {
             ++loaded;
             photoLoaded();
         } else {
@@ -150,6 +158,7 @@ int CImportDlg::loadFiles(const QStringList& paths) {
         }
         app().processPendingEvents();
     }
+    loader.cancel();
     endBatch(before);
     QString status = loaded == paths.size()
                          ? QStringLiteral("%1 photos loaded.").arg(p.photoCount())
@@ -179,19 +188,15 @@ bool CImportDlg::beginBatch() {
     }
     loading_ = true;
     for (QPushButton* b : {browse_, acquire_, removeAll_}) b->setEnabled(false);
-    project().importing = true;
-    project().settings().quick = true;
+    project().beginImport();
     return true;
 }
 
 void CImportDlg::endBatch(int photosBefore) {
-    Project& p = project();
-    p.importing = false;
-    p.settings().quick = false;
+    project().endImport(photosBefore);
     loading_ = false;
     browse_->setEnabled(true);
     acquire_->setEnabled(true);
-    if (p.photoCount() != photosBefore) p.markAllPhotosLogoStale();
 }
 
 void CImportDlg::photoLoaded() {

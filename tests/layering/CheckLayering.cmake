@@ -1,7 +1,7 @@
 # Fails when a source file includes a header from a folder its layer must
 # not depend on. Dependencies run one way:
 #   image <- resources <- process <- project <- web / net / devices <- cli, GUI
-# The window classes (C<Name>.h/.cpp) in web/, net/ and devices/ belong to
+# The window classes (C<Name>.h/.cpp) and the Qt glue (Qt<Name>) in web/, net/ and devices/ belong to
 # the GUI. The installer shares nothing with the rest.
 # Run: cmake -DROOT=<source folder> -P CheckLayering.cmake
 if(NOT ROOT)
@@ -27,7 +27,7 @@ foreach(folder IN LISTS folders)
   foreach(source IN LISTS sources)
     get_filename_component(name "${source}" NAME)
     set(layer ${folder})
-    if(folder STREQUAL "app" OR (folder MATCHES "^(web|net|devices)$" AND name MATCHES "^C[A-Z]"))
+    if(folder STREQUAL "app" OR (folder MATCHES "^(web|net|devices)$" AND name MATCHES "^(C[A-Z]|Qt[A-Z])"))
       set(layer gui)
     endif()
     file(STRINGS "${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+/")

@@ -73,4 +73,8 @@ int DialogSeam::popupMenu(QWidget* parent, QPoint globalPos, const QStringList& 
     return chosen ? static_cast<int>(menu.actions().indexOf(chosen)) : -1;
 }
 
+int DialogSeam::runDialog(QDialog& dialog) {
+    return dialog.exec();
+}
+
 }  // namespace turnpixa

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 namespace turnpixa {
@@ -32,6 +33,9 @@ public:
     virtual void about(QWidget* parent);
     // A popup menu at a global position; the index chosen, -1 for none.
     virtual int popupMenu(QWidget* parent, QPoint globalPos, const QStringList& items);
+    // Runs one of the program's own modal dialogs (or a Qt one such as the
+    // page setup); the dialog's result code.
+    virtual int runDialog(QDialog& dialog);
 };
 
 }  // namespace turnpixa

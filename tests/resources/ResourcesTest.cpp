@@ -30,6 +30,7 @@ std::vector<std::string> expectedNames() {
     names.push_back("arrow-left.png");
     names.push_back("arrow-right.png");
     names.push_back("empty-state.png");
+    names.push_back("take-photos.png");
     return names;
 }
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -48,30 +49,43 @@ CURL* newHandle(const std::string& address, const DownloadOptions& options) {
     return curl;
 }
 
-// The published checksum: 64 hex digits at the start ("sha256sum" style).
-std::string fetchChecksum(const std::string& address, const DownloadOptions& options,
-                          std::string& reason) {
+struct SmallBody {
+    std::string text;
+    size_t cap = 0;
+};
+
+size_t keepFirstBytes(char* data, size_t size, size_t count, void* user) {
+    auto* b = static_cast<SmallBody*>(user);
+    const size_t n = size * count;
+    b->text.append(data, std::min(n, b->cap - b->text.size()));
+    return b->text.size() < b->cap ? n : 0;  // 0 ends the transfer
+}
+
+// GET of a short text: the first cap bytes, then the transfer stops. Empty
+// unless the server answered 200.
+std::string fetchSmallText(const std::string& address, size_t cap, const DownloadOptions& options,
+                           const std::string& referrer) {
     std::unique_ptr<CURL, CurlDeleter> curl(newHandle(address, options));
-    if (!curl) {
-        reason = "The download could not be set up.";
-        return {};
-    }
-    std::string body;
-    curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS, options.connectTimeoutMs * 3);
+    if (!curl) return {};
+    SmallBody body;
+    body.cap = cap;
+    curl_easy_setopt(curl.get(), CURLOPT_REFERER, referrer.c_str());
+    curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS, options.totalTimeoutMs);
     curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &body);
-    curl_easy_setopt(
-        curl.get(), CURLOPT_WRITEFUNCTION,
-        +[](char* data, size_t size, size_t count, void* user) -> size_t {
-            auto* text = static_cast<std::string*>(user);
-            const size_t n = size * count;
-            if (text->size() + n > 4096) return 0;
-            text->append(data, n);
-            return n;
-        });
+    curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, keepFirstBytes);
     const CURLcode code = curl_easy_perform(curl.get());
     long status = 0;
     curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &status);
-    if (code != CURLE_OK || status != 200 || body.size() < 64) {
+    const bool cutShort = code == CURLE_WRITE_ERROR && body.text.size() == cap;
+    if ((code != CURLE_OK && !cutShort) || status != 200) return {};
+    return body.text;
+}
+
+// The published checksum: 64 hex digits at the start ("sha256sum" style).
+std::string fetchChecksum(const std::string& address, const DownloadOptions& options,
+                          std::string& reason) {
+    const std::string body = fetchSmallText(address, 64, options, "TurnPixa");
+    if (body.size() < 64) {
         reason = "The installer's checksum could not be fetched.";
         return {};
     }
@@ -143,6 +157,11 @@ std::string hexOf(const unsigned char* bytes, unsigned length) {
 }
 
 }  // namespace
+
+std::optional<double> fetchLatestVersion(const std::string& build, const DownloadOptions& options) {
+    // Only the first five characters count.
+    return parseVersionText(fetchSmallText(versionFileAddress(), 5, options, "TurnPixa " + build));
+}
 
 DownloadResult downloadInstaller(
     const std::string& address, const std::string& folder,

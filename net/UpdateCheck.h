@@ -23,16 +23,18 @@ std::optional<double> parseVersionText(std::string_view text);
 // Three decimals, never the user's locale: 1.04 -> "1.040".
 std::string formatVersion(double version);
 
-// Fetches the version file with the referrer "TurnPixa <build>"; no value
-// when nothing usable came back. caFile: an extra CA (tests).
-std::optional<double> fetchLatestVersion(const std::string& build, const std::string& caFile = {});
-
 struct DownloadOptions {
-    std::string caFile;  // extra CA for the tests' server
+    std::string caFile;  // the CA to trust instead of the system's (tests)
     long connectTimeoutMs = 10000;
+    long totalTimeoutMs = 30000;  // for the short texts
     long stallTimeoutMs = 30000;  // no byte for this long ends the transfer
     std::int64_t maxBytes = std::int64_t{1} << 30;
 };
+
+// Fetches the version file (https, the time-outs above) with the referrer
+// "TurnPixa <build>"; no value when nothing usable came back.
+std::optional<double> fetchLatestVersion(const std::string& build,
+                                         const DownloadOptions& options = {});
 
 // Downloads the installer to folder/"setup-turnpixa". The bytes go to a
 // temporary file created exclusively in that folder; they must come with

@@ -137,5 +137,23 @@ TEST_F(InstallerDownload, PlainHttpAndUntrustedCertificatesAreRefused) {
     EXPECT_EQ(plain.requests(), "");
 }
 
+TEST_F(InstallerDownload, VersionFileReadFromTheSameBase) {
+    setenv(kUpdateBaseVariable, server->base().c_str(), 1);
+    options.totalTimeoutMs = 1500;
+    test::writeWholeFile(site.file("version.txt"), "1.0400\n");
+    EXPECT_EQ(fetchLatestVersion("1.032", options), 1.04);
+    EXPECT_NE(server->requests().find("/version.txt"), std::string::npos);
+    test::writeWholeFile(site.file("version.txt"), "<html><body>Moved</body></html>");
+    EXPECT_FALSE(fetchLatestVersion("1.032", options).has_value());
+    test::writeWholeFile(site.file("version.txt.mode"), "stall");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(fetchLatestVersion("1.032", options).has_value());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
+    fs::remove(site.file("version.txt"));
+    fs::remove(site.file("version.txt.mode"));
+    EXPECT_FALSE(fetchLatestVersion("1.032", options).has_value());  // 404
+    unsetenv(kUpdateBaseVariable);
+}
+
 }  // namespace
 }  // namespace turnpixa

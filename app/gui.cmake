@@ -15,6 +15,9 @@ add_library(turnpixa_gui STATIC
   pages/CSizeDlg.cpp
   pages/CEditDlg.cpp
   pages/CFileThumbnailDlg.cpp
+  ../devices/CPrintPadDlg.cpp
+  ../net/CUpdateCheck.cpp
+  ../net/CUpdateDialogs.cpp
 )
 set_target_properties(turnpixa_gui PROPERTIES AUTOMOC ON)
 turnpixa_warnings(turnpixa_gui)
@@ -23,6 +26,8 @@ target_compile_definitions(turnpixa_gui PUBLIC
   TURNPIXA_SPECIAL_BUILD="${TURNPIXA_SPECIAL_BUILD}")
 target_link_libraries(turnpixa_gui PUBLIC
   Qt6::Widgets
+  turnpixa_padprint
+  turnpixa_net
   turnpixa_project
   turnpixa_web
   turnpixa_process

@@ -1,5 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
+#include <QDialog>
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
@@ -33,11 +34,18 @@ public:
         return saveAnswer;
     }
     void about(QWidget*) override { ++abouts; }
+    // The program's own dialogs: answered by dialogAnswer, Cancel without one.
+    int runDialog(QDialog& dialog) override {
+        dialogTitles << dialog.windowTitle();
+        return dialogAnswer ? dialogAnswer(dialog) : 0;
+    }
     int popupMenu(QWidget*, QPoint, const QStringList& items) override {
         menus << items.join('|');
         return menuAnswer;
     }
 
+    std::function<int(QDialog&)> dialogAnswer;
+    QStringList dialogTitles;
     QStringList messages;
     QStringList questions;
     QStringList menus;

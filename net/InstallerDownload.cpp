@@ -13,6 +13,7 @@
 #include <mutex>
 
 #include "UpdateCheck.h"
+#include "web/HttpGetText.h"
 
 namespace turnpixa {
 
@@ -159,8 +160,15 @@ std::string hexOf(const unsigned char* bytes, unsigned length) {
 }  // namespace
 
 std::optional<double> fetchLatestVersion(const std::string& build, const DownloadOptions& options) {
+    HttpOptions http;
+    http.referrer = "TurnPixa " + build;
+    http.connectTimeoutMs = options.connectTimeoutMs;
+    http.totalTimeoutMs = options.totalTimeoutMs;
+    http.caFile = options.caFile;
     // Only the first five characters count.
-    return parseVersionText(fetchSmallText(versionFileAddress(), 5, options, "TurnPixa " + build));
+    const HttpReply reply = httpGet(versionFileAddress(), 5, http);
+    if (!reply.ok) return std::nullopt;
+    return parseVersionText(reply.body);
 }
 
 DownloadResult downloadInstaller(

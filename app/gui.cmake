@@ -18,6 +18,7 @@ add_library(turnpixa_gui STATIC
   ../devices/CPrintPadDlg.cpp
   ../net/CUpdateCheck.cpp
   ../net/CUpdateDialogs.cpp
+  ../web/CSnippetDlg.cpp
 )
 set_target_properties(turnpixa_gui PROPERTIES AUTOMOC ON)
 turnpixa_warnings(turnpixa_gui)

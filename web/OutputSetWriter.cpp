@@ -10,9 +10,9 @@
 #include "OutputPage.h"
 #include "StillImage.h"
 #include "ViewerScript.h"
-#include "project/Project.h"
 #include "image/BufferedFile.h"
 #include "image/ImageFormats.h"
+#include "project/Project.h"
 #include "resources/Resources.h"
 
 namespace turnpixa {
@@ -169,7 +169,9 @@ bool OutputSetWriter::write(Project& project, const SaveTarget& target, const Sa
     page.height = quarterTurn ? shown.outputWidth : shown.outputHeight;
     page.frameCount = project.photoCount();
     page.autoSpinValue = options.autoSpinValue();
-    return writeTextFile(OutputPage::text(page), target.pagePath(), reason);
+    if (!writeTextFile(OutputPage::text(page), target.pagePath(), reason)) return false;
+    lastPage_ = page;
+    return true;
 }
 
 }  // namespace turnpixa

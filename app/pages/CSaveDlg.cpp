@@ -23,6 +23,7 @@
 #include "app/RasterImageQt.h"
 #include "project/RingLayout.h"
 #include "resources/Resources.h"
+#include "web/CSnippetDlg.h"
 #include "web/OutputSetWriter.h"
 #include "web/RateSlider.h"
 #include "web/SaveTarget.h"
@@ -118,11 +119,7 @@ CSaveDlg::CSaveDlg(CTurnPixaApp& app, QWidget* parent)
     connect(rate_, &QSlider::valueChanged, this, &CSaveDlg::rateChanged);
     connect(saveAs_, &QPushButton::clicked, this, [this] { saveAs(); });
     connect(browser_, &QPushButton::clicked, this, &CSaveDlg::previewInBrowser);
-    connect(clipboard_, &QPushButton::clicked, this, [this] {
-        DialogSeam::instance().message(
-            this, QStringLiteral("Copying HTML snippets to the clipboard is not available "
-                                 "in this version yet."));
-    });
+    connect(clipboard_, &QPushButton::clicked, this, &CSaveDlg::copyToClipboard);
     connect(upload_, &QPushButton::clicked, this, [this] {
         DialogSeam::instance().message(
             this, QStringLiteral("Uploading to your webspace is not available in this "
@@ -273,6 +270,37 @@ bool CSaveDlg::saveAs() {
                          .arg(p.photoCount())
                          .arg(QString::fromStdString(pagePath_)));
     return true;
+}
+
+SnippetImage CSaveDlg::snippetImage() {
+    SnippetImage image;
+    const OutputPageInfo& last = writer_->lastPage();
+    if (!last.frameFolderName.empty()) {
+        // What was written, not what the page shows now.
+        image.folder = last.frameFolderName;
+        image.png = last.extension == ".png";
+        image.autoSpin = last.autoSpinValue;
+        image.frames = last.frameCount;
+        image.width = last.width;
+        image.height = last.height;
+        return image;
+    }
+    Project& p = project();
+    image.png = png_;
+    image.autoSpin = autoSpinOn_ ? interval_ : 0;
+    image.frames = p.photoCount();
+    if (p.photoCount() > 0) {
+        const ProcessingSettings& s = p.settings();
+        const bool quarterTurn = s.rotation == 1 || s.rotation == 3;
+        image.width = quarterTurn ? s.outputHeight : s.outputWidth;
+        image.height = quarterTurn ? s.outputWidth : s.outputHeight;
+    }
+    return image;
+}
+
+void CSaveDlg::copyToClipboard() {
+    CSnippetDlg dialog(snippetImage(), app().uploadSettings(), app().help(), this);
+    DialogSeam::instance().runDialog(dialog);
 }
 
 void CSaveDlg::previewInBrowser() {

@@ -6,6 +6,7 @@
 
 #include "CWizardPage.h"
 #include "image/RasterImage.h"
+#include "web/Snippets.h"
 
 class QCheckBox;
 class QLabel;
@@ -37,6 +38,9 @@ public:
     // written; a failure is shown to the user naming the file.
     bool saveAs();
     void previewInBrowser();
+    // The "Copy To Clipboard" dialog, about the last set saved.
+    void copyToClipboard();
+    SnippetImage snippetImage();
     // Steps the preview by k frames.
     void step(int k);
     void setAutoSpin(bool on);

@@ -6,15 +6,15 @@
 #include "OutputPage.h"
 #include "SaveTarget.h"
 #include "image/RasterImage.h"
+#include "process/FrameSource.h"
 #include "process/ProcessingSettings.h"
 
 namespace turnpixa {
 
-class Project;
-
 // The Save page's choices that the written set depends on.
 struct SaveOptions {
     bool pngChosen = false;
+    int jpegQuality = 75;  // the wizard always writes 75
     bool autoSpinOn = false;
     int autoSpinInterval = 100;  // ms; negative spins the other way
 
@@ -22,7 +22,7 @@ struct SaveOptions {
     int autoSpinValue() const { return autoSpinOn ? autoSpinInterval : 0; }
 };
 
-// Writes an output set: the frames in spin order from the start image, the
+// Writes an output set: the frames of a frame source in spin order, the
 // still image, the viewer script and the page, in that order, stopping at
 // the first file that cannot be written. Each file is written beside its
 // place and renamed over it, so a failure never leaves a cut-off file over
@@ -40,13 +40,13 @@ public:
 
     // True only when every file was written; otherwise reason names the
     // file and why. The caller sets the project's saved flag on success.
-    bool write(Project& project, const SaveTarget& target, const SaveOptions& options,
+    bool write(FrameSource& frames, const SaveTarget& target, const SaveOptions& options,
                std::string& reason, const Progress& progress = {});
 
     // Composes the still image anew when there is none, when the settings
     // changed since, or when the start frame is no longer the one it was
     // made from. Drops it (and returns false) when there is no start photo.
-    bool updateStillImage(Project& project);
+    bool updateStillImage(FrameSource& frames);
     const RasterImage* stillImage() const { return hasStill_ ? &still_ : nullptr; }
     // What the page of the last complete write says (names, format, count,
     // size); an empty folder name before any.
@@ -54,10 +54,12 @@ public:
 
     // Photo indexes (0-based) in frame order: from the start image (1-based)
     // onwards, backwards when the spin is reversed.
-    static std::vector<int> frameOrder(int photoCount, int startImage, bool reverseSpin);
+    static std::vector<int> frameOrder(int photoCount, int startImage, bool reverseSpin) {
+        return spinOrder(photoCount, startImage, reverseSpin);
+    }
 
 private:
-    bool writeFrames(Project& project, const SaveTarget& target, bool png, std::string& reason,
+    bool writeFrames(FrameSource& frames, const SaveTarget& target, bool png, std::string& reason,
                      const Progress& progress);
 
     RasterImage arrowRight_;
@@ -66,6 +68,7 @@ private:
     ProcessingSettings stillSettings_;
     bool hasStill_ = false;
     OutputPageInfo lastPage_;
+    int jpegQuality_ = 75;  // of the write under way
 };
 
 }  // namespace turnpixa

@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "project/Project.h"
 #include "cli/CliRun.h"
 #include "process/SpinLogo.h"
+#include "project/Project.h"
+#include "project/ProjectFrames.h"
 #include "tests/support/TempDir.h"
 #include "web/OutputSetWriter.h"
 #include "web/SaveTarget.h"
@@ -81,14 +82,14 @@ TEST(CliRun, WritesTheWholeSetBesideThePage) {
     const CliResult run = runWith(args);
     ASSERT_EQ(run.status, kCliDone) << run.err;
     EXPECT_NE(run.out.find("Wrote 4 frames"), std::string::npos) << run.out;
-    EXPECT_EQ(filesUnder(dir.path()),
-              (std::vector<std::string>{"shoe-turnpixa/image.jpg", "shoe-turnpixa/image_000.jpg",
-                                        "shoe-turnpixa/image_001.jpg", "shoe-turnpixa/image_002.jpg",
-                                        "shoe-turnpixa/image_003.jpg", "shoe.htm", "turnpixa.js"}));
+    EXPECT_EQ(
+        filesUnder(dir.path()),
+        (std::vector<std::string>{"shoe-turnpixa/image.jpg", "shoe-turnpixa/image_000.jpg",
+                                  "shoe-turnpixa/image_001.jpg", "shoe-turnpixa/image_002.jpg",
+                                  "shoe-turnpixa/image_003.jpg", "shoe.htm", "turnpixa.js"}));
     const std::string page = test::readWholeFile(dir.file("shoe.htm"));
     // 1600 x 1200 photos at width 120 give 120 x 90 frames.
-    EXPECT_NE(page.find("src='shoe-turnpixa/image.jpg' width='120' height='90'"),
-              std::string::npos)
+    EXPECT_NE(page.find("src='shoe-turnpixa/image.jpg' width='120' height='90'"), std::string::npos)
         << page;
     EXPECT_NE(page.find("AddTurnPixa('turnpixa1','shoe-turnpixa/image_',4,0,0,'.jpg');"),
               std::string::npos);
@@ -101,10 +102,26 @@ TEST(CliRun, WritesTheSameBytesAsTheWizardsRoad) {
     test::TempDir cliDir, wizardDir;
     const std::vector<std::string> photos = samplePhotos(5);
     std::vector<std::string> args = photos;
-    args.insert(args.end(), {"--width", "150", "--rotate", "1", "--lightness", "1.3",
-                             "--remove-background=80", "--background-colour", "E0F0FF", "--frame",
-                             "8:FFFFFF", "--start", "2", "--reverse", "--png", "--auto-spin",
-                             "-80", "-q", "-o", cliDir.file("mug.htm")});
+    args.insert(args.end(), {"--width",
+                             "150",
+                             "--rotate",
+                             "1",
+                             "--lightness",
+                             "1.3",
+                             "--remove-background=80",
+                             "--background-colour",
+                             "E0F0FF",
+                             "--frame",
+                             "8:FFFFFF",
+                             "--start",
+                             "2",
+                             "--reverse",
+                             "--png",
+                             "--auto-spin",
+                             "-80",
+                             "-q",
+                             "-o",
+                             cliDir.file("mug.htm")});
     const CliResult run = runWith(args);
     ASSERT_EQ(run.status, kCliDone) << run.err;
     EXPECT_TRUE(run.out.empty()) << "quiet: " << run.out;
@@ -133,9 +150,10 @@ TEST(CliRun, WritesTheSameBytesAsTheWizardsRoad) {
     save.autoSpinOn = true;
     save.autoSpinInterval = -80;
     OutputSetWriter writer;
+    ProjectFrames frames(project);
     std::string reason;
-    ASSERT_TRUE(writer.write(project, SaveTarget::fromChosenPath(wizardDir.file("mug.htm")), save,
-                             reason))
+    ASSERT_TRUE(
+        writer.write(frames, SaveTarget::fromChosenPath(wizardDir.file("mug.htm")), save, reason))
         << reason;
 
     const std::vector<std::string> names = filesUnder(wizardDir.path());
@@ -146,6 +164,41 @@ TEST(CliRun, WritesTheSameBytesAsTheWizardsRoad) {
                   test::readWholeFile((wizardDir.path() / name).string()))
             << name;
     }
+}
+
+// The ImageMagick-shaped spellings mean exactly what the older ones do.
+TEST(CliRun, GeometryFormsWriteTheSameSetAsTheirLongForms) {
+    test::TempDir a, b;
+    std::vector<std::string> args = samplePhotos(2);
+    args.insert(args.end(), {"-q", "--crop", "200,150,1400,1050", "--width", "120",
+                             "--background-colour", "E0F0FF", "-o", a.file("shoe")});
+    ASSERT_EQ(runWith(args).status, kCliDone);
+    args = samplePhotos(2);
+    args.insert(args.end(), {"-q", "--crop=1200x900+200+150", "--size=120x",
+                             "--background-color=E0F0FF", "-o", b.file("shoe")});
+    ASSERT_EQ(runWith(args).status, kCliDone);
+    const std::vector<std::string> names = filesUnder(a.path());
+    ASSERT_EQ(filesUnder(b.path()), names);
+    for (const std::string& name : names)
+        EXPECT_EQ(test::readWholeFile((a.path() / name).string()),
+                  test::readWholeFile((b.path() / name).string()))
+            << name;
+}
+
+TEST(CliRun, QualityChangesTheJpegFilesAndDefaultsToTheWizards) {
+    const auto frameBytes = [](const std::string& quality) {
+        test::TempDir dir;
+        std::vector<std::string> args = {samplePhoto(1), "-q", "--width",
+                                         "200",          "-o", dir.file("p")};
+        if (!quality.empty()) args.push_back("--quality=" + quality);
+        EXPECT_EQ(runWith(args).status, kCliDone);
+        return test::readWholeFile(dir.file("p-turnpixa/image_000.jpg")) +
+               test::readWholeFile(dir.file("p-turnpixa/image.jpg"));
+    };
+    const std::string byDefault = frameBytes("");
+    EXPECT_EQ(frameBytes("75"), byDefault);
+    EXPECT_LT(frameBytes("30").size() * 3, byDefault.size() * 2);
+    EXPECT_GT(frameBytes("100").size(), byDefault.size());
 }
 
 TEST(CliRun, SkipsAnUnreadablePhotoAndNamesIt) {
@@ -197,7 +250,8 @@ TEST(CliRun, AFileThatCannotBeWrittenFailsTheRunAndIsNamed) {
 
 TEST(CliRun, AStartImageBeyondThePhotosIsRefused) {
     test::TempDir dir;
-    const CliResult run = runWith({samplePhoto(1), samplePhoto(2), "--start", "3", "-o", dir.file("p")});
+    const CliResult run =
+        runWith({samplePhoto(1), samplePhoto(2), "--start", "3", "-o", dir.file("p")});
     EXPECT_EQ(run.status, kCliFailed);
     EXPECT_NE(run.err.find("--start 3"), std::string::npos) << run.err;
 }
@@ -213,7 +267,8 @@ TEST(CliRun, UsageErrorsExitWithTwo) {
 
 // The program itself, as a script calls it.
 int runProgram(const std::string& arguments) {
-    const std::string command = std::string(TURNPIXA_CLI_PROGRAM) + " " + arguments + " 2>/dev/null";
+    const std::string command =
+        std::string(TURNPIXA_CLI_PROGRAM) + " " + arguments + " 2>/dev/null";
     const int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }

@@ -9,8 +9,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "project/Project.h"
 #include "image/ImageFormats.h"
+#include "project/Project.h"
+#include "project/ProjectFrames.h"
 #include "tests/support/ImageCompare.h"
 #include "tests/support/TempDir.h"
 #include "web/OutputPage.h"
@@ -37,6 +38,18 @@ void addPhotos(Project& project, int count) {
                                   "photo" + std::to_string(n));
     project.settings().outputWidth = 16;
     project.settings().outputHeight = 12;
+}
+
+bool save(OutputSetWriter& writer, Project& project, const SaveTarget& target,
+          const SaveOptions& options, std::string& reason,
+          const OutputSetWriter::Progress& progress = {}) {
+    ProjectFrames frames(project);
+    return writer.write(frames, target, options, reason, progress);
+}
+
+bool updateStill(OutputSetWriter& writer, Project& project) {
+    ProjectFrames frames(project);
+    return writer.updateStillImage(frames);
 }
 
 // A plain arrow so that the still does not depend on the built-in art.
@@ -74,14 +87,14 @@ TEST(OutputSetWriter, FramesRunInSpinOrderFromTheStartImage) {
     options.pngChosen = true;
     std::string reason;
     std::vector<std::pair<int, int>> progress;
-    ASSERT_TRUE(writer.write(project, target, options, reason, [&](int k, int n) {
+    ASSERT_TRUE(save(writer, project, target, options, reason, [&](int k, int n) {
         progress.emplace_back(k, n);
     })) << reason;
     EXPECT_EQ(photosOfFrames(target, 5), (std::vector<int>{3, 4, 5, 1, 2}));
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}}));
 
     project.reverseSpin = true;
-    ASSERT_TRUE(writer.write(project, target, options, reason)) << reason;
+    ASSERT_TRUE(save(writer, project, target, options, reason)) << reason;
     EXPECT_EQ(photosOfFrames(target, 5), (std::vector<int>{3, 2, 1, 5, 4}));
     EXPECT_FALSE(fs::exists(target.framePath(5, true)));
 }
@@ -96,7 +109,7 @@ TEST(OutputSetWriter, WholeSetWithPageScriptAndStill) {
     options.autoSpinOn = true;
     options.autoSpinInterval = -50;
     std::string reason;
-    ASSERT_TRUE(writer.write(project, target, options, reason)) << reason;
+    ASSERT_TRUE(save(writer, project, target, options, reason)) << reason;
 
     EXPECT_EQ(readWholeFile(dir.file("turnpixa.js")), ViewerScript::fileForm());
     const std::string page = readWholeFile(dir.file("Shoe.HTM"));
@@ -133,7 +146,7 @@ TEST(OutputSetWriter, QuarterTurnExchangesThePageSize) {
         SaveOptions options;
         options.pngChosen = true;
         std::string reason;
-        ASSERT_TRUE(writer.write(project, target, options, reason)) << reason;
+        ASSERT_TRUE(save(writer, project, target, options, reason)) << reason;
         const std::string page = readWholeFile(target.pagePath());
         EXPECT_NE(page.find("src='turn-turnpixa/image.png' width='12' height='16'>"),
                   std::string::npos)
@@ -156,8 +169,8 @@ TEST(OutputSetWriter, TwoPagesShareOneScriptAndReuseFolders) {
     test::writeWholeFile(dir.file("boot-turnpixa/notes.txt"), "mine");
     test::writeWholeFile(dir.file("boot-turnpixa/image_000.jpg"), "old");
     std::string reason;
-    ASSERT_TRUE(writer.write(project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
-    ASSERT_TRUE(writer.write(project, SaveTarget::fromChosenPath(dir.file("boot")), {}, reason));
+    ASSERT_TRUE(save(writer, project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
+    ASSERT_TRUE(save(writer, project, SaveTarget::fromChosenPath(dir.file("boot")), {}, reason));
     EXPECT_TRUE(fs::exists(dir.path() / "shoe-turnpixa" / "image_001.jpg"));
     EXPECT_TRUE(fs::exists(dir.path() / "boot-turnpixa" / "image_001.jpg"));
     EXPECT_EQ(readWholeFile(dir.file("boot-turnpixa/notes.txt")), "mine");
@@ -179,7 +192,7 @@ TEST(OutputSetWriterFailure, FrameThatCannotBeWrittenStopsAndKeepsTheOldPage) {
     OutputSetWriter writer(testArrow());
     const SaveTarget target = SaveTarget::fromChosenPath(dir.file("shoe"));
     std::string reason;
-    ASSERT_TRUE(writer.write(project, target, {}, reason)) << reason;
+    ASSERT_TRUE(save(writer, project, target, {}, reason)) << reason;
     const std::string oldPage = readWholeFile(target.pagePath());
 
     // Frame 2 cannot take the place of a folder of that name.
@@ -189,7 +202,7 @@ TEST(OutputSetWriterFailure, FrameThatCannotBeWrittenStopsAndKeepsTheOldPage) {
     SaveOptions png;
     png.pngChosen = true;
     png.autoSpinOn = true;
-    EXPECT_FALSE(writer.write(project, target, png, reason));
+    EXPECT_FALSE(save(writer, project, target, png, reason));
     EXPECT_NE(reason.find("image_002.png"), std::string::npos) << reason;
     EXPECT_TRUE(fs::exists(target.framePath(1, true)));
     EXPECT_FALSE(fs::exists(target.framePath(3, true)));
@@ -204,7 +217,7 @@ TEST(OutputSetWriterFailure, FrameFolderThatIsAFile) {
     test::writeWholeFile(dir.file("shoe-turnpixa"), "in the way");
     OutputSetWriter writer(testArrow());
     std::string reason;
-    EXPECT_FALSE(writer.write(project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
+    EXPECT_FALSE(save(writer, project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
     EXPECT_NE(reason.find("shoe-turnpixa/image_000.jpg"), std::string::npos) << reason;
     EXPECT_FALSE(fs::exists(dir.file("shoe.htm")));
     EXPECT_FALSE(fs::exists(dir.file("turnpixa.js")));
@@ -215,7 +228,7 @@ TEST(OutputSetWriterFailure, NoPhotosIsNoSave) {
     Project project;
     OutputSetWriter writer(testArrow());
     std::string reason;
-    EXPECT_FALSE(writer.write(project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
+    EXPECT_FALSE(save(writer, project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
     EXPECT_FALSE(reason.empty());
     EXPECT_FALSE(fs::exists(dir.file("shoe.htm")));
 }
@@ -228,7 +241,7 @@ TEST(OutputSetWriterFailure, NoPhotosIsNoSave) {
     OutputSetWriter writer(testArrow());
     std::string reason;
     const bool ok =
-        writer.write(project, SaveTarget::fromChosenPath((readOnly / "shoe").string()), {}, reason);
+        save(writer, project, SaveTarget::fromChosenPath((readOnly / "shoe").string()), {}, reason);
     int bad = ok ? 1 : 0;
     if (reason.find("shoe-turnpixa") == std::string::npos) bad |= 2;
     if (fs::exists(readOnly / "shoe.htm")) bad |= 4;
@@ -256,7 +269,7 @@ TEST(OutputSetWriterFailure, NoPhotosIsNoSave) {
     SaveOptions png;
     png.pngChosen = true;
     const bool ok =
-        writer.write(project, SaveTarget::fromChosenPath((folder / "shoe").string()), png, reason);
+        save(writer, project, SaveTarget::fromChosenPath((folder / "shoe").string()), png, reason);
     int bad = ok ? 1 : 0;
     if (reason.find("image_000.png") == std::string::npos) bad |= 2;
     if (fs::exists(folder / "shoe.htm") || fs::exists(folder / "turnpixa.js")) bad |= 4;
@@ -286,7 +299,7 @@ TEST(OutputSetWriter, StillImageWithTheBuiltInArrows) {
     project.settings().outputWidth = 100;
     project.settings().outputHeight = 80;
     OutputSetWriter writer;  // the arrow from the built-in pictures
-    ASSERT_TRUE(writer.updateStillImage(project));
+    ASSERT_TRUE(updateStill(writer, project));
     const RasterImage& still = *writer.stillImage();
     ASSERT_EQ(still.width(), 100);
     ASSERT_EQ(still.height(), 80);
@@ -308,12 +321,50 @@ TEST(OutputSetWriter, StillImageWithTheBuiltInArrows) {
     const PackedColour blue = packColour(0, 0, 200);
     project.replacePhoto(
         0, std::make_unique<Photo>(makeImage(100, 80, [&](int, int) { return blue; }), "blue"));
-    ASSERT_TRUE(writer.updateStillImage(project));
+    ASSERT_TRUE(updateStill(writer, project));
     EXPECT_EQ(pixelAt(*writer.stillImage(), 50, 40), blue);
     // No start photo: no still.
     project.setStartImage(2);
-    EXPECT_FALSE(writer.updateStillImage(project));
+    EXPECT_FALSE(updateStill(writer, project));
     EXPECT_EQ(writer.stillImage(), nullptr);
+}
+
+// Frames held in a list, the one at `broken` never renders.
+class ListedFrames : public FrameSource {
+public:
+    std::vector<RasterImage> images;
+    int broken = -1;
+    ProcessingSettings shownWith;
+
+    int frameCount() const override { return static_cast<int>(images.size()); }
+    const RasterImage* frameAt(int position) override {
+        return position == broken ? nullptr : &images[static_cast<std::size_t>(position)];
+    }
+    std::string frameLabel(int position) const override {
+        return "frame #" + std::to_string(position);
+    }
+    const ProcessingSettings& settings() const override { return shownWith; }
+    FrameSize shownSize() const override { return {30, 20}; }
+};
+
+TEST(OutputSetWriter, WritesAnyFrameSourceInItsOrder) {
+    TempDir dir;
+    ListedFrames frames;
+    for (int n = 1; n <= 3; ++n)
+        frames.images.push_back(makeImage(30, 20, [n](int, int) { return colourOf(n); }));
+    OutputSetWriter writer(testArrow());
+    const SaveTarget target = SaveTarget::fromChosenPath(dir.file("list"));
+    SaveOptions png;
+    png.pngChosen = true;
+    std::string reason;
+    ASSERT_TRUE(writer.write(frames, target, png, reason)) << reason;
+    EXPECT_EQ(photosOfFrames(target, 3), (std::vector<int>{1, 2, 3}));
+    EXPECT_NE(readWholeFile(target.pagePath()).find("width='30' height='20'"), std::string::npos);
+
+    frames.broken = 1;
+    EXPECT_FALSE(writer.write(frames, target, png, reason));
+    EXPECT_NE(reason.find("image_001.png: frame #1 could not be rendered"), std::string::npos)
+        << reason;
 }
 
 TEST(OutputSetWriter, FrameOrder) {

@@ -33,6 +33,13 @@ struct CliOptions {
     bool printMan = false;         // the manual page, made from the option table
     bool printCompletion = false;  // the bash completion script, likewise
 
+    std::string printPad;      // the pad as a PDF file, instead of a set
+    int padPhotos = 18;        // lines on the pad
+    std::string paper = "A4";  // a Qt page size name
+    std::string snippet;       // "ebay", "webpage" or "iframe"; the name is the operand
+    bool notFirst = false;     // the snippet leaves the viewer script out
+    std::string settingsFile;  // the webspace settings; the wizard's file when empty
+
     // Asked for a text about the program rather than a run.
     bool printsOnly() const { return help || version || printMan || printCompletion; }
 };

@@ -6,6 +6,7 @@
 
 #include "BatchRenderer.h"
 #include "CliOptions.h"
+#include "CliPublish.h"
 #include "ProgressBar.h"
 #include "image/ImageReport.h"
 #include "process/SpinLogo.h"
@@ -77,6 +78,8 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
         std::fputs(text.c_str(), out);
         return kCliDone;
     }
+    if (!options.printPad.empty()) return runPrintPad(options, out, err);
+    if (!options.snippet.empty()) return runSnippet(options, out, err);
 
     ProgressBar bar(err, !options.quiet);
     // Photos are decoded on two threads: the bar and library messages (a

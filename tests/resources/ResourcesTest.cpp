@@ -108,7 +108,7 @@ TEST(ResourceBytes, MatchTheFilesByteForByte) {
         EXPECT_TRUE(std::equal(disk.begin(), disk.end(), bytes.begin())) << name;
         ++files;
     }
-    EXPECT_EQ(files, 48);
+    EXPECT_EQ(files, 49);
 }
 
 TEST(ResourceBytes, UnknownNamesGiveNothing) {

@@ -118,6 +118,10 @@ bool DialogSeam::askRetryCancel(QWidget* parent, const QString& text) {
     return box.exec() == QMessageBox::Retry;
 }
 
+int DialogSeam::runDialog(QDialog& dialog) {
+    return dialog.exec();
+}
+
 bool DialogSeam::chooseColour(QWidget* parent, QColor& colour, const QList<QColor>& customColours) {
     for (int i = 0; i < QColorDialog::customCount() && i < customColours.size(); ++i)
         QColorDialog::setCustomColor(i, customColours[i]);

@@ -38,6 +38,12 @@ struct CliOptions {
     std::string scanSource;                // their SANE "source" option; empty: as they are
     bool scanList = false;                 // print the devices there are
 
+    std::string printPad;      // the pad as a PDF file, instead of a set
+    int padPhotos = 18;        // lines on the pad
+    std::string paper = "A4";  // a Qt page size name
+    std::string snippet;       // "ebay", "webpage" or "iframe"; the name is the operand
+    bool notFirst = false;     // the snippet leaves the viewer script out
+
     // Asked for a text about the program (or its scanners) rather than a run.
     bool printsOnly() const { return help || version || printMan || printCompletion || scanList; }
 };

@@ -6,6 +6,7 @@
 
 #include "BatchRenderer.h"
 #include "CliOptions.h"
+#include "CliPublish.h"
 #include "CliScan.h"
 #include "CliUpload.h"
 #include "ProgressBar.h"
@@ -78,6 +79,9 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
         std::fputs(text.c_str(), out);
         return kCliDone;
     }
+    if (!options.printPad.empty()) return runPrintPad(options, out, err);
+    if (!options.snippet.empty()) return runSnippet(options, out, err);
+
     if (options.scanList) {
         const std::string list = ScanSpool::listScanners();
         if (list.empty()) std::fprintf(err, "turnpixa-cli: no scanners or cameras were found\n");

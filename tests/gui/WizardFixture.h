@@ -1,5 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
+#include <QDialog>
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
@@ -36,6 +37,11 @@ public:
     }
     void about(QWidget*) override { ++abouts; }
     int execDialog(QDialog* dialog) override { return dialogHook ? dialogHook(dialog) : 0; }
+    // The program's own dialogs: answered by dialogAnswer, Cancel without one.
+    int runDialog(QDialog& dialog) override {
+        dialogTitles << dialog.windowTitle();
+        return dialogAnswer ? dialogAnswer(dialog) : 0;
+    }
     int popupMenu(QWidget*, QPoint, const QStringList& items) override {
         menus << items.join('|');
         return menuAnswer;
@@ -48,6 +54,9 @@ public:
         questions << text;
         return false;
     }
+
+    std::function<int(QDialog&)> dialogAnswer;
+    QStringList dialogTitles;
 
     bool chooseColour(QWidget*, QColor& colour, const QList<QColor>& custom) override {
         colourStart = colour;

@@ -1,9 +1,11 @@
 #include "CTurnPixaDlg.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -89,10 +91,15 @@ CWizardPage* CTurnPixaDlg::page(int index) const {
 }
 
 void CTurnPixaDlg::setActiveIndex(int index) {
+    if (acquiring_) return;
     if (index >= 0 && index < pageCount()) tabs_->setCurrentIndex(index);
 }
 
 void CTurnPixaDlg::setEnabledButtons(int mask) {
+    if (acquiring_) {
+        buttonsBeforeAcquiring_ = mask;
+        mask = 0;
+    }
     back_->setEnabled(mask & kBack);
     next_->setEnabled(mask & kNext);
     finish_->setEnabled(mask & kFinish);
@@ -110,6 +117,7 @@ void CTurnPixaDlg::next() {
 }
 
 void CTurnPixaDlg::finish() {
+    if (acquiring_) return;
     CWizardPage* p = activePage();
     if (p && p->onWizardFinish()) accept();
 }
@@ -127,6 +135,36 @@ void CTurnPixaDlg::keyPressEvent(QKeyEvent* event) {
     // close box ends it without asking.
     if (event->key() == Qt::Key_Escape) return;
     QDialog::keyPressEvent(event);
+}
+
+void CTurnPixaDlg::setAcquiring(bool on) {
+    if (on == acquiring_) return;
+    if (on) {
+        buttonsBeforeAcquiring_ = (back_->isEnabled() ? kBack : 0) |
+                                  (next_->isEnabled() ? kNext : 0) |
+                                  (finish_->isEnabled() ? kFinish : 0);
+        setEnabledButtons(0);
+        acquiring_ = true;
+        tabs_->tabBar()->setEnabled(false);
+        return;
+    }
+    acquiring_ = false;
+    tabs_->tabBar()->setEnabled(true);
+    setEnabledButtons(buttonsBeforeAcquiring_);
+    if (closeAfterAcquiring_) {
+        closeAfterAcquiring_ = false;
+        close();
+    }
+}
+
+void CTurnPixaDlg::closeEvent(QCloseEvent* event) {
+    // The scanner's window and the nested event loop still need this one.
+    if (acquiring_) {
+        closeAfterAcquiring_ = true;
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void CTurnPixaDlg::tabChanged(int index) {

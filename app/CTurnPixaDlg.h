@@ -43,12 +43,18 @@ public:
     void finish();
     void help();
 
+    // While a scanner is at work the page stays put and the window stays
+    // open; a close asked for meanwhile happens when the work ends.
+    void setAcquiring(bool on);
+    bool acquiring() const { return acquiring_; }
+
     // Queued calls to whichever page is active when they are delivered.
     void postPhotoAdded(int number);
     void postRefreshCurrentFrame();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void tabChanged(int index);
@@ -61,6 +67,9 @@ private:
     std::vector<CWizardPage*> pages_;  // owned by the tab widget
     int lastActive_ = -1;
     bool inPreRender_ = false;
+    bool acquiring_ = false;
+    bool closeAfterAcquiring_ = false;
+    int buttonsBeforeAcquiring_ = 0;
     QTimer timer_;
 };
 

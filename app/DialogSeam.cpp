@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "ProgramIcon.h"
+#include "devices/CScanSelectDlg.h"
 #include "pages/CFileThumbnailDlg.h"
 
 namespace turnpixa {
@@ -103,6 +104,22 @@ int DialogSeam::popupMenu(QWidget* parent, QPoint globalPos, const QStringList& 
     for (const QString& item : items) menu.addAction(item);
     QAction* chosen = menu.exec(globalPos);
     return chosen ? static_cast<int>(menu.actions().indexOf(chosen)) : -1;
+}
+
+int DialogSeam::selectScanner(QWidget* parent, const QStringList& devices, int defaultIndex) {
+    CScanSelectDlg dialog(devices, defaultIndex, parent);
+    if (dialog.exec() != QDialog::Accepted) return -1;
+    return dialog.chosen();
+}
+
+bool DialogSeam::askRetryCancel(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Information, kProduct, text,
+                    QMessageBox::Retry | QMessageBox::Cancel, parent);
+    return box.exec() == QMessageBox::Retry;
+}
+
+int DialogSeam::runDialog(QDialog& dialog) {
+    return dialog.exec();
 }
 
 bool DialogSeam::chooseColour(QWidget* parent, QColor& colour, const QList<QColor>& customColours) {

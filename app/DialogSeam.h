@@ -40,6 +40,14 @@ public:
     virtual int execDialog(QDialog* dialog);
     // A popup menu at a global position; the index chosen, -1 for none.
     virtual int popupMenu(QWidget* parent, QPoint globalPos, const QStringList& items);
+    // The scanner and camera selection: an index into devices, -1 when
+    // cancelled (or when there is nothing to choose).
+    virtual int selectScanner(QWidget* parent, const QStringList& devices, int defaultIndex);
+    // A question with Retry and Cancel and an information icon; true for Retry.
+    virtual bool askRetryCancel(QWidget* parent, const QString& text);
+    // Runs one of the program's own modal dialogs (or a Qt one such as the
+    // page setup); the dialog's result code.
+    virtual int runDialog(QDialog& dialog);
     // Qt's own colour chooser starting at `colour`, with the given custom
     // colours (up to 16); true with the choice when the user confirms.
     virtual bool chooseColour(QWidget* parent, QColor& colour, const QList<QColor>& customColours);

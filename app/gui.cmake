@@ -16,6 +16,13 @@ add_library(turnpixa_gui STATIC
   pages/CSizeDlg.cpp
   pages/CEditDlg.cpp
   pages/CFileThumbnailDlg.cpp
+  ${PROJECT_SOURCE_DIR}/devices/CScanSelectDlg.cpp
+  ${PROJECT_SOURCE_DIR}/devices/CScanSourceDlg.cpp
+  ${PROJECT_SOURCE_DIR}/devices/QtScanHost.cpp
+  ../devices/CPrintPadDlg.cpp
+  ../net/CUpdateCheck.cpp
+  ../net/CUpdateDialogs.cpp
+  ../web/CSnippetDlg.cpp
 )
 set_target_properties(turnpixa_gui PROPERTIES AUTOMOC ON)
 turnpixa_warnings(turnpixa_gui)
@@ -24,7 +31,10 @@ target_compile_definitions(turnpixa_gui PUBLIC
   TURNPIXA_SPECIAL_BUILD="${TURNPIXA_SPECIAL_BUILD}")
 target_link_libraries(turnpixa_gui PUBLIC
   Qt6::Widgets
+  turnpixa_padprint
+  turnpixa_net
   turnpixa_project
+  turnpixa_devices
   turnpixa_web
   turnpixa_process
   turnpixa_resources

@@ -18,12 +18,11 @@ struct Slot {
     std::string reason;
 };
 
-// Decodes one photo; the reason says why when it cannot be read.
-bool decode(const std::string& path, Slot& slot) {
-    RasterImage image;
-    if (!loadPhotoFile(path, image, &slot.reason)) return false;
-    slot.photo = std::make_unique<Photo>(std::move(image), path);
-    return true;
+// Decodes one photo at the scale the settings need; the reason says why
+// when it cannot be read.
+bool decode(const std::string& path, const ProcessingSettings& settings, Slot& slot) {
+    slot.photo = Photo::fromFile(path, settings, &slot.reason);
+    return slot.photo != nullptr;
 }
 
 }  // namespace
@@ -38,7 +37,7 @@ bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& 
     std::size_t first = 0;
     for (; first < paths.size(); ++first) {
         Slot& slot = slots[first];
-        const bool decoded = decode(paths[first], slot);
+        const bool decoded = decode(paths[first], project_.settings(), slot);
         if (decoded) {
             Photo* photo = project_.addPhoto(std::move(slot.photo));
             project_.currentImage = 1;
@@ -64,7 +63,8 @@ bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& 
     auto worker = [&] {
         for (std::size_t i = next++; i < paths.size(); i = next++) {
             Slot& slot = slots[i];
-            if (decode(paths[i], slot) && !renderAndRelease(*slot.photo, settings, slot.reason))
+            if (decode(paths[i], settings, slot) &&
+                !renderAndRelease(*slot.photo, settings, slot.reason))
                 slot.photo.reset();
             const int finished = ++done;
             if (progress) {

@@ -22,8 +22,8 @@ bool setFlag(bool& flag) {
 
 const char* const kCliClosingNotes =
     "Photos are read in the order given, whatever their extension; unreadable ones are skipped "
-    "with a warning. Exit status: 0 when the whole set was written, 1 when it could not be, 2 "
-    "for a usage error.";
+    "with a warning. Exit status: 0 when the whole set was written, 1 when it could not be or a "
+    "scanner failed (pages it gave before are kept), 2 for a usage error.";
 
 const std::vector<CliOptionGroup>& cliOptionGroups() {
     static const std::vector<CliOptionGroup> groups = {
@@ -230,12 +230,90 @@ const std::vector<CliOption>& cliOptionTable() {
          .apply = [](CliOptions& o, const Value&) { return setFlag(o.printCompletion); },
          .hidden = true},
 
+        // Input from scanners and cameras
+        {.longName = "scan",
+         .value = V::Required,
+         .valueName = "DEVICE",
+         .group = OptionGroup::Input,
+         .help = "the pages a scanner or camera holds (its SANE name, e.g. \"test:0\"), added "
+                 "as photos after the files in the order scanned; repeatable. \"--scan list\" "
+                 "prints the devices there are",
+         .expects = "a scanner's SANE name, or \"list\"",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 if (*v == "list")
+                     o.scanList = true;
+                 else
+                     o.scanDevices.push_back(*v);
+                 return !v->empty();
+             }},
+        {.longName = "scan-source",
+         .value = V::Required,
+         .valueName = "NAME",
+         .group = OptionGroup::Input,
+         .help = "where the scanners take the paper from (their SANE \"source\" option), e.g. "
+                 "\"Automatic Document Feeder\", which gives every page in the feeder",
+         .expects = "a source name",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 o.scanSource = *v;
+                 return !v->empty();
+             }},
+
         // Publishing
         {.longName = "upload",
          .group = OptionGroup::Publishing,
          .help = "after writing, upload the set to your webspace by FTP or FTPS with the "
                  "wizard's upload settings, then check that every file is online",
          .apply = [](CliOptions& o, const Value&) { return setFlag(o.upload); }},
+
+        // The pad and the snippets
+        {.longName = "print-pad",
+         .value = V::Required,
+         .valueName = "FILE.pdf",
+         .group = OptionGroup::Output,
+         .help = "write the turntable pad as a one-page PDF instead of a set (no photos)",
+         .expects = "a PDF file name",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 o.printPad = *v;
+                 return !v->empty();
+             },
+         .pathValue = true},
+        {.longName = "pad-photos",
+         .value = V::Required,
+         .valueName = "N",
+         .group = OptionGroup::Output,
+         .help = "lines on the pad, one per photo, 1 to 3600 (default 18)",
+         .expects = "a number of photos from 1 to 3600",
+         .apply = [](CliOptions& o, const Value& v) { return parseInt(*v, 1, 3600, o.padPhotos); }},
+        {.longName = "paper",
+         .value = V::Required,
+         .valueName = "NAME",
+         .group = OptionGroup::Output,
+         .help = "paper of the pad: A4 (default), Letter, Legal, A3, A5 ...",
+         .expects = "a paper name",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 o.paper = *v;
+                 return !v->empty();
+             }},
+        {.longName = "snippet",
+         .value = V::Required,
+         .valueName = "KIND",
+         .group = OptionGroup::Publishing,
+         .help = "print the HTML fragment (ebay, webpage or iframe) for the image uploaded "
+                 "earlier under the one name given, read from its page in your webspace",
+         .expects = "ebay, webpage or iframe",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 o.snippet = *v;
+                 return *v == "ebay" || *v == "webpage" || *v == "iframe";
+             }},
+        {.longName = "not-first",
+         .group = OptionGroup::Publishing,
+         .help = "the snippet is for a further image on a page: no viewer script in it",
+         .apply = [](CliOptions& o, const Value&) { return setFlag(o.notFirst); }},
         {.longName = "settings",
          .value = V::Required,
          .valueName = "FILE",

@@ -141,11 +141,22 @@ bool parseCommandLine(const std::vector<std::string>& args, CliOptions& options,
         error = exclusionError(exclusiveClash);
         return false;
     }
+    // The pad and the snippets write no set.
+    if (!options.printPad.empty()) {
+        if (options.photos.empty()) return true;
+        error = "--print-pad takes no photos";
+        return false;
+    }
+    if (!options.snippet.empty()) {
+        if (options.photos.size() == 1) return true;
+        error = "--snippet needs the name of one uploaded image";
+        return false;
+    }
     if (options.output.empty()) {
         error = "no output page given (-o PAGE)";
         return false;
     }
-    if (options.photos.empty()) {
+    if (options.photos.empty() && options.scanDevices.empty()) {
         error = "no photos given";
         return false;
     }

@@ -30,13 +30,22 @@ struct CliOptions {
     bool quiet = false;
     bool help = false;
     bool version = false;
-    bool printMan = false;         // the manual page, made from the option table
-    bool printCompletion = false;  // the bash completion script, likewise
-    bool upload = false;           // to the webspace once written
-    std::string settingsFile;      // the upload settings; the wizard's file when empty
+    bool printMan = false;                 // the manual page, made from the option table
+    bool printCompletion = false;          // the bash completion script, likewise
+    bool upload = false;                   // to the webspace once written
+    std::string settingsFile;              // the upload settings; the wizard's file when empty
+    std::vector<std::string> scanDevices;  // SANE device names, pages after the photos
+    std::string scanSource;                // their SANE "source" option; empty: as they are
+    bool scanList = false;                 // print the devices there are
 
-    // Asked for a text about the program rather than a run.
-    bool printsOnly() const { return help || version || printMan || printCompletion; }
+    std::string printPad;      // the pad as a PDF file, instead of a set
+    int padPhotos = 18;        // lines on the pad
+    std::string paper = "A4";  // a Qt page size name
+    std::string snippet;       // "ebay", "webpage" or "iframe"; the name is the operand
+    bool notFirst = false;     // the snippet leaves the viewer script out
+
+    // Asked for a text about the program (or its scanners) rather than a run.
+    bool printsOnly() const { return help || version || printMan || printCompletion || scanList; }
 };
 
 // Reads the arguments (without the program name) as GNU getopt_long does:

@@ -6,6 +6,8 @@
 
 #include "BatchRenderer.h"
 #include "CliOptions.h"
+#include "CliPublish.h"
+#include "CliScan.h"
 #include "CliUpload.h"
 #include "ProgressBar.h"
 #include "image/ImageReport.h"
@@ -50,8 +52,7 @@ void applySettings(const CliOptions& o, Project& project) {
     s.replacementColour = o.backgroundColour;
     s.frameWidth = o.frameWidth;
     s.frameColour = o.frameColour;
-    project.setStartImage(o.start);
-    if (o.start != 1) s.startImage = o.start;  // as "Set Start Image" does
+    if (o.start != 1) project.chooseStartImage(o.start);  // as "Set Start Image" does
     project.reverseSpin = o.reverse;
 }
 
@@ -78,6 +79,31 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
         std::fputs(text.c_str(), out);
         return kCliDone;
     }
+    if (!options.printPad.empty()) return runPrintPad(options, out, err);
+    if (!options.snippet.empty()) return runSnippet(options, out, err);
+
+    if (options.scanList) {
+        const std::string list = ScanSpool::listScanners();
+        if (list.empty()) std::fprintf(err, "turnpixa-cli: no scanners or cameras were found\n");
+        std::fputs(list.c_str(), out);
+        return kCliDone;
+    }
+
+    // Scanned pages follow the files, device by device in the order given.
+    ScanSpool spool;
+    std::vector<std::string> photos = options.photos;
+    bool scannerFailed = false;
+    for (const std::string& device : options.scanDevices) {
+        if (!spool.scan(device, options.scanSource, photos, error)) {
+            std::fprintf(err, "turnpixa-cli: %s\n", error.c_str());
+            // A device that gave nothing ends the run; pages before a jam are kept.
+            if (spool.pages() == 0) return kCliFailed;
+            scannerFailed = true;
+            break;
+        }
+        if (!options.quiet)
+            std::fprintf(err, "turnpixa-cli: %d pages from %s\n", spool.pages(), device.c_str());
+    }
 
     ProgressBar bar(err, !options.quiet);
     // Photos are decoded on two threads: the bar and library messages (a
@@ -100,7 +126,7 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
         project.setSpinLogo(&logo);
         BatchRenderer batch(project);
         const bool loaded = batch.run(
-            options.photos, [&](Project& p) { applySettings(options, p); },
+            photos, [&](Project& p) { applySettings(options, p); },
             [&](int done, int total, const std::string& path) {
                 std::lock_guard<std::mutex> lock(barMutex);
                 bar.show("Loading", done, total, path);
@@ -150,7 +176,7 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
         }
     }
     setReportHandler(previous);
-    return status;
+    return scannerFailed ? kCliFailed : status;
 }
 
 }  // namespace turnpixa

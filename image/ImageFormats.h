@@ -1,7 +1,9 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "BufferedFile.h"
+#include "PictureScale.h"
 #include "RasterImage.h"
 
 namespace turnpixa {
@@ -19,11 +21,22 @@ bool readGif(BufferedFile& file, RasterImage& image);
 bool readTiff(BufferedFile& file, RasterImage& image, const std::string& fileName);
 bool readJpeg(BufferedFile& file, RasterImage& image);
 
+// Picks the eighths (1..8; others count as 8) for a picture's full size.
+using ScaleChoice = std::function<int(int fullWidth, int fullHeight)>;
+
+// A JPEG decoded straight at the chosen scale (libjpeg's M/8 reduction).
+bool readJpegScaled(BufferedFile& file, RasterImage& image, const ScaleChoice& choose,
+                    PictureScale& scale);
+
 // Tries BMP, PNG, GIF, TIFF and JPEG in that order, rewinding before each,
 // whatever the file's name says. False when no reader takes the file.
 bool loadPhoto(BufferedFile& file, const std::string& fileName, RasterImage& image);
 // Opens the file (64 KB buffer) and loads it; reason names why it failed.
 bool loadPhotoFile(const std::string& path, RasterImage& image, std::string* reason = nullptr);
+// The same at a chosen scale: JPEG decodes at it, other formats are decoded
+// whole and reduced to it.
+bool loadPhotoFileScaled(const std::string& path, const ScaleChoice& choose, RasterImage& image,
+                         PictureScale& scale, std::string* reason = nullptr);
 
 // Writers: write the whole image into a file opened for writing and leave it
 // open. JPEG at quality 75 unless told (one channel for grey palette images); PNG with a

@@ -16,6 +16,7 @@
 
 #include "ImageFormats.h"
 #include "ImageReport.h"
+#include "JpegErrorManager.h"
 
 namespace turnpixa {
 
@@ -27,29 +28,6 @@ constexpr std::size_t kSourceBufferSize = 4096;
 constexpr int kMaxScans = 500;
 // The start marker may follow some other data, but not much.
 constexpr int kStartSearchOffsets = 100;
-
-struct ErrorManager {
-    jpeg_error_mgr pub{};
-    std::jmp_buf jump{};
-    bool warned = false;
-};
-
-[[noreturn]] void errorExit(j_common_ptr cinfo) {
-    std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
-}
-
-// The first warning of a read is shown; reading goes on.
-void emitMessage(j_common_ptr cinfo, int level) {
-    auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
-    if (level >= 0) return;
-    if (!err->warned) {
-        char text[JMSG_LENGTH_MAX];
-        err->pub.format_message(cinfo, text);
-        report("JPEG Library Error", text);
-        err->warned = true;
-    }
-    ++err->pub.num_warnings;
-}
 
 void progress(j_common_ptr cinfo) {
     auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
@@ -102,7 +80,7 @@ int pixelsPerMetre(int density, int unit) {
 
 struct ReadState {
     jpeg_decompress_struct cinfo{};
-    ErrorManager err;
+    JpegErrorManager err;
     jpeg_progress_mgr progress{};
     Source source;
     std::vector<std::uint8_t> cmykRow;
@@ -125,11 +103,15 @@ bool plausibleSize(const jpeg_decompress_struct& cinfo, std::int64_t dataBytes) 
     return dataBytes * 8 >= across * down;
 }
 
-bool decodeJpeg(ReadState& s, BufferedFile& file, RasterImage& image) {
+int clampedEighths(int eighths) {
+    return eighths >= 1 && eighths <= 8 ? eighths : 8;
+}
+
+bool decodeJpeg(ReadState& s, BufferedFile& file, RasterImage& image, const ScaleChoice* choose,
+                PictureScale& scale) {
     jpeg_decompress_struct& cinfo = s.cinfo;
-    cinfo.err = jpeg_std_error(&s.err.pub);
-    s.err.pub.error_exit = errorExit;
-    s.err.pub.emit_message = emitMessage;
+    // The first warning of a read is shown; reading goes on.
+    cinfo.err = useJpegErrorManager(s.err, false, true);
     if (setjmp(s.err.jump)) {
         jpeg_destroy_decompress(&cinfo);
         return false;
@@ -154,11 +136,19 @@ bool decodeJpeg(ReadState& s, BufferedFile& file, RasterImage& image) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
+    scale.fullWidth = width;
+    scale.fullHeight = height;
+    scale.eighths = choose && *choose ? clampedEighths((*choose)(width, height)) : 8;
+    cinfo.scale_num = static_cast<unsigned>(scale.eighths);
+    cinfo.scale_denom = 8;
     const bool grey = cinfo.num_components == 1;
     const bool cmyk =
         !grey && (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK);
     cinfo.out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGR;
-    if (!image.create(width, height, grey ? 8 : 24,
+    jpeg_calc_output_dimensions(&cinfo);
+    const int outWidth = static_cast<int>(cinfo.output_width);
+    const int outHeight = static_cast<int>(cinfo.output_height);
+    if (!image.create(outWidth, outHeight, grey ? 8 : 24,
                       pixelsPerMetre(cinfo.X_density, cinfo.density_unit),
                       pixelsPerMetre(cinfo.Y_density, cinfo.density_unit))) {
         jpeg_destroy_decompress(&cinfo);
@@ -169,13 +159,14 @@ bool decodeJpeg(ReadState& s, BufferedFile& file, RasterImage& image) {
             image.setColour(i, static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i),
                             static_cast<std::uint8_t>(i));
     jpeg_start_decompress(&cinfo);
-    if (static_cast<int>(cinfo.output_width) != width ||
+    if (static_cast<int>(cinfo.output_width) != outWidth ||
+        static_cast<int>(cinfo.output_height) != outHeight ||
         static_cast<std::size_t>(cinfo.output_width) * cinfo.output_components >
-            static_cast<std::size_t>(cmyk ? width * 4 : image.stride())) {
+            static_cast<std::size_t>(cmyk ? outWidth * 4 : image.stride())) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    if (cmyk) s.cmykRow.resize(static_cast<std::size_t>(width) * 4);
+    if (cmyk) s.cmykRow.resize(static_cast<std::size_t>(outWidth) * 4);
     while (cinfo.output_scanline < cinfo.output_height) {
         const int line = static_cast<int>(cinfo.output_scanline);
         std::uint8_t* row = image.rowData(line);
@@ -184,7 +175,7 @@ bool decodeJpeg(ReadState& s, BufferedFile& file, RasterImage& image) {
         if (cmyk) {
             // Stored as Adobe writes it: inverted inks.
             const std::uint8_t* p = s.cmykRow.data();
-            for (int x = 0; x < width; ++x, p += 4) {
+            for (int x = 0; x < outWidth; ++x, p += 4) {
                 row[x * 3] = static_cast<std::uint8_t>(p[2] * p[3] / 255);
                 row[x * 3 + 1] = static_cast<std::uint8_t>(p[1] * p[3] / 255);
                 row[x * 3 + 2] = static_cast<std::uint8_t>(p[0] * p[3] / 255);
@@ -196,9 +187,8 @@ bool decodeJpeg(ReadState& s, BufferedFile& file, RasterImage& image) {
     return true;
 }
 
-}  // namespace
-
-bool readJpeg(BufferedFile& file, RasterImage& image) {
+bool readJpegAt(BufferedFile& file, RasterImage& image, const ScaleChoice* choose,
+                PictureScale& scale) {
     image.clear();
     const std::int64_t start = file.position();
     std::uint8_t head[kStartSearchOffsets + 2] = {};
@@ -214,9 +204,21 @@ bool readJpeg(BufferedFile& file, RasterImage& image) {
     if (!file.seek(start + offset, SEEK_SET)) return false;
     auto state = std::make_unique<ReadState>();
     state->dataBytes = end - start - offset;
-    const bool ok = decodeJpeg(*state, file, image);
+    const bool ok = decodeJpeg(*state, file, image, choose, scale);
     if (!ok) image.clear();
     return ok;
+}
+
+}  // namespace
+
+bool readJpeg(BufferedFile& file, RasterImage& image) {
+    PictureScale scale;
+    return readJpegAt(file, image, nullptr, scale);
+}
+
+bool readJpegScaled(BufferedFile& file, RasterImage& image, const ScaleChoice& choose,
+                    PictureScale& scale) {
+    return readJpegAt(file, image, &choose, scale);
 }
 
 }  // namespace turnpixa

@@ -13,27 +13,13 @@
 
 #include "ImageFormats.h"
 #include "ImageReport.h"
+#include "JpegErrorManager.h"
 
 namespace turnpixa {
 
 namespace {
 
-constexpr const char* kJpegErrorTitle = "JPEG Library Error";
 constexpr std::size_t kDestinationBufferSize = 1024;
-
-struct ErrorManager {
-    jpeg_error_mgr pub{};
-    std::jmp_buf jump{};
-};
-
-[[noreturn]] void errorExit(j_common_ptr cinfo) {
-    char text[JMSG_LENGTH_MAX];
-    cinfo->err->format_message(cinfo, text);
-    report(kJpegErrorTitle, text);
-    std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
-}
-
-void silent(j_common_ptr) {}
 
 struct Destination {
     jpeg_destination_mgr pub{};
@@ -63,7 +49,7 @@ void termDestination(j_compress_ptr cinfo) {
 
 struct WriteState {
     jpeg_compress_struct cinfo{};
-    ErrorManager err;
+    JpegErrorManager err;
     Destination destination;
     std::vector<std::uint8_t> colourRow;
     std::vector<std::uint8_t> line;
@@ -71,9 +57,7 @@ struct WriteState {
 
 bool encodeJpeg(WriteState& s, const RasterImage& image, BufferedFile& file, int quality) {
     jpeg_compress_struct& cinfo = s.cinfo;
-    cinfo.err = jpeg_std_error(&s.err.pub);
-    s.err.pub.error_exit = errorExit;
-    s.err.pub.output_message = silent;
+    cinfo.err = useJpegErrorManager(s.err, true, false);
     if (setjmp(s.err.jump)) {
         jpeg_destroy_compress(&cinfo);
         return false;

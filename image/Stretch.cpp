@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace turnpixa {
@@ -151,6 +152,115 @@ void addRow(std::uint32_t* __restrict sum, const std::uint8_t* __restrict row, s
     for (std::size_t i = 0; i < n; ++i) sum[i] += row[i];
 }
 
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    const std::int64_t q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+// Coverage of source cells by destination cells along one axis, both laid
+// on one integer line: destination cell d spans [origin + d * step,
+// origin + (d + 1) * step), source cell k spans [k * cell, (k + 1) * cell).
+// Only the part of the line in [0, end) holds the picture: the cells'
+// weights cover that part, and `span` minus their sum lies outside it.
+struct Coverage {
+    std::vector<std::int64_t> first;
+    std::vector<int> count;
+    std::vector<std::size_t> offset;
+    std::vector<std::uint64_t> weights;
+    std::vector<std::uint64_t> inside;  // sum of each destination cell's weights
+    std::uint64_t span = 0;             // step
+    std::int64_t lowest = 0;            // first source cell any destination cell covers
+    std::int64_t highest = 0;           // one past the last
+};
+
+Coverage coverage(std::int64_t origin, std::int64_t step, std::int64_t cell, int count,
+                  std::int64_t end) {
+    Coverage c;
+    const auto m = static_cast<std::size_t>(count);
+    c.first.assign(m, 0);
+    c.count.assign(m, 0);
+    c.offset.assign(m, 0);
+    c.inside.assign(m, 0);
+    c.span = static_cast<std::uint64_t>(step);
+    bool any = false;
+    for (std::size_t d = 0; d < m; ++d) {
+        const std::int64_t begin =
+            std::max<std::int64_t>(origin + static_cast<std::int64_t>(d) * step, 0);
+        const std::int64_t stop = std::min(origin + static_cast<std::int64_t>(d + 1) * step, end);
+        c.offset[d] = c.weights.size();
+        if (begin >= stop) continue;
+        const std::int64_t k0 = begin / cell;
+        const std::int64_t k1 = (stop + cell - 1) / cell;
+        c.first[d] = k0;
+        c.count[d] = static_cast<int>(k1 - k0);
+        for (std::int64_t k = k0; k < k1; ++k) {
+            const std::int64_t lo = std::max(begin, k * cell);
+            const std::int64_t hi = std::min(stop, (k + 1) * cell);
+            c.weights.push_back(static_cast<std::uint64_t>(hi - lo));
+        }
+        c.inside[d] = static_cast<std::uint64_t>(stop - begin);
+        if (!any || k0 < c.lowest) c.lowest = k0;
+        if (!any || k1 > c.highest) c.highest = k1;
+        any = true;
+    }
+    if (!any) c.lowest = c.highest = 0;
+    return c;
+}
+
+// Every destination pixel the weighted average of the source cells its
+// coverages name, in 64-bit sums. With `whiteOutside` the parts of a
+// destination cell outside the picture count as white; without, a cell
+// averages only what it covers of the picture.
+bool resample(const RasterImage& source, const Coverage& cx, const Coverage& cy, bool whiteOutside,
+              RasterImage& destination) {
+    const std::int64_t lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    if (cx.lowest < lo || cx.highest > hi || cy.lowest < lo || cy.highest > hi) return false;
+    const Rect rect{static_cast<int>(cx.lowest), static_cast<int>(cy.lowest),
+                    static_cast<int>(std::max(cx.highest, cx.lowest + 1)),
+                    static_cast<int>(std::max(cy.highest, cy.lowest + 1))};
+    if (!usableRect(rect)) return false;
+    RectRowReader reader(source, rect);
+    const std::size_t rowBytes = static_cast<std::size_t>(rect.width()) * 3;
+    std::vector<std::uint64_t> column(rowBytes);
+    for (int y = 0; y < destination.height(); ++y) {
+        const auto yd = static_cast<std::size_t>(y);
+        std::fill(column.begin(), column.end(), 0u);
+        for (int k = 0; k < cy.count[yd]; ++k) {
+            const std::uint64_t w = cy.weights[cy.offset[yd] + static_cast<std::size_t>(k)];
+            const std::uint8_t* row = reader.row(static_cast<int>(cy.first[yd] - cy.lowest) + k);
+            for (std::size_t i = 0; i < rowBytes; ++i) column[i] += w * row[i];
+        }
+        std::uint8_t* out = destination.rowData(y);
+        for (int x = 0; x < destination.width(); ++x) {
+            const auto xd = static_cast<std::size_t>(x);
+            const std::uint64_t* s =
+                column.data() + static_cast<std::size_t>(cx.first[xd] - cx.lowest) * 3;
+            const std::uint64_t* w = &cx.weights[cx.offset[xd]];
+            const std::uint64_t covered = cx.inside[xd] * cy.inside[yd];
+            std::uint64_t total = whiteOutside ? cx.span * cy.span : covered;
+            std::uint64_t white = whiteOutside ? 255 * (total - covered) : 0;
+            if (total == 0) {  // nothing of the picture and nothing outside
+                total = 1;
+                white = 255;
+            }
+            std::uint64_t b = white, g = white, r = white;
+            for (int c = 0; c < cx.count[xd]; ++c, s += 3) {
+                b += w[c] * s[0];
+                g += w[c] * s[1];
+                r += w[c] * s[2];
+            }
+            out[3 * x] = static_cast<std::uint8_t>((b + total / 2) / total);
+            out[3 * x + 1] = static_cast<std::uint8_t>((g + total / 2) / total);
+            out[3 * x + 2] = static_cast<std::uint8_t>((r + total / 2) / total);
+        }
+    }
+    return true;
+}
+
+bool validEighths(int eighths) {
+    return eighths >= 1 && eighths <= 8;
+}
+
 }  // namespace
 
 bool smoothStretch(const RasterImage& source, const Rect& sourceRect, RasterImage& destination) {
@@ -213,20 +323,35 @@ bool smoothStretch(const RasterImage& source, const Rect& sourceRect, RasterImag
 }
 
 bool fastStretch(const RasterImage& source, const Rect& sourceRect, RasterImage& destination) {
-    if (!source.hasPixels() || !usableRect(sourceRect) || !usableDestination(destination))
+    return fastStretchEighths(source, PictureScale{source.width(), source.height(), 8}, sourceRect,
+                              destination);
+}
+
+bool fastStretchEighths(const RasterImage& source, const PictureScale& scale, const Rect& fullRect,
+                        RasterImage& destination) {
+    const int eighths = scale.eighths;
+    if (!source.hasPixels() || !validEighths(eighths) || !usableRect(fullRect) ||
+        !usableDestination(destination))
         return false;
-    const std::int64_t sw = sourceRect.width();
-    const std::int64_t sh = sourceRect.height();
+    const std::int64_t sw = fullRect.width();
+    const std::int64_t sh = fullRect.height();
     const int dw = destination.width();
     const int dh = destination.height();
     const int width = source.width();
     const int bits = source.bitsPerPixel();
 
-    // The source column of each destination column, sampled at the centre;
-    // -1 for a column outside the source.
+    // The source cell under the centre of each destination cell: full-size
+    // left + (2x + 1) * sw / 2dw, times eighths / 8; -1 outside the picture.
+    auto sample = [eighths](std::int64_t from, std::int64_t size, int count, int i,
+                            std::int64_t fullSize) -> std::int64_t {
+        const std::int64_t twice = 2 * from * count + (2 * std::int64_t{i} + 1) * size;
+        const std::int64_t full = floorDiv(twice, 2 * std::int64_t{count});
+        if (full < 0 || full >= fullSize) return -1;
+        return floorDiv(eighths * twice, 16 * std::int64_t{count});
+    };
     std::vector<int> columns(static_cast<std::size_t>(dw));
     for (int x = 0; x < dw; ++x) {
-        const std::int64_t sx = sourceRect.left + (2 * x + 1) * sw / (2 * std::int64_t{dw});
+        const std::int64_t sx = sample(fullRect.left, sw, dw, x, scale.fullWidth);
         columns[static_cast<std::size_t>(x)] = (sx >= 0 && sx < width) ? static_cast<int>(sx) : -1;
     }
     std::uint8_t palette[256 * 3];
@@ -240,7 +365,7 @@ bool fastStretch(const RasterImage& source, const Rect& sourceRect, RasterImage&
         }
     }
     for (int y = 0; y < dh; ++y) {
-        const std::int64_t sy = sourceRect.top + (2 * y + 1) * sh / (2 * std::int64_t{dh});
+        const std::int64_t sy = sample(fullRect.top, sh, dh, y, scale.fullHeight);
         const std::uint8_t* src =
             (sy >= 0 && sy < source.height()) ? source.rowData(static_cast<int>(sy)) : nullptr;
         std::uint8_t* out = destination.rowData(y);
@@ -269,6 +394,45 @@ bool fastStretch(const RasterImage& source, const Rect& sourceRect, RasterImage&
             out[1] = p[1];
             out[2] = p[2];
         }
+    }
+    return true;
+}
+
+bool smoothStretchEighths(const RasterImage& source, const PictureScale& scale,
+                          const Rect& fullRect, RasterImage& destination) {
+    const int eighths = scale.eighths;
+    if (eighths == 8) return smoothStretch(source, fullRect, destination);
+    if (!source.hasPixels() || !validEighths(eighths) || !usableRect(fullRect) ||
+        !usableDestination(destination))
+        return false;
+    // One unit is 1 / (8 * destination size) of a source cell: a full-size
+    // pixel is eighths * destination size units long.
+    const std::int64_t dw = destination.width(), dh = destination.height();
+    // Outside the full-size picture reads white, as in the plain stretch,
+    // even where the last source cell reaches past it.
+    const Coverage cx = coverage(std::int64_t{fullRect.left} * eighths * dw,
+                                 std::int64_t{fullRect.width()} * eighths, 8 * dw,
+                                 destination.width(), std::int64_t{scale.fullWidth} * eighths * dw);
+    const Coverage cy = coverage(
+        std::int64_t{fullRect.top} * eighths * dh, std::int64_t{fullRect.height()} * eighths,
+        8 * dh, destination.height(), std::int64_t{scale.fullHeight} * eighths * dh);
+    return resample(source, cx, cy, true, destination);
+}
+
+bool reduceToEighths(const RasterImage& full, int eighths, RasterImage& reduced) {
+    if (!full.hasPixels() || eighths < 1 || eighths > 7) return false;
+    // Reduced cell k spans [8k, 8k + 8), full-size pixel i [i * eighths,
+    // (i + 1) * eighths), in units of 1 / eighths of a full-size pixel.
+    const std::int64_t w = (std::int64_t{full.width()} * eighths + 7) / 8;
+    const std::int64_t h = (std::int64_t{full.height()} * eighths + 7) / 8;
+    if (!reduced.create(static_cast<int>(w), static_cast<int>(h), 24)) return false;
+    const Coverage cx =
+        coverage(0, 8, eighths, static_cast<int>(w), std::int64_t{full.width()} * eighths);
+    const Coverage cy =
+        coverage(0, 8, eighths, static_cast<int>(h), std::int64_t{full.height()} * eighths);
+    if (!resample(full, cx, cy, false, reduced)) {
+        reduced.clear();
+        return false;
     }
     return true;
 }

@@ -15,7 +15,7 @@ namespace {
 // than the rectangle (a larger stored pan is left over from another crop).
 // A crop without area means the whole source.
 Rect sourceRectangle(const Photo& photo, const ProcessingSettings& s) {
-    const Rect whole{0, 0, photo.source().width(), photo.source().height()};
+    const Rect whole{0, 0, photo.width(), photo.height()};
     if (!s.cropOn) return whole;
     const std::int64_t cropWidth = std::int64_t{s.crop.right} - s.crop.left;
     const std::int64_t cropHeight = std::int64_t{s.crop.bottom} - s.crop.top;
@@ -54,8 +54,9 @@ RasterImage render(const Photo& photo, const ProcessingSettings& s) {
     RasterImage frame;
     if (!frame.create(s.outputWidth, s.outputHeight, 24)) return {};
     const Rect from = sourceRectangle(photo, s);
-    const bool stretched = s.quick ? fastStretch(photo.source(), from, frame)
-                                   : smoothStretch(photo.source(), from, frame);
+    const PictureScale scale = photo.scale();
+    const bool stretched = s.quick ? fastStretchEighths(photo.source(), scale, from, frame)
+                                   : smoothStretchEighths(photo.source(), scale, from, frame);
     if (!stretched || !rotateBy(frame, s.rotation)) return {};
     if (s.quick) return frame;
 
@@ -78,6 +79,8 @@ void layInSpinLogo(RasterImage& frame, const LogoPlacement& logo) {
 
 const RasterImage* renderAnew(Photo& photo, const ProcessingSettings& settings,
                               const LogoPlacement& logo) {
+    // A quick frame makes do with the scale held; it is never saved.
+    if (!settings.quick) photo.matchScale(settings);
     RasterImage frame = render(photo, settings);
     if (frame.empty()) return nullptr;
     if (!settings.quick) layInSpinLogo(frame, logo);
@@ -90,6 +93,7 @@ const RasterImage* renderAnew(Photo& photo, const ProcessingSettings& settings,
 }
 
 bool renderAndRelease(Photo& photo, const ProcessingSettings& settings, std::string& reason) {
+    photo.matchScale(settings);  // a failure renders from the scale held
     auto frame = std::make_unique<RasterImage>(render(photo, settings));
     if (frame->empty()) {
         reason = "the frame could not be rendered (out of memory?)";

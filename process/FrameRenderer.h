@@ -16,7 +16,8 @@ struct LogoPlacement {
 };
 
 // Crop (moved by the photo's pan), stretch, rotate, lightness, background
-// removal and soft-edge frame; no logo. Empty image on failure.
+// removal and soft-edge frame; no logo. Renders from the source as held.
+// Empty image on failure.
 RasterImage render(const Photo& photo, const ProcessingSettings& settings);
 
 // The cached output when the settings equal the cached settings and the
@@ -25,7 +26,8 @@ RasterImage render(const Photo& photo, const ProcessingSettings& settings);
 // image stays owned by the photo. Null when rendering failed.
 const RasterImage* processedOutputImage(Photo& photo, const ProcessingSettings& settings,
                                         const LogoPlacement& logo);
-// The same without the cache test.
+// The same without the cache test. A full-quality frame first brings the
+// source to the scale the settings need.
 const RasterImage* renderAnew(Photo& photo, const ProcessingSettings& settings,
                               const LogoPlacement& logo);
 

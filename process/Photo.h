@@ -3,23 +3,57 @@
 #include <string>
 
 #include "ProcessingSettings.h"
+#include "image/ImageFormats.h"
 #include "image/RasterImage.h"
 
 namespace turnpixa {
 
+// The eighths (1..8) a picture of the given full size is held at for these
+// settings: the largest reduction that still leaves the crop (or the whole
+// picture) at least twice as many pixels as the frame in each direction.
+int workingEighths(int fullWidth, int fullHeight, const ProcessingSettings& settings);
+
 // One loaded photo. Owns its source image, its cached processed output with
 // the settings it was made with, its small preview and its thumbnail.
+//
+// A photo from a file holds its source at the working scale its frames need
+// (eighths / 8 of the full size); one without a file (a scanned page, an
+// image made in memory) holds every pixel. Crop, pan and every size the
+// user sees are in full-size pixels whatever the scale.
 class Photo {
 public:
-    // Takes the source. The thumbnail is made on first request, which the
-    // wizard makes as the photo arrives; batch work never pays for it.
+    // Takes the source at full size. The thumbnail is made on first
+    // request, which the wizard makes as the photo arrives; batch work never
+    // pays for it.
     Photo(RasterImage source, std::string name);
+    // Takes a source loaded from a file at a scale; the file is kept to
+    // decode it again when another scale is needed.
+    Photo(RasterImage source, std::string name, const PictureScale& scale, std::string filePath);
+    // Decodes a file at the working scale for the settings; null (reason
+    // set) when no reader takes it. The photo is named after the path.
+    static std::unique_ptr<Photo> fromFile(const std::string& path,
+                                           const ProcessingSettings& settings,
+                                           std::string* reason = nullptr);
 
+    // The source at the working scale.
     const RasterImage& source() const { return source_; }
     const std::string& name() const { return name_; }
-    // Width and height of the source; 1 when there is none.
+    // Full-size width and height; 1 when there is no source.
     int width() const { return width_; }
     int height() const { return height_; }
+    // The working scale: the source is eighths / 8 of the full size.
+    int eighths() const { return eighths_; }
+    PictureScale scale() const { return {width_, height_, eighths_}; }
+    const std::string& filePath() const { return filePath_; }
+    // The eighths a full-quality frame with these settings is rendered
+    // from: the working rule for a photo from a file, 8 otherwise.
+    int eighthsFor(const ProcessingSettings& settings) const;
+    // Decodes the file again when the source is not at the eighths the
+    // settings need (frames are always rendered from exactly that scale, so
+    // that every way of making them gives the same bytes). False, with the
+    // source kept, when the file cannot be read or is no longer the same
+    // size.
+    bool matchScale(const ProcessingSettings& settings, std::string* reason = nullptr);
     // Lets the source go once every frame it is needed for is made (batch
     // work); the size is kept. Later renders give an empty image.
     void releaseSource();
@@ -51,6 +85,8 @@ private:
     RasterImage source_;
     int width_ = 1;
     int height_ = 1;
+    int eighths_ = 8;
+    std::string filePath_;
     std::string name_;
     std::unique_ptr<RasterImage> cachedOutput_;
     ProcessingSettings cachedSettings_;

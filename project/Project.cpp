@@ -19,9 +19,7 @@ const Photo* Project::photoAt(int index) const {
 }
 
 Photo* Project::addPhotoFromFile(const std::string& path, std::string* reason) {
-    RasterImage image;
-    if (!loadPhotoFile(path, image, reason)) return nullptr;
-    return addPhotoFromImage(std::move(image), path);
+    return addPhoto(Photo::fromFile(path, settings_, reason));
 }
 
 Photo* Project::addPhotoFromImage(RasterImage image, std::optional<std::string> name) {
@@ -53,6 +51,16 @@ std::unique_ptr<Photo> Project::removePhoto(int index) {
     auto it = photos_.begin() + index;
     std::unique_ptr<Photo> removed = std::move(*it);
     photos_.erase(it);
+    return removed;
+}
+
+std::unique_ptr<Photo> Project::removePhotoNumber(int m) {
+    if (m < 1 || m > photoCount()) return nullptr;
+    if (m == currentImage) currentImage = m == 1 ? 2 : m - 1;
+    if (m < currentImage) --currentImage;
+    std::unique_ptr<Photo> removed = removePhoto(m - 1);
+    if (currentImage > photoCount()) currentImage = photoCount();
+    markAllPhotosLogoStale();
     return removed;
 }
 
@@ -92,6 +100,18 @@ const RasterImage* Project::renderAnew(int index, const ProcessingSettings& sett
 void Project::markAllPhotosLogoStale() {
     for (auto& photo : photos_) photo->cachedSettings().logoStale = true;
     schedulePreRender();
+}
+
+int Project::beginImport() {
+    importing = true;
+    settings_.quick = true;
+    return photoCount();
+}
+
+void Project::endImport(int countBefore) {
+    importing = false;
+    settings_.quick = false;
+    if (photoCount() != countBefore) markAllPhotosLogoStale();
 }
 
 void Project::schedulePreRender() {

@@ -41,6 +41,10 @@ public:
     std::unique_ptr<Photo> replacePhoto(int index, std::unique_ptr<Photo> photo);
     // Takes a photo out; the later ones move down. Null outside the list.
     std::unique_ptr<Photo> removePhoto(int index);
+    // The user's removal of photo m (1-based): the current image stays on
+    // its photo, or moves to a neighbour (the one before; the next for the
+    // first) when it was m, and every frame's logo goes stale.
+    std::unique_ptr<Photo> removePhotoNumber(int m);
     // Moves the photo at `from` to `to`, the photos between shifting by one.
     bool movePhoto(int from, int to);
 
@@ -48,9 +52,14 @@ public:
     const ProcessingSettings& settings() const { return settings_; }
 
     int startImage() const { return startImage_; }
-    // The settings' copy of the start image is the caller's to change: the
-    // spin preview sets it so that every cached output goes stale.
+    // The settings' copy of the start image is the caller's to change.
     void setStartImage(int n) { startImage_ = n; }
+    // The user's choice of start image: the settings' copy follows, so that
+    // every cached output goes stale.
+    void chooseStartImage(int n) {
+        startImage_ = n;
+        settings_.startImage = n;
+    }
     int currentImage = 0;  // 1-based; 0 = none
     bool reverseSpin = false;
     bool saved = false;
@@ -64,6 +73,12 @@ public:
 
     // Sets the logo stale flag of every cached settings, then schedules.
     void markAllPhotosLogoStale();
+
+    // Around a batch of photos coming in: frames are quick and no pre-render
+    // pass runs meanwhile; afterwards every logo goes stale when the count
+    // changed. beginImport returns the count to give endImport.
+    int beginImport();
+    void endImport(int countBefore);
     // Asks a running pass to stop and, unless importing, restarts the timer.
     void schedulePreRender();
     // The pass that runs when the timer fires.

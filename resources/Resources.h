@@ -9,7 +9,8 @@ namespace turnpixa {
 
 // The pictures compiled into the programs (PNG files under resources/pictures,
 // made by tools/ and committed). Names are the file names, e.g.
-// "spin-logo-00.png", "arrow-left.png", "arrow-right.png", "empty-state.png".
+// "spin-logo-00.png", "arrow-left.png", "arrow-right.png", "empty-state.png",
+// "take-photos.png".
 
 // The file's bytes; empty when there is no such resource.
 std::span<const std::uint8_t> resourceBytes(std::string_view name);

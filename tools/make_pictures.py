@@ -8,6 +8,7 @@ spin-logo-00.png ... spin-logo-44.png  the product name turned about a vertical
 arrow-left.png                         green arrow pointing left, on white
 arrow-right.png                        green arrow pointing right, on pure black
 empty-state.png                        "drop your turntable photos here" picture
+take-photos.png                        camera, turntable pad and object for the first page
 
 and into resources/icons/ (or [output folder]/icons):
 
@@ -313,6 +314,59 @@ def empty_state(w=478, h=353):
     return im.resize((w, h), Image.LANCZOS)
 
 
+def take_photos(w=226, h=220):
+    """An object on a printed pad, a camera on a tripod beside it, turning arrows."""
+    ss = 3
+    im = Image.new("RGB", (w * ss, h * ss), (255, 255, 255))
+    d = ImageDraw.Draw(im)
+
+    def S(v):
+        return int(round(v * ss))
+
+    # The pad seen at an angle: rings and 18 step lines.
+    cx, cy, rx, ry = 100, 160, 92, 34
+    d.ellipse([S(cx - rx), S(cy - ry), S(cx + rx), S(cy + ry)], fill=(246, 246, 246),
+              outline=(128, 128, 128), width=S(1.5))
+    for i in range(1, 10):
+        f = i / 10
+        grey = (128, 128, 128) if i % 4 == 1 else (192, 192, 192)
+        d.ellipse([S(cx - rx * f), S(cy - ry * f), S(cx + rx * f), S(cy + ry * f)],
+                  outline=grey, width=S(1))
+    for k in range(18):
+        a = 2 * math.pi * k / 18
+        grey = (128, 128, 128) if k % 2 == 0 else (192, 192, 192)
+        d.line([S(cx), S(cy), S(cx + math.sin(a) * rx), S(cy + math.cos(a) * ry)],
+               fill=grey, width=S(1))
+    # The object: a vase standing on the pad.
+    d.ellipse([S(cx - 24), S(cy - 8), S(cx + 24), S(cy + 8)], fill=(150, 60, 25))
+    d.polygon([(S(cx - 24), S(cy)), (S(cx - 30), S(cy - 50)), (S(cx - 12), S(cy - 84)),
+               (S(cx + 12), S(cy - 84)), (S(cx + 30), S(cy - 50)), (S(cx + 24), S(cy))],
+              fill=(230, 100, 50))
+    d.polygon([(S(cx - 20), S(cy - 6)), (S(cx - 25), S(cy - 50)), (S(cx - 12), S(cy - 76)),
+               (S(cx - 6), S(cy - 76)), (S(cx - 14), S(cy - 50)), (S(cx - 10), S(cy - 6))],
+              fill=(244, 150, 110))
+    d.ellipse([S(cx - 12), S(cy - 88), S(cx + 12), S(cy - 80)], fill=(160, 60, 25))
+    # Turning arrow round the front of the pad.
+    d.arc([S(cx - rx - 8), S(cy - ry - 4), S(cx + rx + 8), S(cy + ry + 12)], 30, 150,
+          fill=(40, 120, 210), width=S(4))
+    ax, ay = cx + (rx + 8) * math.cos(math.radians(30)), cy + 4 + (ry + 8) * math.sin(
+        math.radians(30))
+    d.polygon([(S(ax - 10), S(ay - 2)), (S(ax + 6), S(ay - 10)), (S(ax + 3), S(ay + 8))],
+              fill=(40, 120, 210))
+    # Camera on a tripod, looking at the object.
+    tx, ty = 192, 62
+    for dx in (-16, 0, 16):
+        d.line([S(tx), S(ty + 24), S(tx + dx), S(ty + 130)], fill=(70, 78, 92), width=S(3))
+    d.rounded_rectangle([S(tx - 24), S(ty), S(tx + 22), S(ty + 30)], radius=S(4),
+                        fill=(60, 66, 80))
+    d.rectangle([S(tx - 14), S(ty - 7), S(tx + 2), S(ty)], fill=(60, 66, 80))
+    d.ellipse([S(tx - 36), S(ty + 3), S(tx - 12), S(ty + 27)], fill=(40, 44, 56),
+              outline=(150, 160, 178), width=S(2))
+    d.ellipse([S(tx - 30), S(ty + 9), S(tx - 18), S(ty + 21)], fill=(90, 140, 210))
+    d.ellipse([S(tx + 8), S(ty + 4), S(tx + 16), S(ty + 10)], fill=(255, 210, 80))
+    return im.resize((w, h), Image.LANCZOS)
+
+
 ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
 
 
@@ -398,6 +452,7 @@ def main():
     save(arrow(96, 72, (255, 255, 255))[:, ::-1], os.path.join(out, "arrow-left.png"))
     save(arrow(96, 72, (0, 0, 0)), os.path.join(out, "arrow-right.png"))
     save(empty_state(), os.path.join(out, "empty-state.png"))
+    save(take_photos(), os.path.join(out, "take-photos.png"))
     icons = os.path.join(out, "..", "icons") if len(sys.argv) <= 1 else os.path.join(out, "icons")
     os.makedirs(icons, exist_ok=True)
     for size in ICON_SIZES:

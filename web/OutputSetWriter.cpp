@@ -12,6 +12,7 @@
 #include "ViewerScript.h"
 #include "image/BufferedFile.h"
 #include "image/ImageFormats.h"
+#include "project/Project.h"
 #include "resources/Resources.h"
 
 namespace turnpixa {
@@ -144,7 +145,9 @@ bool OutputSetWriter::write(FrameSource& frames, const SaveTarget& target,
     page.height = shown.height;
     page.frameCount = frames.frameCount();
     page.autoSpinValue = options.autoSpinValue();
-    return writeTextFile(OutputPage::text(page), target.pagePath(), reason);
+    if (!writeTextFile(OutputPage::text(page), target.pagePath(), reason)) return false;
+    lastPage_ = page;
+    return true;
 }
 
 }  // namespace turnpixa

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "OutputPage.h"
 #include "SaveTarget.h"
 #include "image/RasterImage.h"
 #include "process/FrameSource.h"
@@ -47,6 +48,9 @@ public:
     // made from. Drops it (and returns false) when there is no start photo.
     bool updateStillImage(FrameSource& frames);
     const RasterImage* stillImage() const { return hasStill_ ? &still_ : nullptr; }
+    // What the page of the last complete write says (names, format, count,
+    // size); an empty folder name before any.
+    const OutputPageInfo& lastPage() const { return lastPage_; }
 
     // Photo indexes (0-based) in frame order: from the start image (1-based)
     // onwards, backwards when the spin is reversed.
@@ -63,6 +67,7 @@ private:
     RasterImage stillSource_;  // the start frame the still was made from
     ProcessingSettings stillSettings_;
     bool hasStill_ = false;
+    OutputPageInfo lastPage_;
     int jpegQuality_ = 75;  // of the write under way
 };
 

@@ -17,6 +17,10 @@
 #include "app/CTurnPixaDlg.h"
 #include "app/DialogSeam.h"
 #include "app/RasterImageQt.h"
+#include "devices/CTwainSource.h"
+#include "devices/QtScanHost.h"
+#include "devices/SaneSourceManager.h"
+#include "project/PhotoBatchLoader.h"
 #include "resources/Resources.h"
 
 namespace turnpixa {
@@ -41,8 +45,7 @@ CImportDlg::CImportDlg(CTurnPixaApp& app, QWidget* parent)
     setAcceptDrops(true);
     browse_ = bigButton(QStringLiteral("Browse..."), sidePanel());
     acquire_ = bigButton(QStringLiteral("Acquire..."), sidePanel());
-    addToolTip(acquire_,
-               QStringLiteral("Scanners and cameras are not supported in this version yet."));
+    addToolTip(acquire_, QStringLiteral("Scan pages from a scanner or take them from a camera."));
     removeAll_ = bigButton(QStringLiteral("Remove All Images..."), sidePanel());
     status_ = new QLabel(sidePanel());
     status_->setWordWrap(true);
@@ -124,39 +127,30 @@ void CImportDlg::photoAdded(int number) {
 }
 
 int CImportDlg::loadFiles(const QStringList& paths) {
-    // Events are processed between photos: a second batch started meanwhile
-    // (a drop, Browse) would end the first one's importing state early.
-    if (loading_) {
-        DialogSeam::instance().message(
-            this, QStringLiteral("Please wait until the photos being loaded are in."));
-        return 0;
-    }
-    loading_ = true;
-    for (QPushButton* b : {browse_, acquire_, removeAll_}) b->setEnabled(false);
+    if (!beginBatch()) return 0;
     Project& p = project();
     const int before = p.photoCount();
-    p.importing = true;
-    p.settings().quick = true;
+    // Two threads decode the batch; the photos come in in list order, the
+    // first as soon as it alone is decoded.
+    std::vector<std::string> files;
+    for (const QString& path : paths) files.push_back(path.toStdString());
+    PhotoBatchLoader loader(std::move(files), p.settings());
     QStringList failed;
     int loaded = 0;
     for (int i = 0; i < paths.size(); ++i) {
-        // The window was closed meanwhile: the program is ending.
-        if (!window()->isVisible()) break;
         const QString& path = paths[i];
         status_->setText(QStringLiteral("Loading %1 of %2: %3")
                              .arg(i + 1)
                              .arg(paths.size())
                              .arg(QFileInfo(path).fileName()));
-        std::string reason;
-        if (p.addPhotoFromFile(path.toStdString(), &reason)) {
+        PhotoBatchLoader::Result in;
+        while (window()->isVisible() && !loader.next(in, 20)) app().processPendingEvents();
+        // The window was closed meanwhile: the program is ending.
+        if (!window()->isVisible()) break;
+        const std::string& reason = in.reason;
+        if (p.addPhoto(std::move(in.photo))) {
             ++loaded;
-            if (p.currentImage == 0) {
-                showEmptyState(false);
-                selectPhoto(1);
-                p.deriveOutputSizeFromWidth(p.settings().outputWidth);
-                showCurrentFrame(true);
-                layOut(width(), height());
-            }
+            photoLoaded();
         } else {
             failed << (reason.empty()
                            ? path
@@ -164,20 +158,12 @@ int CImportDlg::loadFiles(const QStringList& paths) {
         }
         app().processPendingEvents();
     }
-    p.importing = false;
-    p.settings().quick = false;
-    loading_ = false;
-    browse_->setEnabled(true);
-    acquire_->setEnabled(true);
-    if (p.photoCount() != before) p.markAllPhotosLogoStale();
+    loader.cancel();
+    endBatch(before);
     QString status = loaded == paths.size()
                          ? QStringLiteral("%1 photos loaded.").arg(p.photoCount())
                          : QStringLiteral("%1 of %2 files loaded.").arg(loaded).arg(paths.size());
-    if (p.photoCount() > 0)
-        status += QStringLiteral(
-            "\n\nDrag across the picture to turn it. Drag a thumbnail onto another photo's "
-            "line to move it there; right-click a thumbnail for more.");
-    status_->setText(status);
+    showStatus(status);
     layOut(width(), height());
     if (!failed.isEmpty())
         DialogSeam::instance().message(
@@ -192,11 +178,86 @@ void CImportDlg::browse() {
     if (!paths.isEmpty()) loadFiles(paths);
 }
 
-void CImportDlg::acquire() {
-    DialogSeam::instance().message(
-        this, QStringLiteral("Scanners and cameras are not supported in this version "
-                             "yet.\n\nPlease save the photos to files and use Browse... or "
-                             "drag them onto this window."));
+bool CImportDlg::beginBatch() {
+    // Events are processed between photos: a second batch started meanwhile
+    // (a drop, Browse, Acquire) would end the first one's importing state early.
+    if (loading_) {
+        DialogSeam::instance().message(
+            this, QStringLiteral("Please wait until the photos being loaded are in."));
+        return false;
+    }
+    loading_ = true;
+    for (QPushButton* b : {browse_, acquire_, removeAll_}) b->setEnabled(false);
+    project().beginImport();
+    return true;
+}
+
+void CImportDlg::endBatch(int photosBefore) {
+    project().endImport(photosBefore);
+    loading_ = false;
+    browse_->setEnabled(true);
+    acquire_->setEnabled(true);
+}
+
+void CImportDlg::photoLoaded() {
+    Project& p = project();
+    if (p.currentImage != 0) return;
+    showEmptyState(false);
+    selectPhoto(1);
+    p.deriveOutputSizeFromWidth(p.settings().outputWidth);
+    showCurrentFrame(true);
+    layOut(width(), height());
+}
+
+void CImportDlg::showStatus(QString status) {
+    if (project().photoCount() > 0)
+        status += QStringLiteral(
+            "\n\nDrag across the picture to turn it. Drag a thumbnail onto another photo's "
+            "line to move it there; right-click a thumbnail for more.");
+    status_->setText(status);
+}
+
+int CImportDlg::acquire() {
+    if (!beginBatch()) return 0;
+    Project& p = project();
+    const int before = p.photoCount();
+    // Until the scanner is done the page stays, the window stays open and
+    // no second batch starts: the scanner's window runs in this call.
+    CTurnPixaDlg* window = app().mainWindow();
+    if (window) window->setAcquiring(true);
+    int scanned = 0;
+    bool selected = false;
+    QString failure;
+    {
+        QtScanHost host(window ? static_cast<QWidget*>(window) : this);
+        SaneSourceManager manager(host);
+        CTwainSource source(manager, host);
+        selected = source.SelectSource();
+        if (selected) {
+            status_->setText(QStringLiteral("Waiting for the scanner..."));
+            do {
+                RasterImage image;
+                if (source.AcquireImage(image) && p.addPhotoFromImage(std::move(image))) {
+                    ++scanned;
+                    photoLoaded();
+                    status_->setText(QStringLiteral("Pages scanned: %1").arg(scanned));
+                }
+                app().processPendingEvents();
+            } while (source.morePending());
+        }
+        failure = QString::fromStdString(source.failure());
+    }
+    endBatch(before);
+    if (selected) {
+        QString status = scanned == 1 ? QStringLiteral("1 page scanned.")
+                                      : QStringLiteral("%1 pages scanned.").arg(scanned);
+        if (!failure.isEmpty())
+            status = QStringLiteral("The scanner stopped: %1. %2").arg(failure, status);
+        showStatus(status);
+    }
+    layOut(width(), height());
+    if (window) window->setAcquiring(false);
+    return scanned;
 }
 
 void CImportDlg::removeAll() {

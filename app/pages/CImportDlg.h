@@ -21,7 +21,8 @@ public:
     void photoAdded(int number) override;
 
     void browse();
-    void acquire();
+    // Scans as one batch; returns how many pages came in.
+    int acquire();
     void removeAll();
     // Loads the files in this order as one batch; returns how many loaded.
     // Files that no reader takes are listed to the user afterwards.
@@ -42,6 +43,12 @@ protected:
 
 private:
     void showEmptyState(bool empty);
+    // Starts a batch; false (with a word to the user) while another one runs.
+    bool beginBatch();
+    void endBatch(int photosBefore);
+    // After each photo added: the first one of the project is shown at once.
+    void photoLoaded();
+    void showStatus(QString status);
 
     QPushButton* browse_ = nullptr;
     QPushButton* acquire_ = nullptr;

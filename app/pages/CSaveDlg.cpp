@@ -25,6 +25,7 @@
 #include "project/ProjectFrames.h"
 #include "project/RingLayout.h"
 #include "resources/Resources.h"
+#include "web/CSnippetDlg.h"
 #include "web/OutputSetWriter.h"
 #include "web/RateSlider.h"
 #include "web/SaveTarget.h"
@@ -120,11 +121,7 @@ CSaveDlg::CSaveDlg(CTurnPixaApp& app, QWidget* parent)
     connect(rate_, &QSlider::valueChanged, this, &CSaveDlg::rateChanged);
     connect(saveAs_, &QPushButton::clicked, this, [this] { saveAs(); });
     connect(browser_, &QPushButton::clicked, this, &CSaveDlg::previewInBrowser);
-    connect(clipboard_, &QPushButton::clicked, this, [this] {
-        DialogSeam::instance().message(
-            this, QStringLiteral("Copying HTML snippets to the clipboard is not available "
-                                 "in this version yet."));
-    });
+    connect(clipboard_, &QPushButton::clicked, this, &CSaveDlg::copyToClipboard);
     connect(upload_, &QPushButton::clicked, this, &CSaveDlg::upload);
     connect(help, &QPushButton::clicked, this,
             [this] { this->app().help().openHelpTopic(this, helpTopic()); });
@@ -278,6 +275,37 @@ void CSaveDlg::upload() {
     if (!project().saved || savedSet_.frameCount == 0) return;
     CUploadDlg dialog(app().uploadSettings(), savedSet_, app().help(), this);
     DialogSeam::instance().execDialog(&dialog);
+}
+
+SnippetImage CSaveDlg::snippetImage() {
+    SnippetImage image;
+    const OutputPageInfo& last = writer_->lastPage();
+    if (!last.frameFolderName.empty()) {
+        // What was written, not what the page shows now.
+        image.folder = last.frameFolderName;
+        image.png = last.extension == ".png";
+        image.autoSpin = last.autoSpinValue;
+        image.frames = last.frameCount;
+        image.width = last.width;
+        image.height = last.height;
+        return image;
+    }
+    Project& p = project();
+    image.png = png_;
+    image.autoSpin = autoSpinOn_ ? interval_ : 0;
+    image.frames = p.photoCount();
+    if (p.photoCount() > 0) {
+        const ProcessingSettings& s = p.settings();
+        const bool quarterTurn = s.rotation == 1 || s.rotation == 3;
+        image.width = quarterTurn ? s.outputHeight : s.outputWidth;
+        image.height = quarterTurn ? s.outputWidth : s.outputHeight;
+    }
+    return image;
+}
+
+void CSaveDlg::copyToClipboard() {
+    CSnippetDlg dialog(snippetImage(), app().uploadSettings(), app().help(), this);
+    DialogSeam::instance().runDialog(dialog);
 }
 
 void CSaveDlg::previewInBrowser() {

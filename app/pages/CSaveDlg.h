@@ -7,6 +7,7 @@
 #include "CWizardPage.h"
 #include "image/RasterImage.h"
 #include "net/Uploader.h"
+#include "web/Snippets.h"
 
 class QCheckBox;
 class QLabel;
@@ -42,6 +43,9 @@ public:
     void upload();
     // What the last successful save wrote; the upload sends exactly that.
     const UploadSet& savedSet() const { return savedSet_; }
+    // The "Copy To Clipboard" dialog, about the last set saved.
+    void copyToClipboard();
+    SnippetImage snippetImage();
     // Steps the preview by k frames.
     void step(int k);
     void setAutoSpin(bool on);

@@ -1,29 +1,138 @@
 #include "CTakePhotosDlg.h"
 
+#include <QGroupBox>
 #include <QLabel>
-#include <QVBoxLayout>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <algorithm>
 
 #include "app/CTurnPixaApp.h"
 #include "app/CTurnPixaDlg.h"
+#include "app/DialogSeam.h"
+#include "app/RasterImageQt.h"
+#include "devices/CPrintPadDlg.h"
+#include "image/Stretch.h"
+#include "net/CUpdateCheck.h"
+#include "resources/Resources.h"
 
 namespace turnpixa {
+
+const QString CTakePhotosDlg::kInstructions = QStringLiteral(
+    "Step 1: Take your photos.\r\n\r\nEither, 1. Rotate your object between each photo, keeping "
+    "the camera still.\r\n\r\n Or, 2. Rotate your camera around the object, keeping the object "
+    "still.\r\n\r\n Or, 3. Rotate your camera around on the spot to capture the entire scene.");
+
+TakePhotosLayout takePhotosLayout(int w, int h, QSize button, QPoint picturePos) {
+    const int mx = w / 50, my = h / 50;
+    const int bw = button.width(), bh = button.height();
+    const int g = h - 3 * my - bh;
+    TakePhotosLayout l;
+    const int rowLeft = (w - (2 * bw + mx)) / 2;
+    l.start = QRect(rowLeft, h - my - bh, bw, bh);
+    l.updates = QRect(rowLeft + bw + mx, h - my - bh, bw, bh);
+    l.group = QRect(mx, my, w - 2 * mx, g);
+    l.print = QRect(2 * mx, g - bh, bw, bh);
+    l.help = QRect(w - 2 * mx - bw, g - bh, bw, bh);
+    const int s = std::max(w, h) / 5;
+    l.picture = QRect(picturePos, QSize(s, s));
+    const int left = 2 * mx + std::max(bw, s);
+    l.text = QRect(left, 2 * my, w - 4 * mx - std::max(bw, s), g - 2 * my - bh);
+    return l;
+}
 
 CTakePhotosDlg::CTakePhotosDlg(CTurnPixaApp& app, QWidget* parent)
     : CWizardPage(app, QStringLiteral("Step 1 : Take Photos"), QStringLiteral("take-photos.htm"),
                   parent) {
-    auto* note = new QLabel(
-        QStringLiteral("Take a series of photos of your object on a turntable, turning it a little "
-                       "between shots (see Help, F1).\n\nThe printable turntable pad is not part "
-                       "of this version yet. Press Next >> to load your photos."),
-        this);
-    note->setAlignment(Qt::AlignCenter);
-    note->setWordWrap(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(note);
+    loadResourceImage("take-photos.png", bitmap_);
+    group_ = new QGroupBox(QStringLiteral("Step 1 - Take Photos"), this);
+    picture_ = new QLabel(this);
+    picture_->setObjectName(QStringLiteral("takePhotosPicture"));
+    text_ = new QLabel(this);
+    text_->setWordWrap(true);
+    text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text_->setContentsMargins(12, 0, 0, 0);  // clear of the picture beside it
+    print_ = new QPushButton(QStringLiteral("Print a TurnPixa Pad..."), this);
+    help_ = new QPushButton(QStringLiteral("Help..."), this);
+    start_ = new QPushButton(QStringLiteral("Start by Loading Photos"), this);
+    updates_ = new QPushButton(QStringLiteral("Updates..."), this);
+    // All large buttons share the size of the widest text.
+    QSize size = start_->sizeHint();
+    for (QPushButton* b : {print_, help_, updates_}) size = size.expandedTo(b->sizeHint());
+    size += QSize(24, 12);
+    for (QPushButton* b : {print_, help_, start_, updates_}) {
+        b->setAutoDefault(false);
+        b->resize(size);
+    }
+
+    updateCheck_ = std::make_unique<CUpdateCheck>(
+        app.uploadSettings(), app.help(), this,
+        CUpdateCheck::Hooks{[this](const QString& text) { updates_->setText(text); },
+                            [this] {
+                                // The installer replaces the program: end it.
+                                if (this->app().mainWindow()) this->app().mainWindow()->close();
+                            }});
+
+    connect(print_, &QPushButton::clicked, this, &CTakePhotosDlg::printPad);
+    connect(help_, &QPushButton::clicked, this,
+            [this] { this->app().help().openHelpTopic(this, helpTopic()); });
+    connect(start_, &QPushButton::clicked, this, [this] { this->app().goToPage(2); });
+    connect(updates_, &QPushButton::clicked, this, [this] { updateCheck_->manualCheck(); });
 }
+
+CTakePhotosDlg::~CTakePhotosDlg() = default;
 
 void CTakePhotosDlg::onSetActive() {
     app().setEnabledButtons(CTurnPixaDlg::kNext);
+    if (!activated_) {
+        activated_ = true;
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSize(18);
+        text_->setFont(font);
+        text_->setText(
+            QString(kInstructions).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    }
+    showPicture();
+}
+
+void CTakePhotosDlg::mainWindowReady() {
+    if (checkedAtStart_) return;
+    checkedAtStart_ = true;
+    updateCheck_->automaticCheck();
+}
+
+void CTakePhotosDlg::resizeEvent(QResizeEvent* event) {
+    CWizardPage::resizeEvent(event);
+    layOut();
+}
+
+void CTakePhotosDlg::layOut() {
+    setUpdatesEnabled(false);
+    const int mx = width() / 50, my = height() / 50;
+    const TakePhotosLayout l =
+        takePhotosLayout(width(), height(), start_->size(), QPoint(2 * mx, 2 * my));
+    group_->setGeometry(l.group);
+    picture_->setGeometry(l.picture);
+    text_->setGeometry(l.text);
+    print_->setGeometry(l.print);
+    help_->setGeometry(l.help);
+    start_->setGeometry(l.start);
+    updates_->setGeometry(l.updates);
+    group_->lower();
+    showPicture();
+    setUpdatesEnabled(true);
+}
+
+void CTakePhotosDlg::showPicture() {
+    const QSize s = picture_->contentsRect().size();
+    RasterImage shown;
+    if (bitmap_.width() <= 0 || s.isEmpty() || !shown.create(s.width(), s.height(), 24)) return;
+    if (!smoothStretch(bitmap_, Rect{0, 0, bitmap_.width(), bitmap_.height()}, shown)) return;
+    picture_->setPixmap(QPixmap::fromImage(toQImage(shown)));
+}
+
+void CTakePhotosDlg::printPad() {
+    CPrintPadDlg dialog(app().help(), this);
+    DialogSeam::instance().runDialog(dialog);
 }
 
 }  // namespace turnpixa

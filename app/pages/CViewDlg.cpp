@@ -153,8 +153,7 @@ void CViewDlg::turn(int n) {
 void CViewDlg::setStartImage(int m) {
     Project& p = project();
     if (m == p.startImage()) return;
-    p.setStartImage(m);
-    p.settings().startImage = m;
+    p.chooseStartImage(m);
     setFrame(p.renderAnew(p.currentImage - 1, p.settings()));
     placePreview();
     update();
@@ -164,15 +163,16 @@ void CViewDlg::setStartImage(int m) {
 void CViewDlg::removePhoto(int m) {
     Project& p = project();
     if (m < 1 || m > p.photoCount()) return;
-    if (m == p.currentImage) selectPhoto(m == 1 ? 2 : m - 1);
-    if (m < p.currentImage) --p.currentImage;
-    if (p.photoCount() == 1) setFrame(nullptr);
-    p.removePhoto(m - 1);
-    if (p.currentImage > p.photoCount()) p.currentImage = p.photoCount();
-    if (p.photoCount() == 0) setPreviewVisible(false);
-    p.markAllPhotosLogoStale();
-    placePreview();
-    update();
+    // The frame shown belongs to the project's photo: let it go first.
+    setFrame(nullptr);
+    p.removePhotoNumber(m);
+    if (p.photoCount() == 0) {
+        setPreviewVisible(false);
+        placePreview();
+        update();
+    } else {
+        selectPhoto(p.currentImage);
+    }
 }
 
 QRect CViewDlg::ringRect() const {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "image/Stretch.h"
 #include "process/BackgroundRemoval.h"
 #include "process/FrameRenderer.h"
 
@@ -71,6 +72,36 @@ void BM_QuickRender24MP(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(renderAnew(photo, s, {}));
 }
 BENCHMARK(BM_QuickRender24MP)->Unit(benchmark::kMillisecond);
+
+// The same photo as a file-backed photo holds it for a 400-px frame: at the
+// working scale (2/8 of 6000 x 4000).
+Photo& workingPhoto() {
+    static Photo photo = [] {
+        const ProcessingSettings s = frameSettings();
+        const int eighths = workingEighths(6000, 4000, s);
+        RasterImage reduced;
+        reduceToEighths(bigPhoto().source(), eighths, reduced);
+        return Photo(std::move(reduced), "working", PictureScale{6000, 4000, eighths}, "none.jpg");
+    }();
+    return photo;
+}
+
+void BM_FullRender400FromWorkingScale(benchmark::State& state) {
+    Photo& photo = workingPhoto();
+    const ProcessingSettings s = frameSettings();
+    const LogoPlacement placement{&logo(), 36, 5, 1};
+    for (auto _ : state) benchmark::DoNotOptimize(renderAnew(photo, s, placement));
+    state.counters["eighths"] = photo.eighths();
+}
+BENCHMARK(BM_FullRender400FromWorkingScale)->Unit(benchmark::kMillisecond);
+
+void BM_QuickRender400FromWorkingScale(benchmark::State& state) {
+    Photo& photo = workingPhoto();
+    ProcessingSettings s = frameSettings();
+    s.quick = true;
+    for (auto _ : state) benchmark::DoNotOptimize(renderAnew(photo, s, {}));
+}
+BENCHMARK(BM_QuickRender400FromWorkingScale)->Unit(benchmark::kMillisecond);
 
 RasterImage plainFrame() {
     ProcessingSettings s = frameSettings();

@@ -29,5 +29,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         volatile std::uint8_t sink = static_cast<std::uint8_t>(p[0] + p[n - 1]);
         (void)sink;
     }
+    // The same bytes as a JPEG decoded at a reduced scale: the image is the
+    // full size times eighths / 8, rounded up.
+    const int eighths = 1 + static_cast<int>(size % 8);
+    turnpixa::PictureScale scale;
+    if (file.seek(0, SEEK_SET) &&
+        turnpixa::readJpegScaled(
+            file, image, [eighths](int, int) { return eighths; }, scale)) {
+        const auto scaled = [eighths](int full) {
+            return static_cast<int>((std::int64_t{full} * eighths + 7) / 8);
+        };
+        if (scale.eighths != eighths || image.width() != scaled(scale.fullWidth) ||
+            image.height() != scaled(scale.fullHeight))
+            __builtin_trap();
+    }
     return 0;
 }

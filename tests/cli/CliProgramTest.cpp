@@ -95,7 +95,7 @@ complete -p turnpixa-cli
               "[shoe.htm]\n"
               "[]\n"
               "[-odd.jpg]\n"
-              "[]\n"
+              "[--print-pad]\n"  // the hidden --print-man and --print-completion are not offered
               "complete -o filenames -F _turnpixa_cli turnpixa-cli\n");
 }
 

@@ -217,12 +217,4 @@ TEST_F(Wizard, SavePagePreviewSpinsByDragAndByTimer) {
     EXPECT_FALSE(page.spinTimer().isActive());
 }
 
-TEST_F(Wizard, NotYetAvailableButtonsSaySo) {
-    loadPhotos(2);
-    dlg().setActiveIndex(4);
-    savePage().clipboardButton()->click();
-    ASSERT_EQ(seam.messages.size(), 1);
-    EXPECT_TRUE(seam.messages[0].contains(QStringLiteral("not available")));
-}
-
 }  // namespace turnpixa::test

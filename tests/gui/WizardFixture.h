@@ -1,5 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
+#include <QDialog>
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
@@ -36,10 +37,26 @@ public:
     }
     void about(QWidget*) override { ++abouts; }
     int execDialog(QDialog* dialog) override { return dialogHook ? dialogHook(dialog) : 0; }
+    // The program's own dialogs: answered by dialogAnswer, Cancel without one.
+    int runDialog(QDialog& dialog) override {
+        dialogTitles << dialog.windowTitle();
+        return dialogAnswer ? dialogAnswer(dialog) : 0;
+    }
     int popupMenu(QWidget*, QPoint, const QStringList& items) override {
         menus << items.join('|');
         return menuAnswer;
     }
+    int selectScanner(QWidget*, const QStringList& devices, int) override {
+        scannerLists << devices.join('|');
+        return scannerAnswer;
+    }
+    bool askRetryCancel(QWidget*, const QString& text) override {
+        questions << text;
+        return false;
+    }
+
+    std::function<int(QDialog&)> dialogAnswer;
+    QStringList dialogTitles;
 
     bool chooseColour(QWidget*, QColor& colour, const QList<QColor>& custom) override {
         colourStart = colour;
@@ -59,6 +76,8 @@ public:
     QString saveAnswer;
     bool answerOk = true;
     int menuAnswer = -1;
+    QStringList scannerLists;
+    int scannerAnswer = -1;
     QColor colourAnswer;  // invalid: the chooser is cancelled
     QColor colourStart;
     QList<QColor> customColours;

@@ -176,14 +176,6 @@ TEST_F(Wizard, ASecondBatchWaitsForTheFirstToEnd) {
     EXPECT_FALSE(project().settings().quick);
 }
 
-TEST_F(Wizard, AcquireSaysThatScannersAreNotSupported) {
-    dlg().setActiveIndex(1);
-    importPage().acquireButton()->click();
-    ASSERT_EQ(seam.messages.size(), 1);
-    EXPECT_TRUE(seam.messages[0].contains(QStringLiteral("not supported")));
-    EXPECT_EQ(project().photoCount(), 0);
-}
-
 TEST_F(Wizard, RemoveAllAsksAndClearsTheSavedFlag) {
     loadPhotos(4);
     project().saved = true;

@@ -92,6 +92,66 @@ TEST_F(ProjectTest, MovingAPhotoRotatesTheStretchBetween) {
     EXPECT_FALSE(project.movePhoto(0, 6));
 }
 
+TEST_F(ProjectTest, RemovingAPhotoKeepsTheCurrentOneOrMovesToANeighbour) {
+    struct Case {
+        int count, current, removed, expected;
+    };
+    for (const Case& c : {Case{5, 3, 3, 2}, Case{5, 1, 1, 1}, Case{5, 4, 2, 3}, Case{5, 2, 4, 2},
+                          Case{5, 5, 5, 4}, Case{1, 1, 1, 0}, Case{3, 0, 2, 0}}) {
+        Project p;
+        p.setHost(&host);
+        for (int i = 0; i < c.count; ++i)
+            p.addPhotoFromImage(solidImage(8, 6, packColour(i, 0, 0)));
+        // The photo that should stay current, as it was numbered before.
+        const int keptBefore = c.expected >= c.removed ? c.expected + 1 : c.expected;
+        const Photo* kept = p.photoAt(keptBefore - 1);
+        p.currentImage = c.current;
+        const int restarts = host.timerRestarts;
+        ASSERT_NE(p.removePhotoNumber(c.removed), nullptr);
+        EXPECT_EQ(p.currentImage, c.expected) << c.count << " " << c.current << " " << c.removed;
+        if (c.expected > 0) {
+            EXPECT_EQ(p.photoAt(c.expected - 1), kept);
+        }
+        EXPECT_EQ(host.timerRestarts, restarts + 1) << "logo marks go stale";
+        EXPECT_EQ(p.removePhotoNumber(c.count), nullptr);
+        EXPECT_EQ(p.removePhotoNumber(0), nullptr);
+    }
+}
+
+TEST_F(ProjectTest, ChoosingTheStartImageMakesEveryFrameStale) {
+    addPhotos(2, 8, 6);
+    project.settings().outputWidth = 4;
+    project.settings().outputHeight = 3;
+    const RasterImage* before = project.processedOutputImage(0, project.settings());
+    ASSERT_NE(before, nullptr);
+    project.setStartImage(2);
+    EXPECT_EQ(project.processedOutputImage(0, project.settings()), before);
+    project.chooseStartImage(2);
+    EXPECT_EQ(project.startImage(), 2);
+    EXPECT_EQ(project.settings().startImage, 2);
+    EXPECT_FALSE(project.photoAt(0)->cachedSettings() == project.settings());
+}
+
+TEST_F(ProjectTest, AnImportRendersQuickFramesAndMarksLogosOnlyWhenPhotosCame) {
+    addPhotos(1);
+    int before = project.beginImport();
+    EXPECT_TRUE(project.importing);
+    EXPECT_TRUE(project.settings().quick);
+    project.schedulePreRender();
+    EXPECT_EQ(host.timerRestarts, 0) << "no pass while photos come in";
+    project.endImport(before);
+    EXPECT_FALSE(project.importing);
+    EXPECT_FALSE(project.settings().quick);
+    EXPECT_EQ(host.timerRestarts, 0) << "nothing came: logos stay";
+
+    before = project.beginImport();
+    addPhotos(1);
+    project.processedOutputImage(1, project.settings());
+    project.endImport(before);
+    EXPECT_TRUE(project.photoAt(1)->cachedSettings().logoStale);
+    EXPECT_EQ(host.timerRestarts, 1);
+}
+
 TEST(ProjectPreRender, VisitsCurrentThenAlternatelyBeforeAndAfter) {
     EXPECT_EQ(Project::preRenderOrder(6, 3), (std::vector<int>{2, 1, 3, 0, 4, 5}));
     EXPECT_EQ(Project::preRenderOrder(5, 1), (std::vector<int>{0, 4, 1, 3, 2}));

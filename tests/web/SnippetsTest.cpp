@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/support/LocalWebServer.h"
+#include "tests/support/TempDir.h"
+#include "web/OutputPage.h"
+#include "web/Snippets.h"
+#include "web/UploadedPage.h"
+#include "web/ViewerScript.h"
+
+namespace turnpixa {
+namespace {
+
+SnippetImage shoe() {
+    SnippetImage image;
+    image.folder = "shoe-turnpixa";
+    image.frames = 24;
+    image.autoSpin = 100;
+    image.width = 320;
+    image.height = 240;
+    return image;
+}
+
+const std::string kBase = "http://www.example.com/~me/turnpixa";
+
+TEST(Snippets, OrdinaryNamesGiveTheFragmentsByteForByte) {
+    const std::string img =
+        "<img id='shoe-turnpixa' src='http://www.example.com/~me/turnpixa/shoe-turnpixa/"
+        "image.jpg' width='320' height='240' border='0'>\r\n\r\n";
+    const std::string call =
+        "<script language='JavaScript' type='text/javascript'>\r\n\tAddTurnPixa('shoe-turnpixa', "
+        "'http://www.example.com/~me/turnpixa/shoe-turnpixa/image_', 24, 100, 0, '.jpg');\r\n"
+        "</script>\r\n\r\n";
+    EXPECT_EQ(Snippets::webpage(shoe(), kBase, true),
+              img +
+                  "<script language='JavaScript' src='http://www.example.com/~me/turnpixa/"
+                  "turnpixa.js' type='text/javascript'></script>\r\n" +
+                  call);
+    EXPECT_EQ(Snippets::webpage(shoe(), kBase, false), img + call);
+    EXPECT_EQ(Snippets::ebay(shoe(), kBase, ViewerScript::inlineForm(), false), img + call);
+
+    const std::string inlined = Snippets::withoutParameterComment(ViewerScript::inlineForm());
+    EXPECT_EQ(Snippets::ebay(shoe(), kBase, ViewerScript::inlineForm(), true),
+              img + inlined + "\r\n" + call);
+    // The header line, one empty line, then the code.
+    EXPECT_EQ(
+        inlined.rfind(std::string(ViewerScript::kOpenLine) +
+                          "\r\n// JavaScript for TurnPixa\r\n\r\nvar TurnPixas = new Array;\r\n",
+                      0),
+        0u)
+        << inlined.substr(0, 300);
+    EXPECT_EQ(inlined.find("Paramters are"), std::string::npos);
+    EXPECT_EQ(ViewerScript::inlineForm().size() - inlined.size(),
+              ViewerScript::inlineForm().find("var TurnPixas") - inlined.find("var TurnPixas"));
+
+    SnippetImage png = shoe();
+    png.png = true;
+    png.autoSpin = -150;
+    EXPECT_EQ(Snippets::iframe(png, kBase),
+              "<iframe src='http://www.example.com/~me/turnpixa/shoe.htm' width='320' "
+              "height='240' frameborder='0' marginwidth='0' marginheight='0' scrolling='no'>\r\n"
+              "\t<p>Your browser does not support iframes.</p>\r\n</iframe>\r\n");
+    EXPECT_NE(Snippets::webpage(png, kBase, false).find("image_', 24, -150, 0, '.png');"),
+              std::string::npos);
+    EXPECT_NE(Snippets::webpage(png, kBase, false).find("/image.png' width"), std::string::npos);
+}
+
+TEST(Snippets, NamesAreEscapedForEachPlaceTheyStand) {
+    SnippetImage image = shoe();
+    image.folder = "O'Brien & Co-turnpixa";
+    const std::string text = Snippets::webpage(image, kBase, false);
+    EXPECT_NE(text.find("<img id='O&#39;Brien &amp; Co-turnpixa' src='"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("/O%27Brien%20%26%20Co-turnpixa/image.jpg'"), std::string::npos) << text;
+    EXPECT_NE(text.find("AddTurnPixa('O\\'Brien & Co-turnpixa', '"), std::string::npos) << text;
+    EXPECT_NE(text.find("/O%27Brien%20%26%20Co-turnpixa/image_', 24"), std::string::npos) << text;
+
+    image.folder = "x'><script>alert(1)</script>-turnpixa";
+    for (const std::string& t :
+         {Snippets::webpage(image, kBase, true), Snippets::ebay(image, kBase, "", false),
+          Snippets::iframe(image, kBase)}) {
+        EXPECT_EQ(t.find("<script>alert"), std::string::npos) << t;
+        EXPECT_EQ(t.find("</script>-"), std::string::npos) << t;
+    }
+    // A base typed with a quote cannot end the attribute either.
+    EXPECT_NE(Snippets::iframe(shoe(), "http://a.b/x'y").find("src='http://a.b/x&#39;y/shoe.htm'"),
+              std::string::npos);
+}
+
+TEST(Snippets, WebspaceEntriesAreCleaned) {
+    EXPECT_EQ(Snippets::cleanFolder("/htdocs/gallery/"), "gallery");
+    EXPECT_EQ(Snippets::cleanFolder("\\htdocs\\gallery\\2024\\"), "gallery/2024");
+    EXPECT_EQ(Snippets::cleanFolder("shop"), "shop");
+    EXPECT_EQ(Snippets::cleanFolder("htdocsextra/a"), "htdocsextra/a");
+    EXPECT_EQ(Snippets::cleanFolder("htdocs"), "");
+    EXPECT_EQ(Snippets::cleanLocation("/"), "/");
+    EXPECT_EQ(Snippets::cleanLocation("http://www.example.com\\~me\\//"),
+              "http://www.example.com/~me");
+    EXPECT_EQ(Snippets::base("http://www.example.com/", "/htdocs/gallery/"),
+              "http://www.example.com/gallery");
+    EXPECT_EQ(Snippets::stemOf("shoe-turnpixa"), "shoe");
+    EXPECT_EQ(Snippets::stemOf("shoe"), "shoe");
+}
+
+TEST(UploadedPage, ValuesReadBackFromAWrittenPage) {
+    OutputPageInfo info;
+    info.frameFolderName = "vase-turnpixa";
+    info.extension = ".png";
+    info.width = 320;
+    info.height = 200;
+    info.frameCount = 24;
+    info.autoSpinValue = -150;
+    SnippetImage image;
+    ASSERT_TRUE(Snippets::parseUploadedPage(OutputPage::text(info), image));
+    EXPECT_EQ(image.frames, 24);
+    EXPECT_EQ(image.autoSpin, -150);
+    EXPECT_TRUE(image.png);
+    EXPECT_EQ(image.width, 320);
+    EXPECT_EQ(image.height, 200);
+}
+
+TEST(UploadedPage, ImageSizeInEveryQuoting) {
+    for (const char* tag :
+         {"<IMG id='t1' width=\"320\" height=\"240\">", "<img id='t1' width='320' height='240'>",
+          "<img id='t1' width=320 height=240>"}) {
+        SnippetImage image;
+        const std::string page =
+            std::string("<html>") + tag + "<script>AddTurnPixa('t1','a/image_',12,0,0,'.jpg')";
+        ASSERT_TRUE(Snippets::parseUploadedPage(page, image)) << tag;
+        EXPECT_EQ(image.width, 320) << tag;
+        EXPECT_EQ(image.height, 240) << tag;
+        EXPECT_FALSE(image.png);
+    }
+}
+
+TEST(UploadedPage, UnreadablePagesKeepWhatIsKnown) {
+    SnippetImage image = shoe();
+    image.png = true;
+    EXPECT_FALSE(Snippets::parseUploadedPage("<html>404 Not Found</html>", image));
+    EXPECT_FALSE(Snippets::parseUploadedPage("AddTurnPixa('t1', 'a', 24", image));  // no ")"
+    // A frame count that is not a number: the size is taken, the rest kept.
+    EXPECT_FALSE(Snippets::parseUploadedPage(
+        "<img id='t1' width='50' height='60'>AddTurnPixa('t1','a/image_',x24,-5,0,'.jpg')", image));
+    EXPECT_EQ(image.width, 50);
+    EXPECT_EQ(image.frames, 24);
+    EXPECT_EQ(image.autoSpin, 100);
+    EXPECT_TRUE(image.png);
+    for (const char* count : {"0", "-3", "99999999999", "2147483648", ""}) {
+        const std::string page = std::string("AddTurnPixa('t1','a/image_',") + count + ",0,0)";
+        EXPECT_FALSE(Snippets::parseUploadedPage(page, image)) << count;
+    }
+    // Only the first 1023 bytes are read.
+    const std::string late = std::string(1100, ' ') + "AddTurnPixa('t1','a/image_',8,0,0)";
+    EXPECT_FALSE(Snippets::parseUploadedPage(late, image));
+}
+
+class SnippetFetch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(site.path() / "gallery");
+        OutputPageInfo info;
+        info.frameFolderName = "vase-turnpixa";
+        info.extension = ".png";
+        info.width = 320;
+        info.height = 200;
+        info.frameCount = 24;
+        info.autoSpinValue = -150;
+        test::writeWholeFile(site.file("gallery/vase.htm"), OutputPage::text(info));
+        server = std::make_unique<test::LocalWebServer>(site.path().string(), false);
+        ASSERT_TRUE(server->running());
+    }
+    test::TempDir site;
+    std::unique_ptr<test::LocalWebServer> server;
+};
+
+TEST_F(SnippetFetch, EarlierUploadIsFetchedFromTheCleanedBase) {
+    SnippetImage image = shoe();
+    const SnippetCheck check =
+        checkSnippetEntries(server->base() + "/", "/htdocs/gallery/", "vase", image);
+    EXPECT_TRUE(check.fetched);
+    EXPECT_TRUE(check.found);
+    EXPECT_EQ(check.base, server->base() + "/gallery");
+    EXPECT_EQ(image.folder, "vase-turnpixa");
+    EXPECT_EQ(image.frames, 24);
+    EXPECT_EQ(image.autoSpin, -150);
+    EXPECT_TRUE(image.png);
+    EXPECT_EQ(image.width, 320);
+    EXPECT_EQ(server->requests(), "/gallery/vase.htm\n");
+}
+
+TEST_F(SnippetFetch, TheSetJustSavedNeedsNoRequestAndMissingOnesAreNotFound) {
+    SnippetImage image = shoe();
+    SnippetCheck check = checkSnippetEntries(server->base(), "gallery", "shoe", image);
+    EXPECT_FALSE(check.fetched);
+    EXPECT_EQ(server->requests(), "");
+
+    check = checkSnippetEntries(server->base(), "gallery", "", image);
+    EXPECT_TRUE(check.nameMissing);
+
+    check = checkSnippetEntries(server->base(), "gallery", "teapot", image);
+    EXPECT_TRUE(check.fetched);
+    EXPECT_FALSE(check.found);
+    EXPECT_EQ(image.folder, "teapot-turnpixa");
+    EXPECT_EQ(image.frames, 24);  // the values in hand go on
+}
+
+}  // namespace
+}  // namespace turnpixa

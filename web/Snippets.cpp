@@ -1,0 +1,255 @@
+#include "Snippets.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <vector>
+
+namespace turnpixa {
+
+namespace {
+
+std::string extension(const SnippetImage& image) {
+    return image.png ? ".png" : ".jpg";
+}
+
+std::string lowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+// A whole argument as a decimal number within limits.
+bool readArgument(std::string_view text, int low, int high, int& value) {
+    text = trimmed(text);
+    int v = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (error != std::errc() || end != text.data() + text.size() || v < low || v > high)
+        return false;
+    value = v;
+    return true;
+}
+
+// The digits that start text (after an optional quote of either kind).
+bool readAttributeNumber(std::string_view text, int& value) {
+    if (!text.empty() && text.front() == '\'') text.remove_prefix(1);
+    if (!text.empty() && text.front() == '"') text.remove_prefix(1);
+    int v = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (error != std::errc() || v < 0 || v > 100000) return false;
+    value = v;
+    return true;
+}
+
+constexpr int kMaxFrames = 100000;
+constexpr int kMaxInterval = 1000000;
+
+// <img ...> with the frames' still image, then an empty line.
+std::string imageTag(const SnippetImage& image, const std::string& base) {
+    const std::string src =
+        base + "/" + Snippets::addressPart(image.folder) + "/image" + extension(image);
+    return "<img id='" + Snippets::htmlAttribute(image.folder) + "' src='" +
+           Snippets::htmlAttribute(src) + "' width='" + std::to_string(image.width) + "' height='" +
+           std::to_string(image.height) + "' border='0'>\r\n\r\n";
+}
+
+// The registration call, then an empty line.
+std::string registration(const SnippetImage& image, const std::string& base) {
+    const std::string prefix = base + "/" + Snippets::addressPart(image.folder) + "/image_";
+    return "<script language='JavaScript' type='text/javascript'>\r\n\tAddTurnPixa('" +
+           Snippets::scriptString(image.folder) + "', '" + Snippets::scriptString(prefix) + "', " +
+           std::to_string(image.frames) + ", " + std::to_string(image.autoSpin) + ", 0, '" +
+           extension(image) + "');\r\n</script>\r\n\r\n";
+}
+
+}  // namespace
+
+std::string Snippets::ebay(const SnippetImage& image, const std::string& base,
+                           const std::string& inlineScript, bool first) {
+    std::string text = imageTag(image, base);
+    if (first) text += withoutParameterComment(inlineScript) + "\r\n";
+    return text + registration(image, base);
+}
+
+std::string Snippets::webpage(const SnippetImage& image, const std::string& base, bool first) {
+    std::string text = imageTag(image, base);
+    if (first) {
+        text += "<script language='JavaScript' src='" + htmlAttribute(base + "/turnpixa.js") +
+                "' type='text/javascript'></script>\r\n";
+    }
+    return text + registration(image, base);
+}
+
+std::string Snippets::iframe(const SnippetImage& image, const std::string& base) {
+    const std::string src = base + "/" + addressPart(stemOf(image.folder)) + ".htm";
+    return "<iframe src='" + htmlAttribute(src) + "' width='" + std::to_string(image.width) +
+           "' height='" + std::to_string(image.height) +
+           "' frameborder='0' marginwidth='0' marginheight='0' scrolling='no'>\r\n"
+           "\t<p>Your browser does not support iframes.</p>\r\n"
+           "</iframe>\r\n";
+}
+
+std::string Snippets::withoutParameterComment(const std::string& script) {
+    // Lines with their CR LF: an empty line is one that is just "\r\n".
+    std::vector<std::string_view> lines;
+    std::string_view rest(script);
+    while (!rest.empty()) {
+        const size_t end = rest.find('\n');
+        const size_t length = end == std::string_view::npos ? rest.size() : end + 1;
+        lines.push_back(rest.substr(0, length));
+        rest.remove_prefix(length);
+    }
+    auto isEmpty = [](std::string_view line) { return trimmed(line).empty(); };
+    const auto firstEmpty = std::find_if(lines.begin(), lines.end(), isEmpty);
+    if (firstEmpty == lines.end()) return script;
+    const auto nextEmpty = std::find_if(firstEmpty + 1, lines.end(), isEmpty);
+    if (nextEmpty == lines.end()) return script;
+    std::string text;
+    for (auto it = lines.begin(); it != lines.end(); ++it)
+        if (it <= firstEmpty || it > nextEmpty) text += *it;
+    return text;
+}
+
+std::string Snippets::cleanLocation(std::string location) {
+    std::replace(location.begin(), location.end(), '\\', '/');
+    while (location.size() > 1 && location.back() == '/') location.pop_back();
+    return location;
+}
+
+std::string Snippets::cleanFolder(std::string folder) {
+    std::replace(folder.begin(), folder.end(), '\\', '/');
+    while (!folder.empty() && folder.back() == '/') folder.pop_back();
+    while (!folder.empty() && folder.front() == '/') folder.erase(0, 1);
+    if (folder == "htdocs" || folder.rfind("htdocs/", 0) == 0) {
+        folder.erase(0, 6);
+        while (!folder.empty() && folder.front() == '/') folder.erase(0, 1);
+    }
+    return folder;
+}
+
+std::string Snippets::base(const std::string& location, const std::string& folder) {
+    return cleanLocation(location) + "/" + cleanFolder(folder);
+}
+
+std::string Snippets::stemOf(const std::string& folder) {
+    const size_t at = folder.rfind(kSuffix);
+    if (at != std::string::npos && at + kSuffix.size() == folder.size())
+        return folder.substr(0, at);
+    return folder;
+}
+
+bool Snippets::parseUploadedPage(std::string_view page, SnippetImage& image) {
+    const std::string text = lowerCase(page.substr(0, 1023));
+    constexpr std::string_view kCall = "addturnpixa(";
+    const size_t call = text.find(kCall);
+    if (call == std::string::npos) return false;
+    const size_t open = call + kCall.size();
+    const size_t close = text.find(')', open);
+    if (close == std::string::npos) return false;
+
+    std::vector<std::string_view> args;
+    std::string_view inside = std::string_view(text).substr(open, close - open);
+    for (;;) {
+        const size_t comma = inside.find(',');
+        args.push_back(inside.substr(0, comma));
+        if (comma == std::string_view::npos) break;
+        inside.remove_prefix(comma + 1);
+    }
+    const std::string id(trimmed(args[0]));
+
+    // The size from the img tag that carries the same id.
+    const size_t tag = id.empty() ? std::string::npos : text.find("<img id=" + id);
+    if (tag != std::string::npos) {
+        const std::string_view after = std::string_view(text).substr(tag);
+        int w = 0, h = 0;
+        const size_t width = after.find("width=");
+        if (width != std::string_view::npos && readAttributeNumber(after.substr(width + 6), w))
+            image.width = w;
+        const size_t height = after.find("height=");
+        if (height != std::string_view::npos && readAttributeNumber(after.substr(height + 7), h))
+            image.height = h;
+    }
+
+    int frames = 0;
+    if (args.size() < 3 || !readArgument(args[2], 1, kMaxFrames, frames)) return false;
+    image.frames = frames;
+    int autoSpin = 0;
+    image.autoSpin = args.size() > 3 && readArgument(args[3], -kMaxInterval, kMaxInterval, autoSpin)
+                         ? autoSpin
+                         : 0;
+    if (args.size() > 5) image.png = args[5].find("png") != std::string_view::npos;
+    return true;
+}
+
+std::string Snippets::htmlAttribute(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '\'':
+                out += "&#39;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string Snippets::scriptString(std::string_view text) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\\' || c == '\'' || c == '"') {
+            out += '\\';
+            out += c;
+        } else if (c == '<' || c == '>' || u < 0x20 || u == 0x7F) {
+            // "</script>" must not end the block early.
+            out += "\\x";
+            out += hex[u >> 4];
+            out += hex[u & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string Snippets::addressPart(std::string_view name) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+            c == '-' || c == '_' || c == '.' || c == '~') {
+            out += c;
+        } else {
+            out += '%';
+            out += hex[u >> 4];
+            out += hex[u & 15];
+        }
+    }
+    return out;
+}
+
+}  // namespace turnpixa

@@ -1,0 +1,29 @@
+#pragma once
+#include <string>
+
+#include "web/HttpGetText.h"
+#include "web/Snippets.h"
+
+namespace turnpixa {
+
+// Fetches base/name.htm (the name as one address part) and reads it with
+// Snippets::parseUploadedPage; true when the frame count was read.
+bool fetchUploadedImage(const std::string& base, const std::string& name, SnippetImage& image,
+                        const HttpOptions& options = {});
+
+// Checking the entries before a copy, shared by the dialog and the CLI.
+// image holds what is known (the last save); a name other than its folder's
+// stem means an image uploaded earlier, which is fetched first.
+struct SnippetCheck {
+    bool nameMissing = false;  // nothing may be copied
+    bool fetched = false;      // the page was asked for
+    bool found = true;         // false: the page could not be fetched or read
+    std::string base;          // the cleaned webspace address
+    std::string location;      // the cleaned entries, for the settings
+    std::string folder;
+};
+SnippetCheck checkSnippetEntries(const std::string& location, const std::string& folder,
+                                 const std::string& name, SnippetImage& image,
+                                 const HttpOptions& options = {});
+
+}  // namespace turnpixa

@@ -163,6 +163,13 @@ bool BufferedFile::close() {
     bool ok = flush();
     if (dirty_) ok = false;
     if (owned_) {
+        // The stream's own buffer is written out first: a full disk shows
+        // here with its reason, which fclose does not always keep.
+        errno = 0;
+        if (std::fflush(file_) != 0) {
+            fail("write failed");
+            ok = false;
+        }
         errno = 0;
         if (std::fclose(file_) != 0) {
             fail("close failed");

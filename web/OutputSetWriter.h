@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "SaveTarget.h"
+#include "SetStaging.h"
 #include "image/RasterImage.h"
 #include "process/ProcessingSettings.h"
 
@@ -23,10 +24,10 @@ struct SaveOptions {
 
 // Writes an output set: the frames in spin order from the start image, the
 // still image, the viewer script and the page, in that order, stopping at
-// the first file that cannot be written. Each file is written beside its
-// place and renamed over it, so a failure never leaves a cut-off file over
-// a good one. Keeps the still image (also shown by the Save page) and the
-// settings it was composed with.
+// the first file that cannot be written. The whole set is staged and swapped
+// in at the end (SetStaging), so a failed save leaves the old set as it was.
+// Keeps the still image (also shown by the Save page) and the settings it
+// was composed with.
 class OutputSetWriter {
 public:
     // After each frame: frames written so far and the frame count.
@@ -42,6 +43,9 @@ public:
     bool write(Project& project, const SaveTarget& target, const SaveOptions& options,
                std::string& reason, const Progress& progress = {});
 
+    // How files are opened for writing; tests pass one that fails part-way.
+    void setStreamOpener(SetStaging::StreamOpener opener) { opener_ = std::move(opener); }
+
     // Composes the still image anew when there is none, when the settings
     // changed since, or when the start frame is no longer the one it was
     // made from. Drops it (and returns false) when there is no start photo.
@@ -53,14 +57,15 @@ public:
     static std::vector<int> frameOrder(int photoCount, int startImage, bool reverseSpin);
 
 private:
-    bool writeFrames(Project& project, const SaveTarget& target, bool png, std::string& reason,
-                     const Progress& progress);
+    bool writeFrames(Project& project, const SaveTarget& target, SetStaging& staging, bool png,
+                     std::string& reason, const Progress& progress);
 
     RasterImage arrowRight_;
     RasterImage still_;
     RasterImage stillSource_;  // the start frame the still was made from
     ProcessingSettings stillSettings_;
     bool hasStill_ = false;
+    SetStaging::StreamOpener opener_;
 };
 
 }  // namespace turnpixa

@@ -12,13 +12,13 @@ build_pkgs=(
   libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev liblzma-dev
   libcurl4-openssl-dev libssl-dev libsane-dev qt6-base-dev ccache
   libfltk1.3-dev libxcursor-dev libxinerama-dev libxft-dev libxfixes-dev
-  libxrender-dev libfontconfig-dev
+  libxrender-dev libfontconfig-dev patchelf
   googletest libgtest-dev libbenchmark-dev
 )
 test_pkgs=(
   clang libclang-rt-14-dev
   python3 python3-pyftpdlib python3-openssl sane-utils libsane1 openssl
-  chromium xvfb xauth poppler-utils
+  chromium xvfb xauth poppler-utils python3-xlib x11-utils
   libvips-tools imagemagick time
   libjpeg-turbo-progs hyperfine
 )

@@ -146,6 +146,7 @@ const std::vector<OptionRule>& optionTable() {
         {"quiet", 'q', V::None, [](CliOptions& o, const auto&) { return o.quiet = true; }, ""},
         {"help", 'h', V::None, [](CliOptions& o, const auto&) { return o.help = true; }, ""},
         {"version", 0, V::None, [](CliOptions& o, const auto&) { return o.version = true; }, ""},
+        {"strict", 0, V::None, [](CliOptions& o, const auto&) { return o.strict = true; }, ""},
     };
     return table;
 }
@@ -251,12 +252,15 @@ std::string usageText() {
            "      --png                  PNG frames and still instead of JPEG\n"
            "      --auto-spin MS         auto-spin interval in ms, negative for the other\n"
            "                             direction, 0 = off (default)\n"
-           "  -q, --quiet                no progress output\n"
+           "  -q, --quiet                no progress output (warnings are still shown)\n"
+           "      --strict               fail (exit 1, nothing written) when any photo is\n"
+           "                             skipped or damaged\n"
            "  -h, --help                 this text\n"
            "      --version              the program's version\n"
            "\n"
            "Photos are read in the order given, whatever their extension; unreadable ones are\n"
-           "skipped with a warning. Exit status: 0 when the whole set was written, 1 when it\n"
+           "skipped with a warning, damaged ones taken with a warning. Exit status: 0 when the "
+           "whole set was written, 1 when it\n"
            "could not be, 2 for a usage error.\n";
 }
 

@@ -27,6 +27,7 @@ struct CliOptions {
     bool png = false;
     int autoSpin = 0;
     bool quiet = false;
+    bool strict = false;  // a skipped or damaged photo fails the run before anything is written
     bool help = false;
     bool version = false;
 };

@@ -18,9 +18,10 @@ const Photo* Project::photoAt(int index) const {
                                               : nullptr;
 }
 
-Photo* Project::addPhotoFromFile(const std::string& path, std::string* reason) {
+Photo* Project::addPhotoFromFile(const std::string& path, std::string* reason,
+                                 std::string* damage) {
     RasterImage image;
-    if (!loadPhotoFile(path, image, reason)) return nullptr;
+    if (!loadPhotoFile(path, image, reason, damage)) return nullptr;
     return addPhotoFromImage(std::move(image), path);
 }
 
@@ -176,6 +177,16 @@ void Project::deriveOutputSizeFromHeight(int height) {
         settings_.outputWidth = height;
         settings_.outputHeight = roundHalfUp(height * aspect);
     }
+}
+
+std::string shapeWarning(int firstWidth, int firstHeight, int width, int height) {
+    if (firstWidth <= 0 || firstHeight <= 0 || width <= 0 || height <= 0) return {};
+    const double first = static_cast<double>(firstWidth) / firstHeight;
+    const double other = static_cast<double>(width) / height;
+    if (std::abs(other / first - 1.0) <= 0.01) return {};
+    return std::to_string(width) + " x " + std::to_string(height) +
+           " pixels, another shape than the first photo's " + std::to_string(firstWidth) + " x " +
+           std::to_string(firstHeight) + "; it is stretched to the frame size";
 }
 
 }  // namespace turnpixa

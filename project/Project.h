@@ -31,7 +31,9 @@ public:
 
     // Decodes the file whatever its extension says and appends it; null when
     // no reader takes it (reason says why).
-    Photo* addPhotoFromFile(const std::string& path, std::string* reason = nullptr);
+    // damage: set when the photo was loaded only in part (see loadPhotoFile).
+    Photo* addPhotoFromFile(const std::string& path, std::string* reason = nullptr,
+                            std::string* damage = nullptr);
     // Appends a photo owning the image; without a name it is "Image%03d".
     // Posts PhotoAdded to the active page.
     Photo* addPhotoFromImage(RasterImage image, std::optional<std::string> name = std::nullopt);
@@ -86,5 +88,10 @@ private:
     ProcessingSettings settings_;
     int startImage_ = 1;
 };
+
+// Every photo is stretched to the series' frame size, which the first photo's
+// shape decides. Empty when a photo of width x height has that shape (within
+// 1 %), otherwise a warning saying how it differs.
+std::string shapeWarning(int firstWidth, int firstHeight, int width, int height);
 
 }  // namespace turnpixa

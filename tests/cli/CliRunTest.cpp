@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "project/Project.h"
 #include "cli/CliRun.h"
+#include "image/BufferedFile.h"
+#include "image/ImageFormats.h"
 #include "process/SpinLogo.h"
+#include "project/Project.h"
 #include "tests/support/TempDir.h"
 #include "web/OutputSetWriter.h"
 #include "web/SaveTarget.h"
@@ -80,15 +82,15 @@ TEST(CliRun, WritesTheWholeSetBesideThePage) {
     args.insert(args.end(), {"--width", "120", "-o", dir.file("shoe")});
     const CliResult run = runWith(args);
     ASSERT_EQ(run.status, kCliDone) << run.err;
-    EXPECT_NE(run.out.find("Wrote 4 frames"), std::string::npos) << run.out;
-    EXPECT_EQ(filesUnder(dir.path()),
-              (std::vector<std::string>{"shoe-turnpixa/image.jpg", "shoe-turnpixa/image_000.jpg",
-                                        "shoe-turnpixa/image_001.jpg", "shoe-turnpixa/image_002.jpg",
-                                        "shoe-turnpixa/image_003.jpg", "shoe.htm", "turnpixa.js"}));
+    EXPECT_NE(run.out.find("Wrote 4 of 4 photos"), std::string::npos) << run.out;
+    EXPECT_EQ(
+        filesUnder(dir.path()),
+        (std::vector<std::string>{"shoe-turnpixa/image.jpg", "shoe-turnpixa/image_000.jpg",
+                                  "shoe-turnpixa/image_001.jpg", "shoe-turnpixa/image_002.jpg",
+                                  "shoe-turnpixa/image_003.jpg", "shoe.htm", "turnpixa.js"}));
     const std::string page = test::readWholeFile(dir.file("shoe.htm"));
     // 1600 x 1200 photos at width 120 give 120 x 90 frames.
-    EXPECT_NE(page.find("src='shoe-turnpixa/image.jpg' width='120' height='90'"),
-              std::string::npos)
+    EXPECT_NE(page.find("src='shoe-turnpixa/image.jpg' width='120' height='90'"), std::string::npos)
         << page;
     EXPECT_NE(page.find("AddTurnPixa('turnpixa1','shoe-turnpixa/image_',4,0,0,'.jpg');"),
               std::string::npos);
@@ -101,10 +103,26 @@ TEST(CliRun, WritesTheSameBytesAsTheWizardsRoad) {
     test::TempDir cliDir, wizardDir;
     const std::vector<std::string> photos = samplePhotos(5);
     std::vector<std::string> args = photos;
-    args.insert(args.end(), {"--width", "150", "--rotate", "1", "--lightness", "1.3",
-                             "--remove-background=80", "--background-colour", "E0F0FF", "--frame",
-                             "8:FFFFFF", "--start", "2", "--reverse", "--png", "--auto-spin",
-                             "-80", "-q", "-o", cliDir.file("mug.htm")});
+    args.insert(args.end(), {"--width",
+                             "150",
+                             "--rotate",
+                             "1",
+                             "--lightness",
+                             "1.3",
+                             "--remove-background=80",
+                             "--background-colour",
+                             "E0F0FF",
+                             "--frame",
+                             "8:FFFFFF",
+                             "--start",
+                             "2",
+                             "--reverse",
+                             "--png",
+                             "--auto-spin",
+                             "-80",
+                             "-q",
+                             "-o",
+                             cliDir.file("mug.htm")});
     const CliResult run = runWith(args);
     ASSERT_EQ(run.status, kCliDone) << run.err;
     EXPECT_TRUE(run.out.empty()) << "quiet: " << run.out;
@@ -134,8 +152,8 @@ TEST(CliRun, WritesTheSameBytesAsTheWizardsRoad) {
     save.autoSpinInterval = -80;
     OutputSetWriter writer;
     std::string reason;
-    ASSERT_TRUE(writer.write(project, SaveTarget::fromChosenPath(wizardDir.file("mug.htm")), save,
-                             reason))
+    ASSERT_TRUE(
+        writer.write(project, SaveTarget::fromChosenPath(wizardDir.file("mug.htm")), save, reason))
         << reason;
 
     const std::vector<std::string> names = filesUnder(wizardDir.path());
@@ -161,16 +179,81 @@ TEST(CliRun, SkipsAnUnreadablePhotoAndNamesIt) {
     EXPECT_FALSE(fs::exists(dir.path() / "out/page-turnpixa/image_002.jpg"));
 }
 
-TEST(CliRun, ADamagedPhotoStillLoadsAndItsLibraryMessageIsShown) {
+TEST(CliRun, ADamagedPhotoIsNamedEvenWhenQuietAndFailsAStrictRun) {
     test::TempDir dir;
     const std::string whole = test::readWholeFile(samplePhoto(5));
     test::writeWholeFile(dir.file("cut.jpg"), whole.substr(0, whole.size() / 2));
+    const std::string warning = "turnpixa-cli: warning: " + dir.file("cut.jpg") +
+                                " is damaged and was loaded only in part: Premature end of JPEG "
+                                "file\n";
     // Decoded on a worker thread, beside photos decoded on the other one.
-    const CliResult run = runWith({samplePhoto(1), samplePhoto(2), dir.file("cut.jpg"),
-                                   samplePhoto(3), "--width", "60", "-o", dir.file("p")});
-    ASSERT_EQ(run.status, kCliDone) << run.err;
-    EXPECT_NE(run.err.find("JPEG Library Error"), std::string::npos) << run.err;
-    EXPECT_TRUE(fs::exists(dir.path() / "p-turnpixa/image_003.jpg"));
+    for (const char* quiet : {"--width=60", "-q"}) {
+        const CliResult run = runWith({samplePhoto(1), samplePhoto(2), dir.file("cut.jpg"),
+                                       samplePhoto(3), quiet, "-o", dir.file("p")});
+        ASSERT_EQ(run.status, kCliDone) << run.err;
+        EXPECT_NE(run.err.find(warning), std::string::npos) << quiet << ": " << run.err;
+        EXPECT_EQ(run.err.find("JPEG Library Error"), std::string::npos) << run.err;
+        EXPECT_TRUE(fs::exists(dir.path() / "p-turnpixa/image_003.jpg"));
+    }
+
+    // --strict: one bad photo among good ones, and nothing is written.
+    test::writeWholeFile(dir.file("notes.jpg"), "not a picture");
+    for (const std::string& bad : {dir.file("cut.jpg"), dir.file("notes.jpg")}) {
+        const CliResult strict =
+            runWith({samplePhoto(1), bad, samplePhoto(2), "--strict", "-o", dir.file("s")});
+        EXPECT_EQ(strict.status, kCliFailed);
+        EXPECT_NE(strict.err.find("--strict: 1 of the 3 photos were skipped or damaged"),
+                  std::string::npos)
+            << strict.err;
+        EXPECT_FALSE(fs::exists(dir.file("s.htm")));
+        EXPECT_FALSE(fs::exists(dir.file("s-turnpixa")));
+    }
+    // Without it the closing line tells how many were used.
+    const CliResult lenient =
+        runWith({samplePhoto(1), dir.file("notes.jpg"), samplePhoto(2), "-o", dir.file("s")});
+    EXPECT_EQ(lenient.status, kCliDone);
+    EXPECT_EQ(lenient.out, "Wrote 2 of 3 photos: " + dir.file("s.htm") + "\n");
+}
+
+// Mistakes a script makes, each a usage error that says what to give.
+TEST(CliRun, UsageErrorsSayWhatToGiveInstead) {
+    test::TempDir dir;
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{samplePhoto(1), "--remove-background", "60", "-o", dir.file("p")},
+         "\"60\" is not a photo; did you mean --remove-background=60?"},
+        {{samplePhoto(1), "-o", dir.path().string()},
+         "-o names the folder " + dir.path().string() + "; give the page to write there, e.g. -o " +
+             dir.path().string() + "/spin.htm"},
+        {{samplePhoto(1), "-o", dir.file("new") + "/"}, "-o names the folder " + dir.file("new/")},
+        {{samplePhoto(1), samplePhoto(2), "--crop", "0,0,1700,300", "-o", dir.file("p")},
+         "--crop 0,0,1700,300 reaches outside " + samplePhoto(1) + ", which is 1600 x 1200 pixels"},
+    };
+    for (const auto& c : cases) {
+        const CliResult run = runWith(c.args);
+        EXPECT_EQ(run.status, kCliUsage) << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_TRUE(filesUnder(dir.path()).empty());
+}
+
+TEST(CliRun, APhotoOfAnotherShapeIsStretchedWithAWarning) {
+    test::TempDir dir;
+    RasterImage tall;
+    ASSERT_TRUE(tall.create(48, 96, 24));
+    BufferedFile file;
+    ASSERT_TRUE(file.open(dir.file("tall.png"), BufferedFile::Mode::Write));
+    ASSERT_TRUE(writePng(tall, file) && file.close());
+    const CliResult run =
+        runWith({samplePhoto(1), dir.file("tall.png"), "-q", "-o", dir.file("p")});
+    EXPECT_EQ(run.status, kCliDone) << run.err;
+    EXPECT_EQ(run.err, "turnpixa-cli: warning: " + dir.file("tall.png") +
+                           " is 48 x 96 pixels, another shape than the first photo's 1600 x 1200; "
+                           "it is stretched to the frame size\n");
+    EXPECT_TRUE(fs::exists(dir.path() / "p-turnpixa/image_001.jpg"));
 }
 
 TEST(CliRun, FailsWhenNothingCanBeRead) {
@@ -197,7 +280,8 @@ TEST(CliRun, AFileThatCannotBeWrittenFailsTheRunAndIsNamed) {
 
 TEST(CliRun, AStartImageBeyondThePhotosIsRefused) {
     test::TempDir dir;
-    const CliResult run = runWith({samplePhoto(1), samplePhoto(2), "--start", "3", "-o", dir.file("p")});
+    const CliResult run =
+        runWith({samplePhoto(1), samplePhoto(2), "--start", "3", "-o", dir.file("p")});
     EXPECT_EQ(run.status, kCliFailed);
     EXPECT_NE(run.err.find("--start 3"), std::string::npos) << run.err;
 }
@@ -213,7 +297,8 @@ TEST(CliRun, UsageErrorsExitWithTwo) {
 
 // The program itself, as a script calls it.
 int runProgram(const std::string& arguments) {
-    const std::string command = std::string(TURNPIXA_CLI_PROGRAM) + " " + arguments + " 2>/dev/null";
+    const std::string command =
+        std::string(TURNPIXA_CLI_PROGRAM) + " " + arguments + " 2>/dev/null";
     const int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }

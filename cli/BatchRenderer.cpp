@@ -30,21 +30,6 @@ bool decode(const std::string& path, Slot& slot) {
     return true;
 }
 
-// Renders the frame without the spin logo, which needs the final photo
-// count, caches it and lets the source go.
-bool renderWithoutLogo(Photo& photo, const ProcessingSettings& settings, std::string& reason) {
-    auto frame = std::make_unique<RasterImage>(render(photo, settings));
-    if (frame->empty()) {
-        reason = "the frame could not be rendered (out of memory?)";
-        return false;
-    }
-    photo.setCachedOutput(std::move(frame));
-    photo.cachedSettings() = settings;
-    photo.cachedSettings().logoStale = true;  // the logo is laid in later
-    photo.releaseSource();
-    return true;
-}
-
 }  // namespace
 
 bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& configure,
@@ -64,7 +49,7 @@ bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& 
             Photo* photo = project_.addPhoto(std::move(slot.photo));
             project_.currentImage = 1;
             if (configure && !configure(project_)) return false;
-            if (!renderWithoutLogo(*photo, project_.settings(), slot.reason)) {
+            if (!renderAndRelease(*photo, project_.settings(), slot.reason)) {
                 project_.removePhoto(0);
                 project_.currentImage = 0;
             }
@@ -85,7 +70,7 @@ bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& 
     auto worker = [&] {
         for (std::size_t i = next++; i < paths.size(); i = next++) {
             Slot& slot = slots[i];
-            if (decode(paths[i], slot) && !renderWithoutLogo(*slot.photo, settings, slot.reason))
+            if (decode(paths[i], slot) && !renderAndRelease(*slot.photo, settings, slot.reason))
                 slot.photo.reset();
             const int finished = ++done;
             if (progress) {
@@ -117,13 +102,8 @@ bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& 
 
     // Now that the count is known every frame gets its logo, as the wizard's
     // render lays it in.
-    for (int i = 0; i < project_.photoCount(); ++i) {
-        Photo* photo = project_.photoAt(i);
-        auto frame = std::make_unique<RasterImage>(*photo->cachedOutput());
-        if (!settings.quick) layInSpinLogo(*frame, project_.logoPlacement(i));
-        photo->setCachedOutput(std::move(frame));
-        photo->cachedSettings().logoStale = false;
-    }
+    for (int i = 0; i < project_.photoCount(); ++i)
+        finishWithLogo(*project_.photoAt(i), project_.logoPlacement(i));
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "image/ImageReport.h"
 #include "process/SpinLogo.h"
 #include "project/Project.h"
+#include "project/ProjectFrames.h"
 #include "web/OutputSetWriter.h"
 #include "web/SaveTarget.h"
 
@@ -36,9 +37,7 @@ void applySettings(const CliOptions& o, Project& project) {
     }
     s.setRotation(o.rotate);
     if (o.size) {
-        const bool quarterTurn = s.rotation % 2 == 1;
-        s.outputWidth = quarterTurn ? o.size->second : o.size->first;
-        s.outputHeight = quarterTurn ? o.size->first : o.size->second;
+        s.setShownSize({o.size->first, o.size->second});
     } else if (o.height) {
         project.deriveOutputSizeFromHeight(*o.height);
     } else {
@@ -182,9 +181,10 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
             std::error_code ignored;
             std::filesystem::create_directories(target.outputFolder(), ignored);
             OutputSetWriter writer;
+            ProjectFrames frames(project);
             std::string reason;
             const bool written =
-                writer.write(project, target, save, reason,
+                writer.write(frames, target, save, reason,
                              [&](int done, int count) { bar.show("Writing", done, count); });
             bar.finish();
             if (written) {

@@ -89,6 +89,27 @@ const RasterImage* renderAnew(Photo& photo, const ProcessingSettings& settings,
     return photo.cachedOutput();
 }
 
+bool renderAndRelease(Photo& photo, const ProcessingSettings& settings, std::string& reason) {
+    auto frame = std::make_unique<RasterImage>(render(photo, settings));
+    if (frame->empty()) {
+        reason = "the frame could not be rendered (out of memory?)";
+        return false;
+    }
+    photo.setCachedOutput(std::move(frame));
+    photo.cachedSettings() = settings;
+    photo.cachedSettings().logoStale = true;  // laid in once the count is known
+    photo.releaseSource();
+    return true;
+}
+
+void finishWithLogo(Photo& photo, const LogoPlacement& logo) {
+    if (!photo.cachedOutput()) return;
+    auto frame = std::make_unique<RasterImage>(*photo.cachedOutput());
+    if (!photo.cachedSettings().quick) layInSpinLogo(*frame, logo);
+    photo.setCachedOutput(std::move(frame));
+    photo.cachedSettings().logoStale = false;
+}
+
 const RasterImage* processedOutputImage(Photo& photo, const ProcessingSettings& settings,
                                         const LogoPlacement& logo) {
     if (photo.cachedOutput() && !photo.cachedSettings().logoStale &&

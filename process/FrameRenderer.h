@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "Photo.h"
 #include "ProcessingSettings.h"
 #include "SpinLogo.h"
@@ -26,6 +28,15 @@ const RasterImage* processedOutputImage(Photo& photo, const ProcessingSettings& 
 // The same without the cache test.
 const RasterImage* renderAnew(Photo& photo, const ProcessingSettings& settings,
                               const LogoPlacement& logo);
+
+// Batch work, where memory must not grow with the photo count: renders the
+// frame without its logo (which needs the final photo count), caches it as
+// logo stale and lets the source go. False, with a reason, when the frame
+// cannot be rendered.
+bool renderAndRelease(Photo& photo, const ProcessingSettings& settings, std::string& reason);
+// Lays the logo into a frame cached by renderAndRelease, which is then
+// current. Nothing without a cached frame.
+void finishWithLogo(Photo& photo, const LogoPlacement& logo);
 
 // Lays the spin logo into the frame's top-left corner.
 void layInSpinLogo(RasterImage& frame, const LogoPlacement& logo);

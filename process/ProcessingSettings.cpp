@@ -7,6 +7,17 @@ void ProcessingSettings::setRotation(int n) {
     if (rotation < 0) rotation += 4;
 }
 
+FrameSize ProcessingSettings::shownSize() const {
+    if (rotation % 2 != 0) return {outputHeight, outputWidth};
+    return {outputWidth, outputHeight};
+}
+
+void ProcessingSettings::setShownSize(FrameSize shown) {
+    const bool quarterTurn = rotation % 2 != 0;
+    outputWidth = quarterTurn ? shown.height : shown.width;
+    outputHeight = quarterTurn ? shown.width : shown.height;
+}
+
 bool ProcessingSettings::operator==(const ProcessingSettings& other) const {
     if (outputWidth != other.outputWidth || outputHeight != other.outputHeight ||
         cropOn != other.cropOn || rotation != other.rotation || lightness != other.lightness ||

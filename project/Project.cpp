@@ -157,26 +157,16 @@ void Project::deriveOutputSizeFromWidth(int width) {
     const double aspect = currentAspect();
     if (aspect <= 0.0) return;
     if (width <= 0) width = 400;
-    if (settings_.rotation % 2 == 0) {
-        settings_.outputWidth = width;
-        settings_.outputHeight = roundHalfUp(width * aspect);
-    } else {
-        settings_.outputHeight = width;
-        settings_.outputWidth = roundHalfUp(width / aspect);
-    }
+    const bool quarterTurn = settings_.rotation % 2 != 0;
+    settings_.setShownSize({width, roundHalfUp(quarterTurn ? width / aspect : width * aspect)});
 }
 
 void Project::deriveOutputSizeFromHeight(int height) {
     const double aspect = currentAspect();
     if (aspect <= 0.0) return;
     if (height <= 0) height = 400;
-    if (settings_.rotation % 2 == 0) {
-        settings_.outputWidth = roundHalfUp(height / aspect);
-        settings_.outputHeight = height;
-    } else {
-        settings_.outputWidth = height;
-        settings_.outputHeight = roundHalfUp(height * aspect);
-    }
+    const bool quarterTurn = settings_.rotation % 2 != 0;
+    settings_.setShownSize({roundHalfUp(quarterTurn ? height * aspect : height / aspect), height});
 }
 
 std::string shapeWarning(int firstWidth, int firstHeight, int width, int height) {

@@ -6,11 +6,10 @@
 #include "SaveTarget.h"
 #include "SetStaging.h"
 #include "image/RasterImage.h"
+#include "process/FrameSource.h"
 #include "process/ProcessingSettings.h"
 
 namespace turnpixa {
-
-class Project;
 
 // The Save page's choices that the written set depends on.
 struct SaveOptions {
@@ -22,7 +21,7 @@ struct SaveOptions {
     int autoSpinValue() const { return autoSpinOn ? autoSpinInterval : 0; }
 };
 
-// Writes an output set: the frames in spin order from the start image, the
+// Writes an output set: the frames of a frame source in spin order, the
 // still image, the viewer script and the page, in that order, stopping at
 // the first file that cannot be written. The whole set is staged and swapped
 // in at the end (SetStaging), so a failed save leaves the old set as it was.
@@ -40,7 +39,7 @@ public:
 
     // True only when every file was written; otherwise reason names the
     // file and why. The caller sets the project's saved flag on success.
-    bool write(Project& project, const SaveTarget& target, const SaveOptions& options,
+    bool write(FrameSource& frames, const SaveTarget& target, const SaveOptions& options,
                std::string& reason, const Progress& progress = {});
 
     // How files are opened for writing; tests pass one that fails part-way.
@@ -49,15 +48,17 @@ public:
     // Composes the still image anew when there is none, when the settings
     // changed since, or when the start frame is no longer the one it was
     // made from. Drops it (and returns false) when there is no start photo.
-    bool updateStillImage(Project& project);
+    bool updateStillImage(FrameSource& frames);
     const RasterImage* stillImage() const { return hasStill_ ? &still_ : nullptr; }
 
     // Photo indexes (0-based) in frame order: from the start image (1-based)
     // onwards, backwards when the spin is reversed.
-    static std::vector<int> frameOrder(int photoCount, int startImage, bool reverseSpin);
+    static std::vector<int> frameOrder(int photoCount, int startImage, bool reverseSpin) {
+        return spinOrder(photoCount, startImage, reverseSpin);
+    }
 
 private:
-    bool writeFrames(Project& project, const SaveTarget& target, SetStaging& staging, bool png,
+    bool writeFrames(FrameSource& frames, const SaveTarget& target, SetStaging& staging, bool png,
                      std::string& reason, const Progress& progress);
 
     RasterImage arrowRight_;

@@ -21,6 +21,7 @@
 #include "app/DialogSeam.h"
 #include "app/HelpOpener.h"
 #include "app/RasterImageQt.h"
+#include "project/ProjectFrames.h"
 #include "project/RingLayout.h"
 #include "resources/Resources.h"
 #include "web/OutputSetWriter.h"
@@ -179,7 +180,8 @@ void CSaveDlg::updateButtons() {
 }
 
 void CSaveDlg::composeStill() {
-    writer_->updateStillImage(project());
+    ProjectFrames frames(project());
+    writer_->updateStillImage(frames);
     showImage(writer_->stillImage());
 }
 
@@ -251,7 +253,8 @@ bool CSaveDlg::saveAs() {
     // Events are processed between frames to repaint the progress; the
     // window takes no input meanwhile.
     window()->setEnabled(false);
-    const bool ok = writer_->write(p, target, options, reason, [this](int written, int count) {
+    ProjectFrames frames(p);
+    const bool ok = writer_->write(frames, target, options, reason, [this](int written, int count) {
         status_->setText(QStringLiteral("Saving frame %1 of %2...").arg(written).arg(count));
         app().processPendingEvents();
     });

@@ -28,10 +28,28 @@ TEST(CliOptions, DefaultsMatchTheWizard) {
 TEST(CliOptions, ReadsEveryOption) {
     CliOptions o;
     std::string error;
-    ASSERT_TRUE(parse({"--output=p.htm", "--height", "300", "--crop", "10,20,110,95", "--rotate",
-                       "-1", "--lightness", "1.25", "--remove-background=90",
-                       "--background-colour", "FF8000", "--frame", "12:0000ff", "--start", "3",
-                       "--reverse", "--png", "--auto-spin", "-120", "-q", "x.png"},
+    ASSERT_TRUE(parse({"--output=p.htm",
+                       "--height",
+                       "300",
+                       "--crop",
+                       "10,20,110,95",
+                       "--rotate",
+                       "-1",
+                       "--lightness",
+                       "1.25",
+                       "--remove-background=90",
+                       "--background-colour",
+                       "FF8000",
+                       "--frame",
+                       "12:0000ff",
+                       "--start",
+                       "3",
+                       "--reverse",
+                       "--png",
+                       "--auto-spin",
+                       "-120",
+                       "-q",
+                       "x.png"},
                       o, error))
         << error;
     EXPECT_EQ(o.output, "p.htm");

@@ -14,6 +14,7 @@
 #include "image/ImageFormats.h"
 #include "process/SpinLogo.h"
 #include "project/Project.h"
+#include "project/ProjectFrames.h"
 #include "tests/support/TempDir.h"
 #include "web/OutputSetWriter.h"
 #include "web/SaveTarget.h"
@@ -151,9 +152,10 @@ TEST(CliRun, WritesTheSameBytesAsTheWizardsRoad) {
     save.autoSpinOn = true;
     save.autoSpinInterval = -80;
     OutputSetWriter writer;
+    ProjectFrames frames(project);
     std::string reason;
     ASSERT_TRUE(
-        writer.write(project, SaveTarget::fromChosenPath(wizardDir.file("mug.htm")), save, reason))
+        writer.write(frames, SaveTarget::fromChosenPath(wizardDir.file("mug.htm")), save, reason))
         << reason;
 
     const std::vector<std::string> names = filesUnder(wizardDir.path());

@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "WizardFixture.h"
+#include "project/ProjectFrames.h"
 #include "web/OutputSetWriter.h"
 #include "web/SaveTarget.h"
 
@@ -78,9 +79,9 @@ TEST_F(Wizard, SaveAsWritesWhatTheWriterWritesForTheSameProject) {
     options.autoSpinOn = true;
     options.autoSpinInterval = -100;
     std::string reason;
-    ASSERT_TRUE(writer.write(project(),
-                             SaveTarget::fromChosenPath((theirs + "/shoe.htm").toStdString()),
-                             options, reason))
+    ProjectFrames frames(project());
+    ASSERT_TRUE(writer.write(
+        frames, SaveTarget::fromChosenPath((theirs + "/shoe.htm").toStdString()), options, reason))
         << reason;
     const auto a = filesUnder(ours);
     const auto b = filesUnder(theirs);

@@ -65,5 +65,20 @@ TEST(ProcessingSettings, StrengthAndReplacementCountOnlyWhileRemovalIsOn) {
     EXPECT_TRUE(a == b);
 }
 
+TEST(ProcessingSettings, AQuarterTurnExchangesTheShownSize) {
+    ProcessingSettings s;
+    s.outputWidth = 40;
+    s.outputHeight = 30;
+    for (int rotation : {0, 1, 2, 3}) {
+        s.setRotation(rotation);
+        const FrameSize expected = rotation % 2 ? FrameSize{30, 40} : FrameSize{40, 30};
+        EXPECT_EQ(s.shownSize(), expected) << rotation;
+        ProcessingSettings t = s;
+        t.setShownSize(expected);
+        EXPECT_EQ(t.outputWidth, 40) << rotation;
+        EXPECT_EQ(t.outputHeight, 30) << rotation;
+    }
+}
+
 }  // namespace
 }  // namespace turnpixa

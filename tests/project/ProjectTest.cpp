@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "project/Project.h"
+#include "project/ProjectFrames.h"
 #include "tests/support/ImageCompare.h"
 
 namespace turnpixa {
@@ -226,6 +227,31 @@ TEST_F(ProjectTest, AFileNoReaderTakesIsNotAddedAndSaysWhy) {
     EXPECT_EQ(project.photoCount(), 0);
     EXPECT_FALSE(reason.empty());
     EXPECT_TRUE(host.added.empty());
+}
+
+TEST_F(ProjectTest, FramesRunFromTheStartImageWithTheirLogoPlaceAndLabel) {
+    addPhotos(4, 20, 10);
+    project.settings().outputWidth = 8;
+    project.settings().outputHeight = 4;
+    project.setStartImage(3);
+    project.reverseSpin = true;
+    ProjectFrames frames(project);
+    ASSERT_EQ(frames.frameCount(), 4);
+    // Spin order 3, 2, 1, 4: position 1 is photo 2.
+    const RasterImage* frame = frames.frameAt(1);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame, project.photoAt(1)->cachedOutput());
+    EXPECT_EQ(test::pixelAt(*frame, 4, 2), packColour(10, 100, 200));
+    EXPECT_EQ(frames.frameLabel(3), "photo 4 (Image004)");
+    EXPECT_EQ(frames.frameAt(4), nullptr);
+    EXPECT_EQ(frames.frameAt(-1), nullptr);
+
+    // The page's size is the first photo's last render, as shown.
+    ASSERT_NE(frames.frameAt(2), nullptr);
+    project.settings().setRotation(1);
+    EXPECT_EQ(frames.shownSize(), (FrameSize{8, 4}));
+    ASSERT_NE(frames.frameAt(2), nullptr);
+    EXPECT_EQ(frames.shownSize(), (FrameSize{4, 8}));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "image/ImageFormats.h"
 #include "project/Project.h"
+#include "project/ProjectFrames.h"
 #include "tests/support/FailingWriter.h"
 #include "tests/support/ImageCompare.h"
 #include "tests/support/TempDir.h"
@@ -42,6 +43,18 @@ void addPhotos(Project& project, int count) {
                                   "photo" + std::to_string(n));
     project.settings().outputWidth = 16;
     project.settings().outputHeight = 12;
+}
+
+bool save(OutputSetWriter& writer, Project& project, const SaveTarget& target,
+          const SaveOptions& options, std::string& reason,
+          const OutputSetWriter::Progress& progress = {}) {
+    ProjectFrames frames(project);
+    return writer.write(frames, target, options, reason, progress);
+}
+
+bool updateStill(OutputSetWriter& writer, Project& project) {
+    ProjectFrames frames(project);
+    return writer.updateStillImage(frames);
 }
 
 // A plain arrow so that the still does not depend on the built-in art.
@@ -79,14 +92,14 @@ TEST(OutputSetWriter, FramesRunInSpinOrderFromTheStartImage) {
     options.pngChosen = true;
     std::string reason;
     std::vector<std::pair<int, int>> progress;
-    ASSERT_TRUE(writer.write(project, target, options, reason, [&](int k, int n) {
+    ASSERT_TRUE(save(writer, project, target, options, reason, [&](int k, int n) {
         progress.emplace_back(k, n);
     })) << reason;
     EXPECT_EQ(photosOfFrames(target, 5), (std::vector<int>{3, 4, 5, 1, 2}));
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}}));
 
     project.reverseSpin = true;
-    ASSERT_TRUE(writer.write(project, target, options, reason)) << reason;
+    ASSERT_TRUE(save(writer, project, target, options, reason)) << reason;
     EXPECT_EQ(photosOfFrames(target, 5), (std::vector<int>{3, 2, 1, 5, 4}));
     EXPECT_FALSE(fs::exists(target.framePath(5, true)));
 }
@@ -101,7 +114,7 @@ TEST(OutputSetWriter, WholeSetWithPageScriptAndStill) {
     options.autoSpinOn = true;
     options.autoSpinInterval = -50;
     std::string reason;
-    ASSERT_TRUE(writer.write(project, target, options, reason)) << reason;
+    ASSERT_TRUE(save(writer, project, target, options, reason)) << reason;
 
     EXPECT_EQ(readWholeFile(dir.file("turnpixa.js")), ViewerScript::fileForm());
     const std::string page = readWholeFile(dir.file("Shoe.HTM"));
@@ -138,7 +151,7 @@ TEST(OutputSetWriter, QuarterTurnExchangesThePageSize) {
         SaveOptions options;
         options.pngChosen = true;
         std::string reason;
-        ASSERT_TRUE(writer.write(project, target, options, reason)) << reason;
+        ASSERT_TRUE(save(writer, project, target, options, reason)) << reason;
         const std::string page = readWholeFile(target.pagePath());
         EXPECT_NE(page.find("src='turn-turnpixa/image.png' width='12' height='16'>"),
                   std::string::npos)
@@ -163,8 +176,8 @@ TEST(OutputSetWriter, TwoPagesShareOneScriptAndReuseFolders) {
     test::writeWholeFile(dir.file("boot-turnpixa/image_007.jpg"), "stale");
     fs::create_directory(dir.path() / "boot-turnpixa" / "drafts");
     std::string reason;
-    ASSERT_TRUE(writer.write(project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
-    ASSERT_TRUE(writer.write(project, SaveTarget::fromChosenPath(dir.file("boot")), {}, reason));
+    ASSERT_TRUE(save(writer, project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
+    ASSERT_TRUE(save(writer, project, SaveTarget::fromChosenPath(dir.file("boot")), {}, reason));
     EXPECT_TRUE(fs::exists(dir.path() / "shoe-turnpixa" / "image_001.jpg"));
     EXPECT_TRUE(fs::exists(dir.path() / "boot-turnpixa" / "image_001.jpg"));
     EXPECT_EQ(readWholeFile(dir.file("boot-turnpixa/notes.txt")), "mine");
@@ -212,7 +225,7 @@ TEST(OutputSetWriterFailure, AFailureAnywhereLeavesTheOldSetAsItWas) {
     OutputSetWriter writer(testArrow());
     const SaveTarget shoe = SaveTarget::fromChosenPath(dir.file("shoe"));
     std::string reason;
-    ASSERT_TRUE(writer.write(project, shoe, {}, reason)) << reason;
+    ASSERT_TRUE(save(writer, project, shoe, {}, reason)) << reason;
     const auto before = snapshot(dir.path());
 
     // The new set differs (PNG, rotated); its file sizes, in writing order,
@@ -222,7 +235,7 @@ TEST(OutputSetWriterFailure, AFailureAnywhereLeavesTheOldSetAsItWas) {
     project.settings().setRotation(1);
     TempDir scratch;
     const SaveTarget other = SaveTarget::fromChosenPath(scratch.file("shoe"));
-    ASSERT_TRUE(writer.write(project, other, png, reason)) << reason;
+    ASSERT_TRUE(save(writer, project, other, png, reason)) << reason;
     std::vector<std::pair<std::string, std::size_t>> files;
     for (int k = 0; k < 4; ++k) files.emplace_back(other.framePath(k, true), 0);
     files.emplace_back(other.stillPath(true), 0);
@@ -235,7 +248,7 @@ TEST(OutputSetWriterFailure, AFailureAnywhereLeavesTheOldSetAsItWas) {
         if (i != 1 && i != 3) {  // first frame, a middle one, still, script, page
             test::FailingWriter disk(sum + files[i].second / 2);
             writer.setStreamOpener([&](int fd) { return disk.open(fd); });
-            EXPECT_FALSE(writer.write(project, shoe, png, reason));
+            EXPECT_FALSE(save(writer, project, shoe, png, reason));
             const std::string name = fs::path(files[i].first).filename().string();
             EXPECT_NE(reason.find(name + ": write failed: No space left on device"),
                       std::string::npos)
@@ -250,16 +263,16 @@ TEST(OutputSetWriterFailure, AFailureAnywhereLeavesTheOldSetAsItWas) {
     // the frame folder and the script, already swapped, go back.
     fs::create_directories(dir.path() / "boot.htm" / "inside");
     const auto withFolder = snapshot(dir.path());
-    EXPECT_FALSE(writer.write(project, SaveTarget::fromChosenPath(dir.file("boot")), png, reason));
+    EXPECT_FALSE(save(writer, project, SaveTarget::fromChosenPath(dir.file("boot")), png, reason));
     EXPECT_NE(reason.find("boot.htm"), std::string::npos) << reason;
     EXPECT_EQ(snapshot(dir.path()), withFolder);
     fs::remove(dir.path() / "turnpixa.js");
-    EXPECT_FALSE(writer.write(project, SaveTarget::fromChosenPath(dir.file("boot")), png, reason));
+    EXPECT_FALSE(save(writer, project, SaveTarget::fromChosenPath(dir.file("boot")), png, reason));
     EXPECT_FALSE(fs::exists(dir.path() / "turnpixa.js"));
     fs::remove_all(dir.path() / "boot.htm");
 
     // And the next save goes through, replacing the whole set.
-    ASSERT_TRUE(writer.write(project, shoe, png, reason)) << reason;
+    ASSERT_TRUE(save(writer, project, shoe, png, reason)) << reason;
     EXPECT_EQ(readWholeFile(shoe.framePath(3, true)), readWholeFile(other.framePath(3, true)));
     EXPECT_FALSE(fs::exists(shoe.framePath(3, false)));
     EXPECT_EQ(readWholeFile(shoe.pagePath()), readWholeFile(other.pagePath()));
@@ -283,7 +296,7 @@ TEST(OutputSetWriterFailure, AFailureAnywhereLeavesTheOldSetAsItWas) {
     OutputSetWriter writer(testArrow());
     const SaveTarget target = SaveTarget::fromChosenPath((folder / "shoe").string());
     std::string reason;
-    if (!writer.write(project, target, {}, reason)) bad |= 1;
+    if (!save(writer, project, target, {}, reason)) bad |= 1;
     const auto before = snapshot(folder);
     // Noise in PNG frames of 160 x 160: too much for the disk, though not
     // by the first check's lower bound.
@@ -291,12 +304,12 @@ TEST(OutputSetWriterFailure, AFailureAnywhereLeavesTheOldSetAsItWas) {
     addNoisePhotos(larger, 8, 160);
     SaveOptions png;
     png.pngChosen = true;
-    if (writer.write(larger, target, png, reason)) bad |= 2;
+    if (save(writer, larger, target, png, reason)) bad |= 2;
     if (reason.find("No space left on device") == std::string::npos) bad |= 4;
     if (snapshot(folder) != before) bad |= 8;
     // Far too large: refused by the first check, before any frame.
     larger.settings().outputWidth = larger.settings().outputHeight = 2000;
-    if (writer.write(larger, target, png, reason) ||
+    if (save(writer, larger, target, png, reason) ||
         reason.find("There is not enough space in") == std::string::npos)
         bad |= 16;
     if (bad) std::fprintf(stderr, "%d %s\n", bad, reason.c_str());
@@ -330,8 +343,8 @@ TEST(OutputSetWriter, SavesSideBySideIntoOneFolder) {
                 OutputSetWriter writer(testArrow());
                 std::string reason;
                 const std::string page = dir.file("p" + std::to_string(t % 3));
-                if (!writer.write(projects[static_cast<std::size_t>(t)],
-                                  SaveTarget::fromChosenPath(page), {}, reason)) {
+                if (!save(writer, projects[static_cast<std::size_t>(t)],
+                          SaveTarget::fromChosenPath(page), {}, reason)) {
                     ++failures;
                     ADD_FAILURE() << reason;
                 }
@@ -355,7 +368,7 @@ TEST(OutputSetWriterFailure, FrameFolderThatIsAFile) {
     test::writeWholeFile(dir.file("shoe-turnpixa"), "in the way");
     OutputSetWriter writer(testArrow());
     std::string reason;
-    EXPECT_FALSE(writer.write(project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
+    EXPECT_FALSE(save(writer, project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
     EXPECT_NE(reason.find("shoe-turnpixa/: a file of that name is in the way"), std::string::npos)
         << reason;
     EXPECT_FALSE(fs::exists(dir.file("shoe.htm")));
@@ -367,7 +380,7 @@ TEST(OutputSetWriterFailure, NoPhotosIsNoSave) {
     Project project;
     OutputSetWriter writer(testArrow());
     std::string reason;
-    EXPECT_FALSE(writer.write(project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
+    EXPECT_FALSE(save(writer, project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
     EXPECT_FALSE(reason.empty());
     EXPECT_FALSE(fs::exists(dir.file("shoe.htm")));
 }
@@ -380,7 +393,7 @@ TEST(OutputSetWriterFailure, NoPhotosIsNoSave) {
     OutputSetWriter writer(testArrow());
     std::string reason;
     const bool ok =
-        writer.write(project, SaveTarget::fromChosenPath((readOnly / "shoe").string()), {}, reason);
+        save(writer, project, SaveTarget::fromChosenPath((readOnly / "shoe").string()), {}, reason);
     int bad = ok ? 1 : 0;
     if (reason.find("shoe-turnpixa") == std::string::npos) bad |= 2;
     if (fs::exists(readOnly / "shoe.htm")) bad |= 4;
@@ -405,7 +418,7 @@ TEST(OutputSetWriter, StillImageWithTheBuiltInArrows) {
     project.settings().outputWidth = 100;
     project.settings().outputHeight = 80;
     OutputSetWriter writer;  // the arrow from the built-in pictures
-    ASSERT_TRUE(writer.updateStillImage(project));
+    ASSERT_TRUE(updateStill(writer, project));
     const RasterImage& still = *writer.stillImage();
     ASSERT_EQ(still.width(), 100);
     ASSERT_EQ(still.height(), 80);
@@ -427,12 +440,50 @@ TEST(OutputSetWriter, StillImageWithTheBuiltInArrows) {
     const PackedColour blue = packColour(0, 0, 200);
     project.replacePhoto(
         0, std::make_unique<Photo>(makeImage(100, 80, [&](int, int) { return blue; }), "blue"));
-    ASSERT_TRUE(writer.updateStillImage(project));
+    ASSERT_TRUE(updateStill(writer, project));
     EXPECT_EQ(pixelAt(*writer.stillImage(), 50, 40), blue);
     // No start photo: no still.
     project.setStartImage(2);
-    EXPECT_FALSE(writer.updateStillImage(project));
+    EXPECT_FALSE(updateStill(writer, project));
     EXPECT_EQ(writer.stillImage(), nullptr);
+}
+
+// Frames held in a list, the one at `broken` never renders.
+class ListedFrames : public FrameSource {
+public:
+    std::vector<RasterImage> images;
+    int broken = -1;
+    ProcessingSettings shownWith;
+
+    int frameCount() const override { return static_cast<int>(images.size()); }
+    const RasterImage* frameAt(int position) override {
+        return position == broken ? nullptr : &images[static_cast<std::size_t>(position)];
+    }
+    std::string frameLabel(int position) const override {
+        return "frame #" + std::to_string(position);
+    }
+    const ProcessingSettings& settings() const override { return shownWith; }
+    FrameSize shownSize() const override { return {30, 20}; }
+};
+
+TEST(OutputSetWriter, WritesAnyFrameSourceInItsOrder) {
+    TempDir dir;
+    ListedFrames frames;
+    for (int n = 1; n <= 3; ++n)
+        frames.images.push_back(makeImage(30, 20, [n](int, int) { return colourOf(n); }));
+    OutputSetWriter writer(testArrow());
+    const SaveTarget target = SaveTarget::fromChosenPath(dir.file("list"));
+    SaveOptions png;
+    png.pngChosen = true;
+    std::string reason;
+    ASSERT_TRUE(writer.write(frames, target, png, reason)) << reason;
+    EXPECT_EQ(photosOfFrames(target, 3), (std::vector<int>{1, 2, 3}));
+    EXPECT_NE(readWholeFile(target.pagePath()).find("width='30' height='20'"), std::string::npos);
+
+    frames.broken = 1;
+    EXPECT_FALSE(writer.write(frames, target, png, reason));
+    EXPECT_NE(reason.find("image_001.png: frame #1 could not be rendered"), std::string::npos)
+        << reason;
 }
 
 TEST(OutputSetWriter, FrameOrder) {

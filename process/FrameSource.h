@@ -1,0 +1,31 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "ProcessingSettings.h"
+#include "image/RasterImage.h"
+
+namespace turnpixa {
+
+// The frames of a spin, as whoever writes them needs them: how many, and
+// the frame at each position in spin order (position 0 is the start frame).
+class FrameSource {
+public:
+    virtual ~FrameSource() = default;
+    virtual int frameCount() const = 0;
+    // The frame at a position, rendered when needed and owned by the source;
+    // null when it cannot be rendered.
+    virtual const RasterImage* frameAt(int position) = 0;
+    // Names the photo behind a position in messages: "photo 3 (shoe.jpg)".
+    virtual std::string frameLabel(int position) const = 0;
+    // The settings the frames are rendered with.
+    virtual const ProcessingSettings& settings() const = 0;
+    // The frame size the page announces, after rotation.
+    virtual FrameSize shownSize() const = 0;
+};
+
+// Photo indexes (0-based) in spin order: from the start image (1-based)
+// onwards, backwards when the spin is reversed.
+std::vector<int> spinOrder(int photoCount, int startImage, bool reverseSpin);
+
+}  // namespace turnpixa

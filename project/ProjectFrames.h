@@ -1,0 +1,33 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "process/FrameSource.h"
+
+namespace turnpixa {
+
+class Project;
+
+// A project's photos as the frames of its spin: from the start image
+// onwards (backwards when the spin is reversed), each the photo's processed
+// output with the spin logo for its place. The spin order is taken when it
+// is made; the project must outlive it.
+class ProjectFrames : public FrameSource {
+public:
+    explicit ProjectFrames(Project& project);
+
+    int frameCount() const override { return static_cast<int>(order_.size()); }
+    const RasterImage* frameAt(int position) override;
+    std::string frameLabel(int position) const override;
+    const ProcessingSettings& settings() const override;
+    // The size the first photo was last rendered at, as the page shows it.
+    FrameSize shownSize() const override;
+
+private:
+    int photoIndex(int position) const;
+
+    Project& project_;
+    std::vector<int> order_;
+};
+
+}  // namespace turnpixa

@@ -38,6 +38,7 @@ Photo* Project::addPhotoFromImage(RasterImage image, std::optional<std::string> 
 Photo* Project::addPhoto(std::unique_ptr<Photo> photo) {
     if (!photo) return nullptr;
     photos_.push_back(std::move(photo));
+    ++photoChanges_;
     Photo* added = photos_.back().get();
     if (host_) host_->postPhotoAdded(photoCount(), added);
     return added;
@@ -46,6 +47,7 @@ Photo* Project::addPhoto(std::unique_ptr<Photo> photo) {
 std::unique_ptr<Photo> Project::replacePhoto(int index, std::unique_ptr<Photo> photo) {
     if (index < 0 || index >= photoCount() || !photo) return photo;
     std::swap(photos_[static_cast<std::size_t>(index)], photo);
+    ++photoChanges_;
     return photo;
 }
 
@@ -54,12 +56,14 @@ std::unique_ptr<Photo> Project::removePhoto(int index) {
     auto it = photos_.begin() + index;
     std::unique_ptr<Photo> removed = std::move(*it);
     photos_.erase(it);
+    ++photoChanges_;
     return removed;
 }
 
 bool Project::movePhoto(int from, int to) {
     if (from < 0 || to < 0 || from >= photoCount() || to >= photoCount()) return false;
     if (from == to) return true;
+    ++photoChanges_;
     auto first = photos_.begin();
     if (from < to) {
         std::rotate(first + from, first + from + 1, first + to + 1);

@@ -45,6 +45,9 @@ public:
     std::unique_ptr<Photo> removePhoto(int index);
     // Moves the photo at `from` to `to`, the photos between shifting by one.
     bool movePhoto(int from, int to);
+    // Counts every change to the list of photos (added, replaced, removed,
+    // moved), so that a page can tell whether what it showed is still true.
+    unsigned photoChanges() const { return photoChanges_; }
 
     ProcessingSettings& settings() { return settings_; }
     const ProcessingSettings& settings() const { return settings_; }
@@ -87,6 +90,7 @@ private:
     std::vector<std::unique_ptr<Photo>> photos_;
     ProcessingSettings settings_;
     int startImage_ = 1;
+    unsigned photoChanges_ = 0;
 };
 
 // Every photo is stretched to the series' frame size, which the first photo's

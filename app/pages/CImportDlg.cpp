@@ -138,6 +138,7 @@ int CImportDlg::loadFiles(const QStringList& paths) {
     p.importing = true;
     p.settings().quick = true;
     QStringList failed;
+    QStringList troubled;  // loaded, but damaged or of another shape
     int loaded = 0;
     for (int i = 0; i < paths.size(); ++i) {
         // The window was closed meanwhile: the program is ending.
@@ -147,9 +148,17 @@ int CImportDlg::loadFiles(const QStringList& paths) {
                              .arg(i + 1)
                              .arg(paths.size())
                              .arg(QFileInfo(path).fileName()));
-        std::string reason;
-        if (p.addPhotoFromFile(path.toStdString(), &reason)) {
+        std::string reason, damage;
+        if (const Photo* photo = p.addPhotoFromFile(path.toStdString(), &reason, &damage)) {
             ++loaded;
+            if (!damage.empty())
+                troubled << QStringLiteral("%1: loaded, but damaged: %2")
+                                .arg(path, QString::fromStdString(damage));
+            const Photo* first = p.photoAt(0);
+            const std::string shape =
+                shapeWarning(first->width(), first->height(), photo->width(), photo->height());
+            if (!shape.empty())
+                troubled << QStringLiteral("%1: %2").arg(path, QString::fromStdString(shape));
             if (p.currentImage == 0) {
                 showEmptyState(false);
                 selectPhoto(1);
@@ -179,11 +188,15 @@ int CImportDlg::loadFiles(const QStringList& paths) {
             "line to move it there; right-click a thumbnail for more.");
     status_->setText(status);
     layOut(width(), height());
+    QStringList parts;
     if (!failed.isEmpty())
-        DialogSeam::instance().message(
-            this,
-            QStringLiteral("These files could not be read as pictures and were left out:\n\n%1")
-                .arg(failed.join('\n')));
+        parts << QStringLiteral(
+                     "These files could not be read as pictures and were left out:\n\n%1")
+                     .arg(failed.join('\n'));
+    if (!troubled.isEmpty())
+        parts << QStringLiteral("These photos were loaded, but not all is well:\n\n%1")
+                     .arg(troubled.join('\n'));
+    if (!parts.isEmpty()) DialogSeam::instance().warning(this, parts.join(QStringLiteral("\n\n")));
     return loaded;
 }
 

@@ -86,6 +86,7 @@ private:
     QPoint lastPos_;
     QPoint previewOrigin_;
     std::string pagePath_;
+    unsigned statusPhotoChanges_ = 0;          // the photos the status line speaks of
     std::unique_ptr<OutputSetWriter> writer_;  // also keeps the still image
     RasterImage arrowLeft_;
     RasterImage arrowRight_;

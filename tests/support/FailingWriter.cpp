@@ -14,16 +14,16 @@ struct Cookie {
     std::shared_ptr<std::size_t> written;
 };
 
+// A write that does not fit puts what fits on the disk and fails, as the
+// kernel's write does on its second try (a cookie stream does not retry).
 ssize_t writeSome(void* cookie, const char* data, std::size_t n) {
     auto* c = static_cast<Cookie*>(cookie);
     const std::size_t room = c->budget - std::min(c->budget, *c->written);
-    if (room == 0) {
-        errno = ENOSPC;
-        return 0;  // glibc takes -1 from a cookie as all written
-    }
     const ssize_t done = ::write(c->fd, data, std::min(n, room));
     if (done > 0) *c->written += static_cast<std::size_t>(done);
-    return done;
+    if (done < 0 || static_cast<std::size_t>(done) == n) return done;
+    errno = ENOSPC;
+    return 0;  // glibc takes -1 from a cookie as all written
 }
 
 int seekTo(void* cookie, off64_t* offset, int whence) {

@@ -25,19 +25,30 @@ struct CliOptions {
     int start = 1;
     bool reverse = false;
     bool png = false;
+    int quality = 75;  // JPEG frames and still, as the wizard writes them
     int autoSpin = 0;
     bool quiet = false;
     bool strict = false;  // a skipped or damaged photo fails the run before anything is written
     bool help = false;
     bool version = false;
+    bool printMan = false;         // the manual page, made from the option table
+    bool printCompletion = false;  // the bash completion script, likewise
+
+    // Asked for a text about the program rather than a run.
+    bool printsOnly() const { return help || version || printMan || printCompletion; }
 };
 
-// Reads the arguments (without the program name). False with a message
-// naming the offending argument on a usage error.
+// Reads the arguments (without the program name) as GNU getopt_long does:
+// "-oFILE", "--output=FILE", unambiguous abbreviations, options anywhere
+// among the photos and "--" before photos that start with a dash. False
+// with a message naming the offending argument on a usage error.
 bool parseCommandLine(const std::vector<std::string>& args, CliOptions& options,
                       std::string& error);
 
-// The text that --help prints.
+// The text that --help prints, the manual page (roff) and the bash
+// completion script, all made from the option table.
 std::string usageText();
+std::string manPage(const std::string& version);
+std::string bashCompletion();
 
 }  // namespace turnpixa

@@ -112,6 +112,12 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
         std::fprintf(out, "turnpixa-cli %s\n", TURNPIXA_SPECIAL_BUILD);
         return kCliDone;
     }
+    if (options.printMan || options.printCompletion) {
+        const std::string text =
+            options.printMan ? manPage(TURNPIXA_SPECIAL_BUILD) : bashCompletion();
+        std::fputs(text.c_str(), out);
+        return kCliDone;
+    }
 
     ProgressBar bar(err, !options.quiet);
     // Photos are decoded on two threads: the bar and library messages (a
@@ -174,6 +180,7 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
         } else {
             SaveOptions save;
             save.pngChosen = options.png;
+            save.jpegQuality = options.quality;
             save.autoSpinOn = options.autoSpin != 0;
             if (save.autoSpinOn) save.autoSpinInterval = options.autoSpin;
             const SaveTarget target = SaveTarget::fromChosenPath(options.output);

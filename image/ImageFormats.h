@@ -38,10 +38,12 @@ bool loadPhotoFile(const std::string& path, RasterImage& image, std::string* rea
                    std::string* damage = nullptr);
 
 // Writers: write the whole image into a file opened for writing and leave it
-// open. JPEG at quality 75 (one channel for grey palette images); PNG with a
+// open. JPEG at quality 75 unless told (one channel for grey palette images); PNG with a
 // "Software" text chunk and pHYs. False on a library or file error, which is
 // also reported through the report hook.
 bool writeJpeg(const RasterImage& image, BufferedFile& file);
+// The same at another quality, 1 to 100 (turnpixa-cli --quality).
+bool writeJpegAtQuality(const RasterImage& image, BufferedFile& file, int quality);
 bool writePng(const RasterImage& image, BufferedFile& file);
 
 }  // namespace turnpixa

@@ -20,7 +20,6 @@ namespace {
 
 constexpr const char* kJpegErrorTitle = "JPEG Library Error";
 constexpr std::size_t kDestinationBufferSize = 1024;
-constexpr int kQuality = 75;
 
 struct ErrorManager {
     jpeg_error_mgr pub{};
@@ -70,7 +69,7 @@ struct WriteState {
     std::vector<std::uint8_t> line;
 };
 
-bool encodeJpeg(WriteState& s, const RasterImage& image, BufferedFile& file) {
+bool encodeJpeg(WriteState& s, const RasterImage& image, BufferedFile& file, int quality) {
     jpeg_compress_struct& cinfo = s.cinfo;
     cinfo.err = jpeg_std_error(&s.err.pub);
     s.err.pub.error_exit = errorExit;
@@ -93,7 +92,7 @@ bool encodeJpeg(WriteState& s, const RasterImage& image, BufferedFile& file) {
     cinfo.input_components = grey ? 1 : 3;
     cinfo.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, kQuality, TRUE);
+    jpeg_set_quality(&cinfo, quality, TRUE);
     jpeg_start_compress(&cinfo, TRUE);
     for (int r = 0; r < image.height(); ++r) {
         image.getRow(r, s.colourRow.data());
@@ -117,7 +116,7 @@ bool encodeJpeg(WriteState& s, const RasterImage& image, BufferedFile& file) {
 
 }  // namespace
 
-bool writeJpeg(const RasterImage& image, BufferedFile& file) {
+bool writeJpegAtQuality(const RasterImage& image, BufferedFile& file, int quality) {
     if (image.empty()) {
         report(kJpegErrorTitle, "No image to write");
         return false;
@@ -125,12 +124,16 @@ bool writeJpeg(const RasterImage& image, BufferedFile& file) {
     auto state = std::make_unique<WriteState>();
     state->colourRow.resize(static_cast<std::size_t>(image.width()) * 4);
     state->line.resize(static_cast<std::size_t>(image.width()) * 3);
-    if (!encodeJpeg(*state, image, file)) return false;
+    if (!encodeJpeg(*state, image, file, quality)) return false;
     if (!file.flush()) {
         report(kJpegErrorTitle, file.error());
         return false;
     }
     return true;
+}
+
+bool writeJpeg(const RasterImage& image, BufferedFile& file) {
+    return writeJpegAtQuality(image, file, 75);
 }
 
 }  // namespace turnpixa

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Lays out what the shipped package carries, from a build folder:
 #   tools/stage-turnpixa.sh BUILD_DIR STAGE_DIR
-# STAGE_DIR gets turnpixa, TurnPixa-help/, license.txt, turnpixa-cli and a
-# lib/ folder with the Qt libraries, the Qt plugins and the other libraries
+# STAGE_DIR gets turnpixa, TurnPixa-help/, license.txt, turnpixa-cli (with its
+# manual page and bash completion) and a lib/ folder with the Qt libraries, the Qt plugins and the other libraries
 # they need, so that turnpixa runs on a desktop without Qt 6. Left out are
 # the C and C++ runtimes and the X11, OpenGL, font and system-bus libraries
 # that every desktop has. turnpixa finds lib/ through its RPATH ($ORIGIN/lib)
@@ -29,6 +29,10 @@ rm -rf "$stage"
 mkdir -p "$stage/lib/plugins"
 install -m 0755 "$build/app/turnpixa" "$stage/turnpixa"
 [[ -x "$build/cli/turnpixa-cli" ]] && install -m 0755 "$build/cli/turnpixa-cli" "$stage/turnpixa-cli"
+# Its manual page and bash completion, made by the build from its option table.
+for doc in turnpixa-cli.1 turnpixa-cli.bash-completion; do
+  if [[ -f "$build/cli/$doc" ]]; then install -m 0644 "$build/cli/$doc" "$stage/$doc"; fi
+done
 mkdir -p "$stage/TurnPixa-help"
 cp -p "$src"/resources/help/* "$stage/TurnPixa-help/"
 install -m 0644 "$src/resources/license.txt" "$stage/license.txt"

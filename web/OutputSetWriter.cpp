@@ -20,9 +20,9 @@ bool sameImage(const RasterImage& a, const RasterImage& b) {
            (a.pixelLength() == 0 || std::memcmp(a.pixels(), b.pixels(), a.pixelLength()) == 0);
 }
 
-SetStaging::Fill imageFill(const RasterImage& image, bool png) {
-    return [&image, png](BufferedFile& file) {
-        return png ? writePng(image, file) : writeJpeg(image, file);
+SetStaging::Fill imageFill(const RasterImage& image, bool png, int jpegQuality) {
+    return [&image, png, jpegQuality](BufferedFile& file) {
+        return png ? writePng(image, file) : writeJpegAtQuality(image, file, jpegQuality);
     };
 }
 
@@ -74,7 +74,8 @@ bool OutputSetWriter::writeFrames(FrameSource& frames, const SaveTarget& target,
                 "Could not write " + path + ": " + frames.frameLabel(k) + " could not be rendered";
             return false;
         }
-        if (!staging.stageFrameFile(fileName(path), imageFill(*frame, png), reason)) return false;
+        if (!staging.stageFrameFile(fileName(path), imageFill(*frame, png, jpegQuality_), reason))
+            return false;
         if (progress) progress(k + 1, count);
     }
     return true;
@@ -89,6 +90,7 @@ bool OutputSetWriter::write(FrameSource& frames, const SaveTarget& target,
         return false;
     }
     const bool png = options.pngChosen;
+    jpegQuality_ = options.jpegQuality;
     SetStaging staging(target, opener_);
     const ProcessingSettings& s = frames.settings();
     if (!staging.begin(leastBytes(frames.frameCount(), s.outputWidth, s.outputHeight, png),
@@ -101,7 +103,8 @@ bool OutputSetWriter::write(FrameSource& frames, const SaveTarget& target,
         reason = "Could not write " + stillPath + ": there is no start photo";
         return false;
     }
-    if (!staging.stageFrameFile(fileName(stillPath), imageFill(still_, png), reason) ||
+    if (!staging.stageFrameFile(fileName(stillPath), imageFill(still_, png, jpegQuality_),
+                                reason) ||
         !staging.stageScript(ViewerScript::fileForm(), reason))
         return false;
 

@@ -14,6 +14,7 @@ namespace turnpixa {
 // The Save page's choices that the written set depends on.
 struct SaveOptions {
     bool pngChosen = false;
+    int jpegQuality = 75;  // the wizard always writes 75
     bool autoSpinOn = false;
     int autoSpinInterval = 100;  // ms; negative spins the other way
 
@@ -67,6 +68,7 @@ private:
     ProcessingSettings stillSettings_;
     bool hasStill_ = false;
     SetStaging::StreamOpener opener_;
+    int jpegQuality_ = 75;  // of the write under way
 };
 
 }  // namespace turnpixa

@@ -168,6 +168,41 @@ TEST(CliRun, WritesTheSameBytesAsTheWizardsRoad) {
     }
 }
 
+// The ImageMagick-shaped spellings mean exactly what the older ones do.
+TEST(CliRun, GeometryFormsWriteTheSameSetAsTheirLongForms) {
+    test::TempDir a, b;
+    std::vector<std::string> args = samplePhotos(2);
+    args.insert(args.end(), {"-q", "--crop", "200,150,1400,1050", "--width", "120",
+                             "--background-colour", "E0F0FF", "-o", a.file("shoe")});
+    ASSERT_EQ(runWith(args).status, kCliDone);
+    args = samplePhotos(2);
+    args.insert(args.end(), {"-q", "--crop=1200x900+200+150", "--size=120x",
+                             "--background-color=E0F0FF", "-o", b.file("shoe")});
+    ASSERT_EQ(runWith(args).status, kCliDone);
+    const std::vector<std::string> names = filesUnder(a.path());
+    ASSERT_EQ(filesUnder(b.path()), names);
+    for (const std::string& name : names)
+        EXPECT_EQ(test::readWholeFile((a.path() / name).string()),
+                  test::readWholeFile((b.path() / name).string()))
+            << name;
+}
+
+TEST(CliRun, QualityChangesTheJpegFilesAndDefaultsToTheWizards) {
+    const auto frameBytes = [](const std::string& quality) {
+        test::TempDir dir;
+        std::vector<std::string> args = {samplePhoto(1), "-q", "--width",
+                                         "200",          "-o", dir.file("p")};
+        if (!quality.empty()) args.push_back("--quality=" + quality);
+        EXPECT_EQ(runWith(args).status, kCliDone);
+        return test::readWholeFile(dir.file("p-turnpixa/image_000.jpg")) +
+               test::readWholeFile(dir.file("p-turnpixa/image.jpg"));
+    };
+    const std::string byDefault = frameBytes("");
+    EXPECT_EQ(frameBytes("75"), byDefault);
+    EXPECT_LT(frameBytes("30").size() * 3, byDefault.size() * 2);
+    EXPECT_GT(frameBytes("100").size(), byDefault.size());
+}
+
 TEST(CliRun, SkipsAnUnreadablePhotoAndNamesIt) {
     test::TempDir dir;
     test::writeWholeFile(dir.file("notes.jpg"), "this is not a picture");

@@ -205,6 +205,22 @@ TEST(JpegWriter, ColourFramesHaveThreeComponentsAtQuality75) {
     EXPECT_GT(greenOf(test::pixelAt(back, 20, 30)), 200);
 }
 
+// Quality 50 is the standard's own tables; other qualities scale them.
+TEST(JpegWriter, QualityChoosesTheTables) {
+    const RasterImage frame =
+        test::makeImage(16, 16, [](int x, int y) { return packColour(x, y, 9); });
+    test::TempDir dir;
+    BufferedFile file;
+    ASSERT_TRUE(file.open(dir.file("out"), BufferedFile::Mode::Write));
+    ASSERT_TRUE(writeJpegAtQuality(frame, file, 50));
+    ASSERT_TRUE(file.close());
+    JpegFacts facts;
+    ASSERT_TRUE(readFacts(test::readWholeFile(dir.file("out")), facts));
+    EXPECT_EQ(facts.luminance, std::vector<int>(std::begin(kLuminance), std::end(kLuminance)));
+    EXPECT_EQ(facts.chrominance,
+              std::vector<int>(std::begin(kChrominance), std::end(kChrominance)));
+}
+
 TEST(JpegWriter, GreyPaletteImagesHaveOneComponent) {
     RasterImage grey;
     ASSERT_TRUE(grey.create(16, 8, 8));

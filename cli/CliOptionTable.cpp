@@ -1,0 +1,240 @@
+#include "CliOptionTable.h"
+
+#include "CliValues.h"
+
+namespace turnpixa {
+
+namespace {
+
+constexpr int kMaxFrameSide = 10000;
+constexpr int kMaxCoordinate = 1'000'000;
+constexpr int kFrameSizeChoice = 1;  // --width, --height and --size
+
+using V = CliOption::Value;
+using Value = std::optional<std::string>;
+
+bool setFlag(bool& flag) {
+    flag = true;
+    return true;
+}
+
+}  // namespace
+
+const char* const kCliClosingNotes =
+    "Photos are read in the order given, whatever their extension; unreadable ones are skipped "
+    "and damaged ones taken, each with a warning naming it. Exit status: 0 when the whole set was "
+    "written, 1 when it could not be, 2 "
+    "for a usage error.";
+
+const std::vector<CliOptionGroup>& cliOptionGroups() {
+    static const std::vector<CliOptionGroup> groups = {
+        {OptionGroup::Input, "Input", "PHOTO...",
+         "the photos of one turn, in spin order; \"--\" before a name that starts with a dash"},
+        {OptionGroup::Frame, "Frame", nullptr, nullptr},
+        {OptionGroup::Processing, "Processing", nullptr, nullptr},
+        {OptionGroup::Output, "Output", nullptr, nullptr},
+        {OptionGroup::Publishing, "Publishing", nullptr, nullptr},
+        {OptionGroup::Program, "Program", nullptr, nullptr},
+    };
+    return groups;
+}
+
+const std::vector<CliOption>& cliOptionTable() {
+    static const std::vector<CliOption> table = {
+        // Frame
+        {.longName = "width",
+         .value = V::Required,
+         .valueName = "N",
+         .group = OptionGroup::Frame,
+         .help = "displayed frame width; the height follows from the first photo's aspect "
+                 "(default: width 400)",
+         .expects = "a width from 1 to 10000",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 int n = 0;
+                 if (!parseInt(*v, 1, kMaxFrameSide, n)) return false;
+                 o.width = n;
+                 return true;
+             },
+         .exclusive = kFrameSizeChoice},
+        {.longName = "height",
+         .value = V::Required,
+         .valueName = "N",
+         .group = OptionGroup::Frame,
+         .help = "displayed frame height; the width follows from the first photo's aspect",
+         .expects = "a height from 1 to 10000",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 int n = 0;
+                 if (!parseInt(*v, 1, kMaxFrameSide, n)) return false;
+                 o.height = n;
+                 return true;
+             },
+         .exclusive = kFrameSizeChoice},
+        {.longName = "size",
+         .value = V::Required,
+         .valueName = "WxH",
+         .group = OptionGroup::Frame,
+         .help = "displayed frame size as given (after rotation); \"Wx\" or \"xH\" gives one "
+                 "side and the other follows from the first photo's aspect",
+         .expects = "WxH, Wx or xH, each side from 1 to 10000",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 std::optional<int> w, h;
+                 if (!parseFrameSize(*v, kMaxFrameSide, w, h)) return false;
+                 o.width.reset();
+                 o.height.reset();
+                 o.size.reset();
+                 if (w && h) {
+                     o.size = std::make_pair(*w, *h);
+                 } else {
+                     o.width = w;
+                     o.height = h;
+                 }
+                 return true;
+             },
+         .exclusive = kFrameSizeChoice},
+        {.longName = "crop",
+         .value = V::Required,
+         .valueName = "L,T,R,B|WxH+X+Y",
+         .group = OptionGroup::Frame,
+         .help = "crop rectangle in source pixels of the unrotated photo: left, top, right and "
+                 "bottom (right and bottom exclusive), or width x height + left + top; turns "
+                 "crop on",
+         .expects = "L,T,R,B with R > L and B > T, or WxH+X+Y",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 Rect r;
+                 if (!parseCropRect(*v, kMaxCoordinate, r)) return false;
+                 o.crop = r;
+                 return true;
+             }},
+        {.longName = "rotate",
+         .value = V::Required,
+         .valueName = "N",
+         .group = OptionGroup::Frame,
+         .help = "quarter turns clockwise (any integer)",
+         .expects = "a whole number of quarter turns",
+         .apply = [](CliOptions& o,
+                     const Value& v) { return parseInt(*v, -1000000, 1000000, o.rotate); }},
+        {.longName = "start",
+         .value = V::Required,
+         .valueName = "N",
+         .group = OptionGroup::Frame,
+         .help = "start image, 1-based",
+         .expects = "a photo number from 1",
+         .apply = [](CliOptions& o, const Value& v) { return parseInt(*v, 1, 1000000, o.start); }},
+        {.longName = "reverse",
+         .group = OptionGroup::Frame,
+         .help = "reverse spin direction",
+         .apply = [](CliOptions& o, const Value&) { return setFlag(o.reverse); }},
+
+        // Processing
+        {.longName = "lightness",
+         .value = V::Required,
+         .valueName = "G",
+         .group = OptionGroup::Processing,
+         .help = "gamma (default 1.0)",
+         .expects = "a gamma above 0 and at most 10",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 return parseDouble(*v, o.lightness) && o.lightness > 0.0 && o.lightness <= 10.0;
+             }},
+        {.longName = "remove-background",
+         .value = V::Optional,
+         .valueName = "T",
+         .group = OptionGroup::Processing,
+         .help = "background removal with strength T, 6 to 180 (default 60)",
+         .expects = "a strength from 6 to 180",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 int t = 60;
+                 if (v && !parseInt(*v, 6, 180, t)) return false;
+                 o.removalStrength = t;
+                 return true;
+             }},
+        {.longName = "background-colour",
+         .value = V::Required,
+         .valueName = "RRGGBB",
+         .group = OptionGroup::Processing,
+         .help = "colour that replaces the removed background (default FFFFFF)",
+         .expects = "a colour as RRGGBB",
+         .apply = [](CliOptions& o, const Value& v) { return parseColour(*v, o.backgroundColour); },
+         .alias = "background-color"},
+        {.longName = "frame",
+         .value = V::Required,
+         .valueName = "W[:RRGGBB]",
+         .group = OptionGroup::Processing,
+         .help = "soft-edge frame width and colour (default white)",
+         .expects = "W or W:RRGGBB",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 const std::size_t colon = v->find(':');
+                 if (!parseInt(std::string_view(*v).substr(0, colon), 0, 1000, o.frameWidth))
+                     return false;
+                 return colon == std::string::npos ||
+                        parseColour(std::string_view(*v).substr(colon + 1), o.frameColour);
+             }},
+
+        // Output
+        {.longName = "output",
+         .shortName = 'o',
+         .value = V::Required,
+         .valueName = "PAGE",
+         .group = OptionGroup::Output,
+         .help = "the page file (\".htm\" added when missing); the script and the frame folder "
+                 "go beside it",
+         .expects = "a page file name",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 o.output = *v;
+                 return !v->empty();
+             },
+         .pathValue = true},
+        {.longName = "png",
+         .group = OptionGroup::Output,
+         .help = "PNG frames and still instead of JPEG",
+         .apply = [](CliOptions& o, const Value&) { return setFlag(o.png); }},
+        {.longName = "quality",
+         .value = V::Required,
+         .valueName = "N",
+         .group = OptionGroup::Output,
+         .help = "JPEG quality of the frames and the still, 1 to 100 (default 75, as the wizard "
+                 "writes them)",
+         .expects = "a JPEG quality from 1 to 100",
+         .apply = [](CliOptions& o, const Value& v) { return parseInt(*v, 1, 100, o.quality); }},
+        {.longName = "auto-spin",
+         .value = V::Required,
+         .valueName = "MS",
+         .group = OptionGroup::Output,
+         .help = "auto-spin interval in ms, negative for the other direction, 0 = off (default)",
+         .expects = "milliseconds from -60000 to 60000",
+         .apply = [](CliOptions& o,
+                     const Value& v) { return parseInt(*v, -60000, 60000, o.autoSpin); }},
+
+        // Program
+        {.longName = "quiet",
+         .shortName = 'q',
+         .help = "no progress output (warnings are still shown)",
+         .apply = [](CliOptions& o, const Value&) { return setFlag(o.quiet); }},
+        {.longName = "help",
+         .shortName = 'h',
+         .help = "this text",
+         .apply = [](CliOptions& o, const Value&) { return setFlag(o.help); }},
+        {.longName = "version",
+         .help = "the program's version",
+         .apply = [](CliOptions& o, const Value&) { return setFlag(o.version); }},
+        {.longName = "strict",
+         .help = "fail (exit 1, nothing written) when any photo is skipped or damaged",
+         .apply = [](CliOptions& o, const Value&) { return setFlag(o.strict); }},
+        {.longName = "print-man",
+         .apply = [](CliOptions& o, const Value&) { return setFlag(o.printMan); },
+         .hidden = true},
+        {.longName = "print-completion",
+         .apply = [](CliOptions& o, const Value&) { return setFlag(o.printCompletion); },
+         .hidden = true},
+    };
+    return table;
+}
+
+}  // namespace turnpixa

@@ -25,5 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         volatile std::uint8_t sink = static_cast<std::uint8_t>(p[0] + p[n - 1]);
         (void)sink;
     }
+    // Again as the loader of files does it, gathering the readers' notes: the
+    // same answer, and a reason whenever the file is refused.
+    turnpixa::LoadNotes notes;
+    turnpixa::RasterImage again;
+    file.seek(0, SEEK_SET);
+    const bool taken = turnpixa::loadPhoto(file, "input.tif", again, &notes);
+    if (taken != !image.empty() || (!taken && notes.reason.empty())) __builtin_trap();
     return 0;
 }

@@ -9,6 +9,7 @@
 
 #include "app/CTurnPixaApp.h"
 #include "app/DialogSeam.h"
+#include "app/ProgramIcon.h"
 #include "pages/CEditDlg.h"
 #include "pages/CImportDlg.h"
 #include "pages/CSaveDlg.h"
@@ -24,6 +25,7 @@ CTurnPixaDlg::CTurnPixaDlg(CTurnPixaApp& app, QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);
+    setWindowIcon(programIcon());
 
     tabs_ = new QTabWidget(this);
     pages_ = {new CTakePhotosDlg(app), new CImportDlg(app), new CSizeDlg(app), new CEditDlg(app),

@@ -1,13 +1,17 @@
 #include "DialogSeam.h"
 
+#include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QVBoxLayout>
 
+#include "ProgramIcon.h"
 #include "pages/CFileThumbnailDlg.h"
 
 namespace turnpixa {
@@ -55,15 +59,39 @@ QString DialogSeam::saveFile(QWidget* parent, const QString& caption, const QStr
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front();
+    // Qt adds the suffix only to names without a dot and asks about the name
+    // as typed: the prompt is ours, about the name that will be written.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        const QString name = withSuffix(dialog.selectedFiles().front(), defaultSuffix);
+        if (!QFileInfo::exists(name)) return name;
+        const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                 .arg(QFileInfo(name).fileName());
+        if (QMessageBox::warning(&dialog, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes)
+            return name;
+    }
+}
+
+QString DialogSeam::withSuffix(const QString& name, const QString& suffix) {
+    if (suffix.isEmpty() || name.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
+        return name;
+    return name + QLatin1Char('.') + suffix;
 }
 
 void DialogSeam::about(QWidget* parent) {
     QDialog box(parent);
     box.setWindowTitle(QStringLiteral("About TurnPixa"));
+    box.setWindowIcon(programIcon());
     auto* layout = new QVBoxLayout(&box);
-    layout->addWidget(new QLabel(QStringLiteral("TurnPixa Version 1.0"), &box));
+    auto* row = new QHBoxLayout;
+    auto* picture = new QLabel(&box);
+    picture->setObjectName(QStringLiteral("programIcon"));
+    picture->setPixmap(programIcon().pixmap(64, 64));
+    row->addWidget(picture);
+    row->addWidget(new QLabel(QStringLiteral("TurnPixa Version 1.0"), &box), 1);
+    layout->addLayout(row);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     layout->addWidget(buttons);
@@ -75,6 +103,16 @@ int DialogSeam::popupMenu(QWidget* parent, QPoint globalPos, const QStringList& 
     for (const QString& item : items) menu.addAction(item);
     QAction* chosen = menu.exec(globalPos);
     return chosen ? static_cast<int>(menu.actions().indexOf(chosen)) : -1;
+}
+
+bool DialogSeam::chooseColour(QWidget* parent, QColor& colour, const QList<QColor>& customColours) {
+    for (int i = 0; i < QColorDialog::customCount() && i < customColours.size(); ++i)
+        QColorDialog::setCustomColor(i, customColours[i]);
+    QColorDialog dialog(colour, parent);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    colour = dialog.selectedColor();
+    return true;
 }
 
 }  // namespace turnpixa

@@ -1,4 +1,6 @@
 #pragma once
+#include <QColor>
+#include <QList>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -27,13 +29,19 @@ public:
     virtual bool askOkCancel(QWidget* parent, const QString& text);
     // Multi-select open dialog for photos; empty when cancelled.
     virtual QStringList openPhotoFiles(QWidget* parent);
-    // Save dialog with an overwrite prompt; a name typed without an
-    // extension gets defaultSuffix before the prompt. Empty when cancelled.
+    // Save dialog with an overwrite prompt; a name that does not end in
+    // "." + defaultSuffix gets it ("shoe.html" -> "shoe.html.htm") and is
+    // checked for overwriting under that name. Empty when cancelled.
     virtual QString saveFile(QWidget* parent, const QString& caption, const QStringList& filters,
                              const QString& defaultSuffix);
+    // The name as saveFile gives it back.
+    static QString withSuffix(const QString& name, const QString& suffix);
     virtual void about(QWidget* parent);
     // A popup menu at a global position; the index chosen, -1 for none.
     virtual int popupMenu(QWidget* parent, QPoint globalPos, const QStringList& items);
+    // Qt's own colour chooser starting at `colour`, with the given custom
+    // colours (up to 16); true with the choice when the user confirms.
+    virtual bool chooseColour(QWidget* parent, QColor& colour, const QList<QColor>& customColours);
 };
 
 }  // namespace turnpixa

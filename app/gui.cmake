@@ -5,6 +5,7 @@ add_library(turnpixa_gui STATIC
   CTurnPixaDlg.cpp
   DialogSeam.cpp
   HelpOpener.cpp
+  ProgramIcon.cpp
   RasterImageQt.cpp
   ToolTips.cpp
   pages/CWizardPage.cpp
@@ -29,6 +30,15 @@ target_link_libraries(turnpixa_gui PUBLIC
   turnpixa_resources
   turnpixa_image)
 
+# The program icon, drawn by tools/make_pictures.py in several sizes.
+set(TURNPIXA_ICON_SIZES 16 24 32 48 64 128 256)
+set(TURNPIXA_ICON_FILES "")
+foreach(size ${TURNPIXA_ICON_SIZES})
+  list(APPEND TURNPIXA_ICON_FILES ${PROJECT_SOURCE_DIR}/resources/icons/turnpixa-${size}.png)
+endforeach()
+qt_add_resources(turnpixa_gui program_icons PREFIX /icons
+  BASE ${PROJECT_SOURCE_DIR}/resources/icons FILES ${TURNPIXA_ICON_FILES})
+
 add_executable(turnpixa main.cpp)
 turnpixa_warnings(turnpixa)
 target_link_libraries(turnpixa PRIVATE turnpixa_gui)
@@ -40,3 +50,16 @@ add_custom_command(TARGET turnpixa POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:turnpixa>/TurnPixa-help
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${TURNPIXA_HELP_PAGES} $<TARGET_FILE_DIR:turnpixa>/TurnPixa-help
   VERBATIM)
+
+# The icon beside the program for desktop entries and the installer, and the
+# freedesktop places for an installed copy.
+add_custom_command(TARGET turnpixa POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different
+          ${PROJECT_SOURCE_DIR}/resources/icons/turnpixa-256.png $<TARGET_FILE_DIR:turnpixa>/turnpixa.png
+  VERBATIM)
+install(TARGETS turnpixa RUNTIME DESTINATION bin)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/turnpixa.desktop DESTINATION share/applications)
+foreach(size ${TURNPIXA_ICON_SIZES})
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/turnpixa-${size}.png
+          DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME turnpixa.png)
+endforeach()

@@ -1,11 +1,13 @@
 #include <QApplication>
 
 #include "app/CTurnPixaApp.h"
+#include "app/ProgramIcon.h"
 #include "app/ToolTips.h"
 
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TurnPixa"));
+    QApplication::setWindowIcon(turnpixa::programIcon());
     QApplication::setStyle(new turnpixa::ToolTipStyle);  // the application owns it
     turnpixa::CTurnPixaApp app(QCoreApplication::applicationDirPath());
     if (!app.initInstance()) return 1;

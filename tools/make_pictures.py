@@ -9,7 +9,12 @@ arrow-left.png                         green arrow pointing left, on white
 arrow-right.png                        green arrow pointing right, on pure black
 empty-state.png                        "drop your turntable photos here" picture
 
-All pictures are 8-bit RGB PNGs without alpha. The output is committed; run
+and into resources/icons/ (or [output folder]/icons):
+
+turnpixa-16.png ... turnpixa-256.png   the program icon: an object on a turntable
+                                       inside a turning arrow, on transparency
+
+The pictures are 8-bit RGB PNGs without alpha; the icons are RGBA. The output is committed; run
 this again only to change the art. Needs python3-numpy and python3-pil.
 """
 import math
@@ -303,6 +308,51 @@ def empty_state(w=478, h=353):
     return im.resize((w, h), Image.LANCZOS)
 
 
+ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+
+
+def icon(size):
+    """The program icon: a box on a turntable, circled by a turning arrow."""
+    S = 1024  # drawn large, then scaled down
+    im = Image.new("RGBA", (S, S), (0, 0, 0, 0))
+    d = ImageDraw.Draw(im)
+    cx = S // 2
+    # Turntable: a flat disc seen from above at an angle, with its rim.
+    plate_w, plate_h, plate_y = 700, 220, 690
+    d.ellipse([cx - plate_w // 2, plate_y - plate_h // 2 + 60,
+               cx + plate_w // 2, plate_y + plate_h // 2 + 60], fill=(40, 48, 64, 255))
+    d.rectangle([cx - plate_w // 2, plate_y, cx + plate_w // 2, plate_y + 60], fill=(40, 48, 64, 255))
+    d.ellipse([cx - plate_w // 2, plate_y - plate_h // 2,
+               cx + plate_w // 2, plate_y + plate_h // 2], fill=(120, 132, 150, 255))
+    # The object: a box standing on the disc, two faces lit differently.
+    top = 330
+    w = 170
+    base = plate_y + 30
+    front = [(cx - w, top + 70), (cx, top + 130), (cx, base), (cx - w, base - 60)]
+    side = [(cx, top + 130), (cx + w, top + 70), (cx + w, base - 60), (cx, base)]
+    lid = [(cx - w, top + 70), (cx, top + 10), (cx + w, top + 70), (cx, top + 130)]
+    d.polygon(front, fill=TURN_TOP + (255,))
+    d.polygon(side, fill=TURN_BOTTOM + (255,))
+    d.polygon(lid, fill=(110, 160, 240, 255))
+    # The turning arrow round it all: a thick arc with a head at its end.
+    r_out, r_in = 480, 400
+    box = [cx - r_out, cx - r_out, cx + r_out, cx + r_out]
+    ring = Image.new("L", (S, S), 0)
+    rd = ImageDraw.Draw(ring)
+    rd.pieslice(box, 200, 500, fill=255)
+    rd.ellipse([cx - r_in, cx - r_in, cx + r_in, cx + r_in], fill=0)
+    im.paste(Image.new("RGBA", (S, S), PIXA_TOP + (255,)), (0, 0), ring)
+    a = math.radians(500 - 360)
+    mid = (r_out + r_in) / 2
+    px, py = cx + mid * math.cos(a), cx + mid * math.sin(a)
+    tx, ty = -math.sin(a), math.cos(a)  # along the turn
+    nx, ny = math.cos(a), math.sin(a)
+    head = 150
+    d.polygon([(px + nx * head, py + ny * head), (px - nx * head, py - ny * head),
+               (px + tx * head * 1.3, py + ty * head * 1.3)], fill=PIXA_BOTTOM + (255,))
+    return im.resize((size, size), Image.LANCZOS)
+
+
 def save(img, path):
     if not isinstance(img, Image.Image):
         img = Image.fromarray(np.ascontiguousarray(img), "RGB")
@@ -320,6 +370,10 @@ def main():
     save(arrow(96, 72, (255, 255, 255))[:, ::-1], os.path.join(out, "arrow-left.png"))
     save(arrow(96, 72, (0, 0, 0)), os.path.join(out, "arrow-right.png"))
     save(empty_state(), os.path.join(out, "empty-state.png"))
+    icons = os.path.join(out, "..", "icons") if len(sys.argv) <= 1 else os.path.join(out, "icons")
+    os.makedirs(icons, exist_ok=True)
+    for size in ICON_SIZES:
+        icon(size).save(os.path.join(icons, "turnpixa-%d.png" % size), optimize=True)
 
 
 if __name__ == "__main__":

@@ -33,6 +33,8 @@ install -m 0755 "$build/app/turnpixa" "$stage/turnpixa"
 for doc in turnpixa-cli.1 turnpixa-cli.bash-completion; do
   if [[ -f "$build/cli/$doc" ]]; then install -m 0644 "$build/cli/$doc" "$stage/$doc"; fi
 done
+# The program's icon, for the menu entries.
+if [[ -f "$build/app/turnpixa.png" ]]; then install -m 0644 "$build/app/turnpixa.png" "$stage/turnpixa.png"; fi
 mkdir -p "$stage/TurnPixa-help"
 cp -p "$src"/resources/help/* "$stage/TurnPixa-help/"
 install -m 0644 "$src/resources/license.txt" "$stage/license.txt"

@@ -38,6 +38,7 @@ const std::vector<std::string_view>& ViewerScript::lines() {
         "    imageNew.Img.onmousedown = StartRotate;",
         "    imageNew.Img.name = nItem;",
         "    imageNew.Img.style.cursor = 'e-resize';",
+        "    TurnPixaTouchKeys(imageNew, nItem);",
         "}",
         "",
         "function TurnPixa(szImagePrefix, nNumImages, nAutoSpinInterval, nStartIndex, "
@@ -103,6 +104,54 @@ const std::vector<std::string_view>& ViewerScript::lines() {
         "    document.onmouseup = StopRotate;",
         "    document.onmousemove = Animate;",
         "    return false;  // false = no default event handling",
+        "}",
+        // Touch, pen, keys, a name for screen readers and reduced motion, in
+        // lines of their own so that pages and snippets relying on the rest keep
+        // it. Touch and pen turn as the mouse does (pointer events; "pan-y
+        // pinch-zoom" leaves vertical scrolling and zoom to the browser, and
+        // pointerdown's default is prevented so a pen makes no mouse events
+        // that would step twice). The name follows steps the visitor makes,
+        // never the auto spin's.
+        "function TurnPixaTouchKeys(imageThis, nItem)",
+        "{",
+        "    var img = imageThis.Img;",
+        "    if (window.matchMedia && matchMedia('(prefers-reduced-motion: reduce)').matches) "
+        "imageThis.IdleSpin = Dummy;",
+        "    if (!img.addEventListener) return;",
+        "    img.tabIndex = 0;",
+        "    img.setAttribute('role', 'img');",
+        "    TurnPixaName(imageThis);",
+        "    var step = function(n) { clearInterval(imageThis.timerSpin); ShowNextImage(n, nItem); "
+        "TurnPixaName(imageThis); };",
+        "    document.addEventListener('mouseup', function() { TurnPixaName(imageThis); });",
+        "    img.addEventListener('keydown', function(e) {",
+        "        var k = e.key, n = k=='ArrowRight'? 1: k=='ArrowLeft'? -1: k=='Home'? "
+        "-imageThis.nLastImage: null;",
+        "        if (n !== null && imageThis.arrayImages[0]) { step(n); e.preventDefault(); }",
+        "    });",
+        "    if (!window.PointerEvent) return;",
+        "    img.style.touchAction = 'pan-y pinch-zoom';",
+        "    img.addEventListener('pointerdown', function(e) {",
+        "        if (e.pointerType == 'mouse') return;",
+        "        e.preventDefault();",
+        "        clearInterval(imageThis.timerSpin);",
+        "        imageThis.nStartX = e.pageX;",
+        "        img.setPointerCapture(e.pointerId);",
+        "    });",
+        "    img.addEventListener('pointermove', function(e) {",
+        "        var n = Math.round((e.pageX-imageThis.nStartX)*imageThis.nNumImages/360);",
+        "        if (e.pointerType != 'mouse' && imageThis.nStartX >= 0 && n != 0) { step(n); "
+        "imageThis.nStartX = e.pageX; }",
+        "    });",
+        "    var end = function(e) { if (e.pointerType != 'mouse') imageThis.nStartX = -1; };",
+        "    img.addEventListener('pointerup', end);",
+        "    img.addEventListener('pointercancel', end);",
+        "}",
+        "function TurnPixaName(imageThis)",
+        "{",
+        "    var img = imageThis.Img;",
+        "    img.setAttribute('aria-label', (img.alt? img.alt+', r': 'R')+'otatable view, frame "
+        "'+(imageThis.nLastImage+1)+' of '+imageThis.nNumImages);",
         "}",
         "function Dummy(e)",
         "{",

@@ -1,28 +1,213 @@
 #include "CEditDlg.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "app/CTurnPixaApp.h"
 #include "app/CTurnPixaDlg.h"
+#include "app/DialogSeam.h"
+#include "app/ToolTips.h"
 
 namespace turnpixa {
 
+namespace {
+
+QColor toQColor(PackedColour c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+
+PackedColour toPacked(const QColor& c) {
+    return packColour(c.red(), c.green(), c.blue());
+}
+
+void setQuietly(QSlider* slider, int value) {
+    const QSignalBlocker quiet(slider);
+    slider->setValue(value);
+}
+
+}  // namespace
+
 CEditDlg::CEditDlg(CTurnPixaApp& app, QWidget* parent)
-    : CWizardPage(app, QStringLiteral("Step4: Edit TurnPixa"), QStringLiteral("extra-options.htm"),
-                  parent) {
-    auto* note =
-        new QLabel(QStringLiteral("Lightness, background removal and frame settings are not part "
-                                  "of this version yet.\n\nPress Next >> to go on."),
-                   this);
-    note->setAlignment(Qt::AlignCenter);
-    note->setWordWrap(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(note);
+    : CViewDlg(app, QStringLiteral("Step4: Edit TurnPixa"), QStringLiteral("extra-options.htm"),
+               parent) {
+    QWidget* panel = sidePanel();
+    addImageNumberGroup();
+
+    auto* light = new QGroupBox(QStringLiteral("Lightness"), panel);
+    lightness_ = new QSlider(Qt::Horizontal, light);
+    lightness_->setRange(1, 40);
+    lightness_->setPageStep(1);
+    lightness_->setTickInterval(10);
+    lightness_->setTickPosition(QSlider::TicksBelow);
+    allImages_ = new QRadioButton(QStringLiteral("All Images"), light);
+    thisImage_ = new QRadioButton(QStringLiteral("This Image"), light);
+    allImages_->setChecked(true);
+    auto* lightLayout = new QVBoxLayout(light);
+    lightLayout->addWidget(lightness_);
+    lightLayout->addWidget(allImages_);
+    lightLayout->addWidget(thisImage_);
+    panelLayout()->addWidget(light);
+
+    auto* removal = new QGroupBox(QStringLiteral("Background Removal"), panel);
+    removal_ = new QCheckBox(QStringLiteral("Background Removal"), removal);
+    strength_ = new QSlider(Qt::Horizontal, removal);
+    strength_->setRange(6, 180);
+    strength_->setPageStep(1);
+    replacementColour_ = new QPushButton(QStringLiteral("Colour..."), removal);
+    auto* removalLayout = new QVBoxLayout(removal);
+    removalLayout->addWidget(removal_);
+    removalLayout->addWidget(strength_);
+    removalLayout->addWidget(replacementColour_);
+    panelLayout()->addWidget(removal);
+
+    auto* frame = new QGroupBox(QStringLiteral("Soft Edge Frame"), panel);
+    frameWidth_ = new QSlider(Qt::Horizontal, frame);
+    frameWidth_->setRange(0, 100);
+    frameWidth_->setPageStep(1);
+    frameText_ = new QLabel(frame);
+    frameText_->setMinimumWidth(frameText_->fontMetrics().horizontalAdvance(QStringLiteral("000")));
+    frameColour_ = new QPushButton(QStringLiteral("Colour..."), frame);
+    auto* widthRow = new QHBoxLayout;
+    widthRow->addWidget(new QLabel(QStringLiteral("Width"), frame));
+    widthRow->addWidget(frameWidth_, 1);
+    widthRow->addWidget(frameText_);
+    auto* colourRow = new QHBoxLayout;
+    colourRow->addWidget(new QLabel(QStringLiteral("Colour"), frame));
+    colourRow->addWidget(frameColour_, 1);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addLayout(widthRow);
+    frameLayout->addLayout(colourRow);
+    panelLayout()->addWidget(frame);
+    panelLayout()->addStretch(1);
+
+    for (QPushButton* b : {replacementColour_, frameColour_}) {
+        b->setAutoDefault(false);
+        b->setIconSize(QSize(24, 14));
+    }
+    addToolTip(removal_,
+               QStringLiteral("Select this box to use the Background Removal option.\n\nTurnPixa "
+                              "will analyse the image to automatically determine which part is "
+                              "the background.\n\nThis will work best when the background is "
+                              "fairly uniform. Use the slider to increase or decrease the "
+                              "removal."));
+    addToolTip(replacementColour_,
+               QStringLiteral("Click here to choose a new colour for the background.\n\nThis "
+                              "colour will replace the background."));
+    addToolTip(strength_,
+               QStringLiteral("This slider controls how much background is removed.\n\nSlide to "
+                              "the right to remove more background.\nSlide to the left if too "
+                              "much is removed."));
+
+    // The page sets these controls itself with their signals blocked, so
+    // only what the user does reaches the project.
+    connect(lightness_, &QSlider::valueChanged, this, &CEditDlg::lightnessMoved);
+    connect(allImages_, &QRadioButton::clicked, this, [this] {
+        thisImageScope_ = false;
+        showLightness();
+    });
+    connect(thisImage_, &QRadioButton::clicked, this, [this] {
+        thisImageScope_ = true;
+        showLightness();
+    });
+    connect(removal_, &QCheckBox::clicked, this, [this](bool on) {
+        strength_->setEnabled(on);
+        project().settings().removalOn = on;
+        refreshCurrentFrame();
+    });
+    connect(strength_, &QSlider::valueChanged, this, [this](int v) {
+        project().settings().removalStrength = v;
+        refreshCurrentFrame();
+    });
+    connect(frameWidth_, &QSlider::valueChanged, this, [this](int v) {
+        frameText_->setText(QString::number(v));
+        project().settings().frameWidth = v;
+        refreshCurrentFrame();
+    });
+    connect(replacementColour_, &QPushButton::clicked, this, [this] { chooseColour(true); });
+    connect(frameColour_, &QPushButton::clicked, this, [this] { chooseColour(false); });
 }
 
 void CEditDlg::onSetActive() {
+    CViewDlg::onSetActive();
     app().setEnabledButtons(CTurnPixaDlg::kBack | CTurnPixaDlg::kNext);
+    const ProcessingSettings& s = project().settings();
+    setQuietly(frameWidth_, s.frameWidth);
+    frameText_->setText(QString::number(s.frameWidth));
+    showColour(frameColour_, s.frameColour);
+    setQuietly(strength_, s.removalStrength);
+    strength_->setEnabled(s.removalOn);
+    {
+        const QSignalBlocker quiet(removal_);
+        removal_->setChecked(s.removalOn);
+    }
+    showColour(replacementColour_, s.replacementColour);
+    {
+        const QSignalBlocker a(allImages_), b(thisImage_);
+        allImages_->setChecked(!thisImageScope_);
+        thisImage_->setChecked(thisImageScope_);
+    }
+    showLightness();
+    showImageNumber();
+}
+
+void CEditDlg::selectPhoto(int m) {
+    CViewDlg::selectPhoto(m);
+    if (project().photoAt(project().currentImage - 1)) showLightness();
+}
+
+void CEditDlg::showLightness() {
+    Project& p = project();
+    double x = p.settings().lightness;
+    const Photo* photo = p.photoAt(p.currentImage - 1);
+    if (thisImageScope_ && photo) x += photo->lightnessOffset;
+    if (x <= 0) x = 0.1;
+    setQuietly(lightness_, static_cast<int>(std::lround(x * 10)));
+}
+
+void CEditDlg::lightnessMoved(int position) {
+    Project& p = project();
+    Photo* photo = p.photoAt(p.currentImage - 1);
+    if (!photo) return;
+    const double x = position * 0.1;
+    if (thisImageScope_)
+        photo->lightnessOffset = x - p.settings().lightness;
+    else
+        p.settings().lightness = x;
+    refreshCurrentFrame();
+}
+
+void CEditDlg::chooseColour(bool replacement) {
+    ProcessingSettings& s = project().settings();
+    PackedColour& edited = replacement ? s.replacementColour : s.frameColour;
+    const PackedColour other = replacement ? s.frameColour : s.replacementColour;
+    QList<QColor> custom(16, Qt::white);
+    custom[0] = toQColor(edited);
+    custom[1] = toQColor(other);
+    QColor chosen = toQColor(edited);
+    if (!DialogSeam::instance().chooseColour(this, chosen, custom) || !chosen.isValid()) return;
+    edited = toPacked(chosen);
+    refreshCurrentFrame();
+    showColour(replacement ? replacementColour_ : frameColour_, edited);
+}
+
+void CEditDlg::showColour(QPushButton* button, PackedColour colour) {
+    QPixmap swatch(24, 14);
+    swatch.fill(toQColor(colour));
+    QPainter painter(&swatch);
+    painter.setPen(Qt::darkGray);
+    painter.drawRect(0, 0, 23, 13);
+    painter.end();
+    button->setIcon(QIcon(swatch));
 }
 
 }  // namespace turnpixa

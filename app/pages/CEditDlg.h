@@ -1,14 +1,50 @@
 #pragma once
-#include "CWizardPage.h"
+#include "CViewDlg.h"
+#include "image/PackedColour.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
 
 namespace turnpixa {
 
-// Page "Step4: Edit TurnPixa"; its controls come later, until then it says so.
-class CEditDlg : public CWizardPage {
+// Page "Step4: Edit TurnPixa": lightness for all photos or this one,
+// background removal with its strength and colour, and the soft-edge frame.
+class CEditDlg : public CViewDlg {
     Q_OBJECT
 public:
     explicit CEditDlg(CTurnPixaApp& app, QWidget* parent = nullptr);
     void onSetActive() override;
+    void selectPhoto(int m) override;
+
+    QSlider* lightnessSlider() const { return lightness_; }
+    QRadioButton* allImagesButton() const { return allImages_; }
+    QRadioButton* thisImageButton() const { return thisImage_; }
+    QCheckBox* removalBox() const { return removal_; }
+    QSlider* removalSlider() const { return strength_; }
+    QPushButton* replacementColourButton() const { return replacementColour_; }
+    QSlider* frameSlider() const { return frameWidth_; }
+    QLabel* frameWidthText() const { return frameText_; }
+    QPushButton* frameColourButton() const { return frameColour_; }
+
+private:
+    void showLightness();
+    void lightnessMoved(int position);
+    void chooseColour(bool replacement);
+    static void showColour(QPushButton* button, PackedColour colour);
+
+    bool thisImageScope_ = false;
+    QSlider* lightness_ = nullptr;
+    QRadioButton* allImages_ = nullptr;
+    QRadioButton* thisImage_ = nullptr;
+    QCheckBox* removal_ = nullptr;
+    QSlider* strength_ = nullptr;
+    QPushButton* replacementColour_ = nullptr;
+    QSlider* frameWidth_ = nullptr;
+    QLabel* frameText_ = nullptr;
+    QPushButton* frameColour_ = nullptr;
 };
 
 }  // namespace turnpixa

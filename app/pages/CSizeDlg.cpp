@@ -1,28 +1,387 @@
 #include "CSizeDlg.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
 #include <QVBoxLayout>
 
 #include "app/CTurnPixaApp.h"
 #include "app/CTurnPixaDlg.h"
+#include "app/DialogSeam.h"
+#include "process/CropEdit.h"
 
 namespace turnpixa {
 
+namespace {
+
+const QStringList kAspects = {"Manual", "5:8", "9:13", "10:15", "13:18", "20:25", "1:1", "4:3"};
+
+Qt::CursorShape cursorFor(CropTracker::Handle h) {
+    using H = CropTracker::Handle;
+    switch (h) {
+        case H::TopLeft:
+        case H::BottomRight:
+            return Qt::SizeFDiagCursor;
+        case H::TopRight:
+        case H::BottomLeft:
+            return Qt::SizeBDiagCursor;
+        case H::Top:
+        case H::Bottom:
+            return Qt::SizeVerCursor;
+        case H::Left:
+        case H::Right:
+            return Qt::SizeHorCursor;
+        default:
+            return Qt::SizeAllCursor;
+    }
+}
+
+void setTextIfDifferent(QLineEdit* field, int value) {
+    const QString text = QString::number(value);
+    if (field->text() != text) field->setText(text);
+}
+
+}  // namespace
+
 CSizeDlg::CSizeDlg(CTurnPixaApp& app, QWidget* parent)
-    : CWizardPage(app, QStringLiteral("Step3: Size TurnPixa"), QStringLiteral("size-options.htm"),
-                  parent) {
-    auto* note = new QLabel(
-        QStringLiteral("Frame size, crop and rotation settings are not part of this version yet: "
-                       "the frames are 400 pixels wide.\n\nPress Next >> to go on."),
-        this);
-    note->setAlignment(Qt::AlignCenter);
-    note->setWordWrap(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(note);
+    : CViewDlg(app, QStringLiteral("Step3: Size TurnPixa"), QStringLiteral("size-options.htm"),
+               parent) {
+    QWidget* panel = sidePanel();
+    addImageNumberGroup();
+
+    reverse_ = new QCheckBox(QStringLiteral("Reverse spin direction"), panel);
+    panelLayout()->addWidget(reverse_);
+
+    auto* resizeGroup = new QGroupBox(QStringLiteral("Resize"), panel);
+    resize_ = new QSlider(Qt::Horizontal, resizeGroup);
+    resize_->setRange(10, 1000);
+    resize_->setPageStep(1);
+    width_ = new QLineEdit(resizeGroup);
+    height_ = new QLineEdit(resizeGroup);
+    for (QLineEdit* f : {width_, height_}) f->setMaxLength(6);
+    auto* fields = new QHBoxLayout;
+    fields->addWidget(width_);
+    fields->addWidget(new QLabel(QStringLiteral("x"), resizeGroup));
+    fields->addWidget(height_);
+    auto* resizeLayout = new QVBoxLayout(resizeGroup);
+    resizeLayout->addWidget(resize_);
+    resizeLayout->addLayout(fields);
+    panelLayout()->addWidget(resizeGroup);
+
+    auto* rotateGroup = new QGroupBox(QStringLiteral("Rotate"), panel);
+    left90_ = new QPushButton(QStringLiteral("Left 90"), rotateGroup);
+    right90_ = new QPushButton(QStringLiteral("Right 90"), rotateGroup);
+    turn180_ = new QPushButton(QStringLiteral("180"), rotateGroup);
+    auto* rotateLayout = new QHBoxLayout(rotateGroup);
+    rotateLayout->setSpacing(2);
+    for (QPushButton* b : {left90_, right90_, turn180_}) {
+        b->setAutoDefault(false);
+        rotateLayout->addWidget(b);
+    }
+    panelLayout()->addWidget(rotateGroup);
+
+    auto* cropGroup = new QGroupBox(QStringLiteral("Crop && Pan"), panel);
+    crop_ = new QPushButton(QStringLiteral("Crop..."), cropGroup);
+    crop_->setAutoDefault(false);
+    aspect_ = new QComboBox(cropGroup);
+    aspect_->addItems(kAspects);
+    rectText_ = new QLabel(cropGroup);
+    spin_ = new QPushButton(QStringLiteral("Spin"), cropGroup);
+    pan_ = new QPushButton(QStringLiteral("Pan"), cropGroup);
+    for (QPushButton* b : {spin_, pan_}) {
+        b->setCheckable(true);
+        b->setAutoDefault(false);
+    }
+    allImages_ = new QRadioButton(QStringLiteral("All Images"), cropGroup);
+    thisImage_ = new QRadioButton(QStringLiteral("This Image"), cropGroup);
+    auto* modes = new QHBoxLayout;
+    modes->addWidget(spin_);
+    modes->addWidget(pan_);
+    auto* cropLayout = new QVBoxLayout(cropGroup);
+    cropLayout->addWidget(crop_);
+    cropLayout->addWidget(aspect_);
+    cropLayout->addWidget(rectText_);
+    cropLayout->addLayout(modes);
+    cropLayout->addWidget(allImages_);
+    cropLayout->addWidget(thisImage_);
+    panelLayout()->addWidget(cropGroup);
+    panelLayout()->addStretch(1);
+
+    // Only what the user does reaches the project: the page sets these
+    // controls itself with their signals blocked.
+    connect(reverse_, &QCheckBox::clicked, this, [this](bool on) { project().reverseSpin = on; });
+    connect(resize_, &QSlider::valueChanged, this, &CSizeDlg::resizeMoved);
+    connect(width_, &QLineEdit::textEdited, this, [this](const QString& t) { sizeTyped(true, t); });
+    connect(height_, &QLineEdit::textEdited, this,
+            [this](const QString& t) { sizeTyped(false, t); });
+    // An entry that was ignored shows the frame's size again once left.
+    for (QLineEdit* f : {width_, height_})
+        connect(f, &QLineEdit::editingFinished, this, [this] {
+            if (frameOnDisplay().isNull()) return;
+            setTextIfDifferent(width_, frameOnDisplay().width());
+            setTextIfDifferent(height_, frameOnDisplay().height());
+        });
+    connect(left90_, &QPushButton::clicked, this, [this] { rotate(3); });
+    connect(right90_, &QPushButton::clicked, this, [this] { rotate(1); });
+    connect(turn180_, &QPushButton::clicked, this, [this] { rotate(2); });
+    connect(crop_, &QPushButton::clicked, this, &CSizeDlg::cropButtonPressed);
+    connect(aspect_, &QComboBox::activated, this, &CSizeDlg::aspectChosen);
+    connect(spin_, &QPushButton::clicked, this, [this] { chooseMode(false); });
+    connect(pan_, &QPushButton::clicked, this, [this] { chooseMode(true); });
+    connect(allImages_, &QRadioButton::clicked, this, [this] { setPanAll(true); });
+    connect(thisImage_, &QRadioButton::clicked, this, [this] { setPanAll(false); });
 }
 
 void CSizeDlg::onSetActive() {
     app().setEnabledButtons(CTurnPixaDlg::kBack | CTurnPixaDlg::kNext);
+    {
+        const QSignalBlocker a(allImages_), b(thisImage_);
+        allImages_->setChecked(panAll());
+        thisImage_->setChecked(!panAll());
+    }
+    showCropState();
+    {
+        const QSignalBlocker quiet(aspect_);
+        aspect_->setCurrentIndex(0);
+        aspect_->setEnabled(false);
+    }
+    if (tracker_) tracker_->setRatio(std::nullopt);
+    {
+        const QSignalBlocker quiet(reverse_);
+        reverse_->setChecked(project().reverseSpin);
+    }
+    CViewDlg::onSetActive();
+    showImageNumber();
+    showTrackerLabel();
+}
+
+int CSizeDlg::displayedWidth() const {
+    const ProcessingSettings& s = const_cast<CSizeDlg*>(this)->project().settings();
+    return s.rotation % 2 == 0 ? s.outputWidth : s.outputHeight;
+}
+
+int CSizeDlg::displayedHeight() const {
+    const ProcessingSettings& s = const_cast<CSizeDlg*>(this)->project().settings();
+    return s.rotation % 2 == 0 ? s.outputHeight : s.outputWidth;
+}
+
+void CSizeDlg::showCurrentFrame(bool full) {
+    CViewDlg::showCurrentFrame(full);
+    Project& p = project();
+    if (resize_->value() != displayedWidth()) {
+        const QSignalBlocker quiet(resize_);
+        resize_->setValue(displayedWidth());
+    }
+    const QImage& frame = frameOnDisplay();
+    if (!frame.isNull()) {
+        setTextIfDifferent(width_, frame.width());
+        setTextIfDifferent(height_, frame.height());
+        warnedTooLarge_ = false;
+    } else if (p.photoAt(p.currentImage - 1) && !warnedTooLarge_) {
+        // A size the memory cannot hold: say so once, keep the page usable.
+        warnedTooLarge_ = true;
+        DialogSeam::instance().message(
+            this, QStringLiteral("A frame of %1 x %2 pixels is too large to make.\n\n"
+                                 "Please choose a smaller size.")
+                      .arg(displayedWidth())
+                      .arg(displayedHeight()));
+    }
+    fitTrackerToFrame();
+}
+
+void CSizeDlg::resizeMoved(int position) {
+    Project& p = project();
+    if (!p.photoAt(p.currentImage - 1)) return;
+    p.deriveOutputSizeFromWidth(position);
+    showCurrentFrame(false);
+}
+
+void CSizeDlg::sizeTyped(bool width, const QString& text) {
+    const std::string typed = text.toStdString();
+    const std::optional<long long> value = typedInteger(typed);
+    if (!value || *value < 0 || *value > 1000) return;
+    const int n = static_cast<int>(*value);
+    if (n == (width ? displayedWidth() : displayedHeight())) return;
+    Project& p = project();
+    if (width)
+        p.deriveOutputSizeFromWidth(n);
+    else
+        p.deriveOutputSizeFromHeight(n);
+    showCurrentFrame(true);
+}
+
+void CSizeDlg::rotate(int quarterTurns) {
+    Project& p = project();
+    p.settings().setRotation(p.settings().rotation + quarterTurns);
+    if (quarterTurns == 2) {
+        selectPhoto(-1);
+        p.schedulePreRender();
+    } else {
+        showCurrentFrame(true);
+    }
+}
+
+void CSizeDlg::cropButtonPressed() {
+    Project& p = project();
+    Photo* photo = p.photoAt(p.currentImage - 1);
+    if (tracker_) {
+        const Rect drawn = tracker_->rect();
+        tracker_.reset();
+        CropPhoto geometry;
+        if (photo) geometry = CropPhoto{photo->width(), photo->height(), photo->sourceScale()};
+        p.settings() = appliedCrop(p.settings(), drawn, photo ? &geometry : nullptr);
+        setCropOn(p.settings().cropOn);
+        finishCrop();
+        return;
+    }
+    if (p.settings().cropOn) {
+        CropPhoto geometry;
+        if (photo) geometry = CropPhoto{photo->width(), photo->height(), photo->sourceScale()};
+        p.settings() = undoneCrop(p.settings(), photo ? &geometry : nullptr);
+        setCropOn(false);
+        finishCrop();
+        return;
+    }
+    // Nothing to draw on without a photo.
+    if (!photo || frameOnDisplay().isNull()) return;
+    trackerFrame_ = frameOnDisplay().size();
+    tracker_.emplace(trackerFrame_.width(), trackerFrame_.height());
+    showCropState();
+    aspect_->setEnabled(true);
+    showTrackerLabel();
+    update();
+}
+
+void CSizeDlg::finishCrop() {
+    showCropState();
+    showCurrentFrame(true);
+    const QSignalBlocker quiet(aspect_);
+    aspect_->setEnabled(false);
+    aspect_->setCurrentIndex(0);
+    showTrackerLabel();
+}
+
+void CSizeDlg::setCropOn(bool on) {
+    project().settings().cropOn = on;
+    if (!on) chooseMode(false);
+    showCropState();
+}
+
+void CSizeDlg::showCropState() {
+    const bool on = project().settings().cropOn;
+    crop_->setText(tracker_ ? QStringLiteral("Apply Crop")
+                   : on     ? QStringLiteral("Undo Crop")
+                            : QStringLiteral("Crop..."));
+    pan_->setEnabled(on);
+    if (!on && panMode()) setPanMode(false);
+    spin_->setChecked(!panMode());
+    pan_->setChecked(panMode());
+    allImages_->setEnabled(panMode());
+    thisImage_->setEnabled(panMode());
+}
+
+void CSizeDlg::chooseMode(bool pan) {
+    setPanMode(pan && project().settings().cropOn);
+    spin_->setChecked(!panMode());
+    pan_->setChecked(panMode());
+    allImages_->setEnabled(panMode());
+    thisImage_->setEnabled(panMode());
+}
+
+void CSizeDlg::aspectChosen(int index) {
+    if (!tracker_) return;
+    tracker_->setRatio(aspectRatioOf(aspect_->itemText(index).toStdString()));
+    showTrackerLabel();
+    update();
+}
+
+void CSizeDlg::showTrackerLabel() {
+    rectText_->setText(tracker_ ? QString::fromStdString(tracker_->label()) : QString());
+}
+
+void CSizeDlg::fitTrackerToFrame() {
+    if (!tracker_) return;
+    const QSize size = frameOnDisplay().size();
+    if (size == trackerFrame_ || size.isEmpty()) return;
+    const std::optional<double> ratio = tracker_->ratio();
+    tracker_.emplace(size.width(), size.height(), tracker_->rect());
+    tracker_->setRatio(ratio);
+    trackerFrame_ = size;
+    showTrackerLabel();
+}
+
+void CSizeDlg::paintOverFrame(QPainter& painter) {
+    if (!tracker_) return;
+    const QPoint o = previewOrigin();
+    const Rect r = tracker_->rect();
+    const QRect inner(o.x() + r.left, o.y() + r.top, r.width(), r.height());
+    // Hatched border round the rectangle, a dotted outline and eight handles.
+    const int h = CropTracker::kHandleSize;
+    painter.save();
+    const QRect outer = inner.adjusted(-h / 2, -h / 2, h / 2, h / 2);
+    QPainterPath border;
+    border.addRect(outer);
+    border.addRect(inner);
+    painter.fillPath(border, QBrush(QColor(0, 0, 0, 110), Qt::BDiagPattern));
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(inner.adjusted(0, 0, -1, -1));
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::white);
+    const int xs[3] = {inner.left() - h, inner.center().x() - h / 2, inner.right() + 1};
+    const int ys[3] = {inner.top() - h, inner.center().y() - h / 2, inner.bottom() + 1};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            if (i != 1 || j != 1) painter.drawRect(xs[i], ys[j], h - 1, h - 1);
+    painter.restore();
+}
+
+void CSizeDlg::mousePressEvent(QMouseEvent* event) {
+    if (tracker_ && event->button() == Qt::LeftButton) {
+        const QPoint p = event->position().toPoint() - previewOrigin();
+        const CropTracker::Handle handle = tracker_->hitTest(p.x(), p.y());
+        if (handle != CropTracker::Handle::None) {
+            tracker_->beginDrag(handle, p.x(), p.y());
+            return;
+        }
+    }
+    CViewDlg::mousePressEvent(event);
+}
+
+void CSizeDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (tracker_) {
+        const QPoint p = event->position().toPoint() - previewOrigin();
+        if (tracker_->dragging()) {
+            tracker_->moveTo(p.x(), p.y());
+            showTrackerLabel();
+            update();
+            return;
+        }
+        const CropTracker::Handle handle = tracker_->hitTest(p.x(), p.y());
+        if (handle != CropTracker::Handle::None) {
+            setCursor(cursorFor(handle));
+            return;
+        }
+    }
+    CViewDlg::mouseMoveEvent(event);
+}
+
+void CSizeDlg::mouseReleaseEvent(QMouseEvent* event) {
+    if (tracker_ && tracker_->dragging() && event->button() == Qt::LeftButton) {
+        tracker_->endDrag();
+        return;
+    }
+    CViewDlg::mouseReleaseEvent(event);
 }
 
 }  // namespace turnpixa

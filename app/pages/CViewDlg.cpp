@@ -1,14 +1,22 @@
 #include "CViewDlg.h"
 
 #include <QCursor>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/CTurnPixaApp.h"
 #include "app/DialogSeam.h"
 #include "app/RasterImageQt.h"
+#include "process/CropEdit.h"
+#include "resources/Resources.h"
 
 namespace turnpixa {
 
@@ -77,6 +85,48 @@ void CViewDlg::selectPhoto(int m) {
     if (p.photoAt(m - 1)) setFrame(p.processedOutputImage(m - 1, p.settings()));
     placePreview();
     update();
+    showImageNumber();
+}
+
+void CViewDlg::addImageNumberGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Image Number"), panel_);
+    imageText_ = new QLabel(group);
+    imageText_->setAlignment(Qt::AlignCenter);
+    imageSlider_ = new QSlider(Qt::Horizontal, group);
+    imageSlider_->setPageStep(1);
+    previous_ = new QToolButton(group);
+    next_ = new QToolButton(group);
+    // One arrow picture and its mirror image.
+    RasterImage arrow;
+    loadResourceImage("arrow-left.png", arrow);
+    const QImage left = toQImage(arrow);
+    previous_->setIcon(QIcon(QPixmap::fromImage(left)));
+    next_->setIcon(QIcon(QPixmap::fromImage(left.mirrored(true, false))));
+    for (QToolButton* b : {previous_, next_}) {
+        b->setIconSize(QSize(32, 18));
+        b->setAutoRaise(false);
+    }
+    auto* row = new QHBoxLayout;
+    row->addWidget(previous_);
+    row->addWidget(imageText_, 1);
+    row->addWidget(next_);
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(row);
+    layout->addWidget(imageSlider_);
+    panelLayout_->addWidget(group);
+    connect(previous_, &QToolButton::clicked, this, [this] { turn(-1); });
+    connect(next_, &QToolButton::clicked, this, [this] { turn(1); });
+    connect(imageSlider_, &QSlider::valueChanged, this, [this](int v) { selectPhoto(v); });
+}
+
+void CViewDlg::showImageNumber() {
+    if (!imageSlider_) return;
+    const Project& p = project();
+    imageText_->setText(QStringLiteral("%1 of %2").arg(p.currentImage).arg(p.photoCount()));
+    const QSignalBlocker quiet(imageSlider_);
+    imageSlider_->setRange(1, std::max(1, p.photoCount()));
+    imageSlider_->setValue(p.currentImage);
+    imageSlider_->setEnabled(p.photoCount() > 1);
 }
 
 void CViewDlg::showCurrentFrame(bool full) {
@@ -199,7 +249,10 @@ void CViewDlg::paintEvent(QPaintEvent* /*event*/) {
         }
     }
     paintOverRing(painter);
-    if (previewVisible_ && !frame_.isNull()) painter.drawImage(previewOrigin_, frame_);
+    if (previewVisible_ && !frame_.isNull()) {
+        painter.drawImage(previewOrigin_, frame_);
+        paintOverFrame(painter);
+    }
 }
 
 void CViewDlg::mousePressEvent(QMouseEvent* event) {
@@ -222,6 +275,7 @@ void CViewDlg::mousePressEvent(QMouseEvent* event) {
 void CViewDlg::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     const int dx = pos.x() - lastPos_.x();
+    const QPoint panLast = lastPos_;
     lastPos_ = pos;
     const bool leftHeld = event->buttons() & Qt::LeftButton;
     Project& p = project();
@@ -246,7 +300,7 @@ void CViewDlg::mouseMoveEvent(QMouseEvent* event) {
     }
     const bool overPreview = previewVisible_ && previewRect().contains(pos);
     if (overPreview)
-        setCursor(Qt::SizeHorCursor);
+        setCursor(panMode_ ? Qt::SizeAllCursor : Qt::SizeHorCursor);
     else if (!dragging_)
         unsetCursor();
     if (!overPreview) return;
@@ -254,8 +308,38 @@ void CViewDlg::mouseMoveEvent(QMouseEvent* event) {
         accumulator_.reset();
         return;
     }
+    if (panMode_) {
+        pan(dx, pos.y() - panLast.y());
+        return;
+    }
     const int f = accumulator_.move(dx, p.currentImage, p.photoCount(), p.reverseSpin);
     if (f != 0) selectPhoto(f);
+}
+
+void CViewDlg::pan(int dx, int dy) {
+    Project& p = project();
+    Photo* photo = p.photoAt(p.currentImage - 1);
+    if (!photo || !photo->cachedSettings().cropOn) return;
+    const ProcessingSettings& cached = photo->cachedSettings();
+    // The crop as this photo shows it: the global one moved by its own pan.
+    Rect crop = cached.crop;
+    if (std::abs(photo->panX) < crop.width() && std::abs(photo->panY) < crop.height())
+        crop = Rect{crop.left + photo->panX, crop.top + photo->panY, crop.right + photo->panX,
+                    crop.bottom + photo->panY};
+    const PanStep step = panStep(dx, dy, cached.rotation, photo->sourceScale(), crop,
+                                 photo->width(), photo->height());
+    if (step.dx == 0 && step.dy == 0) return;
+    if (panAll_)
+        p.settings().crop = Rect{crop.left + step.dx, crop.top + step.dy, crop.right + step.dx,
+                                 crop.bottom + step.dy};
+    else
+        photo->movePan(step.dx, step.dy);
+    ProcessingSettings quick = p.settings();
+    quick.quick = true;
+    setFrame(p.renderAnew(p.currentImage - 1, quick));
+    placePreview();
+    update();
+    p.schedulePreRender();
 }
 
 void CViewDlg::mouseReleaseEvent(QMouseEvent* event) {

@@ -6,6 +6,9 @@
 #include "CWizardPage.h"
 #include "project/RingLayout.h"
 
+class QLabel;
+class QSlider;
+class QToolButton;
 class QVBoxLayout;
 
 namespace turnpixa {
@@ -48,14 +51,35 @@ public:
     QPoint thumbnailCentre(int number);
     int dropTargetNumber() const { return dropTarget_ + 1; }
 
+    // Dragging over the frame pans the crop instead of turning; a pan moves
+    // the global crop (pan all) or only the current photo's offset.
+    bool panMode() const { return panMode_; }
+    bool panAll() const { return panAll_; }
+    void setPanMode(bool on) { panMode_ = on; }
+    void setPanAll(bool all) { panAll_ = all; }
+
+    // The "Image Number" group of the Size and Edit pages; null elsewhere.
+    QSlider* imageSlider() const { return imageSlider_; }
+    QLabel* imageNumberText() const { return imageText_; }
+    QToolButton* previousButton() const { return previous_; }
+    QToolButton* nextButton() const { return next_; }
+
 protected:
     Project& project();
     QWidget* sidePanel() const { return panel_; }
     QVBoxLayout* panelLayout() const { return panelLayout_; }
     void setFrame(const RasterImage* image);
     void setPreviewVisible(bool visible);
+    // Adds the "Image Number" group to the side panel.
+    void addImageNumberGroup();
+    // Text "%d of %d" and slider range and position from the project,
+    // without the slider writing back.
+    void showImageNumber();
+    QPoint previewOrigin() const { return previewOrigin_; }
     // Drawn over the ring and under the frame.
     virtual void paintOverRing(QPainter& painter) { (void)painter; }
+    // Drawn over the frame (the crop tracker).
+    virtual void paintOverFrame(QPainter& painter) { (void)painter; }
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -68,6 +92,7 @@ private:
     void placePreview();
     void endDrag();
     void showContextMenu(QPoint pos);
+    void pan(int dx, int dy);
 
     QWidget* panel_ = nullptr;
     QVBoxLayout* panelLayout_ = nullptr;
@@ -79,6 +104,12 @@ private:
     bool dragging_ = false;
     QPoint lastPos_;
     ring::TurnAccumulator accumulator_;
+    bool panMode_ = false;
+    bool panAll_ = true;
+    QLabel* imageText_ = nullptr;
+    QSlider* imageSlider_ = nullptr;
+    QToolButton* previous_ = nullptr;
+    QToolButton* next_ = nullptr;
 };
 
 }  // namespace turnpixa

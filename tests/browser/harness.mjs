@@ -81,13 +81,16 @@ const chromiumArgs = [
   '--disable-quic',
 ];
 
-export async function startBrowser() {
+// `options` (playwright's context options) replace the defaults, e.g. a
+// phone-sized viewport with touch.
+export async function startBrowser(options = {}) {
   const profile = await mkdtemp(path.join(tmpdir(), 'turnpixa-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.TURNPIXA_CHROMIUM ?? '/usr/bin/chromium',
     headless: true,
     args: chromiumArgs,
     viewport: { width: 1000, height: 700 },
+    ...options,
   });
   return {
     context,
@@ -110,10 +113,12 @@ export async function frameNumbersOnDisk(folder, suffix) {
 }
 
 // Opens a page and records every request, response and script error on it;
-// `init` runs in the page before any of its own scripts.
-export async function openPage(context, url, init) {
+// `init` runs in the page before any of its own scripts, `media` (as
+// page.emulateMedia takes it) applies from the start.
+export async function openPage(context, url, init, media) {
   const page = await context.newPage();
   if (init) await page.addInitScript(init);
+  if (media) await page.emulateMedia(media);
   const record = { requests: [], failed: [], responses: [], errors: [] };
   page.on('request', (r) => record.requests.push(r.url()));
   page.on('requestfailed', (r) => record.failed.push(r.url()));

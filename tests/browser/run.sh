@@ -2,6 +2,7 @@
 # Writes output sets from the sample photos with turnpixa-cli and drives them
 # in Chromium.
 #   run.sh TURNPIXA_CLI WORK_DIR
+# TURNPIXA_TEST_FILTER runs only the tests whose names match it.
 # Exit 77 (skipped) when node, npm or Chromium are not installed
 # (tools/install-deps.sh --test installs them).
 set -euo pipefail
@@ -50,4 +51,4 @@ mkdir -p "$set_dir"
 cd "$here"
 TURNPIXA_SET_DIR=$set_dir TURNPIXA_FRAMES=${#photos[@]} \
   TURNPIXA_SCREENSHOT=$work/auto-spin.png TURNPIXA_CHROMIUM=$chromium \
-  node --test spin.test.mjs
+  node --test ${TURNPIXA_TEST_FILTER:+--test-name-pattern="$TURNPIXA_TEST_FILTER"} spin.test.mjs

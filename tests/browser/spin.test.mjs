@@ -1,6 +1,7 @@
 // Drives pages written by turnpixa-cli in a real Chromium: the still image
 // first, drag stepping, auto spin, two viewers on one page, and that every
-// frame the viewer script asks for exists and is fetched once.
+// frame the viewer script asks for exists and is fetched once; then touch on
+// a phone-sized page, keys, the accessible name and reduced motion.
 //
 // TURNPIXA_SET_DIR   folder holding the written set (required)
 // TURNPIXA_PAGE      page without auto spin, default spin.htm
@@ -169,9 +170,9 @@ function twinPage(html, secondInterval) {
 }
 
 // Opens a page of the set under URLs of its own.
-async function load(name, init) {
+async function load(name, init, media, context = browser.context) {
   const session = server.session();
-  const { page, record } = await openPage(browser.context, server.url(session, name), init);
+  const { page, record } = await openPage(context, server.url(session, name), init, media);
   return { session, page, record };
 }
 
@@ -309,7 +310,10 @@ describe('page with auto spin', () => {
     const set = await readSet(reversePageName);
     assert.equal(set.autoSpin, -autoInterval);
     const { session, page, record } = await load(reversePageName, recordSrcChanges);
-    assert.equal(await frameOf(page, 'turnpixa1', set), 'still');
+    // The still shows until the first tick; on a busy machine that tick may
+    // already have come, and then the recorded changes start from the still.
+    const shown = await frameOf(page, 'turnpixa1', set);
+    if (shown !== 'still') assert.ok((await srcChanges(page, 'turnpixa1', set)).length > 0);
     await assertLoaded(page, 'turnpixa1', set);
     await waitForPreload(record, set, set.n);
     assert.deepEqual(frameRequests(record, set), preloadOrder(set.n, -autoInterval));
@@ -380,6 +384,195 @@ describe('two viewers on one page', () => {
     await page.waitForTimeout(autoInterval * 5);
     const later = await srcChanges(page, 'turnpixa2', set);
     assert.equal(later.length, stopped, 'the second viewer stopped');
+    assert.equal(await frameOf(page, 'turnpixa1', set), 1);
+    await assertAllServed(session, record);
+    await page.close();
+  });
+});
+
+// A finger on the screen, through Chromium's own input pipeline, so that the
+// browser decides itself between scrolling and handing the moves to the page.
+async function touch(page) {
+  const cdp = await page.context().newCDPSession(page);
+  const send = (type, touchPoints) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints });
+  return {
+    down: (x, y) => send('touchStart', [{ x, y }]),
+    move: (x, y) => send('touchMove', [{ x, y }]),
+    up: async () => {
+      await send('touchEnd', []);
+      await cdp.detach();
+    },
+  };
+}
+
+// The written page with the script inline, as the snippets carry it: the
+// parameter comment (from the line after the first empty line up to the
+// next empty line) left out.
+function inlinePage(html, script) {
+  const tag = /<script language='JavaScript' src='turnpixa.js' type='text\/javascript'><\/script>/;
+  assert.match(html, tag);
+  const lines = script.split('\r\n');
+  const first = lines.indexOf('');
+  const next = lines.indexOf('', first + 1);
+  const inline = [...lines.slice(0, first + 1), ...lines.slice(next + 1)].join('\r\n');
+  const open = '<script language="JavaScript" type="text/javascript">\r\n';
+  return html.replace(tag, () => `${open}${inline}</script>`);
+}
+
+describe('phones, keys and screen readers', () => {
+  let phone;
+  before(async () => {
+    phone = await startBrowser({ viewport: { width: 390, height: 700 }, hasTouch: true });
+  });
+  after(async () => {
+    await phone?.close();
+  });
+
+  for (const form of ['file', 'inline']) {
+    test(`a sideways touch drag turns the ${form} form as the mouse does`, async () => {
+      const set = await readSet(pageName);
+      let name = pageName;
+      if (form === 'inline') {
+        const script = await readFile(path.join(setDir, 'turnpixa.js'), 'utf8');
+        name = 'inline.htm';
+        server.addPage(name, inlinePage(set.html, script));
+      }
+      const { session, page, record } = await load(name, undefined, undefined, phone.context);
+      await waitForPreload(record, set, set.n);
+      const { x, y } = await centreOf(page, 'turnpixa1');
+      assert.equal(
+        await page.locator('#turnpixa1').evaluate((e) => getComputedStyle(e).touchAction),
+        'pan-y pinch-zoom',
+      );
+      const finger = await touch(page);
+      await finger.down(x, y);
+      // The mouse test's moves: one step per 10 px, rounding half up.
+      for (const [dx, frame] of [[10, 1], [14, 1], [15, 2], [10, 2], [9, 1], [-11, 35]]) {
+        await finger.move(x + dx, y);
+        assert.equal(await frameOf(page, 'turnpixa1', set), frame, `after moving to ${dx} px`);
+      }
+      await finger.up();
+      assert.equal(await page.evaluate(() => window.scrollY), 0);
+      assert.equal(
+        await page.locator('#turnpixa1').getAttribute('aria-label'),
+        `Rotatable view, frame 36 of ${set.n}`,
+      );
+      await assertAllServed(session, record);
+      await page.close();
+    });
+  }
+
+  test('a vertical swipe over the picture scrolls the page', async () => {
+    const set = await readSet(pageName);
+    const tall = set.html.replace('</body>', "<div style='height:3000px'></div></body>");
+    server.addPage('tall.htm', tall);
+    const { page, record } = await load('tall.htm', undefined, undefined, phone.context);
+    await waitForPreload(record, set, set.n);
+    const { x, y } = await centreOf(page, 'turnpixa1');
+    const finger = await touch(page);
+    await finger.down(x, y);
+    for (let dy = 10; dy <= 80; dy += 10) await finger.move(x, y - dy);
+    await finger.up();
+    await page.waitForFunction(() => window.scrollY > 30);
+    assert.equal(await frameOf(page, 'turnpixa1', set), 'still');
+    await page.close();
+  });
+
+  test('two viewers: the touched one turns, the other stays', async () => {
+    const set = await readSet(pageName);
+    server.addPage('twin-touch.htm', twinPage(set.html, autoInterval));
+    const { page } = await load('twin-touch.htm', recordSrcChanges, undefined, phone.context);
+    await page.waitForFunction(() => window.srcChanges.length >= 2);
+    const second = await centreOf(page, 'turnpixa2');
+    const finger = await touch(page);
+    await finger.down(second.x, second.y);
+    const stoppedAt = await frameOf(page, 'turnpixa2', set);
+    await finger.move(second.x + 30, second.y);
+    await finger.up();
+    assert.equal(await frameOf(page, 'turnpixa2', set), (stoppedAt + 3) % set.n);
+    await page.waitForTimeout(autoInterval * 4);
+    const turned = (stoppedAt + 3) % set.n;
+    assert.equal(await frameOf(page, 'turnpixa2', set), turned, 'auto spin stopped');
+    assert.equal(await frameOf(page, 'turnpixa1', set), 'still');
+    await page.close();
+  });
+
+  test('Tab focuses the picture visibly; Left, Right and Home turn it, named', async () => {
+    const set = await readSet(pageName);
+    const { session, page, record } = await load(pageName);
+    await waitForPreload(record, set, set.n);
+    const img = page.locator('#turnpixa1');
+    assert.equal(await img.getAttribute('role'), 'img');
+    assert.equal(await img.getAttribute('aria-label'), `Rotatable view, frame 1 of ${set.n}`);
+    await page.keyboard.press('Tab');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'turnpixa1');
+    assert.ok(await img.evaluate((e) => e.matches(':focus-visible')));
+    assert.notEqual(await img.evaluate((e) => getComputedStyle(e).outlineStyle), 'none');
+    const steps = [['ArrowRight', 1], ['ArrowRight', 2], ['ArrowLeft', 1], ['ArrowLeft', 0],
+      ['ArrowLeft', 35], ['Home', 0], ['Home', 0]];
+    for (const [key, frame] of steps) {
+      await page.keyboard.press(key);
+      assert.equal(await frameOf(page, 'turnpixa1', set), frame, `after ${key}`);
+      const name = `Rotatable view, frame ${frame + 1} of ${set.n}`;
+      assert.equal(await page.getByRole('img', { name, exact: true }).count(), 1, name);
+    }
+    await assertAllServed(session, record);
+    await page.close();
+  });
+
+  test('auto spin keeps the name still; a key stops the spin and names the frame', async () => {
+    const set = await readSet(autoPageName);
+    const { page } = await load(autoPageName, recordSrcChanges);
+    await page.waitForFunction(() => window.srcChanges.length >= 5);
+    const img = page.locator('#turnpixa1');
+    assert.equal(await img.getAttribute('aria-label'), `Rotatable view, frame 1 of ${set.n}`);
+    await img.focus();
+    await page.keyboard.press('ArrowRight');
+    const frame = await frameOf(page, 'turnpixa1', set);
+    const name = `Rotatable view, frame ${frame + 1} of ${set.n}`;
+    assert.equal(await img.getAttribute('aria-label'), name);
+    await page.waitForTimeout(autoInterval * 4);
+    assert.equal(await frameOf(page, 'turnpixa1', set), frame, 'the key stopped the spin');
+    await page.close();
+  });
+
+  test('a browser without pointer events still turns by mouse and keys', async () => {
+    const set = await readSet(pageName);
+    const { session, page, record } = await load(pageName, () => delete window.PointerEvent);
+    assert.equal(await page.evaluate(() => typeof PointerEvent), 'undefined');
+    await waitForPreload(record, set, set.n);
+    const { x, y } = await centreOf(page, 'turnpixa1');
+    await page.mouse.move(x, y);
+    await page.mouse.down();
+    await page.mouse.move(x + 10, y, { steps: 1 });
+    await page.mouse.up();
+    assert.equal(await frameOf(page, 'turnpixa1', set), 1);
+    await page.locator('#turnpixa1').focus();
+    await page.keyboard.press('ArrowRight');
+    assert.equal(await frameOf(page, 'turnpixa1', set), 2);
+    await assertAllServed(session, record);
+    await page.close();
+  });
+
+  test('reduced motion: no auto spin, but drag and keys still turn', async () => {
+    const set = await readSet(autoPageName);
+    const { session, page, record } = await load(autoPageName, recordSrcChanges, {
+      reducedMotion: 'reduce',
+    });
+    await waitForPreload(record, set, set.n);
+    assert.deepEqual(frameRequests(record, set), preloadOrder(set.n, autoInterval));
+    await page.waitForTimeout(autoInterval * 6);
+    assert.deepEqual(await srcChanges(page, 'turnpixa1', set), [], 'no auto spin');
+    const { x, y } = await centreOf(page, 'turnpixa1');
+    await page.mouse.move(x, y);
+    await page.mouse.down();
+    await page.mouse.move(x + 20, y, { steps: 1 });
+    await page.mouse.up();
+    assert.equal(await frameOf(page, 'turnpixa1', set), 2);
+    const label = await page.locator('#turnpixa1').getAttribute('aria-label');
+    assert.equal(label, `Rotatable view, frame 3 of ${set.n}`);
+    await page.locator('#turnpixa1').focus();
+    await page.keyboard.press('ArrowLeft');
     assert.equal(await frameOf(page, 'turnpixa1', set), 1);
     await assertAllServed(session, record);
     await page.close();

@@ -55,6 +55,12 @@ CImportDlg& Wizard::importPage() {
 CSaveDlg& Wizard::savePage() {
     return *static_cast<CSaveDlg*>(dlg().page(4));
 }
+CSizeDlg& Wizard::sizePage() {
+    return *static_cast<CSizeDlg*>(dlg().page(2));
+}
+CEditDlg& Wizard::editPage() {
+    return *static_cast<CEditDlg*>(dlg().page(3));
+}
 
 QStringList Wizard::makePhotos(int count, const QString& prefix) {
     QStringList paths;

@@ -38,6 +38,10 @@ void DialogSeam::message(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, kProduct, text, QMessageBox::Ok);
 }
 
+void DialogSeam::warning(QWidget* parent, const QString& text) {
+    QMessageBox::warning(parent, kProduct, text, QMessageBox::Ok);
+}
+
 bool DialogSeam::askOkCancel(QWidget* parent, const QString& text) {
     return QMessageBox::question(parent, kProduct, text, QMessageBox::Ok | QMessageBox::Cancel,
                                  QMessageBox::Cancel) == QMessageBox::Ok;

@@ -24,6 +24,8 @@ public:
 
     // A message with an OK button.
     virtual void message(QWidget* parent, const QString& text);
+    // The same with the warning icon: something failed or is not as it should be.
+    virtual void warning(QWidget* parent, const QString& text);
     // A question with OK and Cancel; true for OK.
     virtual bool askOkCancel(QWidget* parent, const QString& text);
     // Multi-select open dialog for photos; empty when cancelled.

@@ -18,7 +18,7 @@ bool HelpOpener::openHelpTopic(QWidget* parent, const QString& topic) const {
         QDir(helpFolder()).filePath(topic.isEmpty() ? QStringLiteral("index.htm") : topic);
     if (QFileInfo::exists(page) && QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
         return true;
-    DialogSeam::instance().message(
+    DialogSeam::instance().warning(
         parent, QStringLiteral("Unable to find the help file: %1\n\nIt should be in the "
                                "installation folder:\n%2")
                     .arg(QString::fromLatin1(kFolderName), programFolder_));
@@ -28,7 +28,7 @@ bool HelpOpener::openHelpTopic(QWidget* parent, const QString& topic) const {
 bool HelpOpener::openWebPage(QWidget* parent, const QString& address) {
     QUrl url = QUrl::fromUserInput(address);
     if (url.isValid() && QDesktopServices::openUrl(url)) return true;
-    DialogSeam::instance().message(
+    DialogSeam::instance().warning(
         parent,
         QStringLiteral(
             "Unable to open the web page in your Browser.\nPlease point your web browser to:\n%1")

@@ -16,13 +16,18 @@ namespace {
 struct Slot {
     std::unique_ptr<Photo> photo;
     std::string reason;
+    std::string damage;  // loaded only in part: what was wrong
+    int width = 0, height = 0;
 };
 
 // Decodes one photo at the scale the settings need; the reason says why
 // when it cannot be read.
 bool decode(const std::string& path, const ProcessingSettings& settings, Slot& slot) {
-    slot.photo = Photo::fromFile(path, settings, &slot.reason);
-    return slot.photo != nullptr;
+    slot.photo = Photo::fromFile(path, settings, &slot.reason, &slot.damage);
+    if (!slot.photo) return false;
+    slot.width = slot.photo->width();  // full size, whatever the working scale
+    slot.height = slot.photo->height();
+    return true;
 }
 
 }  // namespace
@@ -30,6 +35,8 @@ bool decode(const std::string& path, const ProcessingSettings& settings, Slot& s
 bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& configure,
                         const Progress& progress) {
     skipped_.clear();
+    damaged_.clear();
+    misshapen_.clear();
     const int total = static_cast<int>(paths.size());
     std::vector<Slot> slots(paths.size());
 
@@ -41,7 +48,7 @@ bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& 
         if (decoded) {
             Photo* photo = project_.addPhoto(std::move(slot.photo));
             project_.currentImage = 1;
-            if (configure) configure(project_);
+            if (configure && !configure(project_)) return false;
             if (!renderAndRelease(*photo, project_.settings(), slot.reason)) {
                 project_.removePhoto(0);
                 project_.currentImage = 0;
@@ -78,13 +85,20 @@ bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& 
     worker();
     for (std::thread& t : workers) t.join();
 
+    const Slot& firstSlot = slots[first];
+    if (!firstSlot.damage.empty()) damaged_.push_back({paths[first], firstSlot.damage});
     for (std::size_t i = 0; i < paths.size(); ++i) {
         if (i == first) continue;
-        if (i < first || !slots[i].photo) {
-            skipped_.push_back({paths[i], slots[i].reason});
-        } else {
-            project_.addPhoto(std::move(slots[i].photo));
+        Slot& slot = slots[i];
+        if (i < first || !slot.photo) {
+            skipped_.push_back({paths[i], slot.reason});
+            continue;
         }
+        project_.addPhoto(std::move(slot.photo));
+        if (!slot.damage.empty()) damaged_.push_back({paths[i], slot.damage});
+        const std::string shape =
+            shapeWarning(firstSlot.width, firstSlot.height, slot.width, slot.height);
+        if (!shape.empty()) misshapen_.push_back({paths[i], shape});
     }
 
     // Now that the count is known every frame gets its logo, as the wizard's

@@ -19,22 +19,29 @@ public:
         std::string reason;
     };
     // Called once the first readable photo is in the project, before any
-    // frame is rendered: the place to fix the settings.
-    using Configure = std::function<void(Project&)>;
+    // frame is rendered: the place to fix the settings. False stops the
+    // batch there (run() returns false).
+    using Configure = std::function<bool(Project&)>;
     using Progress = std::function<void(int done, int total, const std::string& path)>;
 
     BatchRenderer(Project& project, int threads = 2) : project_(project), threads_(threads) {}
 
     // False when no photo could be read. Unreadable photos are listed in
-    // skipped() and left out.
+    // skipped() and left out; photos loaded only in part are in damaged(),
+    // photos of another shape than the first (stretched to the frame) in
+    // misshapen(), each with what is wrong.
     bool run(const std::vector<std::string>& paths, const Configure& configure,
              const Progress& progress);
     const std::vector<Skipped>& skipped() const { return skipped_; }
+    const std::vector<Skipped>& damaged() const { return damaged_; }
+    const std::vector<Skipped>& misshapen() const { return misshapen_; }
 
 private:
     Project& project_;
     int threads_;
     std::vector<Skipped> skipped_;
+    std::vector<Skipped> damaged_;
+    std::vector<Skipped> misshapen_;
 };
 
 }  // namespace turnpixa

@@ -22,8 +22,9 @@ bool setFlag(bool& flag) {
 
 const char* const kCliClosingNotes =
     "Photos are read in the order given, whatever their extension; unreadable ones are skipped "
-    "with a warning. Exit status: 0 when the whole set was written, 1 when it could not be or a "
-    "scanner failed (pages it gave before are kept), 2 for a usage error.";
+    "and damaged ones taken, each with a warning naming it. Exit status: 0 when the whole set was "
+    "written, 1 when it could not be or a scanner failed (pages it gave before are kept), 2 for "
+    "a usage error.";
 
 const std::vector<CliOptionGroup>& cliOptionGroups() {
     static const std::vector<CliOptionGroup> groups = {
@@ -214,7 +215,7 @@ const std::vector<CliOption>& cliOptionTable() {
         // Program
         {.longName = "quiet",
          .shortName = 'q',
-         .help = "no progress output",
+         .help = "no progress output (warnings are still shown)",
          .apply = [](CliOptions& o, const Value&) { return setFlag(o.quiet); }},
         {.longName = "help",
          .shortName = 'h',
@@ -223,6 +224,9 @@ const std::vector<CliOption>& cliOptionTable() {
         {.longName = "version",
          .help = "the program's version",
          .apply = [](CliOptions& o, const Value&) { return setFlag(o.version); }},
+        {.longName = "strict",
+         .help = "fail (exit 1, nothing written) when any photo is skipped or damaged",
+         .apply = [](CliOptions& o, const Value&) { return setFlag(o.strict); }},
         {.longName = "print-man",
          .apply = [](CliOptions& o, const Value&) { return setFlag(o.printMan); },
          .hidden = true},

@@ -28,6 +28,7 @@ struct CliOptions {
     int quality = 75;  // JPEG frames and still, as the wizard writes them
     int autoSpin = 0;
     bool quiet = false;
+    bool strict = false;  // a skipped or damaged photo fails the run before anything is written
     bool help = false;
     bool version = false;
     bool printMan = false;                 // the manual page, made from the option table

@@ -56,12 +56,53 @@ void applySettings(const CliOptions& o, Project& project) {
     project.reverseSpin = o.reverse;
 }
 
+// "--remove-background 60": the 60 would be read as a photo. A number that
+// names no file is taken for a value meant for the option.
+std::string misplacedValue(const std::vector<std::string>& args) {
+    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == "--") break;
+        if (args[i] != "--remove-background") continue;
+        const std::string& next = args[i + 1];
+        if (next.empty() || next.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::error_code ignored;
+        if (!std::filesystem::exists(next, ignored))
+            return "\"" + next + "\" is not a photo; did you mean --remove-background=" + next +
+                   "?";
+    }
+    return {};
+}
+
+// -o names the page, not the folder it goes into.
+std::string outputFolderError(const std::string& output) {
+    std::error_code ignored;
+    if (output.back() != '/' && !std::filesystem::is_directory(output, ignored)) return {};
+    std::string folder = output;
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return "-o names the folder " + output + "; give the page to write there, e.g. -o " + folder +
+           "/spin.htm";
+}
+
+// A crop must lie within the photo it is taken from.
+std::string cropError(const CliOptions& o, const Project& project) {
+    const Photo* first = project.photoAt(0);
+    if (!o.crop || !first) return {};
+    const Rect& c = *o.crop;
+    if (c.right <= first->width() && c.bottom <= first->height()) return {};
+    return "--crop " + std::to_string(c.left) + "," + std::to_string(c.top) + "," +
+           std::to_string(c.right) + "," + std::to_string(c.bottom) + " reaches outside " +
+           first->name() + ", which is " + std::to_string(first->width()) + " x " +
+           std::to_string(first->height()) + " pixels";
+}
+
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
     CliOptions options;
     std::string error;
-    if (!parseCommandLine(args, options, error)) {
+    if (!parseCommandLine(args, options, error) ||
+        (!options.help && !options.version &&
+         (!(error = misplacedValue(args)).empty() ||
+          !(error = outputFolderError(options.output)).empty()))) {
         std::fprintf(err, "turnpixa-cli: %s\nTry 'turnpixa-cli --help'.\n", error.c_str());
         return kCliUsage;
     }
@@ -125,16 +166,40 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
     } else {
         project.setSpinLogo(&logo);
         BatchRenderer batch(project);
+        std::string usage;
         const bool loaded = batch.run(
-            photos, [&](Project& p) { applySettings(options, p); },
+            photos,
+            [&](Project& p) {
+                usage = cropError(options, p);
+                if (!usage.empty()) return false;
+                applySettings(options, p);
+                return true;
+            },
             [&](int done, int total, const std::string& path) {
                 std::lock_guard<std::mutex> lock(barMutex);
                 bar.show("Loading", done, total, path);
             });
         bar.finish();
+        // Warnings name the file whatever --quiet says: it silences progress only.
         for (const BatchRenderer::Skipped& s : batch.skipped())
             std::fprintf(err, "turnpixa-cli: skipping %s: %s\n", s.path.c_str(), s.reason.c_str());
-        if (!loaded) {
+        for (const BatchRenderer::Skipped& s : batch.damaged())
+            std::fprintf(err,
+                         "turnpixa-cli: warning: %s is damaged and was loaded only in part: %s\n",
+                         s.path.c_str(), s.reason.c_str());
+        for (const BatchRenderer::Skipped& s : batch.misshapen())
+            std::fprintf(err, "turnpixa-cli: warning: %s is %s\n", s.path.c_str(),
+                         s.reason.c_str());
+        const std::size_t bad = batch.skipped().size() + batch.damaged().size();
+        if (!usage.empty()) {
+            std::fprintf(err, "turnpixa-cli: %s\nTry 'turnpixa-cli --help'.\n", usage.c_str());
+            status = kCliUsage;
+        } else if (options.strict && bad > 0) {
+            std::fprintf(err,
+                         "turnpixa-cli: --strict: %zu of the %zu photos were skipped or damaged; "
+                         "nothing was written\n",
+                         bad, photos.size());
+        } else if (!loaded) {
             std::fprintf(err, "turnpixa-cli: none of the photos could be read\n");
         } else if (options.start > project.photoCount()) {
             std::fprintf(err, "turnpixa-cli: --start %d is beyond the %d photos that were read\n",
@@ -159,8 +224,8 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
             if (written) {
                 project.saved = true;
                 if (!options.quiet)
-                    std::fprintf(out, "Wrote %d frames: %s\n", project.photoCount(),
-                                 target.pagePath().c_str());
+                    std::fprintf(out, "Wrote %d of %zu photos: %s\n", project.photoCount(),
+                                 photos.size(), target.pagePath().c_str());
                 status = kCliDone;
                 if (options.upload) {
                     CliUploadRequest request;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ImageFormats.h"
+#include "ImageReport.h"
 
 namespace turnpixa {
 
@@ -83,7 +84,10 @@ bool readBmp(BufferedFile& file, RasterImage& image) {
     const bool topDown = rawHeight < 0;
     const std::int32_t height = topDown ? -rawHeight : rawHeight;
     const int storedBits = bits > 8 ? 24 : bits;
-    if (!RasterImage::sizeAllowed(width, height, storedBits)) return false;
+    if (!RasterImage::sizeAllowed(width, height, storedBits)) {
+        noteTooLarge(width, height);
+        return false;
+    }
 
     std::uint32_t masks[3] = {0, 0, 0};  // red, green, blue
     if (bits == 16) {
@@ -107,7 +111,10 @@ bool readBmp(BufferedFile& file, RasterImage& image) {
     const std::int64_t fileStride = RasterImage::strideFor(width, bits);
     const std::int64_t lastRow = (static_cast<std::int64_t>(width) * bits + 7) / 8;
     const std::int64_t size = fileSize(file, file.position());
-    if (size < 0 || start + pixelOffset + fileStride * (height - 1) + lastRow > size) return false;
+    if (size < 0 || start + pixelOffset + fileStride * (height - 1) + lastRow > size) {
+        noteRefusal("the file ends before its pixel rows do");
+        return false;
+    }
 
     if (!image.attachHeader(RasterImage::newHeader(width, height, storedBits, xRes > 0 ? xRes : 0,
                                                    yRes > 0 ? yRes : 0)))

@@ -1,5 +1,6 @@
 #include "BufferedFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -33,6 +34,16 @@ void BufferedFile::attach(std::FILE* file, bool takeOwnership) {
     owned_ = takeOwnership;
 }
 
+void BufferedFile::openMemory(std::string_view bytes) {
+    close();
+    failed_ = false;
+    error_.clear();
+    path_.clear();
+    memory_.assign(bytes.begin(), bytes.end());
+    readPos_ = 0;
+    inMemory_ = true;
+}
+
 void BufferedFile::fail(const char* what) {
     if (!failed_) {
         const int code = errno;
@@ -46,8 +57,14 @@ void BufferedFile::fail(const char* what) {
 }
 
 std::size_t BufferedFile::read(void* destination, std::size_t n) {
-    if (!file_ || n == 0) return 0;
     auto* out = static_cast<std::uint8_t*>(destination);
+    if (inMemory_) {
+        const std::size_t got = std::min(n, memory_.size() - readPos_);
+        if (got) std::memcpy(out, memory_.data() + readPos_, got);
+        readPos_ += got;
+        return got;
+    }
+    if (!file_ || n == 0) return 0;
     if (readPos_ >= fill_) {
         fill_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
         readPos_ = 0;
@@ -67,7 +84,8 @@ std::size_t BufferedFile::read(void* destination, std::size_t n) {
 bool BufferedFile::write(const void* source, std::size_t n) {
     if (!file_) {
         failed_ = true;
-        if (error_.empty()) error_ = "file is not open";
+        if (error_.empty())
+            error_ = inMemory_ ? "bytes in memory are read only" : "file is not open";
         return false;
     }
     if (readPos_ < fill_ && !dirty_) {
@@ -90,6 +108,7 @@ bool BufferedFile::write(const void* source, std::size_t n) {
 }
 
 bool BufferedFile::flush() {
+    if (inMemory_) return true;
     if (!file_) return false;
     bool ok = true;
     if (dirty_ && fill_ > 0) {
@@ -107,6 +126,7 @@ bool BufferedFile::flush() {
 }
 
 std::int64_t BufferedFile::position() const {
+    if (inMemory_) return static_cast<std::int64_t>(readPos_);
     if (!file_) return -1;
     const std::int64_t filePos = static_cast<std::int64_t>(std::ftell(file_));
     if (dirty_) return filePos + static_cast<std::int64_t>(fill_);
@@ -114,6 +134,17 @@ std::int64_t BufferedFile::position() const {
 }
 
 bool BufferedFile::seek(std::int64_t offset, int origin) {
+    if (inMemory_) {
+        const auto size = static_cast<std::int64_t>(memory_.size());
+        const std::int64_t base = origin == SEEK_SET   ? 0
+                                  : origin == SEEK_CUR ? static_cast<std::int64_t>(readPos_)
+                                                       : size;
+        if (offset > size || offset < -size) return false;
+        const std::int64_t target = base + offset;
+        if (target < 0 || target > size) return false;
+        readPos_ = static_cast<std::size_t>(target);
+        return true;
+    }
     if (!file_) return false;
     if (dirty_) flush();
     fill_ = readPos_ = 0;
@@ -122,10 +153,23 @@ bool BufferedFile::seek(std::int64_t offset, int origin) {
 }
 
 bool BufferedFile::close() {
+    if (inMemory_) {
+        inMemory_ = false;
+        memory_ = {};
+        readPos_ = 0;
+        return !failed_;
+    }
     if (!file_) return !failed_;
     bool ok = flush();
     if (dirty_) ok = false;
     if (owned_) {
+        // The stream's own buffer is written out first: a full disk shows
+        // here with its reason, which fclose does not always keep.
+        errno = 0;
+        if (std::fflush(file_) != 0) {
+            fail("write failed");
+            ok = false;
+        }
         errno = 0;
         if (std::fclose(file_) != 0) {
             fail("close failed");

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace turnpixa {
@@ -23,9 +24,11 @@ public:
 
     // Read opens an existing file; Write creates or truncates it.
     bool open(const std::string& path, Mode mode);
-    // Wraps a stream opened elsewhere (fmemopen for in-memory input).
+    // Wraps a stream opened elsewhere.
     void attach(std::FILE* file, bool takeOwnership);
-    bool isOpen() const { return file_ != nullptr; }
+    // Reads from a copy of the bytes (fuzzers and tests); writing fails.
+    void openMemory(std::string_view bytes);
+    bool isOpen() const { return file_ != nullptr || inMemory_; }
     const std::string& path() const { return path_; }
 
     // Returns the number of bytes delivered; fewer than n at the end of the file.
@@ -45,6 +48,8 @@ private:
 
     std::FILE* file_ = nullptr;
     bool owned_ = false;
+    bool inMemory_ = false;
+    std::vector<std::uint8_t> memory_;  // the content while in memory; readPos_ reads it
     std::string path_;
     std::vector<std::uint8_t> buffer_;
     std::size_t fill_ = 0;     // bytes in the buffer

@@ -103,13 +103,19 @@ bool readGif(BufferedFile& file, RasterImage& image) {
     const std::vector<std::uint8_t>& table = localTable.empty() ? globalTable : localTable;
     if (table.empty()) return false;
     const int bits = bitsForTable(table.size() / 3);
-    if (!RasterImage::sizeAllowed(width, height, bits)) return false;
+    if (!RasterImage::sizeAllowed(width, height, bits)) {
+        noteTooLarge(width, height);
+        return false;
+    }
 
     const std::size_t count = static_cast<std::size_t>(width) * height;
     std::vector<std::uint8_t> indices;
     auto decoder = std::make_unique<GifLzwDecoder>();
     const bool decoded = decoder->decode(file, indices, count);
-    if (!decoder->message().empty()) report("GIF Error", decoder->message());
+    if (!decoder->message().empty())
+        report("GIF Error", decoder->message());
+    else if (decoded && indices.size() < count)
+        report("GIF Error", "the picture data end early; the rest of the picture is missing");
     if (!decoded || !image.create(width, height, bits, 0, 0)) {
         image.clear();
         return false;

@@ -28,15 +28,28 @@ using ScaleChoice = std::function<int(int fullWidth, int fullHeight)>;
 bool readJpegScaled(BufferedFile& file, RasterImage& image, const ScaleChoice& choose,
                     PictureScale& scale);
 
+// What a load found out, in words for the user.
+struct LoadNotes {
+    std::string
+        reason;  // refused: not a picture / damaged / too large (and the limit) / unreadable
+    std::string damage;  // taken, but only in part: what the reader found; empty for a whole photo
+};
+
 // Tries BMP, PNG, GIF, TIFF and JPEG in that order, rewinding before each,
-// whatever the file's name says. False when no reader takes the file.
-bool loadPhoto(BufferedFile& file, const std::string& fileName, RasterImage& image);
+// whatever the file's name says. False when no reader takes the file. With
+// notes, the readers' messages are gathered there instead of reported.
+bool loadPhoto(BufferedFile& file, const std::string& fileName, RasterImage& image,
+               LoadNotes* notes = nullptr);
 // Opens the file (64 KB buffer) and loads it; reason names why it failed.
-bool loadPhotoFile(const std::string& path, RasterImage& image, std::string* reason = nullptr);
+// A photo taken in part loads (true) with damage saying what was wrong;
+// without a damage pointer that is reported, naming the file.
+bool loadPhotoFile(const std::string& path, RasterImage& image, std::string* reason = nullptr,
+                   std::string* damage = nullptr);
 // The same at a chosen scale: JPEG decodes at it, other formats are decoded
 // whole and reduced to it.
 bool loadPhotoFileScaled(const std::string& path, const ScaleChoice& choose, RasterImage& image,
-                         PictureScale& scale, std::string* reason = nullptr);
+                         PictureScale& scale, std::string* reason = nullptr,
+                         std::string* damage = nullptr);
 
 // Writers: write the whole image into a file opened for writing and leave it
 // open. JPEG at quality 75 unless told (one channel for grey palette images); PNG with a

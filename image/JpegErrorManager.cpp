@@ -14,7 +14,14 @@ void reportMessage(j_common_ptr cinfo) {
 
 [[noreturn]] void errorExit(j_common_ptr cinfo) {
     auto* manager = reinterpret_cast<JpegErrorManager*>(cinfo->err);
-    if (manager->reportErrors) reportMessage(cinfo);
+    if (manager->reportErrors) {
+        reportMessage(cinfo);
+    } else {
+        // The reader's refusal: kept as the reason when the loader asks why.
+        char text[JMSG_LENGTH_MAX];
+        cinfo->err->format_message(cinfo, text);
+        noteRefusal(text);
+    }
     std::longjmp(manager->jump, 1);
 }
 

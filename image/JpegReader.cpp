@@ -131,8 +131,13 @@ bool decodeJpeg(ReadState& s, BufferedFile& file, RasterImage& image, const Scal
     jpeg_read_header(&cinfo, TRUE);
     const int width = static_cast<int>(cinfo.image_width);
     const int height = static_cast<int>(cinfo.image_height);
-    if (width <= 0 || height <= 0 || !RasterImage::sizeAllowed(width, height) ||
-        !plausibleSize(cinfo, s.dataBytes)) {
+    if (width > 0 && height > 0 && !RasterImage::sizeAllowed(width, height)) {
+        noteTooLarge(width, height);
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    if (width <= 0 || height <= 0 || !plausibleSize(cinfo, s.dataBytes)) {
+        noteRefusal("the file is too short for the picture its header describes");
         jpeg_destroy_decompress(&cinfo);
         return false;
     }

@@ -72,7 +72,10 @@ bool decodePng(png_structp png, png_infop info, BufferedFile& file, RasterImage&
     png_uint_32 width = 0, height = 0;
     int fileDepth = 0, colourType = 0, interlace = 0;
     png_get_IHDR(png, info, &width, &height, &fileDepth, &colourType, &interlace, nullptr, nullptr);
-    if (!RasterImage::sizeAllowed(width, height)) return false;
+    if (!RasterImage::sizeAllowed(width, height)) {
+        noteTooLarge(width, height);
+        return false;
+    }
 
     if (fileDepth == 16) png_set_strip_16(png);
     if (colourType == PNG_COLOR_TYPE_RGB || colourType == PNG_COLOR_TYPE_RGB_ALPHA)

@@ -65,14 +65,24 @@ int mapProc(thandle_t, void**, toff_t*) {
 }
 void unmapProc(thandle_t, void*, toff_t) {}
 
-int onMessage(TIFF*, void* userData, const char* module, const char* format, va_list args) {
-    auto* s = static_cast<Source*>(userData);
-    if (s->showMessages && !s->shown) {
-        char text[1024];
-        std::vsnprintf(text, sizeof text, format, args);
-        report(module && *module ? module : "TIFF", text);
-        s->shown = true;
-    }
+// While the loader gathers a file's messages every error counts (the first
+// is kept) and warnings, which good files raise too, are left out.
+void show(Source* s, const char* module, const char* format, va_list args, bool error) {
+    const bool captured = reportsCaptured();
+    if (s->shown || (captured && !error) || (!captured && !s->showMessages)) return;
+    char text[1024];
+    std::vsnprintf(text, sizeof text, format, args);
+    report(module && *module ? module : "TIFF", text);
+    s->shown = true;
+}
+
+int onError(TIFF*, void* userData, const char* module, const char* format, va_list args) {
+    show(static_cast<Source*>(userData), module, format, args, true);
+    return 1;
+}
+
+int onWarning(TIFF*, void* userData, const char* module, const char* format, va_list args) {
+    show(static_cast<Source*>(userData), module, format, args, false);
     return 1;
 }
 
@@ -329,7 +339,10 @@ bool decodeTiff(TIFF* tif, RasterImage& image) {
     } else {
         l.imageBits = 24;
     }
-    if (!RasterImage::sizeAllowed(l.width, l.height, l.imageBits)) return false;
+    if (!RasterImage::sizeAllowed(l.width, l.height, l.imageBits)) {
+        noteTooLarge(l.width, l.height);
+        return false;
+    }
     l.xResolution = pixelsPerMetre(xRes, unit);
     l.yResolution = pixelsPerMetre(yRes, unit);
     l.tif = tif;
@@ -351,8 +364,8 @@ bool readTiff(BufferedFile& file, RasterImage& image, const std::string& fileNam
 
     TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
     if (!options) return false;
-    TIFFOpenOptionsSetErrorHandlerExtR(options, onMessage, &source);
-    TIFFOpenOptionsSetWarningHandlerExtR(options, onMessage, &source);
+    TIFFOpenOptionsSetErrorHandlerExtR(options, onError, &source);
+    TIFFOpenOptionsSetWarningHandlerExtR(options, onWarning, &source);
     TIFFOpenOptionsSetMaxSingleMemAlloc(options, 512 * 1024 * 1024);
     std::unique_ptr<TIFF, TiffCloser> tif(
         TIFFClientOpenExt(fileName.empty() ? "photo" : fileName.c_str(), "rm", &source, readProc,

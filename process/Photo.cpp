@@ -91,11 +91,11 @@ Photo::Photo(RasterImage source, std::string name, const PictureScale& scale, st
 }
 
 std::unique_ptr<Photo> Photo::fromFile(const std::string& path, const ProcessingSettings& settings,
-                                       std::string* reason) {
+                                       std::string* reason, std::string* damage) {
     RasterImage image;
     PictureScale scale;
     const ScaleChoice choose = [&settings](int w, int h) { return workingEighths(w, h, settings); };
-    if (!loadPhotoFileScaled(path, choose, image, scale, reason)) return nullptr;
+    if (!loadPhotoFileScaled(path, choose, image, scale, reason, damage)) return nullptr;
     return std::make_unique<Photo>(std::move(image), path, scale, path);
 }
 
@@ -108,8 +108,9 @@ bool Photo::matchScale(const ProcessingSettings& settings, std::string* reason) 
     if (wanted == eighths_) return true;
     RasterImage image;
     PictureScale scale;
+    std::string damage;  // told once, when the photo was first loaded
     if (!loadPhotoFileScaled(
-            filePath_, [wanted](int, int) { return wanted; }, image, scale, reason))
+            filePath_, [wanted](int, int) { return wanted; }, image, scale, reason, &damage))
         return false;
     if (scale.fullWidth != width_ || scale.fullHeight != height_ || scale.eighths != wanted) {
         if (reason) *reason = "the file has changed since it was loaded";

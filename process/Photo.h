@@ -30,10 +30,13 @@ public:
     // decode it again when another scale is needed.
     Photo(RasterImage source, std::string name, const PictureScale& scale, std::string filePath);
     // Decodes a file at the working scale for the settings; null (reason
-    // set) when no reader takes it. The photo is named after the path.
+    // set) when no reader takes it. The photo is named after the path. A
+    // photo taken only in part sets damage (reported, naming the file,
+    // when damage is null).
     static std::unique_ptr<Photo> fromFile(const std::string& path,
                                            const ProcessingSettings& settings,
-                                           std::string* reason = nullptr);
+                                           std::string* reason = nullptr,
+                                           std::string* damage = nullptr);
 
     // The source at the working scale.
     const RasterImage& source() const { return source_; }

@@ -27,7 +27,7 @@ void PhotoBatchLoader::work() {
         }
         // Only this worker touches slot i until it is marked ready.
         Result& r = slots_[i].result;
-        r.photo = Photo::fromFile(r.path, settings_, &r.reason);
+        r.photo = Photo::fromFile(r.path, settings_, &r.reason, &r.damage);
         {
             std::lock_guard<std::mutex> lock(mutex_);
             slots_[i].ready = true;

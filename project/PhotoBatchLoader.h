@@ -21,6 +21,7 @@ public:
         std::string path;
         std::unique_ptr<Photo> photo;  // null when the file could not be read
         std::string reason;
+        std::string damage;  // taken only in part: what was wrong
     };
 
     PhotoBatchLoader(std::vector<std::string> paths, const ProcessingSettings& settings,

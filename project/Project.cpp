@@ -18,8 +18,9 @@ const Photo* Project::photoAt(int index) const {
                                               : nullptr;
 }
 
-Photo* Project::addPhotoFromFile(const std::string& path, std::string* reason) {
-    return addPhoto(Photo::fromFile(path, settings_, reason));
+Photo* Project::addPhotoFromFile(const std::string& path, std::string* reason,
+                                 std::string* damage) {
+    return addPhoto(Photo::fromFile(path, settings_, reason, damage));
 }
 
 Photo* Project::addPhotoFromImage(RasterImage image, std::optional<std::string> name) {
@@ -35,6 +36,7 @@ Photo* Project::addPhotoFromImage(RasterImage image, std::optional<std::string> 
 Photo* Project::addPhoto(std::unique_ptr<Photo> photo) {
     if (!photo) return nullptr;
     photos_.push_back(std::move(photo));
+    ++photoChanges_;
     Photo* added = photos_.back().get();
     if (host_) host_->postPhotoAdded(photoCount(), added);
     return added;
@@ -43,6 +45,7 @@ Photo* Project::addPhoto(std::unique_ptr<Photo> photo) {
 std::unique_ptr<Photo> Project::replacePhoto(int index, std::unique_ptr<Photo> photo) {
     if (index < 0 || index >= photoCount() || !photo) return photo;
     std::swap(photos_[static_cast<std::size_t>(index)], photo);
+    ++photoChanges_;
     return photo;
 }
 
@@ -51,6 +54,7 @@ std::unique_ptr<Photo> Project::removePhoto(int index) {
     auto it = photos_.begin() + index;
     std::unique_ptr<Photo> removed = std::move(*it);
     photos_.erase(it);
+    ++photoChanges_;
     return removed;
 }
 
@@ -67,6 +71,7 @@ std::unique_ptr<Photo> Project::removePhotoNumber(int m) {
 bool Project::movePhoto(int from, int to) {
     if (from < 0 || to < 0 || from >= photoCount() || to >= photoCount()) return false;
     if (from == to) return true;
+    ++photoChanges_;
     auto first = photos_.begin();
     if (from < to) {
         std::rotate(first + from, first + from + 1, first + to + 1);
@@ -186,6 +191,16 @@ void Project::deriveOutputSizeFromHeight(int height) {
     if (height <= 0) height = 400;
     const bool quarterTurn = settings_.rotation % 2 != 0;
     settings_.setShownSize({roundHalfUp(quarterTurn ? height * aspect : height / aspect), height});
+}
+
+std::string shapeWarning(int firstWidth, int firstHeight, int width, int height) {
+    if (firstWidth <= 0 || firstHeight <= 0 || width <= 0 || height <= 0) return {};
+    const double first = static_cast<double>(firstWidth) / firstHeight;
+    const double other = static_cast<double>(width) / height;
+    if (std::abs(other / first - 1.0) <= 0.01) return {};
+    return std::to_string(width) + " x " + std::to_string(height) +
+           " pixels, another shape than the first photo's " + std::to_string(firstWidth) + " x " +
+           std::to_string(firstHeight) + "; it is stretched to the frame size";
 }
 
 }  // namespace turnpixa

@@ -31,7 +31,9 @@ public:
 
     // Decodes the file whatever its extension says and appends it; null when
     // no reader takes it (reason says why).
-    Photo* addPhotoFromFile(const std::string& path, std::string* reason = nullptr);
+    // damage: set when the photo was loaded only in part (see loadPhotoFile).
+    Photo* addPhotoFromFile(const std::string& path, std::string* reason = nullptr,
+                            std::string* damage = nullptr);
     // Appends a photo owning the image; without a name it is "Image%03d".
     // Posts PhotoAdded to the active page.
     Photo* addPhotoFromImage(RasterImage image, std::optional<std::string> name = std::nullopt);
@@ -47,6 +49,9 @@ public:
     std::unique_ptr<Photo> removePhotoNumber(int m);
     // Moves the photo at `from` to `to`, the photos between shifting by one.
     bool movePhoto(int from, int to);
+    // Counts every change to the list of photos (added, replaced, removed,
+    // moved), so that a page can tell whether what it showed is still true.
+    unsigned photoChanges() const { return photoChanges_; }
 
     ProcessingSettings& settings() { return settings_; }
     const ProcessingSettings& settings() const { return settings_; }
@@ -100,6 +105,12 @@ private:
     std::vector<std::unique_ptr<Photo>> photos_;
     ProcessingSettings settings_;
     int startImage_ = 1;
+    unsigned photoChanges_ = 0;
 };
+
+// Every photo is stretched to the series' frame size, which the first photo's
+// shape decides. Empty when a photo of width x height has that shape (within
+// 1 %), otherwise a warning saying how it differs.
+std::string shapeWarning(int firstWidth, int firstHeight, int width, int height);
 
 }  // namespace turnpixa

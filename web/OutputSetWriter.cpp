@@ -1,9 +1,7 @@
 #include "OutputSetWriter.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstdio>
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -23,51 +21,22 @@ bool sameImage(const RasterImage& a, const RasterImage& b) {
            (a.pixelLength() == 0 || std::memcmp(a.pixels(), b.pixels(), a.pixelLength()) == 0);
 }
 
-std::string partPath(const std::string& path) {
-    return path + ".part";
+SetStaging::Fill imageFill(const RasterImage& image, bool png, int jpegQuality) {
+    return [&image, png, jpegQuality](BufferedFile& file) {
+        return png ? writePng(image, file) : writeJpegAtQuality(image, file, jpegQuality);
+    };
 }
 
-// Moves a finished file into place; the old one stays until this succeeds.
-bool putInPlace(const std::string& path, std::string& reason) {
-    const std::string temp = partPath(path);
-    if (std::rename(temp.c_str(), path.c_str()) == 0) return true;
-    reason = "Could not write " + path + ": " + std::strerror(errno);
-    std::remove(temp.c_str());
-    return false;
+// The least the set can take on disk: a frame holds at least a bit a pixel
+// (two for PNG). A first check only; a disk filling up is still handled.
+std::uint64_t leastBytes(int frames, int width, int height, bool png) {
+    const std::uint64_t pixels = static_cast<std::uint64_t>(std::max(width, 0)) *
+                                 static_cast<std::uint64_t>(std::max(height, 0));
+    return static_cast<std::uint64_t>(frames + 1) * pixels / (png ? 4 : 8);
 }
 
-bool writeImageFile(const RasterImage& image, const std::string& path, bool png, int jpegQuality,
-                    std::string& reason) {
-    const std::string temp = partPath(path);
-    BufferedFile file(BufferedFile::kDefaultBufferSize);
-    if (!file.open(temp, BufferedFile::Mode::Write)) {
-        reason = "Could not write " + path + ": " + file.error();
-        return false;
-    }
-    const bool written = png ? writePng(image, file) : writeJpegAtQuality(image, file, jpegQuality);
-    const bool closed = file.close();
-    if (!written || !closed) {
-        reason =
-            "Could not write " + path + ": " +
-            (file.error().empty() ? std::string("the image could not be encoded") : file.error());
-        std::remove(temp.c_str());
-        return false;
-    }
-    return putInPlace(path, reason);
-}
-
-bool writeTextFile(const std::string& text, const std::string& path, std::string& reason) {
-    const std::string temp = partPath(path);
-    BufferedFile file(BufferedFile::kDefaultBufferSize);
-    const bool ok = file.open(temp, BufferedFile::Mode::Write) &&
-                    file.write(text.data(), text.size()) && file.close();
-    if (!ok) {
-        reason = "Could not write " + path + ": " + file.error();
-        file.close();
-        std::remove(temp.c_str());
-        return false;
-    }
-    return putInPlace(path, reason);
+std::string fileName(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
 }
 
 }  // namespace
@@ -94,8 +63,9 @@ bool OutputSetWriter::updateStillImage(FrameSource& frames) {
     return hasStill_;
 }
 
-bool OutputSetWriter::writeFrames(FrameSource& frames, const SaveTarget& target, bool png,
-                                  std::string& reason, const Progress& progress) {
+bool OutputSetWriter::writeFrames(FrameSource& frames, const SaveTarget& target,
+                                  SetStaging& staging, bool png, std::string& reason,
+                                  const Progress& progress) {
     const int count = frames.frameCount();
     for (int k = 0; k < count; ++k) {
         const std::string path = target.framePath(k, png);
@@ -105,7 +75,8 @@ bool OutputSetWriter::writeFrames(FrameSource& frames, const SaveTarget& target,
                 "Could not write " + path + ": " + frames.frameLabel(k) + " could not be rendered";
             return false;
         }
-        if (!writeImageFile(*frame, path, png, jpegQuality_, reason)) return false;
+        if (!staging.stageFrameFile(fileName(path), imageFill(*frame, png, jpegQuality_), reason))
+            return false;
         if (progress) progress(k + 1, count);
     }
     return true;
@@ -119,23 +90,24 @@ bool OutputSetWriter::write(FrameSource& frames, const SaveTarget& target,
         reason = "There are no photos to save.";
         return false;
     }
-    // An existing frame folder is reused; files of other names in it stay.
-    const std::string folder = target.frameFolderPath();
-    if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
-        reason = "Could not create the folder " + folder + ": " + std::strerror(errno);
-        return false;
-    }
     const bool png = options.pngChosen;
     jpegQuality_ = options.jpegQuality;
-    if (!writeFrames(frames, target, png, reason, progress)) return false;
+    SetStaging staging(target, opener_);
+    const ProcessingSettings& s = frames.settings();
+    if (!staging.begin(leastBytes(frames.frameCount(), s.outputWidth, s.outputHeight, png),
+                       reason) ||
+        !writeFrames(frames, target, staging, png, reason, progress))
+        return false;
 
     const std::string stillPath = target.stillPath(png);
     if (!updateStillImage(frames)) {
         reason = "Could not write " + stillPath + ": there is no start photo";
         return false;
     }
-    if (!writeImageFile(still_, stillPath, png, jpegQuality_, reason)) return false;
-    if (!writeTextFile(ViewerScript::fileForm(), target.scriptPath(), reason)) return false;
+    if (!staging.stageFrameFile(fileName(stillPath), imageFill(still_, png, jpegQuality_),
+                                reason) ||
+        !staging.stageScript(ViewerScript::fileForm(), reason))
+        return false;
 
     const FrameSize shown = frames.shownSize();
     OutputPageInfo page;
@@ -145,7 +117,7 @@ bool OutputSetWriter::write(FrameSource& frames, const SaveTarget& target,
     page.height = shown.height;
     page.frameCount = frames.frameCount();
     page.autoSpinValue = options.autoSpinValue();
-    if (!writeTextFile(OutputPage::text(page), target.pagePath(), reason)) return false;
+    if (!staging.stagePage(OutputPage::text(page), reason) || !staging.commit(reason)) return false;
     lastPage_ = page;
     return true;
 }

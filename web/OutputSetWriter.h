@@ -5,6 +5,7 @@
 
 #include "OutputPage.h"
 #include "SaveTarget.h"
+#include "SetStaging.h"
 #include "image/RasterImage.h"
 #include "process/FrameSource.h"
 #include "process/ProcessingSettings.h"
@@ -24,10 +25,10 @@ struct SaveOptions {
 
 // Writes an output set: the frames of a frame source in spin order, the
 // still image, the viewer script and the page, in that order, stopping at
-// the first file that cannot be written. Each file is written beside its
-// place and renamed over it, so a failure never leaves a cut-off file over
-// a good one. Keeps the still image (also shown by the Save page) and the
-// settings it was composed with.
+// the first file that cannot be written. The whole set is staged and swapped
+// in at the end (SetStaging), so a failed save leaves the old set as it was.
+// Keeps the still image (also shown by the Save page) and the settings it
+// was composed with.
 class OutputSetWriter {
 public:
     // After each frame: frames written so far and the frame count.
@@ -42,6 +43,9 @@ public:
     // file and why. The caller sets the project's saved flag on success.
     bool write(FrameSource& frames, const SaveTarget& target, const SaveOptions& options,
                std::string& reason, const Progress& progress = {});
+
+    // How files are opened for writing; tests pass one that fails part-way.
+    void setStreamOpener(SetStaging::StreamOpener opener) { opener_ = std::move(opener); }
 
     // Composes the still image anew when there is none, when the settings
     // changed since, or when the start frame is no longer the one it was
@@ -59,8 +63,8 @@ public:
     }
 
 private:
-    bool writeFrames(FrameSource& frames, const SaveTarget& target, bool png, std::string& reason,
-                     const Progress& progress);
+    bool writeFrames(FrameSource& frames, const SaveTarget& target, SetStaging& staging, bool png,
+                     std::string& reason, const Progress& progress);
 
     RasterImage arrowRight_;
     RasterImage still_;
@@ -68,6 +72,7 @@ private:
     ProcessingSettings stillSettings_;
     bool hasStill_ = false;
     OutputPageInfo lastPage_;
+    SetStaging::StreamOpener opener_;
     int jpegQuality_ = 75;  // of the write under way
 };
 

@@ -136,6 +136,7 @@ int CImportDlg::loadFiles(const QStringList& paths) {
     for (const QString& path : paths) files.push_back(path.toStdString());
     PhotoBatchLoader loader(std::move(files), p.settings());
     QStringList failed;
+    QStringList troubled;  // loaded, but damaged or of another shape
     int loaded = 0;
     for (int i = 0; i < paths.size(); ++i) {
         const QString& path = paths[i];
@@ -148,8 +149,17 @@ int CImportDlg::loadFiles(const QStringList& paths) {
         // The window was closed meanwhile: the program is ending.
         if (!window()->isVisible()) break;
         const std::string& reason = in.reason;
-        if (p.addPhoto(std::move(in.photo))) {
+        const std::string damage = in.damage;
+        if (const Photo* photo = p.addPhoto(std::move(in.photo))) {
             ++loaded;
+            if (!damage.empty())
+                troubled << QStringLiteral("%1: loaded, but damaged: %2")
+                                .arg(path, QString::fromStdString(damage));
+            const Photo* first = p.photoAt(0);
+            const std::string shape =
+                shapeWarning(first->width(), first->height(), photo->width(), photo->height());
+            if (!shape.empty())
+                troubled << QStringLiteral("%1: %2").arg(path, QString::fromStdString(shape));
             photoLoaded();
         } else {
             failed << (reason.empty()
@@ -165,11 +175,15 @@ int CImportDlg::loadFiles(const QStringList& paths) {
                          : QStringLiteral("%1 of %2 files loaded.").arg(loaded).arg(paths.size());
     showStatus(status);
     layOut(width(), height());
+    QStringList parts;
     if (!failed.isEmpty())
-        DialogSeam::instance().message(
-            this,
-            QStringLiteral("These files could not be read as pictures and were left out:\n\n%1")
-                .arg(failed.join('\n')));
+        parts << QStringLiteral(
+                     "These files could not be read as pictures and were left out:\n\n%1")
+                     .arg(failed.join('\n'));
+    if (!troubled.isEmpty())
+        parts << QStringLiteral("These photos were loaded, but not all is well:\n\n%1")
+                     .arg(troubled.join('\n'));
+    if (!parts.isEmpty()) DialogSeam::instance().warning(this, parts.join(QStringLiteral("\n\n")));
     return loaded;
 }
 

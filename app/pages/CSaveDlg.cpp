@@ -147,6 +147,8 @@ void CSaveDlg::onSetActive() {
         jpg_->setChecked(!png_);
         pngRadio_->setChecked(png_);
     }
+    // What the status line says of the last save is void once the photos changed.
+    if (project().photoChanges() != statusPhotoChanges_) status_->clear();
     updateButtons();
     composeStill();
     if (autoSpinOn_) restartSpinTimer();
@@ -257,9 +259,10 @@ bool CSaveDlg::saveAs() {
     p.saved = ok;
     updateButtons();
     composeStill();
+    statusPhotoChanges_ = p.photoChanges();
     if (!ok) {
         status_->setText(QStringLiteral("Saving failed."));
-        DialogSeam::instance().message(
+        DialogSeam::instance().warning(
             this, QStringLiteral("The rotatable image could not be saved completely.\n\n%1")
                       .arg(QString::fromStdString(reason)));
         return false;

@@ -96,6 +96,7 @@ private:
     QPoint previewOrigin_;
     std::string pagePath_;
     UploadSet savedSet_;
+    unsigned statusPhotoChanges_ = 0;          // the photos the status line speaks of
     std::unique_ptr<OutputSetWriter> writer_;  // also keeps the still image
     RasterImage arrowLeft_;
     RasterImage arrowRight_;

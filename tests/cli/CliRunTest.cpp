@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "cli/CliRun.h"
+#include "image/BufferedFile.h"
+#include "image/ImageFormats.h"
 #include "process/SpinLogo.h"
 #include "project/Project.h"
 #include "project/ProjectFrames.h"
@@ -81,7 +83,7 @@ TEST(CliRun, WritesTheWholeSetBesideThePage) {
     args.insert(args.end(), {"--width", "120", "-o", dir.file("shoe")});
     const CliResult run = runWith(args);
     ASSERT_EQ(run.status, kCliDone) << run.err;
-    EXPECT_NE(run.out.find("Wrote 4 frames"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Wrote 4 of 4 photos"), std::string::npos) << run.out;
     EXPECT_EQ(
         filesUnder(dir.path()),
         (std::vector<std::string>{"shoe-turnpixa/image.jpg", "shoe-turnpixa/image_000.jpg",
@@ -214,16 +216,81 @@ TEST(CliRun, SkipsAnUnreadablePhotoAndNamesIt) {
     EXPECT_FALSE(fs::exists(dir.path() / "out/page-turnpixa/image_002.jpg"));
 }
 
-TEST(CliRun, ADamagedPhotoStillLoadsAndItsLibraryMessageIsShown) {
+TEST(CliRun, ADamagedPhotoIsNamedEvenWhenQuietAndFailsAStrictRun) {
     test::TempDir dir;
     const std::string whole = test::readWholeFile(samplePhoto(5));
     test::writeWholeFile(dir.file("cut.jpg"), whole.substr(0, whole.size() / 2));
+    const std::string warning = "turnpixa-cli: warning: " + dir.file("cut.jpg") +
+                                " is damaged and was loaded only in part: Premature end of JPEG "
+                                "file\n";
     // Decoded on a worker thread, beside photos decoded on the other one.
-    const CliResult run = runWith({samplePhoto(1), samplePhoto(2), dir.file("cut.jpg"),
-                                   samplePhoto(3), "--width", "60", "-o", dir.file("p")});
-    ASSERT_EQ(run.status, kCliDone) << run.err;
-    EXPECT_NE(run.err.find("JPEG Library Error"), std::string::npos) << run.err;
-    EXPECT_TRUE(fs::exists(dir.path() / "p-turnpixa/image_003.jpg"));
+    for (const char* quiet : {"--width=60", "-q"}) {
+        const CliResult run = runWith({samplePhoto(1), samplePhoto(2), dir.file("cut.jpg"),
+                                       samplePhoto(3), quiet, "-o", dir.file("p")});
+        ASSERT_EQ(run.status, kCliDone) << run.err;
+        EXPECT_NE(run.err.find(warning), std::string::npos) << quiet << ": " << run.err;
+        EXPECT_EQ(run.err.find("JPEG Library Error"), std::string::npos) << run.err;
+        EXPECT_TRUE(fs::exists(dir.path() / "p-turnpixa/image_003.jpg"));
+    }
+
+    // --strict: one bad photo among good ones, and nothing is written.
+    test::writeWholeFile(dir.file("notes.jpg"), "not a picture");
+    for (const std::string& bad : {dir.file("cut.jpg"), dir.file("notes.jpg")}) {
+        const CliResult strict =
+            runWith({samplePhoto(1), bad, samplePhoto(2), "--strict", "-o", dir.file("s")});
+        EXPECT_EQ(strict.status, kCliFailed);
+        EXPECT_NE(strict.err.find("--strict: 1 of the 3 photos were skipped or damaged"),
+                  std::string::npos)
+            << strict.err;
+        EXPECT_FALSE(fs::exists(dir.file("s.htm")));
+        EXPECT_FALSE(fs::exists(dir.file("s-turnpixa")));
+    }
+    // Without it the closing line tells how many were used.
+    const CliResult lenient =
+        runWith({samplePhoto(1), dir.file("notes.jpg"), samplePhoto(2), "-o", dir.file("s")});
+    EXPECT_EQ(lenient.status, kCliDone);
+    EXPECT_EQ(lenient.out, "Wrote 2 of 3 photos: " + dir.file("s.htm") + "\n");
+}
+
+// Mistakes a script makes, each a usage error that says what to give.
+TEST(CliRun, UsageErrorsSayWhatToGiveInstead) {
+    test::TempDir dir;
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{samplePhoto(1), "--remove-background", "60", "-o", dir.file("p")},
+         "\"60\" is not a photo; did you mean --remove-background=60?"},
+        {{samplePhoto(1), "-o", dir.path().string()},
+         "-o names the folder " + dir.path().string() + "; give the page to write there, e.g. -o " +
+             dir.path().string() + "/spin.htm"},
+        {{samplePhoto(1), "-o", dir.file("new") + "/"}, "-o names the folder " + dir.file("new/")},
+        {{samplePhoto(1), samplePhoto(2), "--crop", "0,0,1700,300", "-o", dir.file("p")},
+         "--crop 0,0,1700,300 reaches outside " + samplePhoto(1) + ", which is 1600 x 1200 pixels"},
+    };
+    for (const auto& c : cases) {
+        const CliResult run = runWith(c.args);
+        EXPECT_EQ(run.status, kCliUsage) << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_TRUE(filesUnder(dir.path()).empty());
+}
+
+TEST(CliRun, APhotoOfAnotherShapeIsStretchedWithAWarning) {
+    test::TempDir dir;
+    RasterImage tall;
+    ASSERT_TRUE(tall.create(48, 96, 24));
+    BufferedFile file;
+    ASSERT_TRUE(file.open(dir.file("tall.png"), BufferedFile::Mode::Write));
+    ASSERT_TRUE(writePng(tall, file) && file.close());
+    const CliResult run =
+        runWith({samplePhoto(1), dir.file("tall.png"), "-q", "-o", dir.file("p")});
+    EXPECT_EQ(run.status, kCliDone) << run.err;
+    EXPECT_EQ(run.err, "turnpixa-cli: warning: " + dir.file("tall.png") +
+                           " is 48 x 96 pixels, another shape than the first photo's 1600 x 1200; "
+                           "it is stretched to the frame size\n");
+    EXPECT_TRUE(fs::exists(dir.path() / "p-turnpixa/image_001.jpg"));
 }
 
 TEST(CliRun, FailsWhenNothingCanBeRead) {

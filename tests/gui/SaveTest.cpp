@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
@@ -170,13 +171,29 @@ TEST_F(Wizard, AFailedSaveIsShownAndTheWizardStays) {
     f.close();
     seam.saveAnswer = blocker + "/page.htm";
     dlg().finishButton()->click();
-    ASSERT_EQ(seam.messages.size(), 1);
-    EXPECT_TRUE(seam.messages[0].contains(QStringLiteral("blocker/page-turnpixa")))
-        << seam.messages[0].toStdString();
+    ASSERT_EQ(seam.warnings.size(), 1);
+    EXPECT_TRUE(seam.warnings[0].contains(QStringLiteral("blocker/page-turnpixa")))
+        << seam.warnings[0].toStdString();
+    EXPECT_TRUE(seam.messages.isEmpty());
     EXPECT_FALSE(project().saved);
     EXPECT_FALSE(savePage().browserButton()->isEnabled());
     EXPECT_TRUE(dlg().isVisible());
     EXPECT_NE(dlg().result(), QDialog::Accepted);
+    EXPECT_EQ(savePage().statusLine()->text(), QStringLiteral("Saving failed."));
+
+    // Back on the Save page with the same photos the line stays; with other
+    // photos it is gone.
+    dlg().setActiveIndex(1);
+    dlg().setActiveIndex(4);
+    EXPECT_EQ(savePage().statusLine()->text(), QStringLiteral("Saving failed."));
+    dlg().setActiveIndex(1);
+    seam.answerOk = true;
+    importPage().removeAllButton()->click();
+    dropFiles(makePhotos(2, QStringLiteral("next")));
+    ASSERT_EQ(project().photoCount(), 2);
+    dlg().setActiveIndex(4);
+    EXPECT_TRUE(savePage().statusLine()->text().isEmpty())
+        << savePage().statusLine()->text().toStdString();
 }
 
 TEST_F(Wizard, SavePagePreviewSpinsByDragAndByTimer) {

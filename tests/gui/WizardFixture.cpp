@@ -85,7 +85,7 @@ void Wizard::dropFiles(const QStringList& paths) {
     sendDrop(paths);
     waitFor([&] {
         return project().photoCount() >= before + static_cast<int>(paths.size()) ||
-               !seam.messages.isEmpty();
+               !seam.messages.isEmpty() || !seam.warnings.isEmpty();
     });
     QCoreApplication::processEvents();
 }

@@ -23,6 +23,7 @@ namespace turnpixa::test {
 class ScriptedSeam : public DialogSeam {
 public:
     void message(QWidget*, const QString& text) override { messages << text; }
+    void warning(QWidget*, const QString& text) override { warnings << text; }
     bool askOkCancel(QWidget*, const QString& text) override {
         questions << text;
         return answerOk;
@@ -68,6 +69,7 @@ public:
     }
 
     QStringList messages;
+    QStringList warnings;
     QStringList questions;
     QStringList menus;
     QStringList saveFilters;

@@ -141,21 +141,44 @@ TEST_F(Wizard, BrowseLoadsInDialogOrderAndReportsUnreadableFiles) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("this is not a picture");
     f.close();
-    seam.openAnswer = {paths[0], junk, paths[1]};
+    // A JPEG cut in half and a square photo among the 3:2 ones: both taken,
+    // neither silently.
+    const QString cut = QString::fromStdString(dir.file("cut.jpg"));
+    QImage photo(600, 400, QImage::Format_RGB888);
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 600; ++x) photo.setPixel(x, y, qRgb(x * 7, y * 3, x ^ y));
+    ASSERT_TRUE(photo.save(cut, "JPG"));
+    QFile cutFile(cut);
+    ASSERT_TRUE(cutFile.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(cutFile.resize(cutFile.size() / 2));
+    cutFile.close();
+    const QString square = QString::fromStdString(dir.file("square.png"));
+    ASSERT_TRUE(photo.copy(0, 0, 40, 40).save(square));
+    seam.openAnswer = {paths[0], junk, cut, paths[1], square};
     importPage().browseButton()->click();
-    ASSERT_EQ(project().photoCount(), 2);
+    ASSERT_EQ(project().photoCount(), 4);
     EXPECT_EQ(nameOf(project(), 0), QStringLiteral("photo01.png"));
-    EXPECT_EQ(nameOf(project(), 1), QStringLiteral("photo02.png"));
-    ASSERT_EQ(seam.messages.size(), 1);
-    EXPECT_TRUE(seam.messages[0].contains(QStringLiteral("notes.jpg")))
-        << seam.messages[0].toStdString();
-    EXPECT_FALSE(seam.messages[0].contains(QStringLiteral("photo01")));
-    EXPECT_TRUE(importPage().statusLine()->text().contains(QStringLiteral("2 of 3")));
+    EXPECT_EQ(nameOf(project(), 2), QStringLiteral("photo02.png"));
+    EXPECT_TRUE(seam.messages.isEmpty());
+    ASSERT_EQ(seam.warnings.size(), 1);
+    const QString list = seam.warnings[0];
+    EXPECT_EQ(list,
+              QStringLiteral("These files could not be read as pictures and were left out:\n\n"
+                             "%1 (not a picture in a known format (BMP, PNG, GIF, TIFF or "
+                             "JPEG))\n\n"
+                             "These photos were loaded, but not all is well:\n\n"
+                             "%2: loaded, but damaged: Premature end of JPEG file\n"
+                             "%3: 40 x 40 pixels, another shape than the first photo's 60 x "
+                             "40; it is stretched to the frame size")
+                  .arg(junk, cut, square))
+        << list.toStdString();
+    EXPECT_TRUE(importPage().statusLine()->text().contains(QStringLiteral("4 of 5")));
+    shoot(QStringLiteral("load-warnings"));
 
     // Cancelling the dialog changes nothing.
     seam.openAnswer.clear();
     importPage().browseButton()->click();
-    EXPECT_EQ(project().photoCount(), 2);
+    EXPECT_EQ(project().photoCount(), 4);
 }
 
 TEST_F(Wizard, ASecondBatchWaitsForTheFirstToEnd) {
@@ -205,10 +228,10 @@ TEST_F(Wizard, HelpOpensThePageTopicInTheBrowser) {
     // No help folder beside the program yet: the user is told where it should be.
     dlg().setActiveIndex(1);
     dlg().help();
-    ASSERT_EQ(seam.messages.size(), 1);
+    ASSERT_EQ(seam.warnings.size(), 1);
     EXPECT_TRUE(
-        seam.messages[0].startsWith(QStringLiteral("Unable to find the help file: TurnPixa-help")));
-    EXPECT_TRUE(seam.messages[0].contains(QString::fromStdString(dir.path().string())));
+        seam.warnings[0].startsWith(QStringLiteral("Unable to find the help file: TurnPixa-help")));
+    EXPECT_TRUE(seam.warnings[0].contains(QString::fromStdString(dir.path().string())));
     EXPECT_TRUE(catcher.urls.isEmpty());
 
     const QString folder = QString::fromStdString(dir.file("TurnPixa-help"));
@@ -225,7 +248,8 @@ TEST_F(Wizard, HelpOpensThePageTopicInTheBrowser) {
     ASSERT_EQ(catcher.urls.size(), 2);
     EXPECT_EQ(catcher.urls[0].toLocalFile(), folder + "/load-photos.htm");
     EXPECT_EQ(catcher.urls[1].toLocalFile(), folder + "/save-page.htm");
-    EXPECT_EQ(seam.messages.size(), 1);
+    EXPECT_EQ(seam.warnings.size(), 1);
+    EXPECT_TRUE(seam.messages.isEmpty());
 }
 
 TEST(WizardSettings, ReadAtStartAndWrittenAtExit) {

@@ -31,6 +31,25 @@ TEST(BufferedFile, ReadsAcrossTheBufferEdge) {
     EXPECT_EQ(c, bytes[3]);
 }
 
+TEST(BufferedFile, ReadsAndSeeksInMemory) {
+    BufferedFile file;
+    file.openMemory(std::string_view("abcdef"));
+    char got[8] = {};
+    EXPECT_EQ(file.read(got, 4), 4u);
+    EXPECT_EQ(std::string(got, 4), "abcd");
+    EXPECT_EQ(file.position(), 4);
+    EXPECT_EQ(file.read(got, 8), 2u);  // short at the end
+    EXPECT_TRUE(file.seek(-3, SEEK_END));
+    EXPECT_EQ(file.read(got, 1), 1u);
+    EXPECT_EQ(got[0], 'd');
+    EXPECT_FALSE(file.seek(7, SEEK_SET));
+    EXPECT_FALSE(file.seek(-1, SEEK_SET));
+    EXPECT_FALSE(file.write("x", 1));
+    file.openMemory({});
+    EXPECT_TRUE(file.isOpen());
+    EXPECT_EQ(file.read(got, 1), 0u);
+}
+
 TEST(BufferedFile, WritesSmallAndLargeBlocksInOrder) {
     test::TempDir dir;
     std::string expected;

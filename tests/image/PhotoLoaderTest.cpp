@@ -43,5 +43,51 @@ TEST(PhotoLoader, SaysWhyAFileWouldNotLoad) {
     EXPECT_TRUE(image.empty());
 }
 
+// Each refusal names its real cause; a photo taken in part says what was wrong.
+TEST(PhotoLoader, GivesTheRealReasonAndFlagsPartLoads) {
+    test::TempDir dir;
+    RasterImage image;
+    std::string reason, damage;
+    EXPECT_FALSE(loadPhotoFile(dir.path().string(), image, &reason));
+    EXPECT_EQ(reason, "a folder, not a photo");
+
+    // A header claiming 20000 x 20000 pixels.
+    std::string huge = test::readWholeFile(test::imageData("bmpsuite/g/rgb24.bmp"));
+    for (int at : {18, 22}) {
+        huge[at] = static_cast<char>(20000 & 0xFF);
+        huge[at + 1] = static_cast<char>(20000 >> 8);
+    }
+    test::writeWholeFile(dir.file("huge.bmp"), huge);
+    EXPECT_FALSE(loadPhotoFile(dir.file("huge.bmp"), image, &reason));
+    EXPECT_EQ(reason,
+              "too large: 20000 x 20000 pixels (photos of up to 150 million pixels are taken)");
+
+    const std::string png = test::readWholeFile(test::imageData("pngsuite/basn2c08.png"));
+    test::writeWholeFile(dir.file("cut.png"), png.substr(0, png.size() / 2));
+    EXPECT_FALSE(loadPhotoFile(dir.file("cut.png"), image, &reason));
+    EXPECT_EQ(reason.rfind("a damaged PNG file (", 0), 0u) << reason;
+
+    // Part loads: taken, never silently.
+    const std::string jpeg = test::readWholeFile(test::imageData("jpeg/hopper.jpg"));
+    const std::string gif = test::readWholeFile(test::imageData("gif/hopper.gif"));
+    test::writeWholeFile(dir.file("cut.jpg"), jpeg.substr(0, jpeg.size() / 2));
+    test::writeWholeFile(dir.file("cut.gif"), gif.substr(0, gif.size() / 2));
+    test::RecordedReports reports;
+    EXPECT_TRUE(loadPhotoFile(dir.file("cut.jpg"), image, &reason, &damage));
+    EXPECT_EQ(damage, "Premature end of JPEG file");
+    EXPECT_TRUE(loadPhotoFile(dir.file("cut.gif"), image, &reason, &damage));
+    EXPECT_FALSE(damage.empty());
+    EXPECT_TRUE(reason.empty());
+    EXPECT_EQ(reports.size(), 0u);
+    // A caller that does not ask still hears of it, with the file's name.
+    EXPECT_TRUE(loadPhotoFile(dir.file("cut.jpg"), image));
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports.all()[0].second,
+              dir.file("cut.jpg") + " was loaded only in part: Premature end of JPEG file");
+    // Whole files raise nothing.
+    EXPECT_TRUE(loadPhotoFile(test::imageData("jpeg/hopper.jpg"), image, &reason, &damage));
+    EXPECT_TRUE(damage.empty());
+}
+
 }  // namespace
 }  // namespace turnpixa

@@ -1,6 +1,7 @@
-"""Waits for a top-level window whose name holds TEXT, then asks it to close
-the way a window manager does (WM_DELETE_WINDOW). Exit 0 when the request
-was sent, 1 when no such window came within the time.
+"""Waits for a top-level window whose name holds TEXT, then asks every
+window of the screen to close the way a window manager does
+(WM_DELETE_WINDOW), dialogs first, until none is left or the time is up.
+Exit 0 when the windows went, 1 when no such window came or they stayed.
 usage: close_window.py TEXT SECONDS [SCREENSHOT.png]"""
 import subprocess
 import sys
@@ -41,12 +42,31 @@ def main():
         subprocess.run(["import", "-window", "root", sys.argv[3]], check=False)
     protocols = d.intern_atom("WM_PROTOCOLS")
     delete = d.intern_atom("WM_DELETE_WINDOW")
-    event = protocol.event.ClientMessage(window=window, client_type=protocols,
-                                         data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-    window.send_event(event)
-    d.flush()
-    return 0
 
+    def close(w):
+        event = protocol.event.ClientMessage(window=w, client_type=protocols,
+                                             data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        w.send_event(event)
+        d.flush()
+
+    # A question the program asks at start (a modal dialog) is answered by
+    # closing it, as a user would; then the main window.
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        shown = []
+        for w in d.screen().root.query_tree().children:
+            try:
+                if w.get_attributes().map_state == X.IsViewable and w.get_wm_name():
+                    shown.append(w)
+            except Exception:
+                pass  # gone meanwhile
+        if not shown:
+            return 0
+        dialogs = [w for w in shown if w.id != window.id]
+        for w in dialogs or shown:
+            close(w)
+        time.sleep(0.5)
+    return 1
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -1,5 +1,5 @@
-#include <algorithm>
 #include "tests/support/ImageCompare.h"
+#include <algorithm>
 
 #include <cstdlib>
 #include <sstream>

@@ -15,7 +15,8 @@ RasterImage makeImage(int width, int height, F colourAt) {
         for (int x = 0; x < width; ++x) {
             const PackedColour c = colourAt(x, y);
             img.putPixel(x + 1, y + 1, static_cast<std::uint8_t>(redOf(c)),
-                         static_cast<std::uint8_t>(greenOf(c)), static_cast<std::uint8_t>(blueOf(c)));
+                         static_cast<std::uint8_t>(greenOf(c)),
+                         static_cast<std::uint8_t>(blueOf(c)));
         }
     return img;
 }

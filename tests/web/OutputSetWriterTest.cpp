@@ -1,17 +1,22 @@
 #include "web/OutputSetWriter.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
+#include <thread>
 #include <vector>
 
 #include "image/ImageFormats.h"
 #include "project/Project.h"
 #include "project/ProjectFrames.h"
+#include "tests/support/FailingWriter.h"
 #include "tests/support/ImageCompare.h"
 #include "tests/support/TempDir.h"
 #include "web/OutputPage.h"
@@ -168,6 +173,8 @@ TEST(OutputSetWriter, TwoPagesShareOneScriptAndReuseFolders) {
     fs::create_directory(dir.path() / "boot-turnpixa");
     test::writeWholeFile(dir.file("boot-turnpixa/notes.txt"), "mine");
     test::writeWholeFile(dir.file("boot-turnpixa/image_000.jpg"), "old");
+    test::writeWholeFile(dir.file("boot-turnpixa/image_007.jpg"), "stale");
+    fs::create_directory(dir.path() / "boot-turnpixa" / "drafts");
     std::string reason;
     ASSERT_TRUE(save(writer, project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
     ASSERT_TRUE(save(writer, project, SaveTarget::fromChosenPath(dir.file("boot")), {}, reason));
@@ -175,6 +182,8 @@ TEST(OutputSetWriter, TwoPagesShareOneScriptAndReuseFolders) {
     EXPECT_TRUE(fs::exists(dir.path() / "boot-turnpixa" / "image_001.jpg"));
     EXPECT_EQ(readWholeFile(dir.file("boot-turnpixa/notes.txt")), "mine");
     EXPECT_NE(readWholeFile(dir.file("boot-turnpixa/image_000.jpg")), "old");
+    EXPECT_TRUE(fs::is_directory(dir.path() / "boot-turnpixa" / "drafts"));
+    EXPECT_FALSE(fs::exists(dir.path() / "boot-turnpixa" / "image_007.jpg"));  // the old set's
     EXPECT_NE(readWholeFile(dir.file("shoe.htm")).find("'shoe-turnpixa/image_'"),
               std::string::npos);
     EXPECT_NE(readWholeFile(dir.file("boot.htm")).find("'boot-turnpixa/image_'"),
@@ -185,29 +194,171 @@ TEST(OutputSetWriter, TwoPagesShareOneScriptAndReuseFolders) {
     EXPECT_EQ(scripts, 1);
 }
 
-TEST(OutputSetWriterFailure, FrameThatCannotBeWrittenStopsAndKeepsTheOldPage) {
+// Every file under the folder, hidden ones included, with its bytes.
+std::map<std::string, std::string> snapshot(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(folder))
+        files[fs::relative(e.path(), folder).string()] =
+            e.is_regular_file() ? readWholeFile(e.path().string()) : std::string("<folder>");
+    return files;
+}
+
+// Photos of noise, so that the frames do not compress to nothing.
+void addNoisePhotos(Project& project, int count, int size) {
+    for (int n = 1; n <= count; ++n)
+        project.addPhotoFromImage(makeImage(size, size,
+                                            [n](int x, int y) {
+                                                return packColour((x * 37 * n) ^ (y * 11), x * y,
+                                                                  x * 5 + y * 91 * n);
+                                            }),
+                                  "noise" + std::to_string(n));
+    project.settings().outputWidth = size;
+    project.settings().outputHeight = size;
+}
+
+// A disk filling up at any point of a save, and a swap that fails: the old
+// set stays byte for byte and nothing of the new one is left behind.
+TEST(OutputSetWriterFailure, AFailureAnywhereLeavesTheOldSetAsItWas) {
     TempDir dir;
     Project project;
-    addPhotos(project, 4);
+    addNoisePhotos(project, 4, 48);
     OutputSetWriter writer(testArrow());
-    const SaveTarget target = SaveTarget::fromChosenPath(dir.file("shoe"));
+    const SaveTarget shoe = SaveTarget::fromChosenPath(dir.file("shoe"));
     std::string reason;
-    ASSERT_TRUE(save(writer, project, target, {}, reason)) << reason;
-    const std::string oldPage = readWholeFile(target.pagePath());
+    ASSERT_TRUE(save(writer, project, shoe, {}, reason)) << reason;
+    const auto before = snapshot(dir.path());
 
-    // Frame 2 cannot take the place of a folder of that name.
-    fs::remove(target.framePath(2, true));
-    fs::remove(target.framePath(3, true));
-    fs::create_directory(target.framePath(2, true));
+    // The new set differs (PNG, rotated); its file sizes, in writing order,
+    // from a save elsewhere.
     SaveOptions png;
     png.pngChosen = true;
-    png.autoSpinOn = true;
-    EXPECT_FALSE(save(writer, project, target, png, reason));
-    EXPECT_NE(reason.find("image_002.png"), std::string::npos) << reason;
-    EXPECT_TRUE(fs::exists(target.framePath(1, true)));
-    EXPECT_FALSE(fs::exists(target.framePath(3, true)));
-    EXPECT_FALSE(fs::exists(target.stillPath(true)));
-    EXPECT_EQ(readWholeFile(target.pagePath()), oldPage);
+    project.settings().setRotation(1);
+    TempDir scratch;
+    const SaveTarget other = SaveTarget::fromChosenPath(scratch.file("shoe"));
+    ASSERT_TRUE(save(writer, project, other, png, reason)) << reason;
+    std::vector<std::pair<std::string, std::size_t>> files;
+    for (int k = 0; k < 4; ++k) files.emplace_back(other.framePath(k, true), 0);
+    files.emplace_back(other.stillPath(true), 0);
+    files.emplace_back(other.scriptPath(), 0);
+    files.emplace_back(other.pagePath(), 0);
+    for (auto& f : files) f.second = fs::file_size(f.first);
+
+    std::size_t sum = 0;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (i != 1 && i != 3) {  // first frame, a middle one, still, script, page
+            test::FailingWriter disk(sum + files[i].second / 2);
+            writer.setStreamOpener([&](int fd) { return disk.open(fd); });
+            EXPECT_FALSE(save(writer, project, shoe, png, reason));
+            const std::string name = fs::path(files[i].first).filename().string();
+            EXPECT_NE(reason.find(name + ": write failed: No space left on device"),
+                      std::string::npos)
+                << reason;
+            EXPECT_EQ(snapshot(dir.path()), before) << name;
+        }
+        sum += files[i].second;
+    }
+    writer.setStreamOpener({});
+
+    // The swap: the page cannot take the place of a folder of its name, so
+    // the frame folder and the script, already swapped, go back.
+    fs::create_directories(dir.path() / "boot.htm" / "inside");
+    const auto withFolder = snapshot(dir.path());
+    EXPECT_FALSE(save(writer, project, SaveTarget::fromChosenPath(dir.file("boot")), png, reason));
+    EXPECT_NE(reason.find("boot.htm"), std::string::npos) << reason;
+    EXPECT_EQ(snapshot(dir.path()), withFolder);
+    fs::remove(dir.path() / "turnpixa.js");
+    EXPECT_FALSE(save(writer, project, SaveTarget::fromChosenPath(dir.file("boot")), png, reason));
+    EXPECT_FALSE(fs::exists(dir.path() / "turnpixa.js"));
+    fs::remove_all(dir.path() / "boot.htm");
+
+    // And the next save goes through, replacing the whole set.
+    ASSERT_TRUE(save(writer, project, shoe, png, reason)) << reason;
+    EXPECT_EQ(readWholeFile(shoe.framePath(3, true)), readWholeFile(other.framePath(3, true)));
+    EXPECT_FALSE(fs::exists(shoe.framePath(3, false)));
+    EXPECT_EQ(readWholeFile(shoe.pagePath()), readWholeFile(other.pagePath()));
+}
+
+// In a child process with a mount namespace of its own: a real small disk.
+// Exit status 77 when the system does not let the test mount one.
+[[noreturn]] void saveOntoSmallDisk(const fs::path& folder) {
+    const uid_t uid = ::geteuid();
+    if (::unshare(CLONE_NEWNS) != 0) {
+        if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) std::_Exit(77);
+        test::writeWholeFile("/proc/self/setgroups", "deny");
+        test::writeWholeFile("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1");
+    }
+    if (::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k") != 0)
+        std::_Exit(77);
+    int bad = 0;
+    Project project;
+    addNoisePhotos(project, 3, 64);
+    OutputSetWriter writer(testArrow());
+    const SaveTarget target = SaveTarget::fromChosenPath((folder / "shoe").string());
+    std::string reason;
+    if (!save(writer, project, target, {}, reason)) bad |= 1;
+    const auto before = snapshot(folder);
+    // Noise in PNG frames of 160 x 160: too much for the disk, though not
+    // by the first check's lower bound.
+    Project larger;
+    addNoisePhotos(larger, 8, 160);
+    SaveOptions png;
+    png.pngChosen = true;
+    if (save(writer, larger, target, png, reason)) bad |= 2;
+    if (reason.find("No space left on device") == std::string::npos) bad |= 4;
+    if (snapshot(folder) != before) bad |= 8;
+    // Far too large: refused by the first check, before any frame.
+    larger.settings().outputWidth = larger.settings().outputHeight = 2000;
+    if (save(writer, larger, target, png, reason) ||
+        reason.find("There is not enough space in") == std::string::npos)
+        bad |= 16;
+    if (bad) std::fprintf(stderr, "%d %s\n", bad, reason.c_str());
+    std::_Exit(bad);
+}
+
+TEST(OutputSetWriterFailure, ASmallDiskFillingUp) {
+    TempDir dir;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) saveOntoSmallDisk(dir.path());
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no tmpfs can be mounted here";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// A shop's batch: pages saved side by side into one folder, sharing the
+// script, some onto the same page at once. Every save succeeds.
+TEST(OutputSetWriter, SavesSideBySideIntoOneFolder) {
+    TempDir dir;
+    constexpr int kSaves = 4;
+    std::vector<Project> projects(kSaves);
+    for (Project& p : projects) addPhotos(p, 2);
+    for (int round = 0; round < 25; ++round) {
+        std::vector<std::thread> threads;
+        std::atomic<int> failures{0};
+        for (int t = 0; t < kSaves; ++t)
+            threads.emplace_back([&, t] {
+                OutputSetWriter writer(testArrow());
+                std::string reason;
+                const std::string page = dir.file("p" + std::to_string(t % 3));
+                if (!save(writer, projects[static_cast<std::size_t>(t)],
+                          SaveTarget::fromChosenPath(page), {}, reason)) {
+                    ++failures;
+                    ADD_FAILURE() << reason;
+                }
+            });
+        for (std::thread& th : threads) th.join();
+        ASSERT_EQ(failures, 0) << "round " << round;
+    }
+    int entries = 0;
+    for (const auto& e : fs::directory_iterator(dir.path())) {
+        EXPECT_NE(e.path().filename().string()[0], '.') << e.path();
+        ++entries;
+    }
+    EXPECT_EQ(entries, 7);  // three pages, three frame folders, one script
+    EXPECT_EQ(readWholeFile(dir.file("turnpixa.js")), ViewerScript::fileForm());
 }
 
 TEST(OutputSetWriterFailure, FrameFolderThatIsAFile) {
@@ -218,7 +369,8 @@ TEST(OutputSetWriterFailure, FrameFolderThatIsAFile) {
     OutputSetWriter writer(testArrow());
     std::string reason;
     EXPECT_FALSE(save(writer, project, SaveTarget::fromChosenPath(dir.file("shoe")), {}, reason));
-    EXPECT_NE(reason.find("shoe-turnpixa/image_000.jpg"), std::string::npos) << reason;
+    EXPECT_NE(reason.find("shoe-turnpixa/: a file of that name is in the way"), std::string::npos)
+        << reason;
     EXPECT_FALSE(fs::exists(dir.file("shoe.htm")));
     EXPECT_FALSE(fs::exists(dir.file("turnpixa.js")));
 }
@@ -249,47 +401,14 @@ TEST(OutputSetWriterFailure, NoPhotosIsNoSave) {
     std::_Exit(bad);
 }
 
-// In a child process: a full disk, as a limit on the size of any file.
-[[noreturn]] void saveOntoFullDisk(const fs::path& folder) {
-    ::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{2000, 2000};
-    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) std::_Exit(9);
-    Project project;
-    for (int n = 1; n <= 2; ++n)  // noise does not compress below the limit
-        project.addPhotoFromImage(makeImage(64, 64,
-                                            [](int x, int y) {
-                                                return packColour((x * 37) ^ (y * 11), x * y,
-                                                                  x * 5 + y * 91);
-                                            }),
-                                  "noise");
-    project.settings().outputWidth = 64;
-    project.settings().outputHeight = 64;
-    OutputSetWriter writer(testArrow());
-    std::string reason;
-    SaveOptions png;
-    png.pngChosen = true;
-    const bool ok =
-        save(writer, project, SaveTarget::fromChosenPath((folder / "shoe").string()), png, reason);
-    int bad = ok ? 1 : 0;
-    if (reason.find("image_000.png") == std::string::npos) bad |= 2;
-    if (fs::exists(folder / "shoe.htm") || fs::exists(folder / "turnpixa.js")) bad |= 4;
-    if (fs::exists(folder / "shoe-turnpixa" / "image_000.png.part")) bad |= 8;
-    if (bad) std::fprintf(stderr, "%s\n", reason.c_str());
-    std::_Exit(bad);
-}
-
-TEST(OutputSetWriterFailure, ReadOnlyFolderAndFullDisk) {
+TEST(OutputSetWriterFailure, ReadOnlyFolder) {
     TempDir dir;
     const fs::path readOnly = dir.path() / "readonly";
-    const fs::path full = dir.path() / "full";
     fs::create_directory(readOnly);
-    fs::create_directory(full);
     fs::permissions(dir.path(), fs::perms::all);
-    fs::permissions(full, fs::perms::all);
     fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec |
                                   fs::perms::others_read | fs::perms::others_exec);
     EXPECT_EXIT(saveIntoReadOnlyFolder(readOnly), ::testing::ExitedWithCode(0), "");
-    EXPECT_EXIT(saveOntoFullDisk(full), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(OutputSetWriter, StillImageWithTheBuiltInArrows) {

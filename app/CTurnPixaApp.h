@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "app/HelpOpener.h"
+#include "process/SpinLogo.h"
 #include "project/Project.h"
 #include "project/ProjectHost.h"
 #include "project/UploadSettings.h"
-#include "process/SpinLogo.h"
 
 namespace turnpixa {
 

@@ -13,7 +13,16 @@ namespace turnpixa {
 class CropTracker {
 public:
     enum class Handle {
-        None, TopLeft, Top, TopRight, Right, BottomRight, Bottom, BottomLeft, Left, Inside
+        None,
+        TopLeft,
+        Top,
+        TopRight,
+        Right,
+        BottomRight,
+        Bottom,
+        BottomLeft,
+        Left,
+        Inside
     };
     static constexpr int kHandleSize = 10;
 

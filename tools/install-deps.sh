@@ -16,7 +16,7 @@ build_pkgs=(
   googletest libgtest-dev libbenchmark-dev
 )
 test_pkgs=(
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   python3 python3-pyftpdlib python3-openssl sane-utils libsane1 openssl
   chromium xvfb xauth poppler-utils python3-xlib x11-utils
   libvips-tools imagemagick time

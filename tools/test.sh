@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The whole test suite: installs what is missing, builds with warnings as
-# errors, runs every test, then runs the core tests again under
+# The whole test suite: installs what is missing, checks the formatting,
+# builds with warnings as errors, runs every test, then runs the core tests again under
 # AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh --test
+tools/check-format.sh
 
 jobs=$(nproc)
 cmake --preset dev

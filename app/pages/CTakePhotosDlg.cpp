@@ -36,7 +36,8 @@ TakePhotosLayout takePhotosLayout(int w, int h, QSize button, QPoint picturePos)
     const int s = std::max(w, h) / 5;
     l.picture = QRect(picturePos, QSize(s, s));
     const int left = 2 * mx + std::max(bw, s);
-    l.text = QRect(left, 2 * my, w - 4 * mx - std::max(bw, s), g - 2 * my - bh);
+    const int top = picturePos.y();
+    l.text = QRect(left, top, w - 4 * mx - std::max(bw, s), g - top - bh);
     return l;
 }
 
@@ -105,11 +106,17 @@ void CTakePhotosDlg::resizeEvent(QResizeEvent* event) {
     layOut();
 }
 
+QPoint CTakePhotosDlg::picturePosition() const {
+    const int mx = width() / 50, my = height() / 50;
+    // Inside the group box, clear of the title drawn on its top line.
+    const int belowTitle = 2 * my + group_->fontMetrics().height();
+    return QPoint(2 * mx, std::max(2 * my, belowTitle));
+}
+
 void CTakePhotosDlg::layOut() {
     setUpdatesEnabled(false);
-    const int mx = width() / 50, my = height() / 50;
     const TakePhotosLayout l =
-        takePhotosLayout(width(), height(), start_->size(), QPoint(2 * mx, 2 * my));
+        takePhotosLayout(width(), height(), start_->size(), picturePosition());
     group_->setGeometry(l.group);
     picture_->setGeometry(l.picture);
     text_->setGeometry(l.text);

@@ -14,7 +14,8 @@ namespace turnpixa {
 class CUpdateCheck;
 
 // Where the first page's controls go for a page of w x h, given the size of
-// the large buttons and the picture's position.
+// the large buttons and the picture's position; the text starts level with
+// the picture.
 struct TakePhotosLayout {
     QRect group, picture, text, print, help, start, updates;
 };
@@ -39,6 +40,8 @@ public:
     QPushButton* startButton() const { return start_; }
     QPushButton* updatesButton() const { return updates_; }
     CUpdateCheck& updateCheck() { return *updateCheck_; }
+    // The picture's top-left corner: 2 mx in, and below the group's title.
+    QPoint picturePosition() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

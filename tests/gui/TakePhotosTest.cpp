@@ -31,8 +31,11 @@ TEST_F(TakePhotos, InstructionsPictureAndButtonsFollowTheLayoutRule) {
         QCoreApplication::processEvents();
         const int w = page().width(), h = page().height();
         const QSize button = page().startButton()->size();
-        const TakePhotosLayout l =
-            takePhotosLayout(w, h, button, QPoint(2 * (w / 50), 2 * (h / 50)));
+        const QPoint corner = page().picturePosition();
+        EXPECT_EQ(corner.x(), 2 * (w / 50));
+        EXPECT_GE(corner.y(), 2 * (h / 50));
+        const TakePhotosLayout l = takePhotosLayout(w, h, button, corner);
+        EXPECT_EQ(page().instructions()->geometry().top(), corner.y());
         EXPECT_EQ(page().picture()->geometry(), l.picture);
         EXPECT_EQ(l.picture.width(), std::max(w, h) / 5);
         EXPECT_EQ(page().picture()->pixmap().size(), l.picture.size());

@@ -40,7 +40,9 @@ ModalScript::Step chooseFile(const QString& path) {
         if (!fd || !fd->isVisible()) return false;
         fd->selectFile(path);
         QMetaObject::invokeMethod(fd, "accept", Qt::DirectConnection);
-        return true;
+        // A dialog still listing its folder may not take the name yet: then
+        // the next tick tries again.
+        return !fd->isVisible();
     };
 }
 

@@ -47,10 +47,6 @@ bool DialogSeam::askOkCancel(QWidget* parent, const QString& text) {
                                  QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-int DialogSeam::execDialog(QDialog* dialog) {
-    return dialog->exec();
-}
-
 QStringList DialogSeam::openPhotoFiles(QWidget* parent) {
     CFileThumbnailDlg dialog(parent);
     if (dialog.exec() != QDialog::Accepted) return {};

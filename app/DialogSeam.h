@@ -38,8 +38,6 @@ public:
     // The name as saveFile gives it back.
     static QString withSuffix(const QString& name, const QString& suffix);
     virtual void about(QWidget* parent);
-    // Runs a dialog of the wizard's own modally; its QDialog result.
-    virtual int execDialog(QDialog* dialog);
     // A popup menu at a global position; the index chosen, -1 for none.
     virtual int popupMenu(QWidget* parent, QPoint globalPos, const QStringList& items);
     // The scanner and camera selection: an index into devices, -1 when

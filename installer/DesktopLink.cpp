@@ -53,7 +53,7 @@ std::string unescapeValue(const std::string& s) {
     return out;
 }
 
-// An Exec argument: quoted, with the characters the spec reserves escaped.
+// An Exec argument: quoted, with the characters the desktop entry format reserves escaped.
 std::string execArgument(const std::string& s) {
     std::string out = "\"";
     for (char c : s) {

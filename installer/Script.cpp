@@ -4,8 +4,8 @@
 
 namespace turnpixa::setup {
 
-const std::vector<KeywordSpec>& keywordTable() {
-    static const std::vector<KeywordSpec> table = {
+const std::vector<KeywordRule>& keywordTable() {
+    static const std::vector<KeywordRule> table = {
         {Keyword::ProjectName, "[Project Name]", 1, {260}},
         {Keyword::ProgramVersion, "[ProgramVersion]", 1, {260}},
         {Keyword::InstallTo, "[Install To]", 1, {260}},
@@ -50,26 +50,26 @@ bool parseScript(const std::string& bytes, std::vector<ScriptCommand>& commands,
     }
     const auto lines = splitLines(textAsUtf8(bytes));
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const KeywordSpec* spec = nullptr;
+        const KeywordRule* rule = nullptr;
         for (const auto& k : keywordTable())
-            if (lines[i] == k.text) spec = &k;
-        if (!spec) continue;
-        ScriptCommand c{spec->keyword, {}, static_cast<int>(i + 1)};
-        for (int k = 0; k < spec->operandCount; ++k) {
+            if (lines[i] == k.text) rule = &k;
+        if (!rule) continue;
+        ScriptCommand c{rule->keyword, {}, static_cast<int>(i + 1)};
+        for (int k = 0; k < rule->operandCount; ++k) {
             const std::size_t at = i + 1 + static_cast<std::size_t>(k);
             if (at >= lines.size()) {
-                reason = "line " + std::to_string(i + 1) + ": " + spec->text +
+                reason = "line " + std::to_string(i + 1) + ": " + rule->text +
                          " is cut off by the end of the script";
                 return false;
             }
-            if (lines[at].size() > spec->limits[k]) {
+            if (lines[at].size() > rule->limits[k]) {
                 reason = "line " + std::to_string(at + 1) + ": longer than " +
-                         std::to_string(spec->limits[k]) + " characters";
+                         std::to_string(rule->limits[k]) + " characters";
                 return false;
             }
             c.operands.push_back(lines[at]);
         }
-        i += static_cast<std::size_t>(spec->operandCount);
+        i += static_cast<std::size_t>(rule->operandCount);
         commands.push_back(std::move(c));
     }
     return true;

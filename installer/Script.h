@@ -28,13 +28,13 @@ enum class Keyword {
 
 // One row per keyword: its exact text, how many operand lines follow and the
 // longest each may be (characters counted as bytes of UTF-8).
-struct KeywordSpec {
+struct KeywordRule {
     Keyword keyword;
     const char* text;
     int operandCount;
     unsigned limits[5];
 };
-const std::vector<KeywordSpec>& keywordTable();
+const std::vector<KeywordRule>& keywordTable();
 
 struct ScriptCommand {
     Keyword keyword;

@@ -80,7 +80,7 @@ void CUploadDlg::showTarget() {
 
 void CUploadDlg::openSettings() {
     CWebspaceSettingsDlg dialog(settings_, help_, this);
-    DialogSeam::instance().execDialog(&dialog);
+    DialogSeam::instance().runDialog(dialog);
     showTarget();
 }
 

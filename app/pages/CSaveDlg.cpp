@@ -277,7 +277,7 @@ bool CSaveDlg::saveAs() {
 void CSaveDlg::upload() {
     if (!project().saved || savedSet_.frameCount == 0) return;
     CUploadDlg dialog(app().uploadSettings(), savedSet_, app().help(), this);
-    DialogSeam::instance().execDialog(&dialog);
+    DialogSeam::instance().runDialog(dialog);
 }
 
 SnippetImage CSaveDlg::snippetImage() {

@@ -51,7 +51,8 @@ TEST_F(Wizard, UploadSendsTheLastSavedSetAndChecksItIsOnline) {
 
     int progressMaximum = 0;
     int progressAtEnd = -1;
-    seam.dialogHook = [&](QDialog* d) {
+    seam.dialogAnswer = [&](QDialog& shown) {
+        QDialog* d = &shown;
         if (auto* settingsDlg = qobject_cast<CWebspaceSettingsDlg*>(d)) {
             EXPECT_EQ(settingsDlg->passwordEdit()->echoMode(), QLineEdit::Password);
             settingsDlg->userEdit()->setText(QStringLiteral("turner"));
@@ -97,7 +98,8 @@ TEST_F(Wizard, FailedUploadStaysOpenWithTheReason) {
     savePage().saveAsButton()->click();
     app->uploadSettings().ftpServer = "127.0.0.1";
     app->uploadSettings().ftpPort = 1;  // nobody listens there
-    seam.dialogHook = [&](QDialog* d) {
+    seam.dialogAnswer = [&](QDialog& shown) {
+        QDialog* d = &shown;
         auto* upload = qobject_cast<CUploadDlg*>(d);
         if (!upload) return int(QDialog::Rejected);
         upload->setFtpOptions(quickOptions());

@@ -37,7 +37,6 @@ public:
         return saveAnswer;
     }
     void about(QWidget*) override { ++abouts; }
-    int execDialog(QDialog* dialog) override { return dialogHook ? dialogHook(dialog) : 0; }
     // The program's own dialogs: answered by dialogAnswer, Cancel without one.
     int runDialog(QDialog& dialog) override {
         dialogTitles << dialog.windowTitle();
@@ -85,7 +84,6 @@ public:
     QList<QColor> customColours;
     int colourDialogs = 0;
     int saveDialogs = 0;
-    std::function<int(QDialog*)> dialogHook;  // plays the user of a dialog
     int abouts = 0;
 };
 

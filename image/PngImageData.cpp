@@ -1,0 +1,141 @@
+#include "PngImageData.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <thread>
+
+namespace turnpixa {
+
+namespace {
+
+constexpr int kBytesPerPixel = 3;
+// Below this much filtered data a second thread costs more than it saves.
+constexpr std::size_t kTwoThreadsFrom = 64 * 1024;
+constexpr std::size_t kWindow = 32 * 1024;
+
+int paeth(int a, int b, int c) {
+    const int p = a + b - c;
+    const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+    if (pa <= pb && pa <= pc) return a;
+    return pb <= pc ? b : c;
+}
+
+// libpng's measure of a filtered row: bytes read as signed, absolute sum.
+std::uint64_t cost(const std::uint8_t* row, std::size_t n) {
+    std::uint64_t sum = 0;
+    for (std::size_t i = 0; i < n; ++i) sum += row[i] < 128 ? row[i] : 256 - row[i];
+    return sum;
+}
+
+// Filters one row (`up` is the row above, zeros for the first) into `out`:
+// the filter type byte and the filtered bytes of the cheapest filter.
+void filterRow(const std::uint8_t* row, const std::uint8_t* up, std::size_t n,
+               std::vector<std::uint8_t> (&trial)[5], std::uint8_t* out) {
+    for (std::size_t i = 0; i < n; ++i) {
+        const int a = i >= kBytesPerPixel ? row[i - kBytesPerPixel] : 0;
+        const int b = up[i];
+        const int c = i >= kBytesPerPixel ? up[i - kBytesPerPixel] : 0;
+        const int x = row[i];
+        trial[0][i] = static_cast<std::uint8_t>(x);
+        trial[1][i] = static_cast<std::uint8_t>(x - a);
+        trial[2][i] = static_cast<std::uint8_t>(x - b);
+        trial[3][i] = static_cast<std::uint8_t>(x - (a + b) / 2);
+        trial[4][i] = static_cast<std::uint8_t>(x - paeth(a, b, c));
+    }
+    int best = 0;
+    std::uint64_t least = cost(trial[0].data(), n);
+    for (int f = 1; f < 5; ++f) {
+        const std::uint64_t c = cost(trial[f].data(), n);
+        if (c < least) {
+            least = c;
+            best = f;
+        }
+    }
+    out[0] = static_cast<std::uint8_t>(best);
+    std::copy(trial[best].begin(), trial[best].begin() + static_cast<std::ptrdiff_t>(n), out + 1);
+}
+
+// Raw deflate of data[from, to), primed with what comes before it (up to a
+// window); the last part ends the stream, any other ends on a byte boundary
+// so that the next part's blocks follow on.
+bool deflatePart(const std::vector<std::uint8_t>& data, std::size_t from, std::size_t to, int level,
+                 std::vector<std::uint8_t>& out) {
+    z_stream z{};
+    if (deflateInit2(&z, level, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK) return false;
+    bool ok = true;
+    if (from > 0) {
+        const std::size_t start = from > kWindow ? from - kWindow : 0;
+        ok = deflateSetDictionary(&z, data.data() + start, static_cast<uInt>(from - start)) == Z_OK;
+    }
+    const bool last = to == data.size();
+    out.resize(deflateBound(&z, static_cast<uLong>(to - from)) + 16);
+    z.next_in = const_cast<Bytef*>(data.data() + from);
+    z.avail_in = static_cast<uInt>(to - from);
+    z.next_out = out.data();
+    z.avail_out = static_cast<uInt>(out.size());
+    if (ok) {
+        const int result = deflate(&z, last ? Z_FINISH : Z_SYNC_FLUSH);
+        ok = last ? result == Z_STREAM_END : result == Z_OK && z.avail_in == 0;
+    }
+    out.resize(out.size() - z.avail_out);
+    deflateEnd(&z);
+    return ok;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> pngImageData(const RasterImage& image, int level) {
+    if (!image.hasPixels() || image.bitsPerPixel() != 24) return {};
+    const std::size_t n = static_cast<std::size_t>(image.width()) * kBytesPerPixel;
+    const auto height = static_cast<std::size_t>(image.height());
+    // Every row in the 32 bits zlib counts in, with room for its filter byte.
+    if (height * (n + 1) > 0x7FFFFFFFu) return {};
+    std::vector<std::uint8_t> filtered(height * (n + 1));
+    std::vector<std::uint8_t> row(n), up(n, 0);
+    std::vector<std::uint8_t> trial[5];
+    for (auto& t : trial) t.resize(n);
+    for (std::size_t y = 0; y < height; ++y) {
+        const std::uint8_t* bgr = image.rowData(static_cast<int>(y));
+        for (std::size_t i = 0; i < n; i += kBytesPerPixel) {
+            row[i] = bgr[i + 2];
+            row[i + 1] = bgr[i + 1];
+            row[i + 2] = bgr[i];
+        }
+        filterRow(row.data(), up.data(), n, trial, filtered.data() + y * (n + 1));
+        std::swap(row, up);
+    }
+
+    // Halves split at a row; each thread deflates one.
+    const std::size_t split =
+        filtered.size() >= kTwoThreadsFrom ? height / 2 * (n + 1) : filtered.size();
+    std::vector<std::uint8_t> first, second;
+    bool firstOk = true, secondOk = true;
+    std::thread helper;
+    if (split < filtered.size())
+        helper = std::thread(
+            [&] { secondOk = deflatePart(filtered, split, filtered.size(), level, second); });
+    firstOk = deflatePart(filtered, 0, split, level, first);
+    if (helper.joinable()) helper.join();
+    if (!firstOk || !secondOk) return {};
+
+    // zlib's header (32K window, FLEVEL for the level) and Adler-32 trailer.
+    std::vector<std::uint8_t> stream;
+    stream.reserve(first.size() + second.size() + 6);
+    const int flevel = level < 2 ? 0 : level < 6 ? 1 : level == 6 ? 2 : 3;
+    const int cmf = 0x78;
+    int flg = flevel << 6;
+    flg += (31 - (cmf * 256 + flg) % 31) % 31;
+    stream.push_back(static_cast<std::uint8_t>(cmf));
+    stream.push_back(static_cast<std::uint8_t>(flg));
+    stream.insert(stream.end(), first.begin(), first.end());
+    stream.insert(stream.end(), second.begin(), second.end());
+    const uLong adler =
+        adler32(adler32(0, nullptr, 0), filtered.data(), static_cast<uInt>(filtered.size()));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        stream.push_back(static_cast<std::uint8_t>(adler >> shift));
+    return stream;
+}
+
+}  // namespace turnpixa

@@ -1,0 +1,16 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "RasterImage.h"
+
+namespace turnpixa {
+
+// The zlib stream a PNG's IDAT chunks carry for a 24-bit picture: rows top
+// first, red-green-blue, each behind the filter that leaves the smallest
+// sum of absolute differences (libpng's own choice). A larger picture is
+// deflated in two halves on two threads, the second primed with the end of
+// the first, and the halves joined into one stream. Empty when zlib fails.
+std::vector<std::uint8_t> pngImageData(const RasterImage& image, int level);
+
+}  // namespace turnpixa

@@ -138,6 +138,9 @@ bool decodePng(png_structp png, png_infop info, BufferedFile& file, RasterImage&
 // well under half the time of the default 6 and grow by about 7%.
 constexpr int kCompressionLevel = 4;
 
+// Larger pictures are left to libpng, which deflates row by row instead of
+// holding the filtered rows and their deflated copy at once.
+constexpr std::size_t kDeflateHereAtMost = 64 * 1024 * 1024;
 // IDAT chunks of at most this many bytes, as encoders commonly write them.
 constexpr std::size_t kChunkBytes = 256 * 1024;
 
@@ -171,7 +174,8 @@ bool encodePng(png_structp png, png_infop info, BufferedFile& file, const Raster
         png_set_PLTE(png, info, state.palette.data(), static_cast<int>(state.palette.size()));
     png_set_compression_level(png, kCompressionLevel);
     png_write_info(png, info);
-    if (palette) {
+    if (state.imageData.empty()) {  // palette pictures, and pictures too big to hold twice
+        if (!palette) png_set_bgr(png);
         png_write_image(png, state.rows.data());
         png_write_end(png, info);
         return true;
@@ -217,7 +221,8 @@ bool writePng(const RasterImage& image, BufferedFile& file) {
     state.rows.resize(static_cast<std::size_t>(image.height()));
     for (int r = 0; r < image.height(); ++r)
         state.rows[r] = const_cast<png_bytep>(image.rowData(r));  // libpng only reads them
-    if (image.bitsPerPixel() > 8) {
+    const std::size_t rowBytes = pngImageDataBytes(image);
+    if (rowBytes > 0 && rowBytes <= kDeflateHereAtMost) {
         // Deflated here, on two threads, and written as it is.
         state.imageData = pngImageData(image, kCompressionLevel);
         if (state.imageData.empty()) {

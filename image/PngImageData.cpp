@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <exception>
+#include <new>
 #include <thread>
 
 namespace turnpixa {
@@ -59,39 +61,42 @@ void filterRow(const std::uint8_t* row, const std::uint8_t* up, std::size_t n,
 
 // Raw deflate of data[from, to), primed with what comes before it (up to a
 // window); the last part ends the stream, any other ends on a byte boundary
-// so that the next part's blocks follow on.
+// so that the next part's blocks follow on. Throws nothing: it runs on its
+// own thread.
 bool deflatePart(const std::vector<std::uint8_t>& data, std::size_t from, std::size_t to, int level,
-                 std::vector<std::uint8_t>& out) {
+                 std::vector<std::uint8_t>& out) noexcept {
     z_stream z{};
     if (deflateInit2(&z, level, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK) return false;
+    const bool last = to == data.size();
+    try {
+        // Room for all of it and the flush's empty block.
+        out.resize(deflateBound(&z, static_cast<uLong>(to - from)) + 16);
+    } catch (const std::bad_alloc&) {
+        deflateEnd(&z);
+        return false;
+    }
     bool ok = true;
     if (from > 0) {
         const std::size_t start = from > kWindow ? from - kWindow : 0;
         ok = deflateSetDictionary(&z, data.data() + start, static_cast<uInt>(from - start)) == Z_OK;
     }
-    const bool last = to == data.size();
-    out.resize(deflateBound(&z, static_cast<uLong>(to - from)) + 16);
     z.next_in = const_cast<Bytef*>(data.data() + from);
     z.avail_in = static_cast<uInt>(to - from);
     z.next_out = out.data();
     z.avail_out = static_cast<uInt>(out.size());
     if (ok) {
         const int result = deflate(&z, last ? Z_FINISH : Z_SYNC_FLUSH);
-        ok = last ? result == Z_STREAM_END : result == Z_OK && z.avail_in == 0;
+        ok = last ? result == Z_STREAM_END : result == Z_OK && z.avail_in == 0 && z.avail_out > 0;
     }
     out.resize(out.size() - z.avail_out);
     deflateEnd(&z);
     return ok;
 }
 
-}  // namespace
-
-std::vector<std::uint8_t> pngImageData(const RasterImage& image, int level) {
-    if (!image.hasPixels() || image.bitsPerPixel() != 24) return {};
+// Filters and deflates the rows; throws when memory or a thread runs out.
+std::vector<std::uint8_t> deflatedRows(const RasterImage& image, int level) {
     const std::size_t n = static_cast<std::size_t>(image.width()) * kBytesPerPixel;
     const auto height = static_cast<std::size_t>(image.height());
-    // Every row in the 32 bits zlib counts in, with room for its filter byte.
-    if (height * (n + 1) > 0x7FFFFFFFu) return {};
     std::vector<std::uint8_t> filtered(height * (n + 1));
     std::vector<std::uint8_t> row(n), up(n, 0);
     std::vector<std::uint8_t> trial[5];
@@ -136,6 +141,25 @@ std::vector<std::uint8_t> pngImageData(const RasterImage& image, int level) {
     for (int shift = 24; shift >= 0; shift -= 8)
         stream.push_back(static_cast<std::uint8_t>(adler >> shift));
     return stream;
+}
+
+}  // namespace
+
+std::size_t pngImageDataBytes(const RasterImage& image) {
+    if (!image.hasPixels() || image.bitsPerPixel() != 24) return 0;
+    return static_cast<std::size_t>(image.height()) *
+           (static_cast<std::size_t>(image.width()) * kBytesPerPixel + 1);
+}
+
+std::vector<std::uint8_t> pngImageData(const RasterImage& image, int level) {
+    const std::size_t bytes = pngImageDataBytes(image);
+    // Every row in the 32 bits zlib counts in.
+    if (bytes == 0 || bytes > 0x7FFFFFFFu) return {};
+    try {
+        return deflatedRows(image, level);
+    } catch (const std::exception&) {  // out of memory, or no thread to be had
+        return {};
+    }
 }
 
 }  // namespace turnpixa

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -12,5 +13,8 @@ namespace turnpixa {
 // deflated in two halves on two threads, the second primed with the end of
 // the first, and the halves joined into one stream. Empty when zlib fails.
 std::vector<std::uint8_t> pngImageData(const RasterImage& image, int level);
+// The bytes of filtered rows pngImageData works on; 0 when it takes no such
+// picture.
+std::size_t pngImageDataBytes(const RasterImage& image);
 
 }  // namespace turnpixa

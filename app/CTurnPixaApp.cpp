@@ -63,6 +63,10 @@ void CTurnPixaApp::postPhotoAdded(int number, Photo* /*photo*/) {
     if (window_) window_->postPhotoAdded(number);
 }
 
+void CTurnPixaApp::sourcesRescaling() {
+    if (window_) window_->watchSourceRescale();
+}
+
 void CTurnPixaApp::postRefreshCurrentFrame() {
     if (window_) window_->postRefreshCurrentFrame();
 }

@@ -3,6 +3,8 @@
 #include <QTimer>
 #include <vector>
 
+class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTabWidget;
 
@@ -20,6 +22,7 @@ public:
     static constexpr int kBack = 1;
     static constexpr int kNext = 2;
     static constexpr int kFinish = 4;
+    static constexpr int kSourcePollMs = 40;
 
     explicit CTurnPixaDlg(CTurnPixaApp& app, QWidget* parent = nullptr);
     // Activates the first page and posts MainWindowReady to it; called once
@@ -52,12 +55,21 @@ public:
     void postPhotoAdded(int number);
     void postRefreshCurrentFrame();
 
+    // Sources are being decoded again in the background: they are taken in
+    // as they arrive, with a progress line beside the buttons, and the
+    // current frame is shown again when its own source is in.
+    void watchSourceRescale();
+    QLabel* sourceProgressText() const { return sourceText_; }
+    QProgressBar* sourceProgressBar() const { return sourceBar_; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void tabChanged(int index);
+    void takeRescaledSources();
+    void showSourceProgress();
 
     CTurnPixaApp& app_;
     QTabWidget* tabs_ = nullptr;
@@ -71,6 +83,9 @@ private:
     bool closeAfterAcquiring_ = false;
     int buttonsBeforeAcquiring_ = 0;
     QTimer timer_;
+    QLabel* sourceText_ = nullptr;
+    QProgressBar* sourceBar_ = nullptr;
+    QTimer sourceTimer_;
 };
 
 }  // namespace turnpixa

@@ -102,6 +102,26 @@ const RasterImage* Project::renderAnew(int index, const ProcessingSettings& sett
     return turnpixa::renderAnew(*photo, settings, logoPlacement(index));
 }
 
+const RasterImage* Project::shownOutputImage(int index, const ProcessingSettings& settings,
+                                             bool anew) {
+    const Photo* photo = photoAt(index);
+    if (!photo) return nullptr;
+    const bool needsOtherScale = !settings.quick && photo->eighthsFor(settings) != photo->eighths();
+    if (needsOtherScale && settings == settings_) rescaleSources();
+    if (needsOtherScale && rescaler_.waiting(photo)) {
+        ProcessingSettings quick = settings;
+        quick.quick = true;
+        return anew ? renderAnew(index, quick) : processedOutputImage(index, quick);
+    }
+    return anew ? renderAnew(index, settings) : processedOutputImage(index, settings);
+}
+
+bool Project::rescaleSources() {
+    const bool running = rescaler_.start(*this);
+    if (running && host_) host_->sourcesRescaling();
+    return running;
+}
+
 void Project::markAllPhotosLogoStale() {
     for (auto& photo : photos_) photo->cachedSettings().logoStale = true;
     schedulePreRender();
@@ -140,11 +160,18 @@ int Project::preRenderIndex(int photoCount, int currentImage, int step) {
 void Project::runPreRenderPass() {
     stopPreRender = false;
     const int current = currentImage;
+    // Rendered now, a photo whose source is at another scale would be
+    // decoded again on this thread.
+    rescaleSources();
     if (host_) host_->processPendingEvents();
     // The count is read again at every step: photos may go while events run.
     for (int step = 0; step < photoCount() && !stopPreRender; ++step) {
         const int index = preRenderIndex(photoCount(), current, step);
         Photo* photo = photoAt(index);
+        if (rescaler_.waiting(photo)) {
+            if (host_) host_->processPendingEvents();
+            continue;
+        }
         const bool stale = !photo->cachedOutput() || !(photo->cachedSettings() == settings_) ||
                            photo->cachedSettings().logoStale;
         if (stale) {

@@ -122,7 +122,7 @@ void CImportDlg::photoAdded(int number) {
     Project& p = project();
     if (!p.photoAt(number - 1)) return;
     p.currentImage = number;
-    setFrame(p.processedOutputImage(number - 1, p.settings()));
+    setFrame(p.shownOutputImage(number - 1, p.settings()));
     layOut(width(), height());
 }
 

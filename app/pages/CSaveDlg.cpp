@@ -198,7 +198,8 @@ void CSaveDlg::step(int k) {
     const int f = ring::turned(position_, k, n, p.reverseSpin);
     if (f == position_) return;
     position_ = f;
-    showImage(p.processedOutputImage(f - 1, p.settings()));
+    // A photo whose source is still being decoded again shows a quick frame.
+    showImage(p.shownOutputImage(f - 1, p.settings()));
 }
 
 void CSaveDlg::setAutoSpin(bool on) {

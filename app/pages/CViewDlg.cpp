@@ -64,7 +64,7 @@ void CViewDlg::photoAdded(int /*number*/) {
 
 void CViewDlg::refreshCurrentFrame() {
     Project& p = project();
-    setFrame(p.renderAnew(p.currentImage - 1, p.settings()));
+    setFrame(p.shownOutputImage(p.currentImage - 1, p.settings(), true));
     placePreview();
     update();
     p.schedulePreRender();
@@ -82,7 +82,7 @@ void CViewDlg::selectPhoto(int m) {
     if (m < 0) m = p.currentImage;
     p.schedulePreRender();
     p.currentImage = m;
-    if (p.photoAt(m - 1)) setFrame(p.processedOutputImage(m - 1, p.settings()));
+    if (p.photoAt(m - 1)) setFrame(p.shownOutputImage(m - 1, p.settings()));
     placePreview();
     update();
     showImageNumber();
@@ -134,7 +134,7 @@ void CViewDlg::showCurrentFrame(bool full) {
     if (p.photoAt(p.currentImage - 1)) {
         ProcessingSettings s = p.settings();
         if (!full) s.quick = true;
-        setFrame(p.processedOutputImage(p.currentImage - 1, s));
+        setFrame(p.shownOutputImage(p.currentImage - 1, s));
     } else {
         setFrame(nullptr);
     }
@@ -154,7 +154,7 @@ void CViewDlg::setStartImage(int m) {
     Project& p = project();
     if (m == p.startImage()) return;
     p.chooseStartImage(m);
-    setFrame(p.renderAnew(p.currentImage - 1, p.settings()));
+    setFrame(p.shownOutputImage(p.currentImage - 1, p.settings(), true));
     placePreview();
     update();
     p.schedulePreRender();

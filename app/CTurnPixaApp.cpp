@@ -46,7 +46,7 @@ void CTurnPixaApp::setEnabledButtons(int mask) {
 }
 
 void CTurnPixaApp::goToPage(int n) {
-    if (window_ && n >= 1 && n <= window_->pageCount()) window_->setActiveIndex(n - 1);
+    if (window_) window_->goToPage(n);
 }
 
 void CTurnPixaApp::restartPreRenderTimer() {

@@ -34,8 +34,11 @@ CTurnPixaDlg::CTurnPixaDlg(CTurnPixaApp& app, QWidget* parent) : QDialog(parent)
     setWindowIcon(programIcon());
 
     tabs_ = new QTabWidget(this);
-    pages_ = {new CTakePhotosDlg(app), new CImportDlg(app), new CSizeDlg(app), new CEditDlg(app),
-              new CSaveDlg(app)};
+    Project& project = app.project();
+    pages_ = {new CTakePhotosDlg(project, *this, app.uploadSettings(), app.help()),
+              new CImportDlg(project, *this, app.help()), new CSizeDlg(project, *this),
+              new CEditDlg(project, *this),
+              new CSaveDlg(project, *this, app.uploadSettings(), app.help())};
     for (CWizardPage* p : pages_) tabs_->addTab(p, p->caption());
 
     auto* about = new QPushButton(QStringLiteral("About TurnPixa..."), this);
@@ -124,6 +127,10 @@ void CTurnPixaDlg::setEnabledButtons(int mask) {
     // Enter presses the way forward.
     finish_->setDefault(mask & kFinish);
     next_->setDefault(!(mask & kFinish) && (mask & kNext));
+}
+
+void CTurnPixaDlg::goToPage(int n) {
+    if (n >= 1 && n <= pageCount()) setActiveIndex(n - 1);
 }
 
 void CTurnPixaDlg::back() {

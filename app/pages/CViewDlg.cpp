@@ -12,10 +12,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/CTurnPixaApp.h"
 #include "app/DialogSeam.h"
 #include "app/RasterImageQt.h"
 #include "process/CropEdit.h"
+#include "project/Project.h"
 #include "resources/Resources.h"
 
 namespace turnpixa {
@@ -31,16 +31,13 @@ QColor toQColor(PackedColour c) {
 
 }  // namespace
 
-CViewDlg::CViewDlg(CTurnPixaApp& app, QString caption, QString helpTopic, QWidget* parent)
-    : CWizardPage(app, std::move(caption), std::move(helpTopic), parent) {
+CViewDlg::CViewDlg(Project& project, WizardNavigation& navigation, QString caption,
+                   QString helpTopic, QWidget* parent)
+    : CWizardPage(project, navigation, std::move(caption), std::move(helpTopic), parent) {
     panel_ = new QWidget(this);
     panel_->setObjectName(QStringLiteral("sidePanel"));
     panelLayout_ = new QVBoxLayout(panel_);
     setMouseTracking(true);
-}
-
-Project& CViewDlg::project() {
-    return app().project();
 }
 
 void CViewDlg::onSetActive() {

@@ -58,8 +58,9 @@ CTurnPixaDlg::CTurnPixaDlg(CTurnPixaApp& app, QWidget* parent) : QDialog(parent)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(about);
     buttons->addSpacing(12);
-    buttons->addWidget(sourceText_);
+    // The bar first: the count's changing width does not move it.
     buttons->addWidget(sourceBar_);
+    buttons->addWidget(sourceText_);
     buttons->addStretch(1);
     buttons->addWidget(back_);
     buttons->addWidget(next_);

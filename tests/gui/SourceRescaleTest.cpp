@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSlider>
 #include <QTest>
 #include <QToolButton>
 
@@ -84,6 +85,34 @@ TEST_F(Wizard, ALargerSizeDecodesTheSourcesAgainInTheBackgroundAndTheFramesFollo
     EXPECT_EQ(page.frameOnDisplay(), toQImage(*shown->cachedOutput()));
     EXPECT_EQ(page.widthField()->text(), "1000");
     EXPECT_TRUE(seam.warnings.isEmpty() && seam.messages.isEmpty());
+}
+
+TEST_F(Wizard, LeavingTheSizePageMidwayLetsTheSourcesArriveOnTheNextPage) {
+    seam.openAnswer = samplePhotos(8);
+    dlg().setActiveIndex(1);
+    importPage().browseButton()->click();
+    ASSERT_EQ(project().photoCount(), 8);
+    dlg().setActiveIndex(2);
+    type(sizePage().widthField(), QStringLiteral("1000"));
+    ASSERT_TRUE(project().sourceRescaler().running());
+    dlg().setActiveIndex(3);
+    EXPECT_TRUE(dlg().sourceProgressText()->isVisible()) << "the line belongs to the window";
+    // The Edit page's own change meanwhile is kept and makes the frames too.
+    editPage().frameSlider()->setValue(12);
+    Project& p = project();
+    ASSERT_TRUE(waitFor([&] {
+        for (int i = 0; i < p.photoCount(); ++i) {
+            const Photo* photo = p.photoAt(i);
+            if (photo->eighths() != 8 || !photo->cachedOutput() ||
+                !(photo->cachedSettings() == p.settings()) || photo->cachedSettings().quick)
+                return false;
+        }
+        return true;
+    }));
+    EXPECT_EQ(p.settings().frameWidth, 12);
+    EXPECT_EQ(editPage().frameOnDisplay(),
+              toQImage(*p.photoAt(p.currentImage - 1)->cachedOutput()));
+    EXPECT_FALSE(dlg().sourceProgressText()->isVisible());
 }
 
 TEST_F(Wizard, ClosingTheWindowWhileSourcesAreDecodedIsSafe) {

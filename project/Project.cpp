@@ -104,16 +104,27 @@ const RasterImage* Project::renderAnew(int index, const ProcessingSettings& sett
 
 const RasterImage* Project::shownOutputImage(int index, const ProcessingSettings& settings,
                                              bool anew) {
-    const Photo* photo = photoAt(index);
+    Photo* photo = photoAt(index);
     if (!photo) return nullptr;
     const bool needsOtherScale = !settings.quick && photo->eighthsFor(settings) != photo->eighths();
     if (needsOtherScale && settings == settings_) rescaleSources();
-    if (needsOtherScale && rescaler_.waiting(photo)) {
-        ProcessingSettings quick = settings;
-        quick.quick = true;
-        return anew ? renderAnew(index, quick) : processedOutputImage(index, quick);
-    }
-    return anew ? renderAnew(index, settings) : processedOutputImage(index, settings);
+    if (!needsOtherScale || !rescaler_.waiting(photo))
+        return anew ? renderAnew(index, settings) : processedOutputImage(index, settings);
+    // Meanwhile the whole frame, lightness, removal and all, from the source
+    // held. Cached as quick, it is never taken for the final frame: that is
+    // made again once the source is in.
+    ProcessingSettings interim = settings;
+    interim.quick = true;
+    if (!anew && photo->cachedOutput() && photo->cachedSettings() == interim &&
+        !photo->cachedSettings().logoStale)
+        return photo->cachedOutput();
+    RasterImage frame = render(*photo, settings);
+    if (frame.empty()) return nullptr;
+    layInSpinLogo(frame, logoPlacement(index));
+    photo->setCachedOutput(std::make_unique<RasterImage>(std::move(frame)));
+    photo->cachedSettings() = interim;
+    photo->cachedSettings().logoStale = false;
+    return photo->cachedOutput();
 }
 
 bool Project::rescaleSources() {

@@ -77,9 +77,9 @@ public:
     const RasterImage* renderAnew(int index, const ProcessingSettings& settings);
     // The frame a page shows (anew: without the cache test). While the
     // photo's source is decoded again at the scale the project's settings
-    // need, a full-quality request gets a quick frame and the decode runs in
-    // the background (started here when it is not yet); the full frame
-    // follows once the source is in.
+    // need (started here when it is not yet), a full-quality request gets the
+    // frame rendered from the source held, cached as a quick one; the final
+    // frame follows once the source is in.
     const RasterImage* shownOutputImage(int index, const ProcessingSettings& settings,
                                         bool anew = false);
 

@@ -96,13 +96,17 @@ TEST_F(SourceRescalerTest, ALargerFrameGrowsTheSourcesInTheBackgroundAndTheFrame
     const RasterImage cachedBefore = *second->cachedOutput();
 
     setFrame(project, 160, 120);  // needs 4/8
-    // The page asks for the current frame: it gets a quick one at once, and
-    // the decode runs elsewhere.
+    project.settings().lightness = 1.6;
+    // The page asks for the current frame: at once it gets the whole frame
+    // from the source held, cached as quick, and the decode runs elsewhere.
     const RasterImage* shown = project.shownOutputImage(0, project.settings());
     ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->width(), 160);
+    EXPECT_EQ(project.photoAt(0)->eighths(), 1);
+    EXPECT_EQ(test::maxChannelDifference(*shown, render(*project.photoAt(0), project.settings())),
+              0);
     EXPECT_TRUE(project.photoAt(0)->cachedSettings().quick);
     EXPECT_EQ(host.rescales, 1);
+    EXPECT_EQ(project.shownOutputImage(0, project.settings()), shown) << "made once";
     SourceRescaler& rescaler = project.sourceRescaler();
     EXPECT_TRUE(rescaler.running());
     EXPECT_EQ(rescaler.total(), 5) << "the scanned page keeps every pixel";

@@ -86,8 +86,7 @@ MainPageState::Forward MainPageState::forward(InstallState& state, std::string& 
     state.destination = toScriptFolder(f);
     state.language = language_;
     state.languageName = languageName(language_);
-    return forwardOpensLicence(texts_.forward, language_) ? Forward::OpenLicence
-                                                          : Forward::Install;
+    return forwardOpensLicence(texts_.forward, language_) ? Forward::OpenLicence : Forward::Install;
 }
 
 ProgressPageState::Tick ProgressPageState::tick(InstallState& state) {

@@ -17,8 +17,12 @@ namespace turnpixa::setup {
 int scaleX(int x, int dpi);
 int scaleY(int y, int dpi);
 // Dialog units of an 8-point dialog font as pixels at 96 DPI.
-inline int dialogX(int units) { return units * 6 / 4; }
-inline int dialogY(int units) { return units * 13 / 8; }
+inline int dialogX(int units) {
+    return units * 6 / 4;
+}
+inline int dialogY(int units) {
+    return units * 13 / 8;
+}
 
 // Free megabytes of the file system that holds path (or its nearest
 // existing parent); 0 when none can be read.

@@ -12,7 +12,7 @@ namespace {
 
 TEST(PageState, LayoutScalesWithTheScreen) {
     EXPECT_EQ(scaleX(411, 96), 411);
-    EXPECT_EQ(scaleX(411, 72), 411);  // never smaller than at 96 DPI
+    EXPECT_EQ(scaleX(411, 72), 411);   // never smaller than at 96 DPI
     EXPECT_EQ(scaleX(411, 192), 870);  // 192 * (411 * 106 / 100) / 96
     EXPECT_EQ(scaleY(308, 144), 462);
     EXPECT_EQ(dialogX(281), 421);
@@ -111,7 +111,7 @@ TEST(PageState, FinishListTogglesAndReturnsTheCheckedItems) {
     list.toggleSelected();  // the program
     EXPECT_TRUE(list.programs(s).empty());
     list.moveSelection(5);
-    EXPECT_EQ(list.selected(), 1);  // stays inside the list
+    EXPECT_EQ(list.selected(), 1);       // stays inside the list
     EXPECT_FALSE(list.releaseAt(2, 5));  // left of the box
     EXPECT_FALSE(list.releaseAt(2, 19));
     EXPECT_FALSE(list.releaseAt(3, 10));  // no such row

@@ -1,0 +1,324 @@
+#!/usr/bin/python3
+"""The windowed installer as a user takes it, under Xvfb: a small package
+with a licence, a banner, a program that takes a moment and two finish
+items is installed by pressing through the main page, the licence page, the
+progress page and the finish page with the keyboard (XTest, as a user's
+keys arrive), as an unprivileged user in a temporary HOME. The files must
+land there and nowhere else; the finish item left checked must be done and
+the one unchecked must not. Then the uninstaller, started as the record
+says, asks its question and removes it all again.
+
+With --shots DIR every page and dialog is also saved as a PNG there, in the
+language LANG names.
+
+usage: pages_road.py SOURCE_DIR BUILD_DIR [--shots DIR] [--lang LANG]
+exit 77: cannot be tested here (not root, or no Xvfb)
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from Xlib import X, XK, display
+from Xlib.ext import xtest
+
+USER = 65534
+CRLF = "\r\n"
+
+
+def fail(text):
+    print("FAIL:", text)
+    sys.exit(1)
+
+
+def check(condition, text):
+    if not condition:
+        fail(text)
+
+
+def script_text():
+    lines = [
+        "[Project Name]", "Demo", "",
+        "[Install To]", "<Program Files>\\Demo", "",
+        "[ProgramVersion]", "2.1", "",
+        "[Action]", "Installing Demo", "",
+        "[CopyFile]", "100 - demo", "<Destination>\\demo", "",
+        "[CopyFile]", "101 - readme.txt", "<Destination>\\docs\\readme.txt", "",
+        "[CopyFile]", "102 - pause.sh", "<Destination>\\pause.sh", "",
+        # Keeps the progress page up for a moment.
+        "[RunAndWaitFile]", "<Destination>\\pause.sh", "", "", "",
+        "[CreateIcon]", "<Destination>\\demo", "<DeskTop>\\Demo.lnk", "", "Optional - Demo on the desktop", "",
+        "[RunFile]", "<Destination>\\pause.sh", "ran", "Optional - Run Demo now", "",
+    ]
+    return CRLF.join(lines) + CRLF
+
+
+class Screen:
+    def __init__(self, name, shots):
+        self.d = display.Display(name)
+        self.root = self.d.screen().root
+        self.shots = shots
+
+    def windows(self, text, exact=False):
+        found = []
+        for w in self.root.query_tree().children:
+            try:
+                name = w.get_wm_name()
+                if isinstance(name, bytes):
+                    name = name.decode("utf-8", "replace")
+                if name and (text in name if not exact else text == name) and w.get_attributes().map_state == X.IsViewable:
+                    found.append(w)
+            except Exception:
+                pass
+        return found
+
+    def wait(self, text, count=1, shape=None, seconds=15, exact=False):
+        """The newest viewable window named with text once count of them
+        show (shape: only pages, progress pages or finish pages)."""
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            found = self.windows(text, exact)
+            if shape is not None:
+                found = [w for w in found if self.shape(w) == shape]
+            if len(found) >= count:
+                time.sleep(0.3)  # let it paint
+                return found[-1]
+            time.sleep(0.05)
+        fail("no window '%s' (x%d) came" % (text, count))
+
+    def gone(self, window, seconds=15):
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            try:
+                if window.get_attributes().map_state != X.IsViewable:
+                    return
+            except Exception:
+                return
+            time.sleep(0.05)
+        fail("window stayed")
+
+    def shape(self, w):
+        g = w.get_geometry()
+        ratio = g.width / g.height
+        return "progress" if ratio > 2 else "finish" if ratio > 1.3 else "page"
+
+    def key(self, window, name, shift=False):
+        window.set_input_focus(X.RevertToParent, X.CurrentTime)
+        self.d.sync()
+        code = self.d.keysym_to_keycode(XK.string_to_keysym(name))
+        shift_code = self.d.keysym_to_keycode(XK.XK_Shift_L)
+        if shift:
+            xtest.fake_input(self.d, X.KeyPress, shift_code)
+        xtest.fake_input(self.d, X.KeyPress, code)
+        xtest.fake_input(self.d, X.KeyRelease, code)
+        if shift:
+            xtest.fake_input(self.d, X.KeyRelease, shift_code)
+        self.d.sync()
+
+    def shot(self, window, name):
+        if not self.shots:
+            return
+        time.sleep(0.2)
+        g = window.get_geometry()
+        at = window.translate_coords(self.root, 0, 0)
+        subprocess.run(["import", "-display", self.d.get_display_name(), "-window", "root",
+                        "-crop", "%dx%d+%d+%d" % (g.width, g.height, -at.x, -at.y),
+                        os.path.join(self.shots, name + ".png")], check=True)
+
+
+def start_xvfb():
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+                             "-nolisten", "tcp"], pass_fds=(write,),
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    number = b""
+    deadline = time.time() + 20
+    while not number.endswith(b"\n") and time.time() < deadline:
+        chunk = os.read(read, 16)
+        if not chunk:
+            break
+        number += chunk
+    os.close(read)
+    if not number.strip():
+        xvfb.kill()
+        fail("Xvfb did not start")
+    return xvfb, ":" + number.decode().strip()
+
+
+def owned_by_user(roots):
+    found = set()
+    for root in roots:
+        for folder, dirs, files in os.walk(root, onerror=lambda e: None):
+            try:
+                if not os.stat(folder).st_mode & 0o002:
+                    continue
+            except OSError:
+                continue
+            for name in dirs + files:
+                path = os.path.join(folder, name)
+                try:
+                    if os.lstat(path).st_uid == USER:
+                        found.add(path)
+                except OSError:
+                    pass
+    return found
+
+
+def main():
+    args = sys.argv[1:]
+    source, build = args[0], args[1]
+    shots = args[args.index("--shots") + 1] if "--shots" in args else None
+    lang = args[args.index("--lang") + 1] if "--lang" in args else "en_US.UTF-8"
+    if os.geteuid() != 0 or not shutil.which("Xvfb") or not shutil.which("setpriv"):
+        print("needs root (to run the installer as another user) and Xvfb; skipped")
+        return 77
+    if shots:
+        os.makedirs(shots, exist_ok=True)
+    installer = os.path.join(build, "installer/setup-turnpixa")
+    top = tempfile.mkdtemp(prefix="pages-road-")
+    xvfb = None
+    run = None
+    try:
+        os.chmod(top, 0o755)
+        before = owned_by_user(["/tmp", "/var/tmp", "/dev/shm"])
+        work = os.path.join(top, "work")
+        os.mkdir(work)
+        files = {
+            "Setup.dat": script_text().encode(),
+            "Setup.lic": ("Demo licence\n\n" + "Use it as you like. " * 60 + "\n").encode(),
+            "100 - demo": b"#!/bin/sh\necho demo\n",
+            "101 - readme.txt": "Прочти меня\n".encode(),
+            "102 - pause.sh": b"#!/bin/sh\n[ \"$1\" = ran ] && touch \"$HOME/ran\"\nsleep 1.5\n",
+        }
+        for name, data in files.items():
+            with open(os.path.join(work, name), "wb") as f:
+                f.write(data)
+        shutil.copy(os.path.join(source, "installer/package/banner.png"),
+                    os.path.join(work, "Setup.bmp"))
+        package = os.path.join(top, "setup-demo")
+        shutil.copy(installer, package)
+        for name in ["Setup.dat", "Setup.lic", "Setup.bmp"] + sorted(files)[:3]:
+            subprocess.run([installer, '<packthis>"%s"' % os.path.join(work, name),
+                            '<packto>"%s"' % package], check=True, capture_output=True)
+
+        home, tmp = os.path.join(top, "home"), os.path.join(top, "tmp")
+        os.mkdir(home)
+        os.mkdir(tmp)
+        runner = os.path.join(home, "setup-demo")
+        shutil.copy(package, runner)
+        for path in (home, tmp, runner):
+            os.chown(path, USER, USER)
+        xvfb, name = start_xvfb()
+        screen = Screen(name, shots)
+        env = {"HOME": home, "TMPDIR": tmp, "PATH": "/usr/bin:/bin", "DISPLAY": name,
+               "LANG": lang}
+        user = ["setpriv", "--reuid=%d" % USER, "--regid=%d" % USER, "--clear-groups"]
+        run = subprocess.Popen(user + [runner], env=env, cwd=home, stderr=subprocess.PIPE,
+                               text=True)
+
+        main_page = screen.wait("Demo ")
+        screen.shot(main_page, "1-main")
+        if shots:
+            # An empty destination is refused with a message.
+            for _ in range(120):
+                screen.key(main_page, "BackSpace")
+            screen.key(main_page, "Return")
+            box = screen.wait("", count=2)
+            screen.shot(box, "2-empty-destination")
+            screen.key(box, "Return")
+            screen.gone(box)
+            # Put a destination back: the field keeps the keys typed.
+            for part in home.strip("/").split("/") + [".local", "opt", "Demo"]:
+                screen.key(main_page, "slash")
+                for ch in part:
+                    screen.key(main_page, {".": "period", "-": "minus", "_": "underscore"}.get(
+                        ch, ch), shift=ch.isupper() or ch == "_")
+        screen.key(main_page, "Return")
+        licence = screen.wait("Demo ", count=2)
+        screen.shot(licence, "3-licence")
+        screen.key(licence, "Return")
+        progress = screen.wait("Demo", shape="progress")
+        screen.shot(progress, "4-progress")
+        if shots:
+            # Closing while it runs asks first; No keeps going.
+            screen.key(progress, "Escape")
+            question = screen.wait("", count=2)
+            screen.shot(question, "5-cancel-question")
+            screen.key(question, "Escape")
+            screen.gone(question)
+        finish = screen.wait("Demo", shape="finish")
+        screen.shot(finish, "6-finish")
+        # Two items: the desktop icon stays checked, the program is unchecked.
+        screen.key(finish, "Down")
+        screen.key(finish, "space")
+        screen.shot(finish, "7-finish-unchecked")
+        screen.key(finish, "Return")
+        try:
+            status = run.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            fail("the installer did not end")
+        check(status == 0, "install exit %d: %s" % (status, run.stderr.read()))
+
+        dest = os.path.join(home, ".local/opt/Demo")
+        check(open(os.path.join(dest, "docs/readme.txt"), encoding="utf-8").read() ==
+              "Прочти меня\n", "readme installed")
+        check(os.access(os.path.join(dest, "demo"), os.X_OK), "program installed")
+        check(os.path.exists(os.path.join(home, "Desktop/Demo.desktop")),
+              "the checked finish item: the desktop icon")
+        time.sleep(0.2)
+        check(not os.path.exists(os.path.join(home, "ran")), "the unchecked program ran")
+        record = os.path.join(home, ".local/share/BriskInstaller/BriskUninstall-Demo.dat")
+        check(os.path.exists(record), "uninstall record")
+        check(os.listdir(tmp) == [], "temporary files left: %s" % os.listdir(tmp))
+
+        # The uninstaller as the installed programs list starts it.
+        uninstaller = os.path.join(home, ".local/share/BriskInstaller/BriskUninstall.exe")
+        check(os.path.exists(uninstaller), "uninstaller copied out")
+        run = subprocess.Popen(user + [uninstaller, "<uninstall>" + record], env=env, cwd=home,
+                               stderr=subprocess.PIPE, text=True)
+        question = screen.wait("Uninstall")
+        screen.shot(question, "8-uninstall-question")
+        screen.key(question, "Return")  # Yes
+        screen.gone(question)
+        if shots:
+            # The removal is quick: shoot the dialog when it is caught.
+            deadline = time.time() + 2
+            while time.time() < deadline:
+                dialog = screen.windows("Uninstalling Demo")
+                if dialog:
+                    try:
+                        screen.shot(dialog[0], "9-uninstalling")
+                    except Exception:
+                        pass
+                    break
+                time.sleep(0.01)
+        done = screen.wait("Uninstall", exact=True)
+        screen.shot(done, "10-uninstalled")
+        screen.key(done, "Return")
+        try:
+            status = run.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            fail("the uninstaller did not end")
+        check(status == 0, "uninstall exit %d: %s" % (status, run.stderr.read()))
+        check(not os.path.exists(dest), "destination removed")
+        check(not os.path.exists(os.path.join(home, "Desktop/Demo.desktop")), "icon removed")
+
+        outside = owned_by_user(["/tmp", "/var/tmp", "/dev/shm"]) - before
+        outside = {p for p in outside if not p.startswith(top + "/")}
+        check(not outside, "written outside the temporary folders: %s" % sorted(outside))
+        print("installed and uninstalled through the pages")
+        return 0
+    finally:
+        if run and run.poll() is None:
+            run.kill()
+        if xvfb:
+            xvfb.kill()
+            xvfb.wait()
+        shutil.rmtree(top, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -18,7 +18,6 @@ void runPending(void* calls) {
 
 FltkUi::FltkUi() : calls_([this] { Fl::awake(runPending, &calls_); }) {
     Fl::lock();
-    fl_message_hotspot(0);
 }
 
 FltkUi::~FltkUi() {

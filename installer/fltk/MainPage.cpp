@@ -14,7 +14,6 @@
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Input.H>
-#include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Text_Buffer.H>
 #include <FL/Fl_Text_Display.H>
 
@@ -59,7 +58,7 @@ public:
         language_->callback(onLanguage, this);
         cancel_ = new Fl_Button(s.x(230), s.y(318), s.x(88), s.y(23));
         cancel_->callback(onCancel, this);
-        forward_ = new Fl_Return_Button(s.x(323), s.y(318), s.x(88), s.y(23));
+        forward_ = new DefaultButton(s.x(323), s.y(318), s.x(88), s.y(23));
         forward_->callback(onForward, this);
         win_.end();
         win_.callback(onCancel, this);
@@ -119,6 +118,7 @@ private:
         switch (self->state_.forward(self->ctx_.state, text)) {
             case MainPageState::Forward::Stay:
                 self->ctx_.ui.message(text, message(2, self->state_.language()), Icon::Information);
+                self->field_->take_focus();
                 return;
             case MainPageState::Forward::OpenLicence:
                 if (!runLicencePage(self->ctx_.state.projectName, self->licence_,
@@ -141,7 +141,7 @@ private:
     Fl_Button* change_;
     Fl_Choice* language_;
     Fl_Button* cancel_;
-    Fl_Return_Button* forward_;
+    DefaultButton* forward_;
     int heading_, installTo_, free_, required_, languageLabel_;
     std::uint64_t freeMb_ = 0;
     bool install_ = false;
@@ -180,7 +180,7 @@ bool runLicencePage(const std::string& projectName, const std::string& licenceTe
     auto* back = new Fl_Button(s.x(10), s.y(318), s.x(88), s.y(23));
     const std::string backLabel = message(3, language), installLabel = message(4, language);
     back->label(backLabel.c_str());
-    auto* install = new Fl_Return_Button(s.x(323), s.y(318), s.x(88), s.y(23));
+    auto* install = new DefaultButton(s.x(323), s.y(318), s.x(88), s.y(23));
     install->label(installLabel.c_str());
     win.end();
     LicenceResult result{&win};

@@ -138,6 +138,22 @@ void drawSeparator(int x1, int x2, int y) {
     fl_xyline(x1, y + 1, x2);
 }
 
+DefaultButton::DefaultButton(int x, int y, int w, int h) : Fl_Button(x, y, w, h) {}
+
+int DefaultButton::handle(int event) {
+    if (event == FL_SHORTCUT && (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter)) {
+        do_callback();
+        return 1;
+    }
+    return Fl_Button::handle(event);
+}
+
+void DefaultButton::draw() {
+    Fl_Button::draw();
+    fl_color(FL_BLACK);
+    fl_rect(x(), y(), w(), h());
+}
+
 PageWindow::PageWindow(int w, int h, const Scale& s, const Banner* banner)
     : Fl_Double_Window(s.x(w), s.y(h)), scale_(s), banner_(banner) {
     position((Fl::w() - this->w()) / 2, (Fl::h() - this->h()) / 2);

@@ -2,6 +2,7 @@
 // What every installer page shares: the screen's scale, the banner, the
 // painted texts and etched separators, the built-in pictures and a window
 // class that paints them under its controls.
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Image.H>
 
@@ -46,6 +47,18 @@ void setProgramIcon();
 void drawPaintedText(const std::string& text, int x, int y, int size);
 // The etched pair: grey at y, white below it.
 void drawSeparator(int x1, int x2, int y);
+
+// The button Enter presses, drawn the period way with a black frame
+// (FLTK's return button would give up label room to its arrow).
+class DefaultButton : public Fl_Button {
+public:
+    DefaultButton(int x, int y, int w, int h);
+    // Enter presses it without taking the focus from where the user types.
+    int handle(int event) override;
+
+protected:
+    void draw() override;
+};
 
 // A fixed-size page centred on the screen that paints its banner, texts
 // and separators under its controls.

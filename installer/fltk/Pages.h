@@ -9,6 +9,10 @@
 
 namespace turnpixa::setup {
 
+// Opens the display and sets the pages' font, colours and icon; the
+// screen's scale.
+Scale prepareDisplay();
+
 struct Look {
     Scale scale;
     Banner banner;

@@ -11,7 +11,6 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Progress.H>
-#include <FL/Fl_Return_Button.H>
 #include <FL/fl_ask.H>
 #include <FL/fl_draw.H>
 
@@ -35,7 +34,7 @@ public:
         bar_->minimum(0);
         bar_->maximum(100);
         bar_->selection_color(fl_rgb_color(0, 0, 128));
-        button_ = new Fl_Return_Button(s.x(323), s.y(135), s.x(88), s.y(23));
+        button_ = new DefaultButton(s.x(323), s.y(135), s.x(88), s.y(23));
         button_->copy_label(page_.buttonLabel().c_str());
         button_->callback(onClose, this);
         win_.end();
@@ -107,7 +106,7 @@ private:
     ProgressPageState page_;
     PageWindow win_;
     Fl_Progress* bar_;
-    Fl_Return_Button* button_;
+    DefaultButton* button_;
     int status_;
     bool finishNext_ = false;
 };
@@ -263,7 +262,7 @@ void runFinishPage(InstallContext& ctx, const Look& look) {
     win.addSeparator(10, 500, 308, true);
     win.addText(10, 75, message(23, lang));
     auto* view = new FinishListView(list, s);
-    auto* finish = new Fl_Return_Button(s.x(413), s.y(318), s.x(88), s.y(23));
+    auto* finish = new DefaultButton(s.x(413), s.y(318), s.x(88), s.y(23));
     const std::string label = message(5, lang);
     finish->label(label.c_str());
     win.end();

@@ -25,15 +25,6 @@ std::string readWhole(const std::string& path) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-// The display, the page font and the program's icon, once per run.
-Scale openDisplay() {
-    const Scale s = screenScale();  // opens the display
-    FL_NORMAL_SIZE = s.font();
-    Fl::background(212, 208, 200);
-    setProgramIcon();
-    return s;
-}
-
 int failed(const std::string& why) {
     std::fprintf(stderr, "setup-turnpixa: not installed: %s\n", why.c_str());
     return kExitFailed;
@@ -41,9 +32,17 @@ int failed(const std::string& why) {
 
 }  // namespace
 
+Scale prepareDisplay() {
+    const Scale s = screenScale();  // opens the display
+    FL_NORMAL_SIZE = s.font();
+    Fl::background(212, 208, 200);
+    setProgramIcon();
+    return s;
+}
+
 int installWithPages(const std::string& packagePath, const CommandLine& commandLine,
                      const Folders& folders, int language) {
-    const Scale scale = openDisplay();
+    const Scale scale = prepareDisplay();
     FltkUi ui;
     runPendingMoves(folders.dataFolder);
     InstallState state;
@@ -89,7 +88,7 @@ int uninstallWithDialog(const std::string& recordPath, const Folders& folders) {
         std::fprintf(stderr, "setup-turnpixa: not uninstalling: %s\n", reason.c_str());
         return kExitUsage;
     }
-    const Scale scale = openDisplay();
+    const Scale scale = prepareDisplay();
     FltkUi ui;
     runPendingMoves(folders.dataFolder);
     Uninstaller u(ui, folders, recordPath);

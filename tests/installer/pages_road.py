@@ -11,7 +11,7 @@ says, asks its question and removes it all again.
 With --shots DIR every page and dialog is also saved as a PNG there, in the
 language LANG names.
 
-usage: pages_road.py SOURCE_DIR BUILD_DIR [--shots DIR] [--lang LANG]
+usage: pages_road.py SOURCE_DIR BUILD_DIR [--shots DIR] [--lang LANG] [--dpi DPI]
 exit 77: cannot be tested here (not root, or no Xvfb)
 """
 import os
@@ -28,8 +28,14 @@ USER = 65534
 CRLF = "\r\n"
 
 
+FAILURE_SHOT = []
+
+
 def fail(text):
     print("FAIL:", text)
+    if FAILURE_SHOT:
+        subprocess.run(["import", "-display", FAILURE_SHOT[0], "-window", "root",
+                        FAILURE_SHOT[1]], check=False)
     sys.exit(1)
 
 
@@ -128,9 +134,9 @@ class Screen:
                         os.path.join(self.shots, name + ".png")], check=True)
 
 
-def start_xvfb():
+def start_xvfb(dpi):
     read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-dpi", str(dpi),
                              "-nolisten", "tcp"], pass_fds=(write,),
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write)
@@ -167,11 +173,24 @@ def owned_by_user(roots):
     return found
 
 
+def shoot_dialogs(screen, build, banner, env):
+    """The container and uninstall dialogs, held open by a test program."""
+    program = os.path.join(build, "tests/installer/installer_dialogs")
+    for kind, title, name in (("container", "Installer", "11-container"),
+                              ("uninstall", "Uninstalling Demo", "12-uninstall-dialog")):
+        run = subprocess.Popen([program, kind, banner], env=env)
+        window = screen.wait(title, exact=True, seconds=10)
+        time.sleep(1.0)  # past the first progress step
+        screen.shot(window, name)
+        check(run.wait(timeout=20) == 0, kind + " dialog program failed")
+
+
 def main():
     args = sys.argv[1:]
     source, build = args[0], args[1]
     shots = args[args.index("--shots") + 1] if "--shots" in args else None
     lang = args[args.index("--lang") + 1] if "--lang" in args else "en_US.UTF-8"
+    dpi = int(args[args.index("--dpi") + 1]) if "--dpi" in args else 96
     if os.geteuid() != 0 or not shutil.which("Xvfb") or not shutil.which("setpriv"):
         print("needs root (to run the installer as another user) and Xvfb; skipped")
         return 77
@@ -211,8 +230,10 @@ def main():
         shutil.copy(package, runner)
         for path in (home, tmp, runner):
             os.chown(path, USER, USER)
-        xvfb, name = start_xvfb()
+        xvfb, name = start_xvfb(dpi)
         screen = Screen(name, shots)
+        if shots:
+            FAILURE_SHOT.extend([name, os.path.join(shots, "failure.png")])
         env = {"HOME": home, "TMPDIR": tmp, "PATH": "/usr/bin:/bin", "DISPLAY": name,
                "LANG": lang}
         user = ["setpriv", "--reuid=%d" % USER, "--regid=%d" % USER, "--clear-groups"]
@@ -309,6 +330,9 @@ def main():
         outside = owned_by_user(["/tmp", "/var/tmp", "/dev/shm"]) - before
         outside = {p for p in outside if not p.startswith(top + "/")}
         check(not outside, "written outside the temporary folders: %s" % sorted(outside))
+        if shots:
+            shoot_dialogs(screen, build, os.path.join(source, "installer/package/banner.png"),
+                          dict(os.environ, DISPLAY=name, LANG=lang))
         print("installed and uninstalled through the pages")
         return 0
     finally:

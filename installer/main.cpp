@@ -35,10 +35,12 @@ std::string ownPath() {
     return n > 0 ? std::string(buf.data(), static_cast<std::size_t>(n)) : std::string();
 }
 
+#ifdef TURNPIXA_INSTALLER_PAGES
 bool hasDisplay() {
     const char* d = std::getenv("DISPLAY");
     return d && *d;
 }
+#endif
 
 int userLanguage() {
     return languageFromEnvironment(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),

@@ -63,15 +63,29 @@ QString DialogSeam::saveFile(QWidget* parent, const QString& caption, const QStr
     // Qt adds the suffix only to names without a dot and asks about the name
     // as typed: the prompt is ours, about the name that will be written.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return chooseSaveName(
+        [&dialog]() -> QString {
+            if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+            return dialog.selectedFiles().front();
+        },
+        [&dialog, &caption](const QString& text) {
+            return QMessageBox::warning(&dialog, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                        QMessageBox::No) == QMessageBox::Yes;
+        },
+        defaultSuffix);
+}
+
+QString DialogSeam::chooseSaveName(const std::function<QString()>& pick,
+                                   const std::function<bool(const QString&)>& replace,
+                                   const QString& defaultSuffix) {
     for (;;) {
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-        const QString name = withSuffix(dialog.selectedFiles().front(), defaultSuffix);
+        const QString picked = pick();
+        if (picked.isEmpty()) return {};
+        const QString name = withSuffix(picked, defaultSuffix);
         if (!QFileInfo::exists(name)) return name;
         const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?")
                                  .arg(QFileInfo(name).fileName());
-        if (QMessageBox::warning(&dialog, caption, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes)
-            return name;
+        if (replace(text)) return name;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QDialog;
 class QWidget;
@@ -37,6 +38,12 @@ public:
                              const QString& defaultSuffix);
     // The name as saveFile gives it back.
     static QString withSuffix(const QString& name, const QString& suffix);
+    // saveFile's rounds: pick() gives the name the user chose (empty when
+    // cancelled); a name that exists once the suffix is on is offered to
+    // replace(text), and a no sends the user back to pick again.
+    static QString chooseSaveName(const std::function<QString()>& pick,
+                                  const std::function<bool(const QString&)>& replace,
+                                  const QString& defaultSuffix);
     virtual void about(QWidget* parent);
     // A popup menu at a global position; the index chosen, -1 for none.
     virtual int popupMenu(QWidget* parent, QPoint globalPos, const QStringList& items);

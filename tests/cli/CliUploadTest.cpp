@@ -43,8 +43,8 @@ TEST(CliUpload, UploadsChecksOnlineAndWritesBackTheWorkingMode) {
     ASSERT_NE(server.port(), 0);
     test::ServerProcess web;
     ASSERT_TRUE(web.start({test::debianPython(),
-                           std::string(TURNPIXA_SOURCE_DIR) + "/tests/web/http_test_server.py",
-                           "--root", server.root().path().string()}));
+                           std::string(TURNPIXA_SOURCE_DIR) + "/tests/support/http_server.py",
+                           server.root().path().string()}));
     test::TempDir dir;
     UploadSettings settings;
     settings.ftpServer = "127.0.0.1";

@@ -33,8 +33,8 @@ TEST_F(Wizard, UploadSendsTheLastSavedSetAndChecksItIsOnline) {
     ServerProcess web;
     fs::create_directories(server.root().path() / "public_html");
     ASSERT_TRUE(web.start({debianPython(),
-                           std::string(TURNPIXA_SOURCE_DIR) + "/tests/web/http_test_server.py",
-                           "--root", (server.root().path() / "public_html").string()}));
+                           std::string(TURNPIXA_SOURCE_DIR) + "/tests/support/http_server.py",
+                           (server.root().path() / "public_html").string()}));
     UploadSettings& settings = app->uploadSettings();
     settings.ftpServer = "127.0.0.1";
     settings.ftpPort = server.port();

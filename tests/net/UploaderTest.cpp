@@ -76,8 +76,8 @@ TEST(Uploader, UploadsIntoPublicHtmlWithProgressToNPlus5AndChecksItIsOnline) {
     // The live check asks the web server that publishes the folder.
     test::ServerProcess web;
     ASSERT_TRUE(web.start({test::debianPython(),
-                           std::string(TURNPIXA_SOURCE_DIR) + "/tests/web/http_test_server.py",
-                           "--root", (server.root().path() / "public_html").string()}));
+                           std::string(TURNPIXA_SOURCE_DIR) + "/tests/support/http_server.py",
+                           (server.root().path() / "public_html").string()}));
     settings.webspaceUrl = "http://127.0.0.1:" + web.firstLine() + "/";
     LiveCheck check;
     EXPECT_EQ(check.run(settings, saved.set, LiveCheck::httpProbe()),

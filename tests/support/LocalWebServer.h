@@ -1,18 +1,17 @@
 #pragma once
-#include <sys/types.h>
 #include <string>
+
+#include "ServerProcess.h"
+#include "TempDir.h"
 
 namespace turnpixa::test {
 
 // tests/support/http_server.py serving a folder on 127.0.0.1, over TLS with
 // the certificate in tests/data/net when asked. Stopped when the object goes;
-// it also ends by itself after half a minute.
+// it also ends by itself after a minute.
 class LocalWebServer {
 public:
     LocalWebServer(const std::string& folder, bool tls);
-    ~LocalWebServer();
-    LocalWebServer(const LocalWebServer&) = delete;
-    LocalWebServer& operator=(const LocalWebServer&) = delete;
 
     bool running() const { return port_ > 0; }
     int port() const { return port_; }
@@ -24,9 +23,9 @@ public:
     std::string requests() const;
 
 private:
-    std::string folder_;
     bool tls_ = false;
-    pid_t pid_ = -1;
+    TempDir logDir_;  // the request log lives outside the served folder
+    ServerProcess process_;
     int port_ = 0;
 };
 

@@ -1,27 +1,26 @@
 // HttpGetText and httpGet against a real HTTP(S) server on loopback.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <memory>
 #include <string>
 
-#include "tests/support/ServerProcess.h"
+#include "tests/support/LocalWebServer.h"
 #include "tests/support/TempDir.h"
 #include "web/HttpGetText.h"
 
 namespace turnpixa {
 namespace {
 
-const std::string kScript = std::string(TURNPIXA_SOURCE_DIR) + "/tests/web/http_test_server.py";
-
 class HttpGetTextTest : public ::testing::Test {
 protected:
     void SetUp() override {
         test::writeWholeFile(dir.file("page.htm"), std::string(2000, 'p'));
-        ASSERT_TRUE(server.start({test::debianPython(), kScript, "--root", dir.path().string()}));
-        base = "127.0.0.1:" + server.firstLine();
+        server = std::make_unique<test::LocalWebServer>(dir.path().string(), false);
+        ASSERT_TRUE(server->running());
+        base = "127.0.0.1:" + std::to_string(server->port());
     }
     test::TempDir dir;
-    test::ServerProcess server;
+    std::unique_ptr<test::LocalWebServer> server;
     std::string base;
 };
 
@@ -70,23 +69,16 @@ TEST_F(HttpGetTextTest, FailuresReadNothing) {
 TEST(HttpsGetTextTest, ChecksTheCertificate) {
     test::TempDir dir;
     test::writeWholeFile(dir.file("page.htm"), "secure");
-    const std::string cert = dir.file("cert.pem"), key = dir.file("key.pem");
-    const std::string make =
-        "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1"
-        " -addext subjectAltName=IP:127.0.0.1 -keyout " +
-        key + " -out " + cert + " >/dev/null 2>&1";
-    ASSERT_EQ(std::system(make.c_str()), 0);
-    test::ServerProcess server;
-    ASSERT_TRUE(server.start({test::debianPython(), kScript, "--root", dir.path().string(),
-                              "--cert", cert, "--key", key}));
-    const std::string url = "https://127.0.0.1:" + server.firstLine() + "/page.htm";
+    test::LocalWebServer server(dir.path().string(), true);
+    ASSERT_TRUE(server.running());
+    const std::string url = server.base() + "/page.htm";
 
     HttpReply untrusted = httpGet(url, 64);
     EXPECT_FALSE(untrusted.ok);
     EXPECT_NE(untrusted.reason.find("certificate"), std::string::npos) << untrusted.reason;
 
     HttpOptions trusting;
-    trusting.caFile = cert;
+    trusting.caFile = test::LocalWebServer::certificate();
     HttpReply trusted = httpGet(url, 64, trusting);
     EXPECT_TRUE(trusted.ok) << trusted.reason;
     EXPECT_EQ(trusted.body, "secure");

@@ -5,6 +5,7 @@
 #include "installer/fltk/Pages.h"
 
 #include <atomic>
+#include <csignal>
 #include <thread>
 
 // After the installer's headers: FLTK's drawing header brings X11's macros.
@@ -17,6 +18,13 @@
 namespace turnpixa::setup {
 
 namespace {
+
+// Set when the session ends (log-off, shutdown) while the page is up.
+volatile std::sig_atomic_t sessionEnding = 0;
+
+void onSessionEnd(int) {
+    sessionEnding = 1;
+}
 
 class ProgressPage {
 public:
@@ -66,6 +74,11 @@ private:
     }
 
     void tick() {
+        if (sessionEnding && !page_.finished()) {
+            ctx_.state.cancel = true;
+            win_.hide();
+            return;
+        }
         switch (page_.tick(ctx_.state)) {
             case ProgressPageState::Tick::Nothing:
                 return;
@@ -247,8 +260,15 @@ struct FinishRun {
 }  // namespace
 
 void runProgressPage(InstallContext& ctx, const Look& look) {
+    struct sigaction end {}, oldTerm {}, oldHup {};
+    end.sa_handler = onSessionEnd;
+    sigemptyset(&end.sa_mask);
+    sigaction(SIGTERM, &end, &oldTerm);
+    sigaction(SIGHUP, &end, &oldHup);
     ProgressPage page(ctx, look);
     page.run();
+    sigaction(SIGTERM, &oldTerm, nullptr);
+    sigaction(SIGHUP, &oldHup, nullptr);
 }
 
 void runFinishPage(InstallContext& ctx, const Look& look) {

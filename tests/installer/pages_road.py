@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The windowed installer as a user takes it, under Xvfb: a small package
 with a licence, a banner, a program that takes a moment and two finish
-items is installed by pressing through the main page, the licence page, the
+items is first cancelled on its progress page, then installed by pressing
+through the main page, the licence page, the
 progress page and the finish page with the keyboard (XTest, as a user's
 keys arrive), as an unprivileged user in a temporary HOME. The files must
 land there and nowhere else; the finish item left checked must be done and
@@ -173,6 +174,28 @@ def owned_by_user(roots):
     return found
 
 
+def cancelled_run(screen, run, home):
+    """Cancel asked and confirmed while the script runs: the installation is
+    said to be incomplete and fails; nothing after the cancel is done."""
+    main_page = screen.wait("Demo ")
+    screen.key(main_page, "Return")
+    screen.key(screen.wait("Demo ", count=2), "Return")
+    progress = screen.wait("Demo", shape="progress")
+    screen.key(progress, "Escape")
+    question = screen.wait("", count=2)
+    screen.key(question, "Return")  # Yes
+    screen.gone(progress)
+    notice = screen.wait("", count=1)
+    screen.shot(notice, "5b-cancelled")
+    screen.key(notice, "Return")
+    try:
+        status = run.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        fail("the cancelled installer did not end")
+    check(status == 1, "cancelled install exit %d" % status)
+    check(not os.path.exists(os.path.join(home, "Desktop")), "an icon after the cancel")
+
+
 def shoot_dialogs(screen, build, banner, env):
     """The container and uninstall dialogs, held open by a test program."""
     program = os.path.join(build, "tests/installer/installer_dialogs")
@@ -210,7 +233,8 @@ def main():
             "Setup.lic": ("Demo licence\n\n" + "Use it as you like. " * 60 + "\n").encode(),
             "100 - demo": b"#!/bin/sh\necho demo\n",
             "101 - readme.txt": "Прочти меня\n".encode(),
-            "102 - pause.sh": b"#!/bin/sh\n[ \"$1\" = ran ] && touch \"$HOME/ran\"\nsleep 1.5\n",
+            "102 - pause.sh": b"#!/bin/sh\n[ \"$1\" = ran ] && touch \"$HOME/ran\"\n"
+                              b"sleep ${DEMO_PAUSE:-0.5}\n",
         }
         for name, data in files.items():
             with open(os.path.join(work, name), "wb") as f:
@@ -228,7 +252,9 @@ def main():
         os.mkdir(tmp)
         runner = os.path.join(home, "setup-demo")
         shutil.copy(package, runner)
-        for path in (home, tmp, runner):
+        cancel_home = os.path.join(top, "cancel-home")
+        os.mkdir(cancel_home)
+        for path in (home, tmp, runner, cancel_home):
             os.chown(path, USER, USER)
         xvfb, name = start_xvfb(dpi)
         screen = Screen(name, shots)
@@ -237,9 +263,12 @@ def main():
         env = {"HOME": home, "TMPDIR": tmp, "PATH": "/usr/bin:/bin", "DISPLAY": name,
                "LANG": lang}
         user = ["setpriv", "--reuid=%d" % USER, "--regid=%d" % USER, "--clear-groups"]
+        # The program the script waits for takes long enough to be cancelled.
+        run = subprocess.Popen(user + [runner], env=dict(env, HOME=cancel_home, DEMO_PAUSE="2"),
+                               cwd=cancel_home, stderr=subprocess.PIPE, text=True)
+        cancelled_run(screen, run, cancel_home)
         run = subprocess.Popen(user + [runner], env=env, cwd=home, stderr=subprocess.PIPE,
                                text=True)
-
         main_page = screen.wait("Demo ")
         screen.shot(main_page, "1-main")
         if shots:

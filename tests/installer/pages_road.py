@@ -107,7 +107,10 @@ class Screen:
         fail("window stayed")
 
     def shape(self, w):
-        g = w.get_geometry()
+        try:
+            g = w.get_geometry()
+        except Exception:  # gone meanwhile
+            return None
         ratio = g.width / g.height
         return "progress" if ratio > 2 else "finish" if ratio > 1.3 else "page"
 
@@ -123,6 +126,11 @@ class Screen:
         if shift:
             xtest.fake_input(self.d, X.KeyRelease, shift_code)
         self.d.sync()
+
+    def type(self, window, text):
+        names = {"/": "slash", ".": "period", "-": "minus", "_": "underscore"}
+        for ch in text:
+            self.key(window, names.get(ch, ch), shift=ch.isupper() or ch == "_")
 
     def shot(self, window, name):
         if not self.shots:
@@ -254,7 +262,8 @@ def main():
         shutil.copy(package, runner)
         cancel_home = os.path.join(top, "cancel-home")
         os.mkdir(cancel_home)
-        for path in (home, tmp, runner, cancel_home):
+        os.mkdir(os.path.join(home, "Apps"))
+        for path in (home, tmp, runner, cancel_home, os.path.join(home, "Apps")):
             os.chown(path, USER, USER)
         xvfb, name = start_xvfb(dpi)
         screen = Screen(name, shots)
@@ -271,21 +280,25 @@ def main():
                                text=True)
         main_page = screen.wait("Demo ")
         screen.shot(main_page, "1-main")
+        for _ in range(120):
+            screen.key(main_page, "BackSpace")
         if shots:
             # An empty destination is refused with a message.
-            for _ in range(120):
-                screen.key(main_page, "BackSpace")
             screen.key(main_page, "Return")
             box = screen.wait("", count=2)
             screen.shot(box, "2-empty-destination")
             screen.key(box, "Return")
             screen.gone(box)
-            # Put a destination back: the field keeps the keys typed.
-            for part in home.strip("/").split("/") + [".local", "opt", "Demo"]:
-                screen.key(main_page, "slash")
-                for ch in part:
-                    screen.key(main_page, {".": "period", "-": "minus", "_": "underscore"}.get(
-                        ch, ch), shift=ch.isupper() or ch == "_")
+        # Change, opened on the folder typed: the folder chosen gets the
+        # project's folder name appended.
+        screen.type(main_page, os.path.join(home, "Apps"))
+        screen.key(main_page, "Tab")
+        screen.key(main_page, "space")
+        chooser = screen.wait("Select Installation Folder...", exact=True)
+        screen.shot(chooser, "1b-change")
+        screen.key(chooser, "Return")
+        screen.gone(chooser)
+        screen.shot(main_page, "1c-changed")
         screen.key(main_page, "Return")
         licence = screen.wait("Demo ", count=2)
         screen.shot(licence, "3-licence")
@@ -312,7 +325,7 @@ def main():
             fail("the installer did not end")
         check(status == 0, "install exit %d: %s" % (status, run.stderr.read()))
 
-        dest = os.path.join(home, ".local/opt/Demo")
+        dest = os.path.join(home, "Apps/Demo")
         check(open(os.path.join(dest, "docs/readme.txt"), encoding="utf-8").read() ==
               "Прочти меня\n", "readme installed")
         check(os.access(os.path.join(dest, "demo"), os.X_OK), "program installed")
@@ -354,6 +367,7 @@ def main():
             fail("the uninstaller did not end")
         check(status == 0, "uninstall exit %d: %s" % (status, run.stderr.read()))
         check(not os.path.exists(dest), "destination removed")
+        check(os.path.isdir(os.path.join(home, "Apps")), "the chosen parent folder kept")
         check(not os.path.exists(os.path.join(home, "Desktop/Demo.desktop")), "icon removed")
 
         outside = owned_by_user(["/tmp", "/var/tmp", "/dev/shm"]) - before

@@ -260,7 +260,8 @@ struct FinishRun {
 }  // namespace
 
 void runProgressPage(InstallContext& ctx, const Look& look) {
-    struct sigaction end {}, oldTerm {}, oldHup {};
+    struct sigaction end {
+    }, oldTerm{}, oldHup{};
     end.sa_handler = onSessionEnd;
     sigemptyset(&end.sa_mask);
     sigaction(SIGTERM, &end, &oldTerm);

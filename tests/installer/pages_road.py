@@ -271,6 +271,8 @@ def main():
             FAILURE_SHOT.extend([name, os.path.join(shots, "failure.png")])
         env = {"HOME": home, "TMPDIR": tmp, "PATH": "/usr/bin:/bin", "DISPLAY": name,
                "LANG": lang}
+        if shots:
+            env["DEMO_PAUSE"] = "2"  # time to shoot the cancel question
         user = ["setpriv", "--reuid=%d" % USER, "--regid=%d" % USER, "--clear-groups"]
         # The program the script waits for takes long enough to be cancelled.
         run = subprocess.Popen(user + [runner], env=dict(env, HOME=cancel_home, DEMO_PAUSE="2"),
@@ -336,6 +338,20 @@ def main():
         record = os.path.join(home, ".local/share/BriskInstaller/BriskUninstall-Demo.dat")
         check(os.path.exists(record), "uninstall record")
         check(os.listdir(tmp) == [], "temporary files left: %s" % os.listdir(tmp))
+
+        if shots:
+            # Installing again offers to remove the installed version first;
+            # Cancel leaves it as it is.
+            again = subprocess.Popen(user + [runner], env=env, cwd=home,
+                                     stderr=subprocess.PIPE, text=True)
+            screen.key(screen.wait("Demo "), "Return")
+            screen.key(screen.wait("Demo ", count=2), "Return")
+            offer = screen.wait("Demo", exact=True)
+            screen.shot(offer, "7b-existing-version")
+            screen.key(offer, "Escape")
+            screen.key(screen.wait("", count=1), "Return")
+            check(again.wait(timeout=20) == 1, "cancelled reinstall")
+            check(os.path.exists(record), "the installed version kept")
 
         # The uninstaller as the installed programs list starts it.
         uninstaller = os.path.join(home, ".local/share/BriskInstaller/BriskUninstall.exe")

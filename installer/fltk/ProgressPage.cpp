@@ -14,10 +14,23 @@
 #include <FL/Fl_Progress.H>
 #include <FL/fl_ask.H>
 #include <FL/fl_draw.H>
+#include <FL/x.H>
 
 namespace turnpixa::setup {
 
 namespace {
+
+// The desktop's way of flashing a window: the urgency hint, which the
+// window manager clears once the user looks.
+void askForAttention(Fl_Window& win) {
+    if (!win.shown()) return;
+    XWMHints* hints = XGetWMHints(fl_display, fl_xid(&win));
+    if (!hints) hints = XAllocWMHints();
+    if (!hints) return;
+    hints->flags |= XUrgencyHint;
+    XSetWMHints(fl_display, fl_xid(&win), hints);
+    XFree(hints);
+}
 
 // Set when the session ends (log-off, shutdown) while the page is up.
 volatile std::sig_atomic_t sessionEnding = 0;
@@ -92,6 +105,7 @@ private:
                 win_.show();
                 button_->take_focus();
                 fl_beep();
+                askForAttention(win_);
                 if (finishPageNeeded(ctx_.state)) finishNext_ = true;
                 break;
         }

@@ -315,6 +315,8 @@ def main():
             screen.key(question, "Escape")
             screen.gone(question)
         finish = screen.wait("Demo", shape="finish")
+        hints = progress.get_wm_hints()
+        check(hints and hints.flags & (1 << 8), "the finished progress page asks for attention")
         screen.shot(finish, "6-finish")
         # Two items: the desktop icon stays checked, the program is unchecked.
         screen.key(finish, "Down")

@@ -2,7 +2,8 @@
 """The windowed installer as a user takes it, under Xvfb: a small package
 with a licence, a banner, a program that takes a moment and two finish
 items is first cancelled on its progress page, then installed by pressing
-through the main page, the licence page, the
+through the main page (destination by Change, language switched to
+Русский), the licence page, the
 progress page and the finish page with the keyboard (XTest, as a user's
 keys arrive), as an unprivileged user in a temporary HOME. The files must
 land there and nowhere else; the finish item left checked must be done and
@@ -126,6 +127,13 @@ class Screen:
         if shift:
             xtest.fake_input(self.d, X.KeyRelease, shift_code)
         self.d.sync()
+
+    def name(self, window):
+        """The window's title as UTF-8 (python-xlib reads WM_NAME as Latin-1)."""
+        name = window.get_wm_name() or ""
+        if isinstance(name, str):
+            name = name.encode("latin-1", "replace")
+        return name.decode("utf-8", "replace")
 
     def type(self, window, text):
         names = {"/": "slash", ".": "period", "-": "minus", "_": "underscore"}
@@ -301,6 +309,19 @@ def main():
         screen.key(chooser, "Return")
         screen.gone(chooser)
         screen.shot(main_page, "1c-changed")
+        if not shots:
+            # The language list relabels the page: Русский, three down from English.
+            screen.key(main_page, "Tab")
+            screen.key(main_page, "space")
+            time.sleep(0.3)  # the list opens
+            for _ in range(3):
+                screen.key(main_page, "Down")
+            screen.key(main_page, "Return")
+            deadline = time.time() + 5
+            while screen.name(main_page) != "Demo Установка" and time.time() < deadline:
+                time.sleep(0.05)
+            check(screen.name(main_page) == "Demo Установка",
+                  "caption after choosing Русский: %s" % screen.name(main_page))
         screen.key(main_page, "Return")
         licence = screen.wait("Demo ", count=2)
         screen.shot(licence, "3-licence")

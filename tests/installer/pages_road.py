@@ -3,9 +3,9 @@
 with a licence, a banner, a program that takes a moment and two finish
 items is first cancelled on its progress page, then installed by pressing
 through the main page (destination by Change, language switched to
-Русский), the licence page, the
-progress page and the finish page with the keyboard (XTest, as a user's
-keys arrive), as an unprivileged user in a temporary HOME. The files must
+Русский), the licence page, the progress page and the finish page with the
+keyboard (XTest, as a user's keys arrive), as an unprivileged user in a
+temporary HOME. The files must
 land there and nowhere else; the finish item left checked must be done and
 the one unchecked must not. Then the uninstaller, started as the record
 says, asks its question and removes it all again.

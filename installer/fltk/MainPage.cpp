@@ -79,6 +79,9 @@ private:
         forward_->copy_label(t.forward.c_str());
         cancel_->copy_label(t.cancel.c_str());
         change_->copy_label(t.change.c_str());
+        const Scale& s = look_.scale;
+        fitButtons({forward_, cancel_}, s.x(411), 88, s);
+        fitButtons({change_}, s.x(411), 75, s);
         win_.setText(heading_, state_.heading());
         win_.setText(installTo_, message(9, lang));
         win_.setText(free_, freeSpaceLine(freeMb_, lang));
@@ -182,6 +185,9 @@ bool runLicencePage(const std::string& projectName, const std::string& licenceTe
     back->label(backLabel.c_str());
     auto* install = new DefaultButton(s.x(323), s.y(318), s.x(88), s.y(23));
     install->label(installLabel.c_str());
+    fitButtons({install}, s.x(411), 88, s);
+    fitButtons({back}, back->x() + back->w(), 88, s);
+    back->position(s.x(10), back->y());
     win.end();
     LicenceResult result{&win};
     const auto close = [](Fl_Widget*, void* p) { static_cast<LicenceResult*>(p)->win->hide(); };

@@ -1,6 +1,7 @@
 #include "installer/fltk/PageLook.h"
 #include "installer/PageState.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 
@@ -122,8 +123,10 @@ void setProgramIcon() {
     Fl_Window::default_icon(&icon);
 }
 
-void drawPaintedText(const std::string& text, int x, int y, int size) {
+void drawPaintedText(const std::string& text, int x, int y, int size, int maxWidth) {
+    const int smallest = std::max(8, size * 3 / 4);
     fl_font(FL_HELVETICA, size);
+    while (size > smallest && fl_width(text.c_str()) > maxWidth) fl_font(FL_HELVETICA, --size);
     const int base = y + fl_height() - fl_descent();
     fl_color(FL_WHITE);
     fl_draw(text.c_str(), x + 1, base + 1);
@@ -152,6 +155,20 @@ void DefaultButton::draw() {
     Fl_Button::draw();
     fl_color(FL_BLACK);
     fl_rect(x(), y(), w(), h());
+}
+
+void fitButtons(std::initializer_list<Fl_Button*> rightToLeft, int rightEdge, int minWidth,
+                const Scale& s) {
+    int right = rightEdge;
+    for (Fl_Button* b : rightToLeft) {
+        fl_font(b->labelfont(), b->labelsize());
+        const int text = b->label() ? static_cast<int>(fl_width(b->label())) : 0;
+        const int width = std::max(s.x(minWidth), text + s.x(20));
+        b->resize(right - width, b->y(), width, b->h());
+        right -= width + s.x(7);
+    }
+    if (rightToLeft.size() > 0 && (*rightToLeft.begin())->window())
+        (*rightToLeft.begin())->window()->redraw();
 }
 
 PageWindow::PageWindow(int w, int h, const Scale& s, const Banner* banner)
@@ -196,7 +213,8 @@ void PageWindow::draw() {
         if (banner_) banner_->draw(w());
         for (const auto& l : lines_) drawSeparator(l.x1, l.x2, l.y);
         for (const auto& p : pictures_) drawPicture(p.p, p.x, p.y, scale_);
-        for (const auto& t : texts_) drawPaintedText(t.text, t.x, t.y, scale_.font());
+        for (const auto& t : texts_)
+            drawPaintedText(t.text, t.x, t.y, scale_.font(), w() - t.x - scale_.x(10));
     }
     draw_children();
 }

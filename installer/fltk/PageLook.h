@@ -6,6 +6,7 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Image.H>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,8 +44,9 @@ void drawPicture(Picture p, int x, int y, const Scale& s);
 void setProgramIcon();
 
 // A text drawn the period way: white one pixel right and down, then black;
-// (x, y) is the text's top left.
-void drawPaintedText(const std::string& text, int x, int y, int size);
+// (x, y) is the text's top left. A text wider than maxWidth is drawn
+// smaller (the longest translations), down to a readable minimum.
+void drawPaintedText(const std::string& text, int x, int y, int size, int maxWidth);
 // The etched pair: grey at y, white below it.
 void drawSeparator(int x1, int x2, int y);
 
@@ -59,6 +61,12 @@ public:
 protected:
     void draw() override;
 };
+
+// Widens buttons to their labels (at least minWidth at 96 DPI) and lines
+// them up leftwards from rightEdge (window pixels), 7 pixels apart, so
+// that the longest translations fit.
+void fitButtons(std::initializer_list<Fl_Button*> rightToLeft, int rightEdge, int minWidth,
+                const Scale& s);
 
 // A fixed-size page centred on the screen that paints its banner, texts
 // and separators under its controls.

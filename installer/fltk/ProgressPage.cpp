@@ -57,6 +57,7 @@ public:
         bar_->selection_color(fl_rgb_color(0, 0, 128));
         button_ = new DefaultButton(s.x(323), s.y(135), s.x(88), s.y(23));
         button_->copy_label(page_.buttonLabel().c_str());
+        fitButtons({button_}, s.x(411), 88, s);
         button_->callback(onClose, this);
         win_.end();
         win_.callback(onClose, this);
@@ -102,6 +103,7 @@ private:
                 return;
             case ProgressPageState::Tick::Finished:
                 button_->copy_label(page_.buttonLabel().c_str());
+                fitButtons({button_}, win_.scale().x(411), 88, win_.scale());
                 win_.show();
                 button_->take_focus();
                 fl_beep();
@@ -300,6 +302,7 @@ void runFinishPage(InstallContext& ctx, const Look& look) {
     auto* finish = new DefaultButton(s.x(413), s.y(318), s.x(88), s.y(23));
     const std::string label = message(5, lang);
     finish->label(label.c_str());
+    fitButtons({finish}, s.x(501), 88, s);
     win.end();
     FinishRun run{ctx, list, win, {}};
     finish->callback(FinishRun::onFinish, &run);

@@ -304,7 +304,7 @@ def main():
         screen.type(main_page, os.path.join(home, "Apps"))
         screen.key(main_page, "Tab")
         screen.key(main_page, "space")
-        chooser = screen.wait("Select Installation Folder...", exact=True)
+        chooser = screen.wait("", count=2)  # titled with message 28
         screen.shot(chooser, "1b-change")
         screen.key(chooser, "Return")
         screen.gone(chooser)

@@ -46,7 +46,7 @@ void CTurnPixaApp::setEnabledButtons(int mask) {
 }
 
 void CTurnPixaApp::goToPage(int n) {
-    if (window_ && n >= 1 && n <= window_->pageCount()) window_->setActiveIndex(n - 1);
+    if (window_) window_->goToPage(n);
 }
 
 void CTurnPixaApp::restartPreRenderTimer() {
@@ -61,6 +61,10 @@ void CTurnPixaApp::postPhotoAdded(int number, Photo* /*photo*/) {
     // The page looks the photo up by number when the call arrives: it may
     // have been removed meanwhile.
     if (window_) window_->postPhotoAdded(number);
+}
+
+void CTurnPixaApp::sourcesRescaling() {
+    if (window_) window_->watchSourceRescale();
 }
 
 void CTurnPixaApp::postRefreshCurrentFrame() {

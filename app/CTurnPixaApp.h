@@ -47,6 +47,7 @@ public:
     void processPendingEvents() override;
     void postPhotoAdded(int number, Photo* photo) override;
     void postRefreshCurrentFrame() override;
+    void sourcesRescaling() override;
 
 private:
     QString programFolder_;

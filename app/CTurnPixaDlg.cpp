@@ -3,11 +3,15 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "app/CTurnPixaApp.h"
 #include "app/DialogSeam.h"
@@ -30,8 +34,11 @@ CTurnPixaDlg::CTurnPixaDlg(CTurnPixaApp& app, QWidget* parent) : QDialog(parent)
     setWindowIcon(programIcon());
 
     tabs_ = new QTabWidget(this);
-    pages_ = {new CTakePhotosDlg(app), new CImportDlg(app), new CSizeDlg(app), new CEditDlg(app),
-              new CSaveDlg(app)};
+    Project& project = app.project();
+    pages_ = {new CTakePhotosDlg(project, *this, app.uploadSettings(), app.help()),
+              new CImportDlg(project, *this, app.help()), new CSizeDlg(project, *this),
+              new CEditDlg(project, *this),
+              new CSaveDlg(project, *this, app.uploadSettings(), app.help())};
     for (CWizardPage* p : pages_) tabs_->addTab(p, p->caption());
 
     auto* about = new QPushButton(QStringLiteral("About TurnPixa..."), this);
@@ -40,8 +47,20 @@ CTurnPixaDlg::CTurnPixaDlg(CTurnPixaApp& app, QWidget* parent) : QDialog(parent)
     finish_ = new QPushButton(QStringLiteral("Finish"), this);
     for (QPushButton* b : {about, back_, next_, finish_}) b->setAutoDefault(false);
 
+    sourceText_ = new QLabel(this);
+    sourceText_->setObjectName(QStringLiteral("sourceProgress"));
+    sourceBar_ = new QProgressBar(this);
+    sourceBar_->setMaximumWidth(160);
+    sourceBar_->setTextVisible(false);
+    sourceText_->hide();
+    sourceBar_->hide();
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(about);
+    buttons->addSpacing(12);
+    // The bar first: the count's changing width does not move it.
+    buttons->addWidget(sourceBar_);
+    buttons->addWidget(sourceText_);
     buttons->addStretch(1);
     buttons->addWidget(back_);
     buttons->addWidget(next_);
@@ -69,6 +88,9 @@ CTurnPixaDlg::CTurnPixaDlg(CTurnPixaApp& app, QWidget* parent) : QDialog(parent)
         app_.project().runPreRenderPass();
         inPreRender_ = false;
     });
+
+    sourceTimer_.setInterval(kSourcePollMs);
+    connect(&sourceTimer_, &QTimer::timeout, this, &CTurnPixaDlg::takeRescaledSources);
 
     resize(960, 680);
     setMinimumSize(size());
@@ -106,6 +128,10 @@ void CTurnPixaDlg::setEnabledButtons(int mask) {
     // Enter presses the way forward.
     finish_->setDefault(mask & kFinish);
     next_->setDefault(!(mask & kFinish) && (mask & kNext));
+}
+
+void CTurnPixaDlg::goToPage(int n) {
+    if (n >= 1 && n <= pageCount()) setActiveIndex(n - 1);
 }
 
 void CTurnPixaDlg::back() {
@@ -177,6 +203,58 @@ void CTurnPixaDlg::postPhotoAdded(int number) {
     if (CWizardPage* p = activePage())
         QMetaObject::invokeMethod(
             p, [p, number] { p->photoAdded(number); }, Qt::QueuedConnection);
+}
+
+void CTurnPixaDlg::watchSourceRescale() {
+    if (!sourceTimer_.isActive()) sourceTimer_.start();
+    showSourceProgress();
+}
+
+void CTurnPixaDlg::takeRescaledSources() {
+    Project& p = app_.project();
+    SourceRescaler& rescaler = p.sourceRescaler();
+    const std::vector<int> swapped = rescaler.takeArrived(p);
+    if (std::find(swapped.begin(), swapped.end(), p.currentImage - 1) != swapped.end())
+        postRefreshCurrentFrame();
+    if (CWizardPage* page = activePage(); page && !swapped.empty()) page->update();  // the ring
+    showSourceProgress();
+    if (rescaler.running()) return;
+    sourceTimer_.stop();
+    // The frames of the photos that were waiting follow.
+    p.schedulePreRender();
+}
+
+void CTurnPixaDlg::showSourceProgress() {
+    const SourceRescaler& rescaler = app_.project().sourceRescaler();
+    if (rescaler.running()) {
+        sourceText_->setText(QStringLiteral("Preparing the photos for the new size: %1 of %2")
+                                 .arg(rescaler.done())
+                                 .arg(rescaler.total()));
+        sourceText_->setToolTip(QString());
+        sourceBar_->setRange(0, rescaler.total());
+        sourceBar_->setValue(rescaler.done());
+        sourceText_->show();
+        sourceBar_->show();
+        return;
+    }
+    sourceBar_->hide();
+    const std::vector<std::string>& failures = rescaler.failures();
+    if (failures.empty()) {
+        sourceText_->hide();
+        return;
+    }
+    // Said where the work was shown, without stopping the user: those
+    // frames are made from the source the photo already has.
+    QStringList lines;
+    for (const std::string& f : failures) lines << QString::fromStdString(f);
+    sourceText_->setText(failures.size() == 1
+                             ? QStringLiteral("1 photo could not be read again; its frame may "
+                                              "look less sharp.")
+                             : QStringLiteral("%1 photos could not be read again; their frames "
+                                              "may look less sharp.")
+                                   .arg(failures.size()));
+    sourceText_->setToolTip(lines.join('\n'));
+    sourceText_->show();
 }
 
 void CTurnPixaDlg::postRefreshCurrentFrame() {

@@ -158,6 +158,7 @@ bool runContainer(InstallContext& ctx, const std::vector<ScriptCommand>& command
     bool ok = true;
     int number = 0;
     for (const auto& name : installers) {
+        if (ctx.state.cancel) return false;
         ctx.state.setFile(++number, static_cast<int>(installers.size()));
         std::fprintf(stderr, "Running Install %d of %d\n", number,
                      static_cast<int>(installers.size()));

@@ -329,6 +329,10 @@ int Uninstaller::finish(bool silent) {
     return kExitInstalled;
 }
 
+std::string uninstallQuestion(const std::string& projectName) {
+    return fillIn("Uninstall %s?", projectName);
+}
+
 int uninstall(const std::string& recordPath, bool silent, Ui& ui, const Folders& folders) {
     std::string reason;
     if (!acceptRecordPath(recordPath, folders, reason)) {
@@ -337,7 +341,7 @@ int uninstall(const std::string& recordPath, bool silent, Ui& ui, const Folders&
     }
     runPendingMoves(folders.dataFolder);
     Uninstaller u(ui, folders, recordPath);
-    if (!silent && ui.ask(fillIn("Uninstall %s?", u.state.projectName), "Uninstall", Icon::Question,
+    if (!silent && ui.ask(uninstallQuestion(u.state.projectName), "Uninstall", Icon::Question,
                           Buttons::YesNo, Answer::No) != Answer::Yes)
         return kExitFailed;
     std::thread worker([&u] { u.run(); });

@@ -52,6 +52,9 @@ private:
     bool removedShortcut_ = false;
 };
 
+// The question asked before a windowed uninstall starts.
+std::string uninstallQuestion(const std::string& projectName);
+
 // A whole uninstall as the command line asks for it; the exit status.
 int uninstall(const std::string& recordPath, bool silent, Ui& ui, const Folders& folders);
 

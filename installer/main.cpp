@@ -14,6 +14,9 @@
 #include "installer/Packer.h"
 #include "installer/PageRules.h"
 #include "installer/Uninstaller.h"
+#ifdef TURNPIXA_INSTALLER_PAGES
+#include "installer/fltk/WindowedInstall.h"
+#endif
 
 using namespace turnpixa::setup;
 
@@ -31,6 +34,13 @@ std::string ownPath() {
     const ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size() - 1);
     return n > 0 ? std::string(buf.data(), static_cast<std::size_t>(n)) : std::string();
 }
+
+#ifdef TURNPIXA_INSTALLER_PAGES
+bool hasDisplay() {
+    const char* d = std::getenv("DISPLAY");
+    return d && *d;
+}
+#endif
 
 int userLanguage() {
     return languageFromEnvironment(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
@@ -51,9 +61,16 @@ int main(int argc, char** argv) {
             return kExitUsage;
         case Mode::Uninstall:
             if (!cl.silent) {
+#ifdef TURNPIXA_INSTALLER_PAGES
+                if (hasDisplay()) return uninstallWithDialog(cl.uninstallRecord, systemFolders());
+                std::fprintf(stderr,
+                             "setup-turnpixa: no display; run it with <Silent> before "
+                             "<uninstall>\n");
+#else
                 std::fprintf(stderr,
                              "setup-turnpixa: this build has no uninstall dialog; run it with "
                              "<Silent> before <uninstall>\n");
+#endif
                 return kExitUsage;
             }
             return uninstall(cl.uninstallRecord, true, ui, systemFolders());
@@ -72,9 +89,14 @@ int main(int argc, char** argv) {
             break;
     }
     if (!cl.silent) {
+#ifdef TURNPIXA_INSTALLER_PAGES
+        if (hasDisplay()) return installWithPages(ownPath(), cl, systemFolders(), userLanguage());
+        std::fprintf(stderr, "setup-turnpixa: no display; run it with --silent\n");
+#else
         std::fprintf(stderr,
                      "setup-turnpixa: this build has no installer pages; run it with "
                      "--silent\n");
+#endif
         return kExitUsage;
     }
     return installSilently(ownPath(), cl, ui, systemFolders(), userLanguage());

@@ -102,6 +102,37 @@ const RasterImage* Project::renderAnew(int index, const ProcessingSettings& sett
     return turnpixa::renderAnew(*photo, settings, logoPlacement(index));
 }
 
+const RasterImage* Project::shownOutputImage(int index, const ProcessingSettings& settings,
+                                             bool anew) {
+    Photo* photo = photoAt(index);
+    if (!photo) return nullptr;
+    const bool needsOtherScale = !settings.quick && photo->eighthsFor(settings) != photo->eighths();
+    if (needsOtherScale && settings == settings_) rescaleSources();
+    if (!needsOtherScale || !rescaler_.waiting(photo))
+        return anew ? renderAnew(index, settings) : processedOutputImage(index, settings);
+    // Meanwhile the whole frame, lightness, removal and all, from the source
+    // held. Cached as quick, it is never taken for the final frame: that is
+    // made again once the source is in.
+    ProcessingSettings interim = settings;
+    interim.quick = true;
+    if (!anew && photo->cachedOutput() && photo->cachedSettings() == interim &&
+        !photo->cachedSettings().logoStale)
+        return photo->cachedOutput();
+    RasterImage frame = render(*photo, settings);
+    if (frame.empty()) return nullptr;
+    layInSpinLogo(frame, logoPlacement(index));
+    photo->setCachedOutput(std::make_unique<RasterImage>(std::move(frame)));
+    photo->cachedSettings() = interim;
+    photo->cachedSettings().logoStale = false;
+    return photo->cachedOutput();
+}
+
+bool Project::rescaleSources() {
+    const bool running = rescaler_.start(*this);
+    if (running && host_) host_->sourcesRescaling();
+    return running;
+}
+
 void Project::markAllPhotosLogoStale() {
     for (auto& photo : photos_) photo->cachedSettings().logoStale = true;
     schedulePreRender();
@@ -140,11 +171,18 @@ int Project::preRenderIndex(int photoCount, int currentImage, int step) {
 void Project::runPreRenderPass() {
     stopPreRender = false;
     const int current = currentImage;
+    // Rendered now, a photo whose source is at another scale would be
+    // decoded again on this thread.
+    rescaleSources();
     if (host_) host_->processPendingEvents();
     // The count is read again at every step: photos may go while events run.
     for (int step = 0; step < photoCount() && !stopPreRender; ++step) {
         const int index = preRenderIndex(photoCount(), current, step);
         Photo* photo = photoAt(index);
+        if (rescaler_.waiting(photo)) {
+            if (host_) host_->processPendingEvents();
+            continue;
+        }
         const bool stale = !photo->cachedOutput() || !(photo->cachedSettings() == settings_) ||
                            photo->cachedSettings().logoStale;
         if (stale) {

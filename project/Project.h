@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ProjectHost.h"
+#include "SourceRescaler.h"
 #include "process/FrameRenderer.h"
 #include "process/Photo.h"
 #include "process/ProcessingSettings.h"
@@ -74,6 +75,20 @@ public:
     // The photo's processed output with the spin logo for its place.
     const RasterImage* processedOutputImage(int index, const ProcessingSettings& settings);
     const RasterImage* renderAnew(int index, const ProcessingSettings& settings);
+    // The frame a page shows (anew: without the cache test). While the
+    // photo's source is decoded again at the scale the project's settings
+    // need (started here when it is not yet), a full-quality request gets the
+    // frame rendered from the source held, cached as a quick one; the final
+    // frame follows once the source is in.
+    const RasterImage* shownOutputImage(int index, const ProcessingSettings& settings,
+                                        bool anew = false);
+
+    // Starts decoding again, in the background, the sources not held at the
+    // scale the settings need, and tells the host; true while a job runs.
+    // The host swaps them in with sourceRescaler().takeArrived(*this).
+    bool rescaleSources();
+    SourceRescaler& sourceRescaler() { return rescaler_; }
+    const SourceRescaler& sourceRescaler() const { return rescaler_; }
     LogoPlacement logoPlacement(int index) const;
 
     // Sets the logo stale flag of every cached settings, then schedules.
@@ -86,7 +101,8 @@ public:
     void endImport(int countBefore);
     // Asks a running pass to stop and, unless importing, restarts the timer.
     void schedulePreRender();
-    // The pass that runs when the timer fires.
+    // The pass that runs when the timer fires. Photos whose sources are
+    // being decoded again are left for when they are in.
     void runPreRenderPass();
     // Photo indexes in visiting order: current, one before, one after, ...
     static std::vector<int> preRenderOrder(int photoCount, int currentImage);
@@ -106,6 +122,8 @@ private:
     ProcessingSettings settings_;
     int startImage_ = 1;
     unsigned photoChanges_ = 0;
+    // Last, so that its workers stop first.
+    SourceRescaler rescaler_;
 };
 
 // Every photo is stretched to the series' frame size, which the first photo's

@@ -16,6 +16,9 @@ public:
     // Posted notifications to the active page.
     virtual void postPhotoAdded(int number, Photo* photo) = 0;
     virtual void postRefreshCurrentFrame() = 0;
+    // The project has started decoding sources again in the background: the
+    // host takes them in with SourceRescaler::takeArrived as they arrive.
+    virtual void sourcesRescaling() {}
 };
 
 }  // namespace turnpixa

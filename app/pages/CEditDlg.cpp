@@ -13,10 +13,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/CTurnPixaApp.h"
-#include "app/CTurnPixaDlg.h"
 #include "app/DialogSeam.h"
 #include "app/ToolTips.h"
+#include "app/WizardNavigation.h"
+#include "project/Project.h"
 
 namespace turnpixa {
 
@@ -37,9 +37,9 @@ void setQuietly(QSlider* slider, int value) {
 
 }  // namespace
 
-CEditDlg::CEditDlg(CTurnPixaApp& app, QWidget* parent)
-    : CViewDlg(app, QStringLiteral("Step4: Edit TurnPixa"), QStringLiteral("extra-options.htm"),
-               parent) {
+CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* parent)
+    : CViewDlg(project, navigation, QStringLiteral("Step4: Edit TurnPixa"),
+               QStringLiteral("extra-options.htm"), parent) {
     QWidget* panel = sidePanel();
     addImageNumberGroup();
 
@@ -121,16 +121,16 @@ CEditDlg::CEditDlg(CTurnPixaApp& app, QWidget* parent)
     });
     connect(removal_, &QCheckBox::clicked, this, [this](bool on) {
         strength_->setEnabled(on);
-        project().settings().removalOn = on;
+        this->project().settings().removalOn = on;
         refreshCurrentFrame();
     });
     connect(strength_, &QSlider::valueChanged, this, [this](int v) {
-        project().settings().removalStrength = v;
+        this->project().settings().removalStrength = v;
         refreshCurrentFrame();
     });
     connect(frameWidth_, &QSlider::valueChanged, this, [this](int v) {
         frameText_->setText(QString::number(v));
-        project().settings().frameWidth = v;
+        this->project().settings().frameWidth = v;
         refreshCurrentFrame();
     });
     connect(replacementColour_, &QPushButton::clicked, this, [this] { chooseColour(true); });
@@ -139,7 +139,7 @@ CEditDlg::CEditDlg(CTurnPixaApp& app, QWidget* parent)
 
 void CEditDlg::onSetActive() {
     CViewDlg::onSetActive();
-    app().setEnabledButtons(CTurnPixaDlg::kBack | CTurnPixaDlg::kNext);
+    navigation().setEnabledButtons(WizardNavigation::kBack | WizardNavigation::kNext);
     const ProcessingSettings& s = project().settings();
     setQuietly(frameWidth_, s.frameWidth);
     frameText_->setText(QString::number(s.frameWidth));

@@ -15,7 +15,7 @@ namespace turnpixa {
 class CEditDlg : public CViewDlg {
     Q_OBJECT
 public:
-    explicit CEditDlg(CTurnPixaApp& app, QWidget* parent = nullptr);
+    CEditDlg(Project& project, WizardNavigation& navigation, QWidget* parent = nullptr);
     void onSetActive() override;
     void selectPhoto(int m) override;
 

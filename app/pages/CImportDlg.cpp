@@ -2,6 +2,7 @@
 
 #include "app/ToolTips.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -13,14 +14,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/CTurnPixaApp.h"
-#include "app/CTurnPixaDlg.h"
 #include "app/DialogSeam.h"
 #include "app/RasterImageQt.h"
+#include "app/WizardNavigation.h"
 #include "devices/CTwainSource.h"
 #include "devices/QtScanHost.h"
 #include "devices/SaneSourceManager.h"
 #include "project/PhotoBatchLoader.h"
+#include "project/Project.h"
 #include "resources/Resources.h"
 
 namespace turnpixa {
@@ -39,9 +40,11 @@ QPushButton* bigButton(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-CImportDlg::CImportDlg(CTurnPixaApp& app, QWidget* parent)
-    : CViewDlg(app, QStringLiteral("Step 2: Load Photos"), QStringLiteral("load-photos.htm"),
-               parent) {
+CImportDlg::CImportDlg(Project& project, WizardNavigation& navigation, HelpOpener helpOpener,
+                       QWidget* parent)
+    : CViewDlg(project, navigation, QStringLiteral("Step 2: Load Photos"),
+               QStringLiteral("load-photos.htm"), parent),
+      helpOpener_(std::move(helpOpener)) {
     setAcceptDrops(true);
     browse_ = bigButton(QStringLiteral("Browse..."), sidePanel());
     acquire_ = bigButton(QStringLiteral("Acquire..."), sidePanel());
@@ -71,11 +74,11 @@ CImportDlg::CImportDlg(CTurnPixaApp& app, QWidget* parent)
     connect(acquire_, &QPushButton::clicked, this, &CImportDlg::acquire);
     connect(removeAll_, &QPushButton::clicked, this, &CImportDlg::removeAll);
     connect(help_, &QPushButton::clicked, this,
-            [this] { this->app().help().openHelpTopic(this, helpTopic()); });
+            [this] { helpOpener_.openHelpTopic(this, helpTopic()); });
 }
 
 void CImportDlg::onSetActive() {
-    app().setEnabledButtons(CTurnPixaDlg::kBack | CTurnPixaDlg::kNext);
+    navigation().setEnabledButtons(WizardNavigation::kBack | WizardNavigation::kNext);
     if (!activatedOnce_) {
         activatedOnce_ = true;
         QFont f(QStringLiteral("Arial"));
@@ -122,7 +125,7 @@ void CImportDlg::photoAdded(int number) {
     Project& p = project();
     if (!p.photoAt(number - 1)) return;
     p.currentImage = number;
-    setFrame(p.processedOutputImage(number - 1, p.settings()));
+    setFrame(p.shownOutputImage(number - 1, p.settings()));
     layOut(width(), height());
 }
 
@@ -145,7 +148,7 @@ int CImportDlg::loadFiles(const QStringList& paths) {
                              .arg(paths.size())
                              .arg(QFileInfo(path).fileName()));
         PhotoBatchLoader::Result in;
-        while (window()->isVisible() && !loader.next(in, 20)) app().processPendingEvents();
+        while (window()->isVisible() && !loader.next(in, 20)) QCoreApplication::processEvents();
         // The window was closed meanwhile: the program is ending.
         if (!window()->isVisible()) break;
         const std::string& reason = in.reason;
@@ -166,7 +169,7 @@ int CImportDlg::loadFiles(const QStringList& paths) {
                            ? path
                            : QStringLiteral("%1 (%2)").arg(path, QString::fromStdString(reason)));
         }
-        app().processPendingEvents();
+        QCoreApplication::processEvents();
     }
     loader.cancel();
     endBatch(before);
@@ -237,13 +240,12 @@ int CImportDlg::acquire() {
     const int before = p.photoCount();
     // Until the scanner is done the page stays, the window stays open and
     // no second batch starts: the scanner's window runs in this call.
-    CTurnPixaDlg* window = app().mainWindow();
-    if (window) window->setAcquiring(true);
+    navigation().setAcquiring(true);
     int scanned = 0;
     bool selected = false;
     QString failure;
     {
-        QtScanHost host(window ? static_cast<QWidget*>(window) : this);
+        QtScanHost host(window());
         SaneSourceManager manager(host);
         CTwainSource source(manager, host);
         selected = source.SelectSource();
@@ -256,7 +258,7 @@ int CImportDlg::acquire() {
                     photoLoaded();
                     status_->setText(QStringLiteral("Pages scanned: %1").arg(scanned));
                 }
-                app().processPendingEvents();
+                QCoreApplication::processEvents();
             } while (source.morePending());
         }
         failure = QString::fromStdString(source.failure());
@@ -270,7 +272,7 @@ int CImportDlg::acquire() {
         showStatus(status);
     }
     layOut(width(), height());
-    if (window) window->setAcquiring(false);
+    navigation().setAcquiring(false);
     return scanned;
 }
 

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "CViewDlg.h"
+#include "app/HelpOpener.h"
 
 class QLabel;
 class QPushButton;
@@ -14,7 +15,8 @@ namespace turnpixa {
 class CImportDlg : public CViewDlg {
     Q_OBJECT
 public:
-    explicit CImportDlg(CTurnPixaApp& app, QWidget* parent = nullptr);
+    CImportDlg(Project& project, WizardNavigation& navigation, HelpOpener helpOpener,
+               QWidget* parent = nullptr);
 
     void onSetActive() override;
     void layOut(int width, int height) override;
@@ -50,6 +52,7 @@ private:
     void photoLoaded();
     void showStatus(QString status);
 
+    HelpOpener helpOpener_;
     QPushButton* browse_ = nullptr;
     QPushButton* acquire_ = nullptr;
     QPushButton* removeAll_ = nullptr;

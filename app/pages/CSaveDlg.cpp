@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,12 +17,12 @@
 #include <QVBoxLayout>
 #include <cstdlib>
 
-#include "app/CTurnPixaApp.h"
-#include "app/CTurnPixaDlg.h"
 #include "app/DialogSeam.h"
 #include "app/HelpOpener.h"
 #include "app/RasterImageQt.h"
+#include "app/WizardNavigation.h"
 #include "net/CUploadDlg.h"
+#include "project/Project.h"
 #include "project/ProjectFrames.h"
 #include "project/RingLayout.h"
 #include "resources/Resources.h"
@@ -48,9 +49,12 @@ QPushButton* panelButton(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-CSaveDlg::CSaveDlg(CTurnPixaApp& app, QWidget* parent)
-    : CWizardPage(app, QStringLiteral("Step 5: Save TurnPixa"), QStringLiteral("save-page.htm"),
-                  parent) {
+CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSettings& uploadSettings,
+                   HelpOpener helpOpener, QWidget* parent)
+    : CWizardPage(project, navigation, QStringLiteral("Step 5: Save TurnPixa"),
+                  QStringLiteral("save-page.htm"), parent),
+      uploadSettings_(uploadSettings),
+      helpOpener_(std::move(helpOpener)) {
     loadResourceImage("arrow-left.png", arrowLeft_);
     loadResourceImage("arrow-right.png", arrowRight_);
     writer_ = std::make_unique<OutputSetWriter>(arrowRight_);
@@ -124,18 +128,14 @@ CSaveDlg::CSaveDlg(CTurnPixaApp& app, QWidget* parent)
     connect(clipboard_, &QPushButton::clicked, this, &CSaveDlg::copyToClipboard);
     connect(upload_, &QPushButton::clicked, this, &CSaveDlg::upload);
     connect(help, &QPushButton::clicked, this,
-            [this] { this->app().help().openHelpTopic(this, helpTopic()); });
+            [this] { helpOpener_.openHelpTopic(this, helpTopic()); });
     connect(&spinTimer_, &QTimer::timeout, this, [this] { step(interval_ > 0 ? 1 : -1); });
 }
 
 CSaveDlg::~CSaveDlg() = default;
 
-Project& CSaveDlg::project() {
-    return app().project();
-}
-
 void CSaveDlg::onSetActive() {
-    app().setEnabledButtons(CTurnPixaDlg::kBack | CTurnPixaDlg::kFinish);
+    navigation().setEnabledButtons(WizardNavigation::kBack | WizardNavigation::kFinish);
     position_ = project().startImage();
     {
         const QSignalBlocker blockRate(rate_);
@@ -198,7 +198,8 @@ void CSaveDlg::step(int k) {
     const int f = ring::turned(position_, k, n, p.reverseSpin);
     if (f == position_) return;
     position_ = f;
-    showImage(p.processedOutputImage(f - 1, p.settings()));
+    // A photo whose source is still being decoded again shows a quick frame.
+    showImage(p.shownOutputImage(f - 1, p.settings()));
 }
 
 void CSaveDlg::setAutoSpin(bool on) {
@@ -250,7 +251,7 @@ bool CSaveDlg::saveAs() {
     ProjectFrames frames(p);
     const bool ok = writer_->write(frames, target, options, reason, [this](int written, int count) {
         status_->setText(QStringLiteral("Saving frame %1 of %2...").arg(written).arg(count));
-        app().processPendingEvents();
+        QCoreApplication::processEvents();
     });
     window()->setEnabled(true);
     pagePath_ = target.pagePath();
@@ -276,7 +277,7 @@ bool CSaveDlg::saveAs() {
 
 void CSaveDlg::upload() {
     if (!project().saved || savedSet_.frameCount == 0) return;
-    CUploadDlg dialog(app().uploadSettings(), savedSet_, app().help(), this);
+    CUploadDlg dialog(uploadSettings_, savedSet_, helpOpener_, this);
     DialogSeam::instance().runDialog(dialog);
 }
 
@@ -307,7 +308,7 @@ SnippetImage CSaveDlg::snippetImage() {
 }
 
 void CSaveDlg::copyToClipboard() {
-    CSnippetDlg dialog(snippetImage(), app().uploadSettings(), app().help(), this);
+    CSnippetDlg dialog(snippetImage(), uploadSettings_, helpOpener_, this);
     DialogSeam::instance().runDialog(dialog);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CWizardPage.h"
+#include "app/HelpOpener.h"
 #include "image/RasterImage.h"
 #include "net/Uploader.h"
 #include "web/Snippets.h"
@@ -20,6 +21,7 @@ namespace turnpixa {
 
 class OutputSetWriter;
 class Project;
+struct UploadSettings;
 
 // Step 5: writes the output set, previews it spinning, and opens it in the
 // browser. The page keeps its format, auto-spin and file choices for the run.
@@ -28,7 +30,10 @@ class CSaveDlg : public CWizardPage {
 public:
     static constexpr int kPanelWidth = 210;
 
-    explicit CSaveDlg(CTurnPixaApp& app, QWidget* parent = nullptr);
+    // The settings and help serve the upload and clipboard dialogs; the
+    // settings must outlive the page.
+    CSaveDlg(Project& project, WizardNavigation& navigation, UploadSettings& uploadSettings,
+             HelpOpener helpOpener, QWidget* parent = nullptr);
     ~CSaveDlg() override;
 
     void onSetActive() override;
@@ -78,7 +83,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    Project& project();
     void composeStill();
     void showImage(const RasterImage* image);
     void placePreview();
@@ -114,6 +118,8 @@ private:
     QPushButton* clipboard_ = nullptr;
     QPushButton* upload_ = nullptr;
     QLabel* status_ = nullptr;
+    UploadSettings& uploadSettings_;
+    HelpOpener helpOpener_;
 };
 
 }  // namespace turnpixa

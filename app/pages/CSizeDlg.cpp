@@ -15,10 +15,10 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "app/CTurnPixaApp.h"
-#include "app/CTurnPixaDlg.h"
 #include "app/DialogSeam.h"
+#include "app/WizardNavigation.h"
 #include "process/CropEdit.h"
+#include "project/Project.h"
 
 namespace turnpixa {
 
@@ -53,9 +53,9 @@ void setTextIfDifferent(QLineEdit* field, int value) {
 
 }  // namespace
 
-CSizeDlg::CSizeDlg(CTurnPixaApp& app, QWidget* parent)
-    : CViewDlg(app, QStringLiteral("Step3: Size TurnPixa"), QStringLiteral("size-options.htm"),
-               parent) {
+CSizeDlg::CSizeDlg(Project& project, WizardNavigation& navigation, QWidget* parent)
+    : CViewDlg(project, navigation, QStringLiteral("Step3: Size TurnPixa"),
+               QStringLiteral("size-options.htm"), parent) {
     QWidget* panel = sidePanel();
     addImageNumberGroup();
 
@@ -119,7 +119,8 @@ CSizeDlg::CSizeDlg(CTurnPixaApp& app, QWidget* parent)
 
     // Only what the user does reaches the project: the page sets these
     // controls itself with their signals blocked.
-    connect(reverse_, &QCheckBox::clicked, this, [this](bool on) { project().reverseSpin = on; });
+    connect(reverse_, &QCheckBox::clicked, this,
+            [this](bool on) { this->project().reverseSpin = on; });
     connect(resize_, &QSlider::valueChanged, this, &CSizeDlg::resizeMoved);
     connect(width_, &QLineEdit::textEdited, this, [this](const QString& t) { sizeTyped(true, t); });
     connect(height_, &QLineEdit::textEdited, this,
@@ -143,7 +144,7 @@ CSizeDlg::CSizeDlg(CTurnPixaApp& app, QWidget* parent)
 }
 
 void CSizeDlg::onSetActive() {
-    app().setEnabledButtons(CTurnPixaDlg::kBack | CTurnPixaDlg::kNext);
+    navigation().setEnabledButtons(WizardNavigation::kBack | WizardNavigation::kNext);
     {
         const QSignalBlocker a(allImages_), b(thisImage_);
         allImages_->setChecked(panAll());

@@ -19,7 +19,7 @@ namespace turnpixa {
 class CSizeDlg : public CViewDlg {
     Q_OBJECT
 public:
-    explicit CSizeDlg(CTurnPixaApp& app, QWidget* parent = nullptr);
+    CSizeDlg(Project& project, WizardNavigation& navigation, QWidget* parent = nullptr);
     void onSetActive() override;
     void showCurrentFrame(bool full) override;
 

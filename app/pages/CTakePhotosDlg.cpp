@@ -6,10 +6,9 @@
 #include <QResizeEvent>
 #include <algorithm>
 
-#include "app/CTurnPixaApp.h"
-#include "app/CTurnPixaDlg.h"
 #include "app/DialogSeam.h"
 #include "app/RasterImageQt.h"
+#include "app/WizardNavigation.h"
 #include "devices/CPrintPadDlg.h"
 #include "image/Stretch.h"
 #include "net/CUpdateCheck.h"
@@ -41,9 +40,12 @@ TakePhotosLayout takePhotosLayout(int w, int h, QSize button, QPoint picturePos)
     return l;
 }
 
-CTakePhotosDlg::CTakePhotosDlg(CTurnPixaApp& app, QWidget* parent)
-    : CWizardPage(app, QStringLiteral("Step 1 : Take Photos"), QStringLiteral("take-photos.htm"),
-                  parent) {
+CTakePhotosDlg::CTakePhotosDlg(Project& project, WizardNavigation& navigation,
+                               UploadSettings& uploadSettings, HelpOpener helpOpener,
+                               QWidget* parent)
+    : CWizardPage(project, navigation, QStringLiteral("Step 1 : Take Photos"),
+                  QStringLiteral("take-photos.htm"), parent),
+      helpOpener_(std::move(helpOpener)) {
     loadResourceImage("take-photos.png", bitmap_);
     group_ = new QGroupBox(QStringLiteral("Step 1 - Take Photos"), this);
     picture_ = new QLabel(this);
@@ -66,24 +68,24 @@ CTakePhotosDlg::CTakePhotosDlg(CTurnPixaApp& app, QWidget* parent)
     }
 
     updateCheck_ = std::make_unique<CUpdateCheck>(
-        app.uploadSettings(), app.help(), this,
+        uploadSettings, helpOpener_, this,
         CUpdateCheck::Hooks{[this](const QString& text) { updates_->setText(text); },
                             [this] {
                                 // The installer replaces the program: end it.
-                                if (this->app().mainWindow()) this->app().mainWindow()->close();
+                                this->navigation().closeWizard();
                             }});
 
     connect(print_, &QPushButton::clicked, this, &CTakePhotosDlg::printPad);
     connect(help_, &QPushButton::clicked, this,
-            [this] { this->app().help().openHelpTopic(this, helpTopic()); });
-    connect(start_, &QPushButton::clicked, this, [this] { this->app().goToPage(2); });
+            [this] { helpOpener_.openHelpTopic(this, helpTopic()); });
+    connect(start_, &QPushButton::clicked, this, [this] { this->navigation().goToPage(2); });
     connect(updates_, &QPushButton::clicked, this, [this] { updateCheck_->manualCheck(); });
 }
 
 CTakePhotosDlg::~CTakePhotosDlg() = default;
 
 void CTakePhotosDlg::onSetActive() {
-    app().setEnabledButtons(CTurnPixaDlg::kNext);
+    navigation().setEnabledButtons(WizardNavigation::kNext);
     if (!activated_) {
         activated_ = true;
         QFont font(QStringLiteral("Arial"));
@@ -138,7 +140,7 @@ void CTakePhotosDlg::showPicture() {
 }
 
 void CTakePhotosDlg::printPad() {
-    CPrintPadDlg dialog(app().help(), this);
+    CPrintPadDlg dialog(helpOpener_, this);
     DialogSeam::instance().runDialog(dialog);
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "CWizardPage.h"
+#include "app/HelpOpener.h"
 #include "image/RasterImage.h"
 
 class QGroupBox;
@@ -12,6 +13,7 @@ class QPushButton;
 namespace turnpixa {
 
 class CUpdateCheck;
+struct UploadSettings;
 
 // Where the first page's controls go for a page of w x h, given the size of
 // the large buttons and the picture's position; the text starts level with
@@ -28,7 +30,9 @@ class CTakePhotosDlg : public CWizardPage {
 public:
     static const QString kInstructions;
 
-    explicit CTakePhotosDlg(CTurnPixaApp& app, QWidget* parent = nullptr);
+    // The settings (which keep the update choice) must outlive the page.
+    CTakePhotosDlg(Project& project, WizardNavigation& navigation, UploadSettings& uploadSettings,
+                   HelpOpener helpOpener, QWidget* parent = nullptr);
     ~CTakePhotosDlg() override;
     void onSetActive() override;
     void mainWindowReady() override;
@@ -51,6 +55,7 @@ private:
     void showPicture();
     void printPad();
 
+    HelpOpener helpOpener_;
     RasterImage bitmap_;  // the picture at its own size
     bool activated_ = false;
     bool checkedAtStart_ = false;

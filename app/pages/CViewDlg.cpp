@@ -12,10 +12,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/CTurnPixaApp.h"
 #include "app/DialogSeam.h"
 #include "app/RasterImageQt.h"
 #include "process/CropEdit.h"
+#include "project/Project.h"
 #include "resources/Resources.h"
 
 namespace turnpixa {
@@ -31,16 +31,13 @@ QColor toQColor(PackedColour c) {
 
 }  // namespace
 
-CViewDlg::CViewDlg(CTurnPixaApp& app, QString caption, QString helpTopic, QWidget* parent)
-    : CWizardPage(app, std::move(caption), std::move(helpTopic), parent) {
+CViewDlg::CViewDlg(Project& project, WizardNavigation& navigation, QString caption,
+                   QString helpTopic, QWidget* parent)
+    : CWizardPage(project, navigation, std::move(caption), std::move(helpTopic), parent) {
     panel_ = new QWidget(this);
     panel_->setObjectName(QStringLiteral("sidePanel"));
     panelLayout_ = new QVBoxLayout(panel_);
     setMouseTracking(true);
-}
-
-Project& CViewDlg::project() {
-    return app().project();
 }
 
 void CViewDlg::onSetActive() {
@@ -64,7 +61,7 @@ void CViewDlg::photoAdded(int /*number*/) {
 
 void CViewDlg::refreshCurrentFrame() {
     Project& p = project();
-    setFrame(p.renderAnew(p.currentImage - 1, p.settings()));
+    setFrame(p.shownOutputImage(p.currentImage - 1, p.settings(), true));
     placePreview();
     update();
     p.schedulePreRender();
@@ -82,7 +79,7 @@ void CViewDlg::selectPhoto(int m) {
     if (m < 0) m = p.currentImage;
     p.schedulePreRender();
     p.currentImage = m;
-    if (p.photoAt(m - 1)) setFrame(p.processedOutputImage(m - 1, p.settings()));
+    if (p.photoAt(m - 1)) setFrame(p.shownOutputImage(m - 1, p.settings()));
     placePreview();
     update();
     showImageNumber();
@@ -134,7 +131,7 @@ void CViewDlg::showCurrentFrame(bool full) {
     if (p.photoAt(p.currentImage - 1)) {
         ProcessingSettings s = p.settings();
         if (!full) s.quick = true;
-        setFrame(p.processedOutputImage(p.currentImage - 1, s));
+        setFrame(p.shownOutputImage(p.currentImage - 1, s));
     } else {
         setFrame(nullptr);
     }
@@ -154,7 +151,7 @@ void CViewDlg::setStartImage(int m) {
     Project& p = project();
     if (m == p.startImage()) return;
     p.chooseStartImage(m);
-    setFrame(p.renderAnew(p.currentImage - 1, p.settings()));
+    setFrame(p.shownOutputImage(p.currentImage - 1, p.settings(), true));
     placePreview();
     update();
     p.schedulePreRender();

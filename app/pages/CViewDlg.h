@@ -26,7 +26,8 @@ public:
     static constexpr int kPanelWidth = 200;
     static constexpr int kRingInset = 3;
 
-    CViewDlg(CTurnPixaApp& app, QString caption, QString helpTopic, QWidget* parent = nullptr);
+    CViewDlg(Project& project, WizardNavigation& navigation, QString caption, QString helpTopic,
+             QWidget* parent = nullptr);
 
     void onSetActive() override;
     void photoAdded(int number) override;
@@ -65,7 +66,6 @@ public:
     QToolButton* nextButton() const { return next_; }
 
 protected:
-    Project& project();
     QWidget* sidePanel() const { return panel_; }
     QVBoxLayout* panelLayout() const { return panelLayout_; }
     void setFrame(const RasterImage* image);

@@ -4,7 +4,12 @@
 
 namespace turnpixa {
 
-CWizardPage::CWizardPage(CTurnPixaApp& app, QString caption, QString helpTopic, QWidget* parent)
-    : QWidget(parent), app_(app), caption_(std::move(caption)), helpTopic_(std::move(helpTopic)) {}
+CWizardPage::CWizardPage(Project& project, WizardNavigation& navigation, QString caption,
+                         QString helpTopic, QWidget* parent)
+    : QWidget(parent),
+      project_(project),
+      navigation_(navigation),
+      caption_(std::move(caption)),
+      helpTopic_(std::move(helpTopic)) {}
 
 }  // namespace turnpixa

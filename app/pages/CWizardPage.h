@@ -4,14 +4,17 @@
 
 namespace turnpixa {
 
-class CTurnPixaApp;
+class Project;
+class WizardNavigation;
 
-// One page of the wizard. Pages change the project through the application
-// object and hear back only through the queued notifications below.
+// One page of the wizard. Pages change the project, ask the wizard round
+// them only through its navigation, and hear back only through the queued
+// notifications below. Project and navigation outlive the page.
 class CWizardPage : public QWidget {
     Q_OBJECT
 public:
-    CWizardPage(CTurnPixaApp& app, QString caption, QString helpTopic, QWidget* parent = nullptr);
+    CWizardPage(Project& project, WizardNavigation& navigation, QString caption, QString helpTopic,
+                QWidget* parent = nullptr);
 
     const QString& caption() const { return caption_; }
     const QString& helpTopic() const { return helpTopic_; }
@@ -28,10 +31,13 @@ public:
     virtual void mainWindowReady() {}
 
 protected:
-    CTurnPixaApp& app() { return app_; }
+    Project& project() { return project_; }
+    const Project& project() const { return project_; }
+    WizardNavigation& navigation() { return navigation_; }
 
 private:
-    CTurnPixaApp& app_;
+    Project& project_;
+    WizardNavigation& navigation_;
     QString caption_;
     QString helpTopic_;
 };

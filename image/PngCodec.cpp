@@ -4,6 +4,7 @@
 #include <png.h>
 
 #include <algorithm>
+#include <atomic>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -141,6 +142,8 @@ constexpr int kCompressionLevel = 4;
 // Larger pictures are left to libpng, which deflates row by row instead of
 // holding the filtered rows and their deflated copy at once.
 constexpr std::size_t kDeflateHereAtMost = 64 * 1024 * 1024;
+std::atomic<int> encodeThreads{1};
+
 // IDAT chunks of at most this many bytes, as encoders commonly write them.
 constexpr std::size_t kChunkBytes = 256 * 1024;
 
@@ -212,6 +215,14 @@ bool readPng(BufferedFile& file, RasterImage& image) {
     return ok;
 }
 
+void setPngEncodeThreads(int threads) {
+    encodeThreads = threads > 1 ? 2 : 1;
+}
+
+int pngEncodeThreads() {
+    return encodeThreads;
+}
+
 bool writePng(const RasterImage& image, BufferedFile& file) {
     if (image.empty()) {
         report(kPngErrorTitle, "No image to write");
@@ -223,8 +234,8 @@ bool writePng(const RasterImage& image, BufferedFile& file) {
         state.rows[r] = const_cast<png_bytep>(image.rowData(r));  // libpng only reads them
     const std::size_t rowBytes = pngImageDataBytes(image);
     if (rowBytes > 0 && rowBytes <= kDeflateHereAtMost) {
-        // Deflated here, on two threads, and written as it is.
-        state.imageData = pngImageData(image, kCompressionLevel);
+        // Deflated here, in two halves, and written as it is.
+        state.imageData = pngImageData(image, kCompressionLevel, pngEncodeThreads() > 1);
         if (state.imageData.empty()) {
             report(kPngErrorTitle, "Could not compress the picture (out of memory?)");
             return false;

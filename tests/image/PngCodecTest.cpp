@@ -81,6 +81,12 @@ TEST(PngWriter, ALargeFrameIsOneStreamFromBothHalves) {
     EXPECT_EQ(test::maxChannelDifference(frame, back), 0) << test::describeDifference(frame, back);
     // Deflated, not stored: well under the 187 KB of raw rows.
     EXPECT_LT(png.size(), 120'000u);
+    // The second half on a thread of its own gives the same bytes.
+    setPngEncodeThreads(2);
+    EXPECT_EQ(pngEncodeThreads(), 2);
+    const std::string onTwoThreads = written(frame);
+    setPngEncodeThreads(1);
+    EXPECT_TRUE(onTwoThreads == png);
 }
 
 TEST(PngWriter, PaletteImagesKeepDepthIndicesAndTable) {

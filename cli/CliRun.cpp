@@ -217,9 +217,13 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
             OutputSetWriter writer;
             ProjectFrames frames(project);
             std::string reason;
+            // The frames are deflated on both cores; scanning is over by now.
+            const int encodeThreads = pngEncodeThreads();
+            setPngEncodeThreads(2);
             const bool written =
                 writer.write(frames, target, save, reason,
                              [&](int done, int count) { bar.show("Writing", done, count); });
+            setPngEncodeThreads(encodeThreads);
             bar.finish();
             if (written) {
                 project.saved = true;

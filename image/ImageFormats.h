@@ -59,5 +59,10 @@ bool writeJpeg(const RasterImage& image, BufferedFile& file);
 // The same at another quality, 1 to 100 (turnpixa-cli --quality).
 bool writeJpegAtQuality(const RasterImage& image, BufferedFile& file, int quality);
 bool writePng(const RasterImage& image, BufferedFile& file);
+// Threads a 24-bit PNG is deflated on (1 or 2; 1 until set). A batch that
+// writes many frames sets 2; the default starts no thread, so that no
+// library thread running beside a write (a scanner's) meets one of ours.
+void setPngEncodeThreads(int threads);
+int pngEncodeThreads();
 
 }  // namespace turnpixa

@@ -207,12 +207,42 @@ Coverage coverage(std::int64_t origin, std::int64_t step, std::int64_t cell, int
     return c;
 }
 
+// One destination row from the column sums of its source rows: each pixel
+// the weighted average of the columns cx names. With `whiteOutside` the
+// parts of a destination cell outside the picture count as white; without,
+// a cell averages only what it covers of the picture.
+template <typename Sum>
+void averageRow(const Sum* column, const Coverage& cx, std::uint64_t insideDown,
+                std::uint64_t spanDown, bool whiteOutside, int width, std::uint8_t* out) {
+    for (int x = 0; x < width; ++x) {
+        const auto xd = static_cast<std::size_t>(x);
+        const Sum* s = column + static_cast<std::size_t>(cx.first[xd] - cx.lowest) * 3;
+        const std::uint64_t* w = &cx.weights[cx.offset[xd]];
+        const std::uint64_t covered = cx.inside[xd] * insideDown;
+        std::uint64_t total = whiteOutside ? cx.span * spanDown : covered;
+        std::uint64_t white = whiteOutside ? 255 * (total - covered) : 0;
+        if (total == 0) {  // nothing of the picture and nothing outside
+            total = 1;
+            white = 255;
+        }
+        std::uint64_t b = white, g = white, r = white;
+        for (int c = 0; c < cx.count[xd]; ++c, s += 3) {
+            b += w[c] * s[0];
+            g += w[c] * s[1];
+            r += w[c] * s[2];
+        }
+        out[3 * x] = static_cast<std::uint8_t>((b + total / 2) / total);
+        out[3 * x + 1] = static_cast<std::uint8_t>((g + total / 2) / total);
+        out[3 * x + 2] = static_cast<std::uint8_t>((r + total / 2) / total);
+    }
+}
+
 // Every destination pixel the weighted average of the source cells its
-// coverages name, in 64-bit sums. With `whiteOutside` the parts of a
-// destination cell outside the picture count as white; without, a cell
-// averages only what it covers of the picture.
-bool resample(const RasterImage& source, const Coverage& cx, const Coverage& cy, bool whiteOutside,
-              RasterImage& destination) {
+// coverages name: the covered rows summed into columns, then the columns
+// averaged. Sum holds a column sum (at most 255 times the step down).
+template <typename Sum>
+bool resampleWith(const RasterImage& source, const Coverage& cx, const Coverage& cy,
+                  bool whiteOutside, RasterImage& destination) {
     const std::int64_t lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
     if (cx.lowest < lo || cx.highest > hi || cy.lowest < lo || cy.highest > hi) return false;
     const Rect rect{static_cast<int>(cx.lowest), static_cast<int>(cy.lowest),
@@ -221,40 +251,30 @@ bool resample(const RasterImage& source, const Coverage& cx, const Coverage& cy,
     if (!usableRect(rect)) return false;
     RectRowReader reader(source, rect);
     const std::size_t rowBytes = static_cast<std::size_t>(rect.width()) * 3;
-    std::vector<std::uint64_t> column(rowBytes);
+    std::vector<Sum> column(rowBytes);
     for (int y = 0; y < destination.height(); ++y) {
         const auto yd = static_cast<std::size_t>(y);
-        std::fill(column.begin(), column.end(), 0u);
+        std::fill(column.begin(), column.end(), Sum{0});
+        Sum* __restrict sum = column.data();
         for (int k = 0; k < cy.count[yd]; ++k) {
-            const std::uint64_t w = cy.weights[cy.offset[yd] + static_cast<std::size_t>(k)];
-            const std::uint8_t* row = reader.row(static_cast<int>(cy.first[yd] - cy.lowest) + k);
-            for (std::size_t i = 0; i < rowBytes; ++i) column[i] += w * row[i];
+            const auto w =
+                static_cast<Sum>(cy.weights[cy.offset[yd] + static_cast<std::size_t>(k)]);
+            const std::uint8_t* __restrict row =
+                reader.row(static_cast<int>(cy.first[yd] - cy.lowest) + k);
+            for (std::size_t i = 0; i < rowBytes; ++i) sum[i] += w * row[i];
         }
-        std::uint8_t* out = destination.rowData(y);
-        for (int x = 0; x < destination.width(); ++x) {
-            const auto xd = static_cast<std::size_t>(x);
-            const std::uint64_t* s =
-                column.data() + static_cast<std::size_t>(cx.first[xd] - cx.lowest) * 3;
-            const std::uint64_t* w = &cx.weights[cx.offset[xd]];
-            const std::uint64_t covered = cx.inside[xd] * cy.inside[yd];
-            std::uint64_t total = whiteOutside ? cx.span * cy.span : covered;
-            std::uint64_t white = whiteOutside ? 255 * (total - covered) : 0;
-            if (total == 0) {  // nothing of the picture and nothing outside
-                total = 1;
-                white = 255;
-            }
-            std::uint64_t b = white, g = white, r = white;
-            for (int c = 0; c < cx.count[xd]; ++c, s += 3) {
-                b += w[c] * s[0];
-                g += w[c] * s[1];
-                r += w[c] * s[2];
-            }
-            out[3 * x] = static_cast<std::uint8_t>((b + total / 2) / total);
-            out[3 * x + 1] = static_cast<std::uint8_t>((g + total / 2) / total);
-            out[3 * x + 2] = static_cast<std::uint8_t>((r + total / 2) / total);
-        }
+        averageRow(column.data(), cx, cy.inside[yd], cy.span, whiteOutside, destination.width(),
+                   destination.rowData(y));
     }
     return true;
+}
+
+// Column sums in 32 bits where they fit: half the memory, twice the lanes.
+bool resample(const RasterImage& source, const Coverage& cx, const Coverage& cy, bool whiteOutside,
+              RasterImage& destination) {
+    if (cy.span <= std::numeric_limits<std::uint32_t>::max() / 255)
+        return resampleWith<std::uint32_t>(source, cx, cy, whiteOutside, destination);
+    return resampleWith<std::uint64_t>(source, cx, cy, whiteOutside, destination);
 }
 
 bool validEighths(int eighths) {

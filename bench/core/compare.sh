@@ -65,20 +65,25 @@ list24=("$photos24"/photo-*.jpg)
 out=$(mktemp -d "${TMPDIR:-/tmp}/turnpixa-core-compare.XXXXXX")
 trap 'rm -rf "$out"' EXIT
 
-# timed NAME COMMAND...: fastest elapsed seconds and largest peak MB of $runs runs.
-declare -A seconds peak
+# timed NAME COMMAND...: fastest elapsed seconds, the least CPU seconds (user
+# + system, steadier than wall time on a shared machine) and largest peak MB
+# of $runs runs.
+declare -A seconds cpu peak
 timed() {
-  local name=$1 r e m best='' most=0
+  local name=$1 r e u s m c best='' least='' most=0
   shift
   for ((r = 1; r <= runs; r++)); do
     rm -rf "${out:?}/$name"
     mkdir -p "$out/$name"
-    "$gnu_time" -f '%e %M' -o "$out/time" "$@" >"$out/$name.log"
-    read -r e m <"$out/time"
+    "$gnu_time" -f '%e %U %S %M' -o "$out/time" "$@" >"$out/$name.log"
+    read -r e u s m <"$out/time"
+    c=$(awk -v u="$u" -v s="$s" 'BEGIN { printf "%.2f", u + s }')
     if [[ -z $best ]] || awk -v a="$e" -v b="$best" 'BEGIN { exit !(a < b) }'; then best=$e; fi
+    if [[ -z $least ]] || awk -v a="$c" -v b="$least" 'BEGIN { exit !(a < b) }'; then least=$c; fi
     ((m > most)) && most=$m
   done
   seconds[$name]=$best
+  cpu[$name]=$least
   peak[$name]=$(awk -v m="$most" 'BEGIN { printf "%.1f", m / 1024 }')
 }
 
@@ -102,14 +107,18 @@ read -r -a w <"$out/wizard.log"
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 echo "== turnpixa-cli: $count x 4000 x 3000 to 400 px; $(nproc) cores; fastest of $runs run(s)"
-printf '%-22s %9s %9s\n' tool seconds 'peak MB'
+printf '%-22s %9s %9s %9s\n' tool seconds 'CPU s' 'peak MB'
 for name in cli-jpeg cli-png vipsthumbnail djpeg12; do
-  printf '%-22s %9s %9s\n' "$name" "${seconds[$name]}" "${peak[$name]}"
+  printf '%-22s %9s %9s %9s\n' "$name" "${seconds[$name]}" "${cpu[$name]}" "${peak[$name]}"
 done
-echo "cli / vipsthumbnail:        $(ratio "${seconds[cli-jpeg]}" "${seconds[vipsthumbnail]}")  (target <= 0.60)"
-echo "djpeg 1/8 / vipsthumbnail:  $(ratio "${seconds[djpeg12]}" "${seconds[vipsthumbnail]}")"
+bytes() { find "$1" -type f -name "$2" -printf '%s\n' | awk '{ n += $1 } END { print n + 0 }'; }
+echo "cli / vipsthumbnail:        $(ratio "${seconds[cli-jpeg]}" "${seconds[vipsthumbnail]}")  (target <= 0.60;" \
+  "CPU $(ratio "${cpu[cli-jpeg]}" "${cpu[vipsthumbnail]}"))"
+echo "djpeg 1/8 / vipsthumbnail:  $(ratio "${seconds[djpeg12]}" "${seconds[vipsthumbnail]}")  (CPU" \
+  "$(ratio "${cpu[djpeg12]}" "${cpu[vipsthumbnail]}"))"
 echo "cli peak MB:                ${peak[cli-jpeg]}  (target <= 100)"
-echo "PNG / JPEG mode:            $(ratio "${seconds[cli-png]}" "${seconds[cli-jpeg]}")  (target <= 1.50)"
+echo "PNG / JPEG mode:            $(ratio "${seconds[cli-png]}" "${seconds[cli-jpeg]}")  (target <= 1.50;" \
+  "CPU $(ratio "${cpu[cli-png]}" "${cpu[cli-jpeg]}"); PNG frames $(bytes "$out/cli-png" '*.png') bytes)"
 echo
 echo "== wizard load path: $count x 6000 x 4000 at the default size"
 echo "${w[*]}"

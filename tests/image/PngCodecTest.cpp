@@ -63,6 +63,32 @@ TEST(PngWriter, FramesCarryTheirHeaderTextAndResolution) {
     EXPECT_EQ(back.xResolution(), 2835);
 }
 
+TEST(PngWriter, ALargeFrameIsOneStreamFromBothHalves) {
+    // Large enough to be deflated in two halves: a gradient, noise and flat
+    // areas, so that every row filter has rows it wins; an odd height puts
+    // the split off the middle.
+    std::uint32_t seed = 1;
+    const RasterImage frame = test::makeImage(301, 207, [&seed](int x, int y) {
+        seed = seed * 1664525u + 1013904223u;
+        if (y < 60) return packColour(x % 256, y * 4, (x + y) % 256);
+        if (y < 120) return packColour(static_cast<int>(seed >> 24), (seed >> 16) & 0xFF, 40);
+        return x < 150 ? packColour(250, 250, 245) : packColour(20, 40, 160);
+    });
+    const std::string png = written(frame);
+    EXPECT_EQ(png.substr(png.size() - 12, 8), std::string("\0\0\0\0IEND", 8));
+    RasterImage back;
+    ASSERT_TRUE(test::readBytesWith(readPng, png, back));
+    EXPECT_EQ(test::maxChannelDifference(frame, back), 0) << test::describeDifference(frame, back);
+    // Deflated, not stored: well under the 187 KB of raw rows.
+    EXPECT_LT(png.size(), 120'000u);
+    // The second half on a thread of its own gives the same bytes.
+    setPngEncodeThreads(2);
+    EXPECT_EQ(pngEncodeThreads(), 2);
+    const std::string onTwoThreads = written(frame);
+    setPngEncodeThreads(1);
+    EXPECT_TRUE(onTwoThreads == png);
+}
+
 TEST(PngWriter, PaletteImagesKeepDepthIndicesAndTable) {
     for (int bits : {1, 4, 8}) {
         RasterImage image;

@@ -162,6 +162,31 @@ TEST(SmoothStretch, RefusesUnusableArguments) {
     EXPECT_FALSE(fastStretch(src, Rect{0, 0, 0, 4}, dest));
 }
 
+TEST(SmoothStretch, ReducedSourceUnderARectangleTooTallForNarrowSums) {
+    // Column sums of 32 bits hold 255 times the step down only up to about
+    // 16.8 million units; this rectangle's step is 18 million, so the
+    // sums go to 64 bits and must give what the plain rectangle gives.
+    // 40 x 30 held at 4/8, light enough that narrow sums would overflow.
+    std::mt19937 rng(7);
+    const RasterImage source = test::makeImage(20, 15, [&rng](int, int) {
+        return packColour(static_cast<int>(230 + rng() % 26), static_cast<int>(230 + rng() % 26),
+                          static_cast<int>(230 + rng() % 26));
+    });
+    const PictureScale scale{40, 30, 4};
+    constexpr int kRows = 150'000;
+    RasterImage plain, tall;
+    ASSERT_TRUE(plain.create(8, 1, 24) && tall.create(8, kRows, 24));
+    ASSERT_TRUE(smoothStretchEighths(source, scale, Rect{0, 0, 40, 30}, plain));
+    ASSERT_TRUE(smoothStretchEighths(source, scale, Rect{0, 0, 40, 30 * kRows}, tall));
+    for (int x = 1; x <= 8; ++x) {
+        EXPECT_EQ(pixelAt(tall, x, 1), pixelAt(plain, x, 1)) << x;
+        EXPECT_EQ(pixelAt(tall, x, 2), kWhite) << x;  // below the picture
+        EXPECT_EQ(pixelAt(tall, x, kRows), kWhite) << x;
+    }
+    // The picture is not one colour, so the row says something.
+    EXPECT_NE(pixelAt(plain, 1, 1), pixelAt(plain, 8, 1));
+}
+
 TEST(FastStretch, TakesThePixelUnderEachCentre) {
     // 3 -> 7 columns: centres (X + 0.5) * 3 / 7 fall in source columns 0,0,1,1,1,2,2.
     const int expectedColumn[7] = {0, 0, 1, 1, 1, 2, 2};

@@ -66,13 +66,56 @@ RasterImage hardEdged(int width, int height) {
     });
 }
 
-// Busier still: blocks, rules and bars a few frame pixels apart.
+// Busier still, and harder than a photo: three-pixel rules and bars a few
+// frame pixels apart. Only from 3/8 up do its frames reach 40 dB.
 RasterImage busyEdges(int width, int height) {
     return makeImage(width, height, [width, height](int x, int y) {
         if (x % (width / 9) < 3 || y % (height / 7) < 3) return kBlack;
         if (y > height * 4 / 5) return (x / (width / 24)) % 2 ? kBlack : kWhite;
         if ((x / (width / 6) + y / (height / 5)) % 3 == 0) return packColour(255, 0, 0);
         return packColour(250, 230, 90);
+    });
+}
+
+// Lettering in a 5 x 7 grid, one byte a row, bit 4 the leftmost column.
+constexpr std::uint8_t kLetters[4][7] = {
+    {0x0F, 0x10, 0x10, 0x0E, 0x01, 0x01, 0x1E},  // S
+    {0x1E, 0x11, 0x11, 0x1E, 0x10, 0x10, 0x10},  // P
+    {0x0E, 0x04, 0x04, 0x04, 0x04, 0x04, 0x0E},  // I
+    {0x11, 0x19, 0x15, 0x13, 0x11, 0x11, 0x11},  // N
+};
+
+// What a turntable shoot looks like at camera size, edges left as hard as
+// a pixel: a dark bottle on white with a cream label, a line of lettering
+// (strokes about a JPEG block wide) and a rule on it; beside it a shoe-like
+// body with a pale sole and lace bars.
+RasterImage productShot(int width, int height) {
+    return makeImage(width, height, [width, height](int x, int y) {
+        const double u = double(x) / width, v = double(y) / height;
+        const double fromAxis = std::abs(u - 0.3);
+        const bool neck = v > 0.08 && v <= 0.2 && fromAxis < 0.04;
+        const bool shoulder = v > 0.2 && v <= 0.3 && fromAxis < 0.04 + 0.08 * (v - 0.2) / 0.1;
+        const bool body = v > 0.3 && v < 0.92 && fromAxis < 0.12;
+        if (neck || shoulder || body) {
+            if (v < 0.12) return packColour(30, 30, 30);  // cap
+            if (v < 0.45 || v > 0.8 || fromAxis > 0.11) return packColour(26, 58, 34);
+            const int cell = std::max(1, width / 330);  // a stroke about a block wide
+            const int gx = (x - int(0.2 * width)) / cell, gy = (y - int(0.5 * height)) / cell;
+            if (gx >= 0 && gy >= 0 && gy < 7 && gx < 24 && gx % 6 < 5 &&
+                (kLetters[gx / 6][gy] >> (4 - gx % 6)) & 1)
+                return packColour(16, 16, 16);
+            if (v > 0.72 && v < 0.72 + double(cell) / height && fromAxis < 0.09)
+                return packColour(16, 16, 16);
+            return packColour(240, 232, 216);
+        }
+        const double du = (u - 0.72) / 0.22, dv = (v - 0.6) / 0.2;
+        if (du * du + dv * dv < 1 || (v > 0.6 && v < 0.75 && std::abs(u - 0.72) < 0.24)) {
+            if (v > 0.7) return packColour(235, 235, 230);  // sole
+            if (v > 0.45 && v < 0.55 && u > 0.62 && u < 0.8 && int(u * 200) % 3 == 0)
+                return packColour(245, 245, 245);  // laces
+            return packColour(32, 48, 160);
+        }
+        return kWhite;
     });
 }
 
@@ -212,6 +255,30 @@ TEST(WorkingScale, HardEdgedPhotosInJpegAndPng) {
     for (const std::string& path : {jpeg, png}) {
         expectCloseToFullResolution(path, frameOf(150, 112), 2, 33.0);
         expectCloseToFullResolution(path, frameOf(400, 300), 6, 36.0);
+    }
+}
+
+TEST(WorkingScale, ProductShotsWithHardEdges) {
+    test::TempDir dir;
+    const RasterImage picture = productShot(2000, 1500);
+    const std::string jpeg = dir.file("product.jpg"), png = dir.file("product.png");
+    BufferedFile out;
+    ASSERT_TRUE(out.open(jpeg, BufferedFile::Mode::Write));
+    ASSERT_TRUE(writeJpegAtQuality(picture, out, 90));  // as cameras save
+    ASSERT_TRUE(out.close());
+    saveImage(picture, png, true);
+    // 200 and 190 wide are 4000 to 400 and 6000 to 570 at this size, held
+    // at 2/8; 125 is held at 1/8, 330 at 3/8 and the turned crop at 4/8.
+    expectCloseToFullResolution(jpeg, frameOf(190, 142), 2);
+    expectCloseToFullResolution(jpeg, frameOf(125, 93), 1);
+    expectCloseToFullResolution(jpeg, frameOf(330, 247), 3);
+    ProcessingSettings s = frameOf(240, 240);
+    s.cropOn = true;
+    s.crop = Rect{310, 100, 1510, 1300};  // the shoe and half the bottle
+    s.setRotation(1);
+    for (const std::string& path : {jpeg, png}) {
+        expectCloseToFullResolution(path, frameOf(200, 150), 2);
+        expectCloseToFullResolution(path, s, 4);
     }
 }
 

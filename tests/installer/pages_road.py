@@ -26,6 +26,8 @@ import time
 from Xlib import X, XK, display
 from Xlib.ext import xtest
 
+from install_road import owned_by_user
+
 USER = 65534
 CRLF = "\r\n"
 
@@ -169,25 +171,6 @@ def start_xvfb(dpi):
         xvfb.kill()
         fail("Xvfb did not start")
     return xvfb, ":" + number.decode().strip()
-
-
-def owned_by_user(roots):
-    found = set()
-    for root in roots:
-        for folder, dirs, files in os.walk(root, onerror=lambda e: None):
-            try:
-                if not os.stat(folder).st_mode & 0o002:
-                    continue
-            except OSError:
-                continue
-            for name in dirs + files:
-                path = os.path.join(folder, name)
-                try:
-                    if os.lstat(path).st_uid == USER:
-                        found.add(path)
-                except OSError:
-                    pass
-    return found
 
 
 def cancelled_run(screen, run, home):

@@ -218,12 +218,10 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
             ProjectFrames frames(project);
             std::string reason;
             // The frames are deflated on both cores; scanning is over by now.
-            const int encodeThreads = pngEncodeThreads();
-            setPngEncodeThreads(2);
+            const PngEncodeThreadsForBatch bothCores;
             const bool written =
                 writer.write(frames, target, save, reason,
                              [&](int done, int count) { bar.show("Writing", done, count); });
-            setPngEncodeThreads(encodeThreads);
             bar.finish();
             if (written) {
                 project.saved = true;

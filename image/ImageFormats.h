@@ -64,5 +64,16 @@ bool writePng(const RasterImage& image, BufferedFile& file);
 // library thread running beside a write (a scanner's) meets one of ours.
 void setPngEncodeThreads(int threads);
 int pngEncodeThreads();
+// Deflates on two threads while it lives: a whole set of frames is written.
+class PngEncodeThreadsForBatch {
+public:
+    PngEncodeThreadsForBatch() : before_(pngEncodeThreads()) { setPngEncodeThreads(2); }
+    ~PngEncodeThreadsForBatch() { setPngEncodeThreads(before_); }
+    PngEncodeThreadsForBatch(const PngEncodeThreadsForBatch&) = delete;
+    PngEncodeThreadsForBatch& operator=(const PngEncodeThreadsForBatch&) = delete;
+
+private:
+    int before_;
+};
 
 }  // namespace turnpixa

@@ -21,6 +21,7 @@
 #include "app/HelpOpener.h"
 #include "app/RasterImageQt.h"
 #include "app/WizardNavigation.h"
+#include "image/ImageFormats.h"
 #include "net/CUploadDlg.h"
 #include "project/Project.h"
 #include "project/ProjectFrames.h"
@@ -249,6 +250,7 @@ bool CSaveDlg::saveAs() {
     // window takes no input meanwhile.
     window()->setEnabled(false);
     ProjectFrames frames(p);
+    const PngEncodeThreadsForBatch bothCores;  // no scan runs beside a save
     const bool ok = writer_->write(frames, target, options, reason, [this](int written, int count) {
         status_->setText(QStringLiteral("Saving frame %1 of %2...").arg(written).arg(count));
         QCoreApplication::processEvents();

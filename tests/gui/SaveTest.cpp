@@ -102,7 +102,11 @@ TEST_F(Wizard, SaveAsWritesWhatTheWriterWritesForTheSameProject) {
     EXPECT_EQ(catcher.urls[0].toLocalFile(), ours + "/shoe.htm");
 }
 
-TEST_F(Wizard, SaveAsWritesWhatTurnpixaCliWritesForTheSamePhotos) {
+// JPEG frames, and PNG frames, which both deflate on two threads.
+class SaveLikeCli : public Wizard, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SaveLikeCli, SaveAsWritesWhatTurnpixaCliWritesForTheSamePhotos) {
+    const bool png = GetParam();
 #ifndef TURNPIXA_CLI
     GTEST_SKIP() << "turnpixa-cli is not built";
 #else
@@ -113,6 +117,7 @@ TEST_F(Wizard, SaveAsWritesWhatTurnpixaCliWritesForTheSamePhotos) {
     dlg().setActiveIndex(4);
     CSaveDlg& page = savePage();
     page.autoSpinBox()->click();
+    if (png) page.pngButton()->click();
     page.rateSlider()->setValue(60);  // 50 ms
     const QString ours = QString::fromStdString(dir.file("ours"));
     const QString cli = QString::fromStdString(dir.file("cli"));
@@ -124,6 +129,7 @@ TEST_F(Wizard, SaveAsWritesWhatTurnpixaCliWritesForTheSamePhotos) {
 
     QStringList args = {"-q",          "--start", "4",  "--reverse",
                         "--auto-spin", "50",      "-o", cli + "/mug.htm"};
+    if (png) args << "--png";
     for (int i = 0; i < project().photoCount(); ++i)
         args << QString::fromStdString(project().photoAt(i)->name());
     QProcess run;
@@ -141,6 +147,9 @@ TEST_F(Wizard, SaveAsWritesWhatTurnpixaCliWritesForTheSamePhotos) {
     }
 #endif
 }
+
+INSTANTIATE_TEST_SUITE_P(Frames, SaveLikeCli, ::testing::Bool(),
+                         [](const auto& frames) { return frames.param ? "Png" : "Jpeg"; });
 
 TEST_F(Wizard, FinishOnAnUnsavedProjectSavesFirst) {
     loadPhotos(3);

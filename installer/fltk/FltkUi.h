@@ -8,8 +8,9 @@ namespace turnpixa::setup {
 
 class FltkUi : public Ui {
 public:
-    // Enables FLTK's thread support; call on the main thread.
-    FltkUi();
+    // Enables FLTK's thread support; call on the main thread. The boxes'
+    // buttons follow the language as it is when each box comes up.
+    explicit FltkUi(const int& language);
     ~FltkUi() override;
     FltkUi(const FltkUi&) = delete;
     FltkUi& operator=(const FltkUi&) = delete;
@@ -19,6 +20,9 @@ public:
                Answer defaultAnswer) override;
 
 private:
+    int language() const;
+
+    const int& language_;
     MainThreadCalls calls_;
 };
 

@@ -43,11 +43,11 @@ Scale prepareDisplay() {
 int installWithPages(const std::string& packagePath, const CommandLine& commandLine,
                      const Folders& folders, int language) {
     const Scale scale = prepareDisplay();
-    FltkUi ui;
-    runPendingMoves(folders.dataFolder);
     InstallState state;
     state.language = language;
     state.languageName = languageName(language);
+    FltkUi ui(state.language);
+    runPendingMoves(folders.dataFolder);
     InstallContext ctx(ui, state, folders);
     if (!ctx.open(packagePath)) return failed(state.failure);
     std::vector<ScriptCommand> commands;
@@ -89,7 +89,8 @@ int uninstallWithDialog(const std::string& recordPath, const Folders& folders) {
         return kExitUsage;
     }
     const Scale scale = prepareDisplay();
-    FltkUi ui;
+    const int english = 0;  // the uninstaller speaks English only
+    FltkUi ui(english);
     runPendingMoves(folders.dataFolder);
     Uninstaller u(ui, folders, recordPath);
     if (ui.ask(uninstallQuestion(u.state.projectName), "Uninstall", Icon::Question, Buttons::YesNo,

@@ -90,6 +90,9 @@ private:
     int height_ = 1;
     int eighths_ = 8;
     std::string filePath_;
+    // The scale at which the file could not be decoded again: not tried
+    // again at that scale, so that every render does not read it anew.
+    int unreadableEighths_ = 0;
     std::string name_;
     std::unique_ptr<RasterImage> cachedOutput_;
     ProcessingSettings cachedSettings_;

@@ -309,9 +309,16 @@ TEST(WorkingScale, ALargerFrameDecodesTheFileAgain) {
     EXPECT_FALSE(photo->matchScale(frameOf(100, 75), &reason));
     EXPECT_FALSE(reason.empty());
     EXPECT_EQ(photo->eighths(), 4);
+    // Nor is it read again at that scale for every render; another scale
+    // tries again.
+    saveImage(hardEdged(800, 600), path, false);
+    EXPECT_FALSE(photo->matchScale(frameOf(100, 75), &reason));
+    EXPECT_EQ(reason, "the file could not be read again");
+    EXPECT_TRUE(photo->matchScale(frameOf(400, 300)));
+    EXPECT_EQ(photo->eighths(), 8);
     std::filesystem::remove(path);
     EXPECT_FALSE(photo->matchScale(frameOf(100, 75)));
-    EXPECT_EQ(photo->source().width(), 400);
+    EXPECT_EQ(photo->source().width(), 800);
 
     // A photo without a file keeps every pixel.
     Photo scanned(hardEdged(800, 600), "scan");

@@ -8,6 +8,7 @@
 #include "project/SettingsFile.h"
 #include "tests/support/LocalWebServer.h"
 #include "tests/support/TempDir.h"
+#include "tests/web/UploadedVase.h"
 #include "web/OutputPage.h"
 #include "web/Snippets.h"
 
@@ -67,16 +68,7 @@ TEST(CliPrintPad, RefusesWhatItCannotDraw) {
 class CliSnippet : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::create_directories(site.path() / "gallery");
-        OutputPageInfo info;
-        info.frameFolderName = "vase-turnpixa";
-        info.extension = ".png";
-        info.width = 320;
-        info.height = 200;
-        info.frameCount = 24;
-        info.autoSpinValue = -150;
-        test::writeWholeFile(site.file("gallery/vase.htm"), OutputPage::text(info));
-        server = std::make_unique<test::LocalWebServer>(site.path().string(), false);
+        server = test::serveUploadedVase(site);
         ASSERT_TRUE(server->running());
         UploadSettings settings;
         settings.webspaceUrl = server->base() + "/";

@@ -10,6 +10,7 @@
 
 #include "WizardFixture.h"
 #include "tests/support/LocalWebServer.h"
+#include "tests/web/UploadedVase.h"
 #include "web/CSnippetDlg.h"
 #include "web/OutputPage.h"
 #include "web/ViewerScript.h"
@@ -22,16 +23,7 @@ class SnippetDialog : public Wizard {
 protected:
     void SetUp() override {
         Wizard::SetUp();
-        std::filesystem::create_directories(site.path() / "gallery");
-        OutputPageInfo info;
-        info.frameFolderName = "vase-turnpixa";
-        info.extension = ".png";
-        info.width = 320;
-        info.height = 200;
-        info.frameCount = 24;
-        info.autoSpinValue = -150;
-        writeWholeFile(site.file("gallery/vase.htm"), OutputPage::text(info));
-        server = std::make_unique<LocalWebServer>(site.path().string(), false);
+        server = serveUploadedVase(site);
         ASSERT_TRUE(server->running());
         app->uploadSettings().webspaceUrl = server->base() + "/";
         app->uploadSettings().webspaceSubFolder = "/htdocs/gallery/";

@@ -16,16 +16,6 @@ namespace turnpixa::test {
 
 namespace {
 
-// The first few sample photos (1600 x 1200 JPEGs), in name order.
-QStringList samplePhotos(int count) {
-    QDir samples(QStringLiteral(TURNPIXA_SOURCE_DIR "/resources/sample-photos"));
-    QStringList paths;
-    for (const QString& name :
-         samples.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name).mid(0, count))
-        paths << samples.filePath(name);
-    return paths;
-}
-
 void type(QLineEdit* field, const QString& text) {
     field->selectAll();
     QGuiApplication::clipboard()->setText(text);

@@ -131,6 +131,15 @@ void Wizard::loadPhotos(int count) {
     ASSERT_EQ(project().photoCount(), count);
 }
 
+QStringList Wizard::samplePhotos(int count) {
+    QDir samples(QStringLiteral(TURNPIXA_SOURCE_DIR "/resources/sample-photos"));
+    QStringList paths;
+    for (const QString& name :
+         samples.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name).mid(0, count))
+        paths << samples.filePath(name);
+    return paths;
+}
+
 void Wizard::mouse(QWidget* w, int type, QPoint pos, Qt::MouseButton button,
                    Qt::MouseButtons buttons) {
     QMouseEvent e(static_cast<QEvent::Type>(type), QPointF(pos), w->mapToGlobal(QPointF(pos)),

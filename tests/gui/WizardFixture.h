@@ -118,6 +118,8 @@ protected:
     // The drop alone; its batch runs on the next event processing.
     void sendDrop(const QStringList& paths);
     void loadPhotos(int count);
+    // The first count sample photos (1600 x 1200 JPEGs), in name order.
+    static QStringList samplePhotos(int count = 36);
     // Saves a picture of the window when TURNPIXA_SCREENSHOTS names a folder.
     void shoot(const QString& name);
     bool waitFor(const std::function<bool()>& done, int ms = 10000);

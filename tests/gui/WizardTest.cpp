@@ -281,10 +281,7 @@ namespace turnpixa::test {
 TEST_F(Wizard, ScreenshotsWithTheSamplePhotos) {
     if (qEnvironmentVariable("TURNPIXA_SCREENSHOTS").isEmpty())
         GTEST_SKIP() << "set TURNPIXA_SCREENSHOTS to a folder";
-    QDir samples(QStringLiteral(TURNPIXA_SOURCE_DIR "/resources/sample-photos"));
-    for (const QString& name :
-         samples.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name))
-        seam.openAnswer << samples.filePath(name);
+    seam.openAnswer = samplePhotos();
     dlg().setActiveIndex(1);
     importPage().browseButton()->click();
     ASSERT_EQ(project().photoCount(), 36);

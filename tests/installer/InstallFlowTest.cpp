@@ -20,20 +20,6 @@ namespace {
 
 using namespace test;
 
-Folders foldersIn(const TempFolder& t) {
-    Folders f;
-    f.home = t / "home";
-    f.dataFolder = t / "home/data/BriskInstaller";
-    f.programFiles = t / "home/opt";
-    f.startPrograms = t / "home/data/applications";
-    f.startup = t / "home/config/autostart";
-    f.desktop = t / "home/Desktop";
-    f.documents = t / "home/Documents";
-    f.appData = t / "home/data";
-    f.programLinks = t / "home/bin";
-    return f;
-}
-
 std::string script(const std::string& body) {
     return "[Project Name]\nDemo\n[Install To]\n<Program Files>\\Demo\n" + body;
 }

@@ -27,6 +27,20 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ec);
 }
 
+Folders foldersIn(const TempFolder& t) {
+    Folders f;
+    f.home = t / "home";
+    f.dataFolder = t / "home/data/BriskInstaller";
+    f.programFiles = t / "home/opt";
+    f.startPrograms = t / "home/data/applications";
+    f.startup = t / "home/config/autostart";
+    f.desktop = t / "home/Desktop";
+    f.documents = t / "home/Documents";
+    f.appData = t / "home/data";
+    f.programLinks = t / "home/bin";
+    return f;
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "installer/Folders.h"
 #include "installer/Ui.h"
 
 namespace turnpixa::setup::test {
@@ -23,6 +24,9 @@ public:
 private:
     std::string path_;
 };
+
+// The installer's folders, all under t/home.
+Folders foldersIn(const TempFolder& t);
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);

@@ -19,20 +19,6 @@ namespace {
 using namespace test;
 namespace fs = std::filesystem;
 
-Folders foldersIn(const TempFolder& t) {
-    Folders f;
-    f.home = t / "home";
-    f.dataFolder = t / "home/data/BriskInstaller";
-    f.programFiles = t / "home/opt";
-    f.startPrograms = t / "home/data/applications";
-    f.startup = t / "home/config/autostart";
-    f.desktop = t / "home/Desktop";
-    f.documents = t / "home/Documents";
-    f.appData = t / "home/data";
-    f.programLinks = t / "home/bin";
-    return f;
-}
-
 std::string record(const TempFolder& t, const std::string& project) {
     return uninstallRecordPath(foldersIn(t), project);
 }

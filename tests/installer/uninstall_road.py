@@ -22,18 +22,10 @@ import subprocess
 import sys
 import tempfile
 
+from install_road import check, fail
+
 USER = 65534
 AS_USER = ["setpriv", "--reuid=%d" % USER, "--regid=%d" % USER, "--clear-groups"]
-
-
-def fail(text):
-    print("FAIL:", text)
-    sys.exit(1)
-
-
-def check(condition, text):
-    if not condition:
-        fail(text)
 
 
 def tree(root):

@@ -4,6 +4,7 @@
 
 #include "tests/support/LocalWebServer.h"
 #include "tests/support/TempDir.h"
+#include "tests/web/UploadedVase.h"
 #include "web/OutputPage.h"
 #include "web/Snippets.h"
 #include "web/UploadedPage.h"
@@ -104,15 +105,8 @@ TEST(Snippets, WebspaceEntriesAreCleaned) {
 }
 
 TEST(UploadedPage, ValuesReadBackFromAWrittenPage) {
-    OutputPageInfo info;
-    info.frameFolderName = "vase-turnpixa";
-    info.extension = ".png";
-    info.width = 320;
-    info.height = 200;
-    info.frameCount = 24;
-    info.autoSpinValue = -150;
     SnippetImage image;
-    ASSERT_TRUE(Snippets::parseUploadedPage(OutputPage::text(info), image));
+    ASSERT_TRUE(Snippets::parseUploadedPage(OutputPage::text(test::uploadedVaseInfo()), image));
     EXPECT_EQ(image.frames, 24);
     EXPECT_EQ(image.autoSpin, -150);
     EXPECT_TRUE(image.png);
@@ -158,16 +152,7 @@ TEST(UploadedPage, UnreadablePagesKeepWhatIsKnown) {
 class SnippetFetch : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::create_directories(site.path() / "gallery");
-        OutputPageInfo info;
-        info.frameFolderName = "vase-turnpixa";
-        info.extension = ".png";
-        info.width = 320;
-        info.height = 200;
-        info.frameCount = 24;
-        info.autoSpinValue = -150;
-        test::writeWholeFile(site.file("gallery/vase.htm"), OutputPage::text(info));
-        server = std::make_unique<test::LocalWebServer>(site.path().string(), false);
+        server = test::serveUploadedVase(site);
         ASSERT_TRUE(server->running());
     }
     test::TempDir site;

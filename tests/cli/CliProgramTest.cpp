@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/support/RunCommand.h"
 #include "tests/support/TempDir.h"
 
 namespace turnpixa {
@@ -15,21 +16,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Shell {
-    int status = -1;
-    std::string output;  // standard output and error together
-};
+using Shell = test::CommandRun;
 
+// A shell command line; standard output and error together.
 Shell shell(const std::string& command) {
-    Shell run;
-    std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.output.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
+    return test::runCommand(command + " 2>&1");
 }
 
 const std::string kProgram = TURNPIXA_CLI_PROGRAM;

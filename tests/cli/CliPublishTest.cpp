@@ -7,6 +7,7 @@
 
 #include "project/SettingsFile.h"
 #include "tests/support/LocalWebServer.h"
+#include "tests/support/RunCommand.h"
 #include "tests/support/TempDir.h"
 #include "tests/web/UploadedVase.h"
 #include "web/OutputPage.h"
@@ -15,24 +16,12 @@
 namespace turnpixa {
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out;
-};
+using CliResult = test::CommandRun;
 
 // turnpixa-cli with the arguments (quoted by the caller); standard error
 // is dropped.
 CliResult cli(const std::string& args) {
-    CliResult r;
-    const std::string command = std::string(TURNPIXA_CLI_PROGRAM) + " " + args + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return r;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
-    const int raw = pclose(pipe);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return r;
+    return test::runCommand(std::string(TURNPIXA_CLI_PROGRAM) + " " + args + " 2>/dev/null");
 }
 
 TEST(CliPrintPad, WritesAOnePagePdfOnTheChosenPaper) {
@@ -43,11 +32,7 @@ TEST(CliPrintPad, WritesAOnePagePdfOnTheChosenPaper) {
     const std::string pdf = dir.file("pad.pdf");
     ASSERT_EQ(cli("--print-pad '" + pdf + "' --pad-photos 24 --paper letter -q").status, 0);
     ASSERT_TRUE(std::filesystem::exists(pdf));
-    FILE* pipe = popen(("pdfinfo '" + pdf + "' 2>/dev/null").c_str(), "r");
-    std::string info;
-    char line[512];
-    while (pipe && fgets(line, sizeof line, pipe)) info += line;
-    if (pipe) pclose(pipe);
+    const std::string info = test::runCommand("pdfinfo '" + pdf + "' 2>/dev/null").output;
     if (info.empty()) GTEST_SKIP() << "pdfinfo missing";
     EXPECT_NE(info.find("Title:           TurnPixa"), std::string::npos) << info;
     EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
@@ -92,16 +77,16 @@ TEST_F(CliSnippet, PrintsTheFragmentTheDialogCopies) {
     const std::string base = server->base() + "/gallery";
     CliResult r = cli("--snippet webpage vase" + settings());
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, Snippets::webpage(vase, base, true));
+    EXPECT_EQ(r.output, Snippets::webpage(vase, base, true));
     r = cli("--snippet iframe --not-first vase" + settings());
-    EXPECT_EQ(r.out, Snippets::iframe(vase, base));
+    EXPECT_EQ(r.output, Snippets::iframe(vase, base));
     EXPECT_EQ(server->requests(), "/gallery/vase.htm\n/gallery/vase.htm\n");
 }
 
 TEST_F(CliSnippet, AMissingPageStillPrintsButFails) {
     const CliResult r = cli("--snippet webpage teapot" + settings());
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("<img id='teapot-turnpixa'"), std::string::npos) << r.out;
+    EXPECT_NE(r.output.find("<img id='teapot-turnpixa'"), std::string::npos) << r.output;
     EXPECT_EQ(cli("--snippet table vase" + settings()).status, 2);
     EXPECT_EQ(cli("--snippet webpage" + settings()).status, 2);
     EXPECT_EQ(cli("--snippet webpage vase --settings /nonexistent/TurnPixa.ini").status, 1);

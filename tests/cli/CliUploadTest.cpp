@@ -8,28 +8,18 @@
 
 #include "project/SettingsFile.h"
 #include "tests/net/NetTestUtil.h"
+#include "tests/support/RunCommand.h"
 
 namespace turnpixa {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct ProgramRun {
-    int status = -1;
-    std::string output;  // standard output and error together
-};
+using ProgramRun = test::CommandRun;
 
+// turnpixa-cli with the arguments; standard output and error together.
 ProgramRun runProgram(const std::string& arguments) {
-    ProgramRun run;
-    std::FILE* pipe =
-        ::popen((std::string(TURNPIXA_CLI_PROGRAM) + " " + arguments + " 2>&1").c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.output.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
+    return test::runCommand(std::string(TURNPIXA_CLI_PROGRAM) + " " + arguments + " 2>&1");
 }
 
 std::string photos() {

@@ -8,21 +8,11 @@
 #include <vector>
 
 #include "devices/PadPrinter.h"
+#include "tests/support/RunCommand.h"
 #include "tests/support/TempDir.h"
 
 namespace turnpixa {
 namespace {
-
-std::string runCommand(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        size_t n = 0;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
 
 struct Gray {
     int width = 0, height = 0;
@@ -80,21 +70,22 @@ std::vector<Crossing> crossingsAlong(const Gray& g, double degrees) {
 }
 
 TEST(PadPdf, A4PageTitledTurnPixaWithCirclesOneCentimetreApart) {
-    if (runCommand("command -v pdfinfo pdftoppm").empty()) GTEST_SKIP() << "poppler-utils missing";
+    if (test::runCommand("command -v pdfinfo pdftoppm").output.empty())
+        GTEST_SKIP() << "poppler-utils missing";
     test::TempDir dir;
     const std::string pdf = dir.file("pad.pdf");
     QString reason;
     ASSERT_TRUE(writePadPdf(QString::fromStdString(pdf), QPageSize(QPageSize::A4), 18, reason))
         << reason.toStdString();
 
-    const std::string info = runCommand("pdfinfo '" + pdf + "'");
+    const std::string info = test::runCommand("pdfinfo '" + pdf + "'").output;
     EXPECT_NE(info.find("Title:           TurnPixa"), std::string::npos) << info;
     EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
     EXPECT_NE(info.find("595 x 842 pts (A4)"), std::string::npos) << info;
 
     // 254 dpi: one pixel is 0.1 mm, so the circles sit 100 px apart.
-    runCommand("pdftoppm -r 254 -gray -aa no -aaVector no '" + pdf + "' '" + dir.file("page") +
-               "'");
+    test::runCommand("pdftoppm -r 254 -gray -aa no -aaVector no '" + pdf + "' '" +
+                     dir.file("page") + "'");
     Gray page;
     ASSERT_TRUE(readPgm(dir.file("page-1.pgm"), page));
     EXPECT_NEAR(page.width, 2100, 1);

@@ -12,6 +12,7 @@
 #include "WizardFixture.h"
 #include "app/pages/CTakePhotosDlg.h"
 #include "devices/CPrintPadDlg.h"
+#include "tests/support/RunCommand.h"
 
 namespace turnpixa::test {
 namespace {
@@ -113,11 +114,7 @@ TEST_F(TakePhotos, PadDialogNumberOfPhotosAndPrintingToPdf) {
     ASSERT_TRUE(ran);
     EXPECT_TRUE(seam.messages.isEmpty()) << seam.messages.join('|').toStdString();
     ASSERT_TRUE(std::filesystem::exists(pdf.toStdString()));
-    FILE* pipe = popen(("pdfinfo '" + pdf.toStdString() + "' 2>/dev/null").c_str(), "r");
-    std::string info;
-    char buffer[512];
-    while (pipe && fgets(buffer, sizeof buffer, pipe)) info += buffer;
-    if (pipe) pclose(pipe);
+    const std::string info = runCommand("pdfinfo '" + pdf.toStdString() + "' 2>/dev/null").output;
     if (!info.empty()) {
         EXPECT_NE(info.find("TurnPixa"), std::string::npos) << info;
         EXPECT_NE(info.find("612 x 792 pts (letter)"), std::string::npos) << info;

@@ -106,7 +106,7 @@ int Photo::eighthsFor(const ProcessingSettings& settings) const {
 bool Photo::matchScale(const ProcessingSettings& settings, std::string* reason) {
     const int wanted = eighthsFor(settings);
     if (wanted == eighths_) return true;
-    if (wanted == unreadableEighths_) {
+    if (unreadableAt(wanted)) {
         if (reason) *reason = "the file could not be read again";
         return false;
     }
@@ -115,12 +115,12 @@ bool Photo::matchScale(const ProcessingSettings& settings, std::string* reason) 
     std::string damage;  // told once, when the photo was first loaded
     if (!loadPhotoFileScaled(
             filePath_, [wanted](int, int) { return wanted; }, image, scale, reason, &damage)) {
-        unreadableEighths_ = wanted;
+        markUnreadableAt(wanted);
         return false;
     }
     if (scale.fullWidth != width_ || scale.fullHeight != height_ || scale.eighths != wanted) {
         if (reason) *reason = "the file has changed since it was loaded";
-        unreadableEighths_ = wanted;
+        markUnreadableAt(wanted);
         return false;
     }
     source_ = std::move(image);

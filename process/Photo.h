@@ -57,6 +57,11 @@ public:
     // source kept, when the file cannot be read or is no longer the same
     // size.
     bool matchScale(const ProcessingSettings& settings, std::string* reason = nullptr);
+    // The scale at which the file could not be decoded again: neither
+    // matchScale nor a background decode tries it again at that scale, so
+    // that every render does not read the file anew.
+    bool unreadableAt(int eighths) const { return eighths == unreadableEighths_; }
+    void markUnreadableAt(int eighths) { unreadableEighths_ = eighths; }
     // Lets the source go once every frame it is needed for is made (batch
     // work); the size is kept. Later renders give an empty image.
     void releaseSource();
@@ -90,9 +95,7 @@ private:
     int height_ = 1;
     int eighths_ = 8;
     std::string filePath_;
-    // The scale at which the file could not be decoded again: not tried
-    // again at that scale, so that every render does not read it anew.
-    int unreadableEighths_ = 0;
+    int unreadableEighths_ = 0;  // see markUnreadableAt
     std::string name_;
     std::unique_ptr<RasterImage> cachedOutput_;
     ProcessingSettings cachedSettings_;

@@ -34,23 +34,16 @@ bool SourceRescaler::start(const Project& project) {
     const ProcessingSettings& settings = project.settings();
     std::vector<Item> items;
     std::vector<Wanted> wanted;
-    std::vector<Wanted> stillFailed;
     const int count = project.photoCount();
     for (int index : Project::preRenderOrder(count, project.currentImage)) {
         const Photo* photo = project.photoAt(index);
         if (!photo || photo->filePath().empty()) continue;
         const int eighths = photo->eighthsFor(settings);
         if (eighths == photo->eighths()) continue;
-        const Wanted w{photo, eighths};
-        if (std::find(failed_.begin(), failed_.end(), w) != failed_.end()) {
-            stillFailed.push_back(w);
-            continue;
-        }
+        if (photo->unreadableAt(eighths)) continue;
         items.push_back({photo, photo->filePath(), photo->width(), photo->height(), eighths});
-        wanted.push_back(w);
+        wanted.push_back({photo, eighths});
     }
-    // Failures of photos gone or needing another scale now are forgotten.
-    failed_ = std::move(stillFailed);
     std::sort(wanted.begin(), wanted.end(), before);
     if (wanted.empty()) {
         if (running()) cancel();
@@ -166,7 +159,7 @@ std::vector<int> SourceRescaler::takeArrived(Project& project) {
             old->height() != a.item.fullHeight)
             continue;
         if (!a.photo) {
-            failed_.push_back(w);
+            old->markUnreadableAt(a.item.eighths);
             failures_.push_back(a.item.path + ": " + a.reason);
             continue;
         }

@@ -72,7 +72,6 @@ private:
     const int threadCount_;
     // Owner's thread only.
     std::vector<Wanted> outstanding_;  // sorted
-    std::vector<Wanted> failed_;
     std::vector<std::string> failures_;
     int done_ = 0;
     int total_ = 0;

@@ -105,4 +105,9 @@ std::string fileNameOf(const std::string& path) {
     return at == std::string::npos ? path : path.substr(at + 1);
 }
 
+std::string readWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 }  // namespace turnpixa::setup

@@ -33,5 +33,7 @@ bool makeFolders(const std::string& path);
 std::string parentOf(const std::string& path);
 // The text after the last "/" or "\".
 std::string fileNameOf(const std::string& path);
+// A file's bytes; "" when it cannot be read.
+std::string readWhole(const std::string& path);
 
 }  // namespace turnpixa::setup

@@ -14,6 +14,7 @@
 
 #include "installer/DesktopLink.h"
 #include "installer/FileVersion.h"
+#include "installer/Folders.h"
 #include "installer/PendingMoves.h"
 #include "installer/ProcessRunner.h"
 #include "installer/TempFiles.h"
@@ -97,11 +98,6 @@ Replace replaceByRename(const std::string& from, const std::string& dest, unsign
     ::unlink(staged.c_str());
     staged.clear();
     return Replace::Failed;
-}
-
-std::string readWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 }  // namespace

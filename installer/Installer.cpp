@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "installer/DesktopLink.h"
+#include "installer/Folders.h"
 #include "installer/InstallActions.h"
 #include "installer/InstallWorker.h"
 #include "installer/MessageTable.h"
@@ -19,11 +20,6 @@
 namespace turnpixa::setup {
 
 namespace {
-
-std::string readWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 bool usableProjectName(const std::string& name) {
     if (name.empty() || name == "." || name == "..") return false;

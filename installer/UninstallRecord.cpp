@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "installer/Folders.h"
 #include "installer/ProcessRunner.h"
 #include "installer/Script.h"
 #include "installer/TempFiles.h"
@@ -16,11 +17,6 @@
 namespace turnpixa::setup {
 
 namespace {
-
-std::string readWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // Writes beside the target and renames over it, replacing what is there
 // (also a running uninstaller).

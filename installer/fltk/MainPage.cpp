@@ -1,4 +1,5 @@
 // The main page and the licence page.
+#include "installer/Folders.h"
 #include "installer/MessageTable.h"
 #include "installer/PageState.h"
 #include "installer/TextEncoding.h"
@@ -20,11 +21,6 @@
 namespace turnpixa::setup {
 
 namespace {
-
-std::string readWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 class MainPage {
 public:

@@ -1,4 +1,5 @@
 #include "installer/fltk/WindowedInstall.h"
+#include "installer/Folders.h"
 #include "installer/InstallWorker.h"
 #include "installer/Installer.h"
 #include "installer/MessageTable.h"
@@ -19,11 +20,6 @@
 namespace turnpixa::setup {
 
 namespace {
-
-std::string readWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 int failed(const std::string& why) {
     std::fprintf(stderr, "setup-turnpixa: not installed: %s\n", why.c_str());

@@ -43,7 +43,8 @@ TEST(ToolTips, LongTipsKeepTheirLineBreaks) {
     addToolTip(&button, text);
     QTextDocument shown;
     shown.setHtml(button.toolTip());
-    EXPECT_EQ(shown.toPlainText(), text) << button.toolTip().toStdString();
+    // The table around it adds an empty paragraph in front.
+    EXPECT_EQ(shown.toPlainText().trimmed().toStdString(), text.toStdString());
 }
 
 }  // namespace

@@ -265,7 +265,7 @@ describe('page without auto spin', () => {
 });
 
 // Keeps back the viewer's preload timer, so that the page stays as it is in
-// its first 100 ms until the test lets the timer run.
+// its first 100 ms.
 function holdPreload() {
   const setTimer = window.setTimeout;
   window.heldPreloads = [];
@@ -279,9 +279,9 @@ function holdPreload() {
 }
 
 describe('a drag before the frames are set up', () => {
-  test('does nothing and raises no error; once they are, it turns', async () => {
+  test('does nothing and raises no error', async () => {
     const set = await readSet(pageName);
-    const { session, page, record } = await load(pageName, holdPreload);
+    const { page, record } = await load(pageName, holdPreload);
     assert.deepEqual(await page.evaluate(() => window.heldPreloads), ['PreLoad(1)']);
     const { x, y } = await centreOf(page, 'turnpixa1');
     await page.mouse.move(x, y);
@@ -290,14 +290,6 @@ describe('a drag before the frames are set up', () => {
     await page.mouse.up();
     assert.equal(await frameOf(page, 'turnpixa1', set), 'still');
     assert.deepEqual(record.errors, [], 'no script errors');
-    await page.evaluate(() => window.heldPreloads.forEach((code) => window.eval(code)));
-    await waitForPreload(record, set, set.n);
-    await page.mouse.move(x, y);
-    await page.mouse.down();
-    await page.mouse.move(x + 10, y, { steps: 1 });
-    await page.mouse.up();
-    assert.equal(await frameOf(page, 'turnpixa1', set), 1);
-    await assertAllServed(session, record);
     await page.close();
   });
 });

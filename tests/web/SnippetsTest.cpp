@@ -223,8 +223,6 @@ TEST_F(SnippetFetch, BlanksInTheLocationAndFolderAreEncoded) {
         checkSnippetEntries(server->base() + "/our site", "my spins\\2024", "vase", image);
     EXPECT_TRUE(check.found);
     EXPECT_EQ(image.frames, 24);
-    EXPECT_EQ(image.width, 320);
-    EXPECT_EQ(check.base, server->base() + "/our site/my spins/2024");
     EXPECT_EQ(server->requests(), "/our%20site/my%20spins/2024/vase.htm\n");
 }
 

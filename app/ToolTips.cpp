@@ -18,6 +18,8 @@ void addToolTip(QWidget* control, const QString& text) {
     // Rich text in a table of fixed width is how a Qt tip wraps at a width;
     // short tips stay one line of their own length.
     if (metrics.horizontalAdvance(text) > ToolTipStyle::kWrapWidth) {
+        // Rich text folds "\n" into a blank: the paragraphs need <br>.
+        tip.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
         tip = QStringLiteral("<table width='%1'><tr><td>%2</td></tr></table>")
                   .arg(ToolTipStyle::kWrapWidth)
                   .arg(tip);

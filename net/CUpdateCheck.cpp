@@ -61,7 +61,7 @@ double CUpdateCheck::fetch() {
 }
 
 void CUpdateCheck::automaticCheck() {
-    if (busy_) return;
+    if (busy_ || closing_) return;
     if (settings_.allowAutoUpdates != 0 && settings_.allowAutoUpdates != 1) {
         questionFlow();
         return;
@@ -79,13 +79,13 @@ void CUpdateCheck::automaticCheck() {
 }
 
 void CUpdateCheck::manualCheck() {
-    if (busy_) return;
+    if (busy_ || closing_) return;
     BusyScope busy(busy_);
     if (latest_ > currentVersion()) {
         offer();
         return;
     }
-    if (questionFlow() && latest_ > currentVersion()) offer();
+    if (questionFlow() && !closing_ && latest_ > currentVersion()) offer();
 }
 
 bool CUpdateCheck::questionFlow() {
@@ -117,6 +117,8 @@ bool CUpdateCheck::questionFlow() {
 }
 
 bool CUpdateCheck::offer() {
+    // The installer has been started: nothing more is offered.
+    if (closing_) return true;
     BusyScope busy(busy_);
     setLabel(kAvailable);
     QCoreApplication::processEvents();
@@ -126,6 +128,7 @@ bool CUpdateCheck::offer() {
         parent_);
     const int result = DialogSeam::instance().runDialog(dialog);
     if (result == QDialog::Accepted) {
+        closing_ = true;
         if (hooks_.closeProgram) hooks_.closeProgram();
         return true;
     }

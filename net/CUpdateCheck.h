@@ -55,6 +55,7 @@ private:
     Hooks hooks_;
     double latest_ = -1;
     bool busy_ = false;
+    bool closing_ = false;  // the installer runs: nothing more is offered
     QString desktop_;
     DownloadOptions options_;
 };

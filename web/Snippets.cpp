@@ -49,6 +49,38 @@ bool readAttributeNumber(std::string_view text, int& value) {
     return true;
 }
 
+// The arguments of a call, from just after its "(" up to the ")" that closes
+// it: split at the commas between them, with quoted strings (a name may hold
+// "," or ")") and bracketed arguments (an options object) kept whole. False
+// when the call is not closed.
+bool splitArguments(std::string_view text, std::vector<std::string_view>& args) {
+    int depth = 0;
+    char quote = 0;
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quote) {
+            if (c == '\\')
+                ++i;
+            else if (c == quote)
+                quote = 0;
+        } else if (c == '\'' || c == '"') {
+            quote = c;
+        } else if (c == '(' || c == '[' || c == '{') {
+            ++depth;
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        } else if (c == ')' && depth > 0) {
+            --depth;
+        } else if (c == ')' || (c == ',' && depth == 0)) {
+            args.push_back(text.substr(start, i - start));
+            start = i + 1;
+            if (c == ')') return true;
+        }
+    }
+    return false;
+}
+
 constexpr int kMaxFrames = 100000;
 constexpr int kMaxInterval = 1000000;
 
@@ -151,18 +183,8 @@ bool Snippets::parseUploadedPage(std::string_view page, SnippetImage& image) {
     constexpr std::string_view kCall = "addturnpixa(";
     const size_t call = text.find(kCall);
     if (call == std::string::npos) return false;
-    const size_t open = call + kCall.size();
-    const size_t close = text.find(')', open);
-    if (close == std::string::npos) return false;
-
     std::vector<std::string_view> args;
-    std::string_view inside = std::string_view(text).substr(open, close - open);
-    for (;;) {
-        const size_t comma = inside.find(',');
-        args.push_back(inside.substr(0, comma));
-        if (comma == std::string_view::npos) break;
-        inside.remove_prefix(comma + 1);
-    }
+    if (!splitArguments(std::string_view(text).substr(call + kCall.size()), args)) return false;
     const std::string id(trimmed(args[0]));
 
     // The size from the img tag that carries the same id.

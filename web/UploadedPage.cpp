@@ -1,12 +1,66 @@
 #include "UploadedPage.h"
 
+#include <string_view>
+
 namespace turnpixa {
 
-bool fetchUploadedImage(const std::string& base, const std::string& name, SnippetImage& image,
-                        const HttpOptions& options) {
+namespace {
+
+// Each "/"-separated part of a folder as one address part.
+std::string folderAddress(const std::string& folder) {
+    std::string out;
+    size_t start = 0;
+    for (;;) {
+        const size_t slash = folder.find('/', start);
+        out += Snippets::addressPart(folder.substr(start, slash - start));
+        if (slash == std::string::npos) return out;
+        out += '/';
+        start = slash + 1;
+    }
+}
+
+bool isHex(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+bool isAlphanumeric(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The location as typed: scheme and host untouched; in the path only what
+// an address may not hold is encoded, so that one copied from a browser
+// (already encoded) stays as it is.
+std::string locationAddress(const std::string& location) {
+    const size_t scheme = location.find("://");
+    const size_t path = location.find('/', scheme == std::string::npos ? 0 : scheme + 3);
+    if (path == std::string::npos) return location;
+    static const char hex[] = "0123456789ABCDEF";
+    static constexpr std::string_view kKept = "/-._~!$&'()*+,;=:@";
+    std::string out = location.substr(0, path);
+    for (size_t i = path; i < location.size(); ++i) {
+        const char c = location[i];
+        const auto u = static_cast<unsigned char>(c);
+        const bool escape =
+            c == '%' && i + 2 < location.size() && isHex(location[i + 1]) && isHex(location[i + 2]);
+        if (isAlphanumeric(c) || kKept.find(c) != std::string_view::npos || escape) {
+            out += c;
+        } else {
+            out += '%';
+            out += hex[u >> 4];
+            out += hex[u & 15];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+bool fetchUploadedImage(const std::string& location, const std::string& folder,
+                        const std::string& name, SnippetImage& image, const HttpOptions& options) {
+    const std::string address = locationAddress(location) + "/" + folderAddress(folder) + "/" +
+                                Snippets::addressPart(name) + ".htm";
     // The counts and the img tag sit near the top of the page.
-    const HttpReply reply =
-        httpGet(base + "/" + Snippets::addressPart(name) + ".htm", 1023, options);
+    const HttpReply reply = httpGet(address, 1023, options);
     if (!reply.ok) return false;
     return Snippets::parseUploadedPage(reply.body, image);
 }
@@ -26,7 +80,7 @@ SnippetCheck checkSnippetEntries(const std::string& location, const std::string&
     if (wanted != image.folder) {
         check.fetched = true;
         SnippetImage read = image;
-        check.found = fetchUploadedImage(check.base, name, read, options);
+        check.found = fetchUploadedImage(check.location, check.folder, name, read, options);
         image = read;
     }
     image.folder = wanted;

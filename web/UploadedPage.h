@@ -6,9 +6,12 @@
 
 namespace turnpixa {
 
-// Fetches base/name.htm (the name as one address part) and reads it with
-// Snippets::parseUploadedPage; true when the frame count was read.
-bool fetchUploadedImage(const std::string& base, const std::string& name, SnippetImage& image,
+// Fetches location/folder/name.htm (cleaned entries) and reads it with
+// Snippets::parseUploadedPage; true when the frame count was read. The
+// folder's segments and the name are percent-encoded as the names they are
+// on the server; the location's path as an address (escapes in it kept).
+bool fetchUploadedImage(const std::string& location, const std::string& folder,
+                        const std::string& name, SnippetImage& image,
                         const HttpOptions& options = {});
 
 // Checking the entries before a copy, shared by the dialog and the CLI.

@@ -164,6 +164,8 @@ const std::vector<std::string_view>& ViewerScript::lines() {
         "    var nImage = imageThis.nLastImage + nDirection;",
         "    while (nImage<0) nImage+=imageThis.nNumImages;",
         "    nImage = nImage%imageThis.nNumImages;",
+        // A drag can come before the preload timer has made the frames.
+        "    if (!imageThis.arrayImages[nImage]) return;",
         "    imageThis.Img.src = imageThis.arrayImages[nImage].src;",
         "    imageThis.nLastImage = nImage;",
         "}",

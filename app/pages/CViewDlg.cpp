@@ -326,11 +326,14 @@ void CViewDlg::pan(int dx, int dy) {
     const PanStep step = panStep(dx, dy, cached.rotation, photo->sourceScale(), crop,
                                  photo->width(), photo->height());
     if (step.dx == 0 && step.dy == 0) return;
-    if (panAll_)
-        p.settings().crop = Rect{crop.left + step.dx, crop.top + step.dy, crop.right + step.dx,
-                                 crop.bottom + step.dy};
-    else
+    if (panAll_) {
+        // The drag alone: the photo's own pan stays on top of the global crop.
+        Rect& global = p.settings().crop;
+        global = Rect{global.left + step.dx, global.top + step.dy, global.right + step.dx,
+                      global.bottom + step.dy};
+    } else {
         photo->movePan(step.dx, step.dy);
+    }
     ProcessingSettings quick = p.settings();
     quick.quick = true;
     setFrame(p.renderAnew(p.currentImage - 1, quick));

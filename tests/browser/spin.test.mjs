@@ -1,7 +1,8 @@
 // Drives pages written by turnpixa-cli in a real Chromium: the still image
-// first, drag stepping, auto spin, two viewers on one page, and that every
-// frame the viewer script asks for exists and is fetched once; then touch on
-// a phone-sized page, keys, the accessible name and reduced motion.
+// first, drag stepping, a drag before the preload, auto spin, two viewers on
+// one page, and that every frame the viewer script asks for exists and is
+// fetched once; then touch on a phone-sized page, keys, the accessible name
+// and reduced motion.
 //
 // TURNPIXA_SET_DIR   folder holding the written set (required)
 // TURNPIXA_PAGE      page without auto spin, default spin.htm
@@ -259,6 +260,36 @@ describe('page without auto spin', () => {
     await page.mouse.up();
     assert.equal(await frameOf(page, 'turnpixa1', set), 24);
     await assertAllServed(session, record);
+    await page.close();
+  });
+});
+
+// Keeps back the viewer's preload timer, so that the page stays as it is in
+// its first 100 ms.
+function holdPreload() {
+  const setTimer = window.setTimeout;
+  window.heldPreloads = [];
+  window.setTimeout = function (code, ...rest) {
+    if (typeof code === 'string' && code.startsWith('PreLoad(')) {
+      window.heldPreloads.push(code);
+      return 0;
+    }
+    return setTimer.call(window, code, ...rest);
+  };
+}
+
+describe('a drag before the frames are set up', () => {
+  test('does nothing and raises no error', async () => {
+    const set = await readSet(pageName);
+    const { page, record } = await load(pageName, holdPreload);
+    assert.deepEqual(await page.evaluate(() => window.heldPreloads), ['PreLoad(1)']);
+    const { x, y } = await centreOf(page, 'turnpixa1');
+    await page.mouse.move(x, y);
+    await page.mouse.down();
+    for (const dx of [10, 30, -20]) await page.mouse.move(x + dx, y, { steps: 1 });
+    await page.mouse.up();
+    assert.equal(await frameOf(page, 'turnpixa1', set), 'still');
+    assert.deepEqual(record.errors, [], 'no script errors');
     await page.close();
   });
 });

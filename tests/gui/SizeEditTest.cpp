@@ -129,23 +129,28 @@ TEST_F(Wizard, CropAppliedAndUndoneOnALargePhoto) {
     EXPECT_EQ(page.frameOnDisplay().size(), QSize(200, 134));
     EXPECT_TRUE(page.panButton()->isEnabled());
 
-    // Pan the crop of all photos: dragging left moves the crop right.
+    // "This Image": only the photo's own offset moves; dragging down moves
+    // the crop up.
     page.panButton()->click();
     EXPECT_TRUE(page.panMode());
     EXPECT_TRUE(page.allImagesButton()->isEnabled());
+    page.thisImageButton()->click();
+    EXPECT_FALSE(page.panAll());
     const QPoint c = page.previewRect().center();
+    mouse(&page, QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);
+    mouse(&page, QEvent::MouseMove, c + QPoint(0, 4), Qt::NoButton, Qt::LeftButton);
+    mouse(&page, QEvent::MouseButtonRelease, c + QPoint(0, 4), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(project().settings().crop, (Rect{750, 495, 2250, 1500}));
+    EXPECT_EQ(project().photoAt(0)->panX, 0);
+    EXPECT_EQ(project().photoAt(0)->panY, -30);
+    // "All Images" then moves the global crop by the drag alone, dragging
+    // left moving it right; the photo keeps its own offset on top.
+    page.allImagesButton()->click();
+    EXPECT_TRUE(page.panAll());
     mouse(&page, QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);
     mouse(&page, QEvent::MouseMove, c - QPoint(10, 0), Qt::NoButton, Qt::LeftButton);
     mouse(&page, QEvent::MouseButtonRelease, c - QPoint(10, 0), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(project().settings().crop, (Rect{825, 495, 2325, 1500}));
-    // "This Image": only the photo's own offset moves.
-    page.thisImageButton()->click();
-    EXPECT_FALSE(page.panAll());
-    mouse(&page, QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);
-    mouse(&page, QEvent::MouseMove, c + QPoint(0, 4), Qt::NoButton, Qt::LeftButton);
-    mouse(&page, QEvent::MouseButtonRelease, c + QPoint(0, 4), Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(project().settings().crop, (Rect{825, 495, 2325, 1500}));
-    EXPECT_EQ(project().photoAt(0)->panX, 0);
     EXPECT_EQ(project().photoAt(0)->panY, -30);
 
     page.cropButton()->click();

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextDocument>
 
 #include "app/ToolTips.h"
 
@@ -32,6 +33,18 @@ TEST(ToolTips, LongTipsWrapAtThreeHundredPixels) {
     QLabel shown(button.toolTip());
     shown.setWordWrap(true);
     EXPECT_LE(shown.sizeHint().width(), 300 + 20);
+}
+
+TEST(ToolTips, LongTipsKeepTheirLineBreaks) {
+    QPushButton button;
+    const QString text = QStringLiteral(
+        "This slider controls how much background is removed.\n\nSlide to the right to remove "
+        "more background.\nSlide to the left if too much is removed.");
+    addToolTip(&button, text);
+    QTextDocument shown;
+    shown.setHtml(button.toolTip());
+    // The table around it adds an empty paragraph in front.
+    EXPECT_EQ(shown.toPlainText().trimmed().toStdString(), text.toStdString());
 }
 
 }  // namespace

@@ -130,6 +130,25 @@ TEST_F(UpdateCheckGui, NewerVersionDownloadsVerifiesStartsAndCloses) {
     EXPECT_FALSE(dlg().isVisible());  // the program ends for the installer
 }
 
+TEST_F(UpdateCheckGui, CheckNowOffersOnceAndNothingMoreWhileClosing) {
+    publishVersion("1.04");
+    publishInstaller();
+    int offers = 0;
+    seam.dialogAnswer = [&](QDialog& d) {
+        if (dynamic_cast<CCheckUpdatesDlg*>(&d)) return CCheckUpdatesDlg::kCheckNow;
+        auto& offer = dynamic_cast<CUpdateOfferDlg&>(d);
+        ++offers;
+        offer.yesButton()->click();
+        return offer.result();
+    };
+    page().updatesButton()->click();
+    EXPECT_EQ(offers, 1);
+    EXPECT_FALSE(dlg().isVisible());
+    check().manualCheck();
+    check().automaticCheck();
+    EXPECT_EQ(offers, 1);
+}
+
 TEST_F(UpdateCheckGui, ChecksumMismatchStartsNothingAndLeavesNoFile) {
     publishVersion("1.04");
     publishInstaller(false);

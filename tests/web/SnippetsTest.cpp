@@ -190,5 +190,41 @@ TEST_F(SnippetFetch, TheSetJustSavedNeedsNoRequestAndMissingOnesAreNotFound) {
     EXPECT_EQ(image.frames, 24);  // the values in hand go on
 }
 
+// A name holding "(", ")" and "," is read back whole, also when the call
+// carries an options object after its six arguments.
+TEST_F(SnippetFetch, NamesWithBracketsAndCommasAreReadBack) {
+    OutputPageInfo info = test::uploadedVaseInfo();
+    info.frameFolderName = "vase (2), red-turnpixa";
+    const std::string page = OutputPage::text(info);
+    test::writeWholeFile(site.file("gallery/vase (2), red.htm"), page);
+    std::string withOptions = page;
+    const size_t end = withOptions.find("'.png');");
+    ASSERT_NE(end, std::string::npos);
+    withOptions.replace(end, 8, "'.png',{zoomWidth:1600,zoomHeight:1200});");
+    test::writeWholeFile(site.file("gallery/vase (3).htm"), withOptions);
+    for (const std::string name : {"vase (2), red", "vase (3)"}) {
+        SnippetImage image = shoe();
+        const SnippetCheck check = checkSnippetEntries(server->base(), "gallery", name, image);
+        EXPECT_TRUE(check.found) << name;
+        EXPECT_EQ(image.frames, 24) << name;
+        EXPECT_EQ(image.autoSpin, -150) << name;
+        EXPECT_TRUE(image.png) << name;
+        EXPECT_EQ(image.width, 320) << name;
+        EXPECT_EQ(image.height, 200) << name;
+    }
+}
+
+TEST_F(SnippetFetch, BlanksInTheLocationAndFolderAreEncoded) {
+    std::filesystem::create_directories(site.path() / "our site/my spins/2024");
+    test::writeWholeFile(site.file("our site/my spins/2024/vase.htm"),
+                         OutputPage::text(test::uploadedVaseInfo()));
+    SnippetImage image = shoe();
+    const SnippetCheck check =
+        checkSnippetEntries(server->base() + "/our site", "my spins\\2024", "vase", image);
+    EXPECT_TRUE(check.found);
+    EXPECT_EQ(image.frames, 24);
+    EXPECT_EQ(server->requests(), "/our%20site/my%20spins/2024/vase.htm\n");
+}
+
 }  // namespace
 }  // namespace turnpixa

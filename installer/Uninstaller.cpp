@@ -296,8 +296,10 @@ void Uninstaller::run() {
         removeOne(list[i]);
         state.setFile(static_cast<int>(i + 1), state.copyTotal);
     }
-    if (removedShortcut_) {
-        // Menus that cache the entries see them go where the tool exists.
+    // Menus that cache the entries see them go where the tool exists; a folder
+    // without a cache is left without one, so nothing new stays behind.
+    if (removedShortcut_ &&
+        ::access((folders_.startPrograms + "/mimeinfo.cache").c_str(), F_OK) == 0) {
         std::string reason;
         runProgram("update-desktop-database", {folders_.startPrograms}, true, reason);
     }

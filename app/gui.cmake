@@ -7,6 +7,7 @@ add_library(turnpixa_gui STATIC
   HelpOpener.cpp
   ProgramIcon.cpp
   RasterImageQt.cpp
+  StartPhotos.cpp
   ToolTips.cpp
   pages/CWizardPage.cpp
   pages/CViewDlg.cpp

@@ -40,6 +40,19 @@ out=$(desktop-file-validate "$work/tree/usr/share/applications/turnpixa.desktop"
 out=$(appstreamcli validate-tree --no-net --pedantic "$work/tree" 2>&1) || fail "appstreamcli: $out"
 if grep -E '^\s*[EWIP]: ' <<<"$out"; then fail "appstreamcli has remarks"; fi
 
+# The screenshots the metainfo names are the committed ones, published under
+# the same names, and of the size it gives.
+metainfo=$work/tree/usr/share/metainfo/com.turnpixa.turnpixa.metainfo.xml
+shots=$(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">https://www.turnpixa.com/screenshots/\([^<]*\)</image>.*|\3 \1x\2|p' "$metainfo")
+[[ $(grep -c '<image' "$metainfo") == $(wc -l <<<"$shots") && -n $shots ]] \
+  || fail "screenshots the test cannot read: $(grep '<image' "$metainfo")"
+while read -r name size; do
+  shot=$src/resources/screenshots/$name
+  [[ -f $shot ]] || fail "no resources/screenshots/$name"
+  got=$(identify -format '%wx%h' "$shot")
+  [[ $got == "$size" ]] || fail "$name is $got, the metainfo says $size"
+done <<<"$shots"
+
 # What the package holds, file by file.
 {
   printf '%s\n' usr/bin/turnpixa usr/bin/turnpixa-cli \

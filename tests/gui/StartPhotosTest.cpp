@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -38,13 +37,6 @@ TEST_F(Wizard, PhotosGivenAtStartOpenOnTheLoadPage) {
     ASSERT_EQ(seam.warnings.size(), 1);
     EXPECT_TRUE(seam.warnings[0].contains(QStringLiteral("notes.txt")))
         << seam.warnings[0].toStdString();
-}
-
-TEST_F(Wizard, NoPhotosAtStartKeepsTheFirstPage) {
-    openPhotosAtStart(*app, {});
-    QCoreApplication::processEvents();
-    EXPECT_EQ(dlg().activeIndex(), 0);
-    EXPECT_EQ(project().photoCount(), 0);
 }
 
 }  // namespace turnpixa::test

@@ -10,7 +10,12 @@
 namespace turnpixa {
 
 QString HelpOpener::helpFolder() const {
-    return QDir(programFolder_).filePath(QString::fromLatin1(kFolderName));
+    const QString beside = QDir(programFolder_).filePath(QString::fromLatin1(kFolderName));
+    // A system package keeps programs in bin/ and their data in share/.
+    const QString shared = QDir::cleanPath(
+        QDir(programFolder_).filePath(QStringLiteral("../share/turnpixa/") + kFolderName));
+    if (!QFileInfo::exists(beside) && QFileInfo::exists(shared)) return shared;
+    return beside;
 }
 
 bool HelpOpener::openHelpTopic(QWidget* parent, const QString& topic) const {

@@ -7,7 +7,8 @@ class QWidget;
 namespace turnpixa {
 
 // Help pages live as HTML files in a folder "TurnPixa-help" beside the
-// program and open in the user's browser.
+// program, or in share/turnpixa/ beside the program's bin/ folder (a system
+// package), and open in the user's browser.
 class HelpOpener {
 public:
     static constexpr const char* kFolderName = "TurnPixa-help";

@@ -7,6 +7,7 @@ add_library(turnpixa_gui STATIC
   HelpOpener.cpp
   ProgramIcon.cpp
   RasterImageQt.cpp
+  StartPhotos.cpp
   ToolTips.cpp
   pages/CWizardPage.cpp
   pages/CViewDlg.cpp
@@ -73,6 +74,12 @@ foreach(size ${TURNPIXA_ICON_SIZES})
   install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/turnpixa-${size}.png
           DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME turnpixa.png)
 endforeach()
+# Installed under a prefix the help pages sit in share/, where the wizard
+# also looks; the manual page and the software centres' description beside.
+install(FILES ${TURNPIXA_HELP_PAGES} DESTINATION share/turnpixa/TurnPixa-help)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/turnpixa.1 DESTINATION share/man/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/com.turnpixa.turnpixa.metainfo.xml
+        DESTINATION share/metainfo)
 
 # The publishing dialogs over the net/ core.
 target_sources(turnpixa_gui PRIVATE

@@ -2,6 +2,7 @@
 
 #include "app/CTurnPixaApp.h"
 #include "app/ProgramIcon.h"
+#include "app/StartPhotos.h"
 #include "app/ToolTips.h"
 
 int main(int argc, char* argv[]) {
@@ -11,6 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(new turnpixa::ToolTipStyle);  // the application owns it
     turnpixa::CTurnPixaApp app(QCoreApplication::applicationDirPath());
     if (!app.initInstance()) return 1;
+    turnpixa::openPhotosAtStart(
+        app, turnpixa::photoPathsFromArguments(QCoreApplication::arguments().mid(1)));
     app.run();
     return 0;
 }

@@ -254,7 +254,9 @@ std::string settingsPathFor(const std::string& programFolder) {
 
     std::error_code ec;
     if (fs::exists(perUser, ec)) return perUser.string();
-    if (::access(programFolder.empty() ? "." : programFolder.c_str(), W_OK) == 0)
+    // /usr belongs to the package manager, also when root may write there.
+    const bool packaged = programFolder.rfind("/usr/", 0) == 0;
+    if (!packaged && ::access(programFolder.empty() ? "." : programFolder.c_str(), W_OK) == 0)
         return local.string();
     return perUser.string();
 }

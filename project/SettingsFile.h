@@ -26,7 +26,8 @@ public:
 };
 
 // Where the settings live: "TurnPixa.ini" in the program folder, unless that
-// folder is not writable (a system-wide install); then
+// folder is not writable (a system-wide install) or lies under /usr (a
+// system package, even for root); then
 // $XDG_CONFIG_HOME/TurnPixa/TurnPixa.ini (default ~/.config/...). That
 // per-user file is used whenever it exists, for reading and writing alike.
 std::string settingsPathFor(const std::string& programFolder);

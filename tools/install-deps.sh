@@ -12,7 +12,7 @@ build_pkgs=(
   libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev liblzma-dev
   libcurl4-openssl-dev libssl-dev libsane-dev qt6-base-dev ccache
   libfltk1.3-dev libxcursor-dev libxinerama-dev libxft-dev libxfixes-dev
-  libxrender-dev libfontconfig-dev patchelf
+  libxrender-dev libfontconfig-dev patchelf dpkg-dev
   googletest libgtest-dev libbenchmark-dev
 )
 test_pkgs=(
@@ -22,6 +22,7 @@ test_pkgs=(
   libvips-tools imagemagick time
   libjpeg-turbo-progs hyperfine groff-base
   fonts-dejavu-core
+  lintian desktop-file-utils appstream
 )
 dev_pkgs=(
   python3 python3-numpy python3-pil fonts-dejavu-core

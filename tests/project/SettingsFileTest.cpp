@@ -232,5 +232,25 @@ TEST(SettingsPath, RuleForProgramAndPerUserFolders) {
         ::testing::ExitedWithCode(0), "");
 }
 
+// Root may write /usr/bin, but a packaged program's folder belongs to the
+// package manager: the settings go to root's own folder.
+TEST(SettingsPath, PackagedProgramFolderIsNeverWritten) {
+    if (::geteuid() != 0 || ::access("/usr/bin", W_OK) != 0) GTEST_SKIP() << "needs root";
+    TempDir dir;
+    const fs::path config = dir.path() / "config";
+    EXPECT_EXIT(
+        {
+            ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+            int bad = 0;
+            if (settingsPathFor("/usr/bin") != (config / "TurnPixa" / "TurnPixa.ini").string())
+                bad |= 1;
+            // Elsewhere a folder root may write still holds the file.
+            if (settingsPathFor(dir.path().string()) != (dir.path() / "TurnPixa.ini").string())
+                bad |= 2;
+            std::_Exit(bad);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
 }  // namespace
 }  // namespace turnpixa

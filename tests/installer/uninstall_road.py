@@ -145,8 +145,6 @@ def main():
                                         ".local/share/BriskInstaller/BriskUninstall.exe",
                                         ".local/share/BriskInstaller/registry/HKLM.reg"}
         allowed_files |= ran_files - installed_files
-        # The menus' own cache, refreshed where update-desktop-database exists.
-        allowed_files.add(".local/share/applications/mimeinfo.cache")
         check(files <= allowed_files, "left behind: %s" % sorted(files - allowed_files))
         system = {".local", ".local/share", ".local/share/BriskInstaller",
                   ".local/share/BriskInstaller/registry", ".local/share/applications",

@@ -1,6 +1,8 @@
 #include "BatchManifest.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +11,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -196,11 +199,8 @@ bool stampOutputs(const std::string& pagePath, std::vector<SetManifest::Output>&
         bytes += size;
         if (it.depth() == 0 && isFrameName(it->path().filename().string())) ++frames;
     }
-    if (error) return false;
-    // The script beside the page is shared with other pages: counted, not kept.
-    const auto script = fs::file_size(target.scriptPath(), error);
-    if (!error) bytes += script;
-    return true;
+    // The script beside the page is every page's there, not the set's own.
+    return !error;
 }
 
 bool setIsCurrent(SetManifest& recorded, const std::string& version,
@@ -232,6 +232,44 @@ bool setIsCurrent(SetManifest& recorded, const std::string& version,
     }
     return !recorded.outputs.empty() && fileName(recorded.outputs.front().path) ==
                                             SaveTarget::fromChosenPath(pagePath).pageFileName();
+}
+
+void removeLeftovers(const std::string& pagePath) {
+    constexpr std::time_t kQuiet = 600;
+    const SaveTarget target = SaveTarget::fromChosenPath(pagePath);
+    const std::string folder = target.outputFolder();
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    std::vector<std::string> stale;
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        std::string_view name = entry->d_name;
+        bool ours = false;
+        for (const std::string& prefix :
+             {"." + target.frameFolderName() + ".", "." + target.pageFileName() + "."})
+            if (name.substr(0, prefix.size()) == prefix) {
+                name.remove_prefix(prefix.size());
+                ours = true;
+                break;
+            }
+        if (!ours) continue;
+        for (std::string_view step : {"old-", "undo-"})
+            if (name.substr(0, step.size()) == step) name.remove_prefix(step.size());
+        long pid = 0;
+        const auto [end, ec] = std::from_chars(name.data(), name.data() + name.size(), pid);
+        if (ec != std::errc() || end == name.data() + name.size() || *end != '-' || pid <= 0)
+            continue;
+        struct stat info {};
+        const std::string path = folder + entry->d_name;
+        if (::lstat(path.c_str(), &info) != 0 || now - info.st_mtime < kQuiet) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        stale.push_back(path);
+    }
+    ::closedir(dir);
+    for (const std::string& path : stale) {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
 }
 
 bool writeManifest(const std::string& path, const std::string& text, std::string& reason) {

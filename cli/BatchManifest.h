@@ -40,8 +40,8 @@ std::string manifestPath(const std::string& pagePath);
 // it cannot be read.
 SetManifest::Photo stampPhoto(const std::string& path, bool hash);
 
-// The page and every file under the frame folder of the set, with sizes;
-// bytes adds the shared script, frames counts the frame files.
+// The page and every file under the frame folder of the set, with sizes,
+// their sum and the number of frame files.
 bool stampOutputs(const std::string& pagePath, std::vector<SetManifest::Output>& outputs,
                   std::uint64_t& bytes, int& frames);
 
@@ -53,6 +53,11 @@ bool stampOutputs(const std::string& pagePath, std::vector<SetManifest::Output>&
 bool setIsCurrent(SetManifest& recorded, const std::string& version,
                   const std::vector<std::string>& options, const std::vector<std::string>& photos,
                   const std::string& pagePath, bool& refreshed);
+
+// What a save of this page killed part-way left beside it (the staged
+// frame folder, the page under its temporary name): removed when the
+// process that made it is gone and it has not changed for ten minutes.
+void removeLeftovers(const std::string& pagePath);
 
 // Written under a temporary name and renamed over the old one.
 bool writeManifest(const std::string& path, const std::string& text, std::string& reason);

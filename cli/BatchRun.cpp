@@ -180,6 +180,7 @@ private:
         const std::string path = manifestPath(row.page);
         std::error_code notThere;
         std::filesystem::remove(path, notThere);
+        removeLeftovers(row.page);
         SetManifest manifest;
         manifest.version = TURNPIXA_SPECIAL_BUILD;
         manifest.options = row.options;

@@ -159,6 +159,17 @@ std::string manifestPath(const std::string& pagePath) {
     return target.outputFolder() + target.frameFolderName() + ".manifest";
 }
 
+std::string photoName(const std::string& photo, const std::string& pagePath) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path folder =
+        fs::absolute(SaveTarget::fromChosenPath(pagePath).outputFolder(), error);
+    const fs::path file = fs::absolute(photo, error);
+    if (error) return photo;
+    const fs::path relative = file.lexically_normal().lexically_relative(folder.lexically_normal());
+    return relative.empty() ? photo : relative.string();
+}
+
 SetManifest::Photo stampPhoto(const std::string& path, bool hash) {
     SetManifest::Photo p;
     p.path = path;
@@ -212,14 +223,15 @@ bool setIsCurrent(SetManifest& recorded, const std::string& version,
         return false;
     for (std::size_t i = 0; i < photos.size(); ++i) {
         SetManifest::Photo& was = recorded.photos[i];
-        if (was.path != photos[i]) return false;
+        if (was.path != photoName(photos[i], pagePath)) return false;
         const SetManifest::Photo now = stampPhoto(photos[i], false);
         if (now.present != was.present) return false;
         if (!now.present || (now.size == was.size && now.modifiedNs == was.modifiedNs)) continue;
         if (now.size != was.size) return false;
         // Touched: the content decides.
-        const SetManifest::Photo hashed = stampPhoto(photos[i], true);
+        SetManifest::Photo hashed = stampPhoto(photos[i], true);
         if (hashed.sha256 != was.sha256) return false;
+        hashed.path = was.path;
         was = hashed;
         refreshed = true;
     }

@@ -36,6 +36,11 @@ struct SetManifest {
 // "folder/stem-turnpixa.manifest" for the page "folder/stem.htm".
 std::string manifestPath(const std::string& pagePath);
 
+// How the manifest of pagePath names a photo: from the page's folder, so
+// that a set and its photos can be reached by other paths (another working
+// folder, another machine's mount) and still be current.
+std::string photoName(const std::string& photo, const std::string& pagePath);
+
 // The size, time and (with hash) content of a photo; present is false when
 // it cannot be read.
 SetManifest::Photo stampPhoto(const std::string& path, bool hash);

@@ -25,6 +25,7 @@ constexpr std::uintmax_t kMaxManifestBytes = 16u << 20;
 
 struct RowResult {
     const char* status = "failed";  // "made", "skipped" or "failed"
+    bool bad = true;                // failed before it was made: the row is wrong
     std::string reason;
     int photos = 0;  // in the set
     int given = 0;   // listed in the row
@@ -133,6 +134,14 @@ std::vector<std::string> lines(const std::string& text) {
     return out;
 }
 
+// The options a set depends on: the page is where the manifest is.
+std::vector<std::string> manifestOptions(const BatchRow& row) {
+    std::vector<std::string> options;
+    for (const std::string& o : row.options)
+        if (o.rfind("--output=", 0) != 0) options.push_back(o);
+    return options;
+}
+
 constexpr std::string_view kPrefix = "turnpixa-cli: ";
 constexpr std::string_view kTryHelp = "Try 'turnpixa-cli --help'.";
 
@@ -151,6 +160,7 @@ public:
         if (!expandPhotos(row, photos, r.reason) || !checkRowArguments(row, photos, r.reason))
             return r;
         r.given = static_cast<int>(photos.size());
+        r.bad = false;
         if (current(row, photos, r)) return r;
         build(row, photos, r);
         return r;
@@ -164,7 +174,7 @@ private:
         bool refreshed = false;
         if (!readFile(path, kMaxManifestBytes, text, ignored) ||
             !SetManifest::parse(text, recorded) ||
-            !setIsCurrent(recorded, TURNPIXA_SPECIAL_BUILD, row.options, photos, row.page,
+            !setIsCurrent(recorded, TURNPIXA_SPECIAL_BUILD, manifestOptions(row), photos, row.page,
                           refreshed))
             return false;
         // Touched photos of the same content: their new times are kept.
@@ -183,8 +193,11 @@ private:
         removeLeftovers(row.page);
         SetManifest manifest;
         manifest.version = TURNPIXA_SPECIAL_BUILD;
-        manifest.options = row.options;
-        for (const std::string& p : photos) manifest.photos.push_back(stampPhoto(p, true));
+        manifest.options = manifestOptions(row);
+        for (const std::string& p : photos) {
+            manifest.photos.push_back(stampPhoto(p, true));
+            manifest.photos.back().path = photoName(p, row.page);
+        }
 
         Capture out, err;
         const int status = runCli(rowArguments(row, photos), out.stream(), err.stream());
@@ -204,14 +217,15 @@ private:
         r.status = "made";
         if (!stampOutputs(row.page, manifest.outputs, r.bytes, r.photos)) return;
         manifest.frames = r.photos;
-        for (const SetManifest::Photo& was : manifest.photos) {
-            const SetManifest::Photo now = stampPhoto(was.path, false);
+        for (std::size_t i = 0; i < photos.size(); ++i) {
+            const SetManifest::Photo& was = manifest.photos[i];
+            const SetManifest::Photo now = stampPhoto(photos[i], false);
             if (now.present != was.present || now.size != was.size ||
                 now.modifiedNs != was.modifiedNs) {
                 std::fprintf(err_,
                              "turnpixa-cli: warning: %s changed while %s was made; it is made "
                              "again next time\n",
-                             was.path.c_str(), row.page.c_str());
+                             photos[i].c_str(), row.page.c_str());
                 return;
             }
         }
@@ -298,7 +312,7 @@ int runBatch(const std::vector<std::string>& args, const CliOptions& options, st
             if (!options.quiet) std::fprintf(out, "Unchanged: %s\n", row.page.c_str());
         } else {
             ++failed;
-            if (row.page.empty() || !row.error.empty())
+            if (r.bad)
                 std::fprintf(err, "turnpixa-cli: %s, %s; row skipped\n", where.c_str(),
                              r.reason.c_str());
             else

@@ -242,6 +242,10 @@ TEST(BatchManifest, TellsAChangedPhotoFromATouchedOne) {
     EXPECT_FALSE(m.photos[1].present);
     EXPECT_EQ(manifestPath(page), dir.file("shoe-turnpixa.manifest"));
 
+    EXPECT_EQ(photoName(photo, page), "a.jpg");
+    EXPECT_EQ(photoName("/elsewhere/../x/b.jpg", page),
+              std::filesystem::path("/x/b.jpg").lexically_relative(dir.path()).string());
+    for (SetManifest::Photo& p : m.photos) p.path = photoName(p.path, page);
     SetManifest read;
     ASSERT_TRUE(SetManifest::parse(m.text(), read));
     EXPECT_EQ(read.text(), m.text());

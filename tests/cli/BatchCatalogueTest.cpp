@@ -277,6 +277,7 @@ TEST(BatchManifest, TellsAChangedPhotoFromATouchedOne) {
     SetManifest fresh;
     ASSERT_TRUE(SetManifest::parse(m.text(), fresh));
     fresh.photos[0] = stampPhoto(photo, true);
+    fresh.photos[0].path = "a.jpg";
     EXPECT_TRUE(setIsCurrent(fresh, "1.2", m.options, photos, page, refreshed));
     test::writeWholeFile(dir.file("shoe-turnpixa/zoom/image_000.jpg"), "cut");
     EXPECT_FALSE(setIsCurrent(fresh, "1.2", m.options, photos, page, refreshed));

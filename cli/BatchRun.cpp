@@ -1,5 +1,6 @@
 #include "BatchRun.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cstdlib>
@@ -201,14 +202,17 @@ private:
 
         Capture out, err;
         const int status = runCli(rowArguments(row, photos), out.stream(), err.stream());
+        std::vector<std::string> said = lines(err.text());
+        said.erase(std::remove(said.begin(), said.end(), kTryHelp), said.end());
+        // The reason of a failure is its last line and goes into the row's
+        // line; the warnings about photos before it are shown as they are.
         std::string reason;
-        for (const std::string& line : lines(err.text())) {
-            if (line == kTryHelp) continue;
-            reason = line.rfind(kPrefix, 0) == 0 ? line.substr(kPrefix.size()) : line;
-            // Warnings about photos are the program's own lines; the reason of
-            // a failure goes into the row's line.
-            if (status == kCliDone) std::fprintf(err_, "%s\n", line.c_str());
+        if (status != kCliDone && !said.empty()) {
+            reason = said.back();
+            if (reason.rfind(kPrefix, 0) == 0) reason.erase(0, kPrefix.size());
+            said.pop_back();
         }
+        for (const std::string& line : said) std::fprintf(err_, "%s\n", line.c_str());
         if (!options_.quiet) std::fputs(out.text().c_str(), out_);
         if (status != kCliDone) {
             r.reason = reason.empty() ? "the set could not be made" : reason;

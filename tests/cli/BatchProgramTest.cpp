@@ -182,14 +182,16 @@ TEST(BatchProgram, MakesRowsAsSingleRunsDoThenRemakesOnlyWhatChanged) {
 TEST(BatchProgram, BadRowsAreNamedAndSkippedWhileTheOthersAreMade) {
     Shop shop;
     shop.product("shoe", 1, 2);
+    test::writeWholeFile(shop.dir.file("notes.txt"), "not a photo");
     shop.write(
-        "output,photos,width,crop\n"
-        "good,shoe/*.jpg,40,\n"
-        "wide,shoe/*.jpg,huge,\n"
-        "none,boots/*.jpg,40,\n"
-        "outside,shoe/*.jpg,40,\"0,0,5000,10\"\n"
+        "output,photos,width,crop,strict\n"
+        "good,shoe/*.jpg,40,,\n"
+        "wide,shoe/*.jpg,huge,,\n"
+        "none,boots/*.jpg,40,,\n"
+        "outside,shoe/*.jpg,40,\"0,0,5000,10\",\n"
         "\"broken,shoe/*.jpg\n"
-        "also-good,shoe/10.jpg,,\n");
+        "also-good,shoe/10.jpg,,,\n"
+        "picky,shoe/10.jpg;notes.txt,,,yes\n");
     const std::string report = shop.dir.file("report.jsonl");
     const auto run = shell(shop.batch("--report=" + quoted(report)));
     EXPECT_EQ(run.status, 1) << run.output;
@@ -205,9 +207,16 @@ TEST(BatchProgram, BadRowsAreNamedAndSkippedWhileTheOthersAreMade) {
     EXPECT_NE(run.output.find(where + "6, column 1: the quoted field is never closed; row skipped"),
               std::string::npos)
         << run.output;
-    EXPECT_NE(run.output.find("2 made, 0 unchanged, 4 failed"), std::string::npos) << run.output;
+    // A row the program refuses: the photo's warning, then the reason.
+    const std::string skipping = "turnpixa-cli: skipping " + shop.dir.file("notes.txt") + ": ";
+    const std::string refused = where + "8: " + shop.dir.file("picky.htm") +
+                                " was not made: --strict: 1 of the 2 photos were skipped or "
+                                "damaged; nothing was written\n";
+    ASSERT_NE(run.output.find(skipping), std::string::npos) << run.output;
+    EXPECT_LT(run.output.find(skipping), run.output.find(refused)) << run.output;
+    EXPECT_NE(run.output.find("2 made, 0 unchanged, 5 failed"), std::string::npos) << run.output;
     const auto rows = reportRows(report);
-    ASSERT_EQ(rows.size(), 6u);
+    ASSERT_EQ(rows.size(), 7u);
     EXPECT_EQ(rows[0], "2 made 2 good.htm ");
     EXPECT_EQ(rows[3].substr(0, 31), "5 failed 0 outside.htm --crop 0") << rows[3];
     EXPECT_EQ(rows[5], "7 made 1 also-good.htm ") << "the line after the broken one is a row";

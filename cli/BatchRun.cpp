@@ -1,5 +1,7 @@
 #include "BatchRun.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <charconv>
 #include <chrono>
@@ -15,7 +17,6 @@
 #include "BatchShard.h"
 #include "CliOptionTable.h"
 #include "CliRun.h"
-#include "ProgressBar.h"
 
 namespace turnpixa {
 
@@ -32,6 +33,8 @@ struct RowResult {
     int given = 0;   // listed in the row
     double seconds = 0;
     std::uint64_t bytes = 0;
+    std::vector<std::string> warnings;  // for standard error
+    std::string output;                 // what the run printed on standard output
 };
 
 bool readFile(const std::string& path, std::uintmax_t limit, std::string& text,
@@ -148,8 +151,7 @@ constexpr std::string_view kTryHelp = "Try 'turnpixa-cli --help'.";
 
 class Batch {
 public:
-    Batch(const CliOptions& options, std::FILE* out, std::FILE* err)
-        : options_(options), out_(out), err_(err) {}
+    Batch() = default;
 
     RowResult make(const BatchRow& row) {
         RowResult r;
@@ -212,8 +214,8 @@ private:
             if (reason.rfind(kPrefix, 0) == 0) reason.erase(0, kPrefix.size());
             said.pop_back();
         }
-        for (const std::string& line : said) std::fprintf(err_, "%s\n", line.c_str());
-        if (!options_.quiet) std::fputs(out.text().c_str(), out_);
+        r.warnings = said;
+        r.output = out.text();
         if (status != kCliDone) {
             r.reason = reason.empty() ? "the set could not be made" : reason;
             return;
@@ -226,21 +228,41 @@ private:
             const SetManifest::Photo now = stampPhoto(photos[i], false);
             if (now.present != was.present || now.size != was.size ||
                 now.modifiedNs != was.modifiedNs) {
-                std::fprintf(err_,
-                             "turnpixa-cli: warning: %s changed while %s was made; it is made "
-                             "again next time\n",
-                             photos[i].c_str(), row.page.c_str());
+                r.warnings.push_back("turnpixa-cli: warning: " + photos[i] + " changed while " +
+                                     row.page + " was made; it is made again next time");
                 return;
             }
         }
         const std::string text = manifest.text();
         if (!text.empty() && !writeManifest(path, text, reason))
-            std::fprintf(err_, "turnpixa-cli: warning: %s\n", reason.c_str());
+            r.warnings.push_back("turnpixa-cli: warning: " + reason);
+    }
+};
+
+// The row under way, on one terminal line that is cleared before its result.
+class RowStatus {
+public:
+    RowStatus(std::FILE* stream, bool enabled)
+        : stream_(stream), enabled_(enabled && ::isatty(::fileno(stream))) {}
+    ~RowStatus() { clear(); }
+    void show(int done, int total, std::string page) {
+        if (!enabled_) return;
+        if (page.size() > 50) page = "..." + page.substr(page.size() - 47);
+        std::fprintf(stream_, "\r\033[KRow %d of %d: %s ...", done + 1, total, page.c_str());
+        std::fflush(stream_);
+        open_ = true;
+    }
+    void clear() {
+        if (!open_) return;
+        std::fputs("\r\033[K", stream_);
+        std::fflush(stream_);
+        open_ = false;
     }
 
-    const CliOptions& options_;
-    std::FILE* out_;
-    std::FILE* err_;
+private:
+    std::FILE* stream_;
+    bool enabled_;
+    bool open_ = false;
 };
 
 int usage(std::FILE* err, const std::string& message) {
@@ -295,16 +317,18 @@ int runBatch(const std::vector<std::string>& args, const CliOptions& options, st
     int total = 0;
     for (const BatchRow& row : rows) total += shard.takes(row.index) ? 1 : 0;
     int made = 0, skipped = 0, failed = 0;
-    Batch batch(options, out, err);
-    ProgressBar bar(err, !options.quiet);
+    Batch batch;
+    RowStatus status(err, !options.quiet);
     for (const BatchRow& row : rows) {
         if (!shard.takes(row.index)) continue;
-        bar.show("Rows", made + skipped + failed, total, row.page);
+        status.show(made + skipped + failed, total, row.page);
         const auto rowStart = std::chrono::steady_clock::now();
         RowResult r = batch.make(row);
         r.seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - rowStart).count();
-        bar.finish();
+        status.clear();
+        for (const std::string& line : r.warnings) std::fprintf(err, "%s\n", line.c_str());
+        if (!options.quiet) std::fputs(r.output.c_str(), out);
         const std::string where = options.batch + " line " + std::to_string(row.line);
         if (std::strcmp(r.status, "made") == 0) {
             ++made;
@@ -330,7 +354,6 @@ int runBatch(const std::vector<std::string>& args, const CliOptions& options, st
             std::fflush(report);
         }
     }
-    bar.finish();
     bool reportWritten = true;
     if (report) reportWritten = std::fclose(report) == 0;
     const double elapsed =

@@ -362,9 +362,9 @@ int runBatch(const std::vector<std::string>& args, const CliOptions& options, st
     if (shard.count > 1)
         shardText = " (shard " + std::to_string(shard.index + 1) + "/" +
                     std::to_string(shard.count) + " of " + std::to_string(rows.size()) + ")";
-    std::fprintf(err, "turnpixa-cli: %s: %d rows%s: %d made, %d unchanged, %d failed in %s s\n",
-                 options.batch.c_str(), total, shardText.c_str(), made, skipped, failed,
-                 seconds(elapsed).c_str());
+    std::fprintf(err, "turnpixa-cli: %s: %d row%s%s: %d made, %d unchanged, %d failed in %s s\n",
+                 options.batch.c_str(), total, total == 1 ? "" : "s", shardText.c_str(), made,
+                 skipped, failed, seconds(elapsed).c_str());
     if (!reportWritten) {
         std::fprintf(err, "turnpixa-cli: Could not write %s\n", options.report.c_str());
         return kCliFailed;

@@ -264,6 +264,50 @@ const std::vector<CliOption>& cliOptionTable() {
                  return !v->empty();
              }},
 
+        // Catalogues
+        {.longName = "batch",
+         .value = V::Required,
+         .valueName = "CATALOGUE.csv",
+         .group = OptionGroup::Input,
+         .help = "make one set per row of a CSV catalogue whose header names the columns: "
+                 "output, photos (a glob or a \";\"-separated list, in spin order) and any "
+                 "long option; the other options given are defaults for every row. A set whose "
+                 "manifest (beside its page) shows nothing changed is skipped; a bad row is "
+                 "named and skipped",
+         .expects = "a catalogue file",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 o.batch = *v;
+                 return !v->empty();
+             },
+         .pathValue = true},
+        {.longName = "report",
+         .value = V::Required,
+         .valueName = "FILE.jsonl",
+         .group = OptionGroup::Input,
+         .help = "with --batch: one JSON line per row (output, status made, skipped or failed, "
+                 "reason, photos, seconds, bytes)",
+         .expects = "a report file name",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 o.report = *v;
+                 return !v->empty();
+             },
+         .pathValue = true},
+        {.longName = "shard",
+         .value = V::Required,
+         .valueName = "K/N|auto[/N]",
+         .group = OptionGroup::Input,
+         .help = "with --batch: make only the rows whose number (from 0) modulo N is K - 1; "
+                 "\"auto\" takes K from PARALLEL_SEQ or JOB_COMPLETION_INDEX (with /N) or from "
+                 "SLURM_ARRAY_TASK_ID and SLURM_ARRAY_TASK_COUNT",
+         .expects = "K/N, auto or auto/N",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 o.shard = *v;
+                 return !v->empty();
+             }},
+
         // Publishing
         {.longName = "upload",
          .group = OptionGroup::Publishing,

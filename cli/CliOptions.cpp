@@ -141,6 +141,11 @@ bool parseCommandLine(const std::vector<std::string>& args, CliOptions& options,
         error = exclusionError(exclusiveClash);
         return false;
     }
+    if (!options.batch.empty()) return true;  // the rows are checked one by one
+    if (!options.report.empty() || !options.shard.empty()) {
+        error = std::string(options.report.empty() ? "--shard" : "--report") + " goes with --batch";
+        return false;
+    }
     // The pad and the snippets write no set.
     if (!options.printPad.empty()) {
         if (options.photos.empty()) return true;

@@ -45,6 +45,10 @@ struct CliOptions {
     std::string snippet;       // "ebay", "webpage" or "iframe"; the name is the operand
     bool notFirst = false;     // the snippet leaves the viewer script out
 
+    std::string batch;   // a catalogue: one set per row, these options as defaults
+    std::string report;  // the batch's JSON lines, one per row
+    std::string shard;   // "K/N", "auto" or "auto/N": the rows this process makes
+
     // Asked for a text about the program (or its scanners) rather than a run.
     bool printsOnly() const { return help || version || printMan || printCompletion || scanList; }
 };

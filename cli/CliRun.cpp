@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "BatchRenderer.h"
+#include "BatchRun.h"
 #include "CliOptions.h"
 #include "CliPublish.h"
 #include "CliScan.h"
@@ -75,6 +76,7 @@ std::string misplacedValue(const std::vector<std::string>& args) {
 // -o names the page, not the folder it goes into.
 std::string outputFolderError(const std::string& output) {
     std::error_code ignored;
+    if (output.empty()) return {};
     if (output.back() != '/' && !std::filesystem::is_directory(output, ignored)) return {};
     std::string folder = output;
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
@@ -120,6 +122,7 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
         std::fputs(text.c_str(), out);
         return kCliDone;
     }
+    if (!options.batch.empty()) return runBatch(args, options, out, err);
     if (!options.printPad.empty()) return runPrintPad(options, out, err);
     if (!options.snippet.empty()) return runSnippet(options, out, err);
 

@@ -21,6 +21,7 @@ test_pkgs=(
   chromium xvfb xauth poppler-utils python3-xlib x11-utils
   libvips-tools imagemagick time
   libjpeg-turbo-progs hyperfine groff-base
+  parallel openssh-server openssh-client
   fonts-dejavu-core
   lintian desktop-file-utils appstream
 )

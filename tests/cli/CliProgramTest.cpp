@@ -46,7 +46,7 @@ TEST(CliProgram, GnuAndImageMagickFormsReachTheProgram) {
     run = shell(kProgram + " --re " + kPhoto + " -o " + dir.file("c"));
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.output,
-              "turnpixa-cli: ambiguous option --re (--reverse, --remove-background)\n"
+              "turnpixa-cli: ambiguous option --re (--reverse, --remove-background, --report)\n"
               "Try 'turnpixa-cli --help'.\n");
     EXPECT_FALSE(fs::exists(dir.file("c.htm")));
 }

@@ -83,8 +83,10 @@ bool Uploader::uploadSteps(CFtpClient& client, const Callbacks& callbacks) {
         progress(0);
         return fail();
     }
-    // An empty TurnPixa folder stores straight into the website folder.
-    const std::string& sub = settings_.webspaceSubFolder;
+    // An empty TurnPixa folder stores straight into the website folder. The
+    // folder is made and entered in the same "/" form.
+    std::string sub = settings_.webspaceSubFolder;
+    std::replace(sub.begin(), sub.end(), '\\', '/');
     if (!sub.empty()) {
         client.MakeDirectoryPath(sub);
         if (!client.ChangeDirectory(sub)) return fail();

@@ -171,6 +171,22 @@ TEST(Uploader, RefusedPortRetriesInPassiveModeAndRemembersIt) {
     EXPECT_EQ(server.commandLog().find("PORT", before), std::string::npos);
 }
 
+TEST(Uploader, TurnPixaFolderWithBackslashesIsEnteredAsItWasMade) {
+    test::RealFtpServer server;
+    SavedSet saved(1);
+    UploadSettings settings = settingsFor(server);
+    settings.ftpPassive = true;
+    settings.webspaceSubFolder = "gallery\\spins";
+    Recorder r;
+    Uploader uploader(settings, saved.set, test::quickOptions());
+    ASSERT_TRUE(uploader.run(r.callbacks())) << uploader.failure();
+    saved.expectUploadedTo(server.root().path() / "gallery/spins");
+    const std::string log = server.commandLog();
+    EXPECT_NE(log.find("MKD gallery\nMKD gallery/spins\nCWD gallery/spins\n"), std::string::npos)
+        << log;
+    EXPECT_EQ(log.find('\\'), std::string::npos) << log;
+}
+
 TEST(Uploader, ReadOnlyFolderGivesTheFirewallTextAfterBothAttempts) {
     test::RealFtpServer server({"--read-only", "turnpixa"});
     fs::create_directory(server.root().path() / "turnpixa");

@@ -41,10 +41,13 @@ bool Uploader::run(const Callbacks& callbacks) {
     };
     failure_.clear();
     progress(0);
+    const bool firstPassive = settings_.ftpPassive;
+    std::string firstFailure;
     {
         CFtpClient client(options_);
         if (!logOn(client, callbacks)) return false;
         if (uploadSteps(client, callbacks)) return true;
+        firstFailure = failure_;
     }
     CFtpClient client(options_);
     if (!logOn(client, callbacks)) return false;
@@ -53,6 +56,11 @@ bool Uploader::run(const Callbacks& callbacks) {
         failure_.clear();
         return true;
     }
+    // Both tries may have failed for different reasons; the user hears both.
+    if (!firstFailure.empty() && firstFailure != failure_)
+        failure_ += UploadText::fill(
+            firstPassive ? UploadText::kFirstTryPassive : UploadText::kFirstTryActive,
+            firstFailure);
     if (callbacks.tell) callbacks.tell(failure_);
     progress(0);
     return false;

@@ -64,6 +64,62 @@ TEST(FtpsServer, PlainServerAskedForTlsFails) {
     EXPECT_EQ(server.commandLog().find("USER"), std::string::npos);
 }
 
+TEST(FtpServer, DataConnectionsOverIpv6UseTheExtendedCommands) {
+    if (!test::hasIpv6Loopback()) GTEST_SKIP() << "this machine cannot listen on ::1";
+    test::TempDir local;
+    const std::string bytes = test::patternBytes(200000, 21);
+    test::writeWholeFile(local.file("f.bin"), bytes);
+    struct Case {
+        std::vector<std::string> serverArgs;
+        bool passive;
+        std::string expected;  // in the server's command log
+    };
+    const std::vector<Case> cases = {
+        {{"--host", "::1"}, true, "TYPE I\nEPSV\nSTOR f.bin\n"},
+        {{"--host", "::1"}, false, "TYPE I\nEPRT |2|::1|"},
+        // A server without EPSV: PASV's port, on the address we talk to.
+        {{"--host", "::1", "--refuse-epsv"}, true, "TYPE I\nEPSV\nPASV\nSTOR f.bin\n"},
+    };
+    for (const Case& c : cases) {
+        test::RealFtpServer server(c.serverArgs);
+        ASSERT_NE(server.port(), 0);
+        CFtpClient client(test::quickOptions());
+        ASSERT_TRUE(client.LogOn("::1", server.port(), "turner", "secret", "", "", "", "", 0, 0))
+            << client.replyText();
+        client.passive = c.passive;
+        ASSERT_TRUE(client.PutFile(local.file("f.bin"), "f.bin")) << client.replyText();
+        EXPECT_EQ(test::readWholeFile((server.root().path() / "f.bin").string()), bytes);
+        EXPECT_NE(server.commandLog().find(c.expected), std::string::npos) << server.commandLog();
+    }
+}
+
+TEST(FtpServer, AFailedPassiveDataConnectionSaysWhy) {
+    test::RealFtpServer server({"--dead-pasv"});
+    test::TempDir local;
+    test::writeWholeFile(local.file("f.bin"), "frame");
+    CFtpClient c(test::quickOptions());
+    ASSERT_TRUE(c.LogOn("127.0.0.1", server.port(), "turner", "secret", "", "", "", "", 0, 0));
+    c.passive = true;
+    EXPECT_FALSE(c.PutFile(local.file("f.bin"), "f.bin"));
+    EXPECT_EQ(c.replyText().rfind("There was a problem transferring the file\n\nThe passive-mode "
+                                  "data connection could not be made: 127.0.0.1 port ",
+                                  0),
+              0u)
+        << c.replyText();
+    EXPECT_NE(c.replyText().find(": Connection refused"), std::string::npos) << c.replyText();
+
+    // Nothing listens on the control port: the log-on says why.
+    Socket closed;
+    std::string reason;
+    ASSERT_TRUE(closed.listen("127.0.0.1", 1, reason));
+    const int port = closed.localPort();
+    closed.close();
+    CFtpClient d(test::quickOptions());
+    EXPECT_FALSE(d.LogOn("127.0.0.1", port, "turner", "secret", "", "", "", "", 0, 0));
+    EXPECT_EQ(d.replyText(), "Unable to connect to the webspace: 127.0.0.1\n\n(127.0.0.1 port " +
+                                 std::to_string(port) + ": Connection refused)");
+}
+
 TEST(FtpServer, MissingLocalFileAndRefusedUser) {
     test::RealFtpServer server;
     CFtpClient c(test::quickOptions());

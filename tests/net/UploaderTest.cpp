@@ -187,6 +187,26 @@ TEST(Uploader, TurnPixaFolderWithBackslashesIsEnteredAsItWasMade) {
     EXPECT_EQ(log.find('\\'), std::string::npos) << log;
 }
 
+TEST(Uploader, WhenBothTriesFailTheUserHearsBothReasons) {
+    test::RealFtpServer server({"--dead-pasv", "--refuse-port"});
+    SavedSet saved(1);
+    UploadSettings settings = settingsFor(server);
+    settings.ftpPassive = true;
+    Recorder r;
+    Uploader uploader(settings, saved.set, test::quickOptions());
+    EXPECT_FALSE(uploader.run(r.callbacks()));
+    ASSERT_EQ(r.told.size(), 1u);
+    const std::string& told = r.told[0];
+    EXPECT_EQ(told.rfind("502 Active mode is not allowed here.", 0), 0u) << told;
+    const std::size_t first = told.find(
+        "\n\nThe first try, in passive mode, had failed with:\n\nThere was a problem "
+        "transferring the file\n\nThe passive-mode data connection could not be made: 127.0.0.1 "
+        "port ");
+    EXPECT_NE(first, std::string::npos) << told;
+    EXPECT_NE(told.find("Connection refused", first), std::string::npos) << told;
+    EXPECT_FALSE(settings.ftpPassive);
+}
+
 TEST(Uploader, ReadOnlyFolderGivesTheFirewallTextAfterBothAttempts) {
     test::RealFtpServer server({"--read-only", "turnpixa"});
     fs::create_directory(server.root().path() / "turnpixa");

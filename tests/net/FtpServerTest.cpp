@@ -93,33 +93,6 @@ TEST(FtpServer, DataConnectionsOverIpv6UseTheExtendedCommands) {
     }
 }
 
-TEST(FtpServer, AFailedPassiveDataConnectionSaysWhy) {
-    test::RealFtpServer server({"--dead-pasv"});
-    test::TempDir local;
-    test::writeWholeFile(local.file("f.bin"), "frame");
-    CFtpClient c(test::quickOptions());
-    ASSERT_TRUE(c.LogOn("127.0.0.1", server.port(), "turner", "secret", "", "", "", "", 0, 0));
-    c.passive = true;
-    EXPECT_FALSE(c.PutFile(local.file("f.bin"), "f.bin"));
-    EXPECT_EQ(c.replyText().rfind("There was a problem transferring the file\n\nThe passive-mode "
-                                  "data connection could not be made: 127.0.0.1 port ",
-                                  0),
-              0u)
-        << c.replyText();
-    EXPECT_NE(c.replyText().find(": Connection refused"), std::string::npos) << c.replyText();
-
-    // Nothing listens on the control port: the log-on says why.
-    Socket closed;
-    std::string reason;
-    ASSERT_TRUE(closed.listen("127.0.0.1", 1, reason));
-    const int port = closed.localPort();
-    closed.close();
-    CFtpClient d(test::quickOptions());
-    EXPECT_FALSE(d.LogOn("127.0.0.1", port, "turner", "secret", "", "", "", "", 0, 0));
-    EXPECT_EQ(d.replyText(), "Unable to connect to the webspace: 127.0.0.1\n\n(127.0.0.1 port " +
-                                 std::to_string(port) + ": Connection refused)");
-}
-
 TEST(FtpServer, MissingLocalFileAndRefusedUser) {
     test::RealFtpServer server;
     CFtpClient c(test::quickOptions());

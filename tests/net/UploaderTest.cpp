@@ -254,5 +254,31 @@ TEST(Uploader, MissingWebsiteFolderAndRefusedLogOnAreTold) {
               std::string::npos);
 }
 
+// vsftpd insists that every data connection resumes a TLS session of the
+// log-on (require_ssl_reuse=YES, its default), which under TLS 1.3 must be a
+// fresh one each time.
+TEST(Uploader, FtpsToVsftpdStoresEveryFileInBothModes) {
+    test::VsftpdServer server;
+    ASSERT_NE(server.port(), 0) << "vsftpd did not start";
+    SavedSet saved(4);
+    FtpOptions options = test::quickOptions();
+    options.caFile = test::serverCertificate().cert;
+    for (const bool passive : {true, false}) {
+        UploadSettings settings;
+        settings.ftpServer = "ftps://127.0.0.1";
+        settings.ftpPort = server.port();
+        settings.ftpPassive = passive;
+        settings.websiteFolder = "up";  // anonymous users may write there
+        settings.webspaceSubFolder = passive ? "passive" : "active";
+        Recorder r;
+        Uploader uploader(settings, saved.set, options);
+        ASSERT_TRUE(uploader.run(r.callbacks())) << uploader.failure() << "\n" << server.log();
+        EXPECT_TRUE(r.told.empty());
+        EXPECT_EQ(settings.ftpPassive, passive);  // no retry was needed
+        saved.expectUploadedTo(server.root().path() / "up" / settings.webspaceSubFolder);
+    }
+    EXPECT_EQ(server.log().find("session reuse required"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace turnpixa

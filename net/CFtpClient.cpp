@@ -58,8 +58,13 @@ bool CFtpClient::OpenControlChannel(const std::string& host, int port) {
     control_ = std::make_unique<Socket>();
     replyText_ = FtpText::kConnectWebspace;
     std::string reason;
-    if (port < 1 || port > 65535 || !control_->connect(host, port, options_.connectMs, reason)) {
+    if (port < 1 || port > 65535) {
         replyText_ += ": " + host;
+        control_.reset();
+        return false;
+    }
+    if (!control_->connect(host, port, options_.connectMs, reason, options_.lookupMs)) {
+        replyText_ += ": " + host + "\n\n(" + reason + ")";
         control_.reset();
         return false;
     }
@@ -235,8 +240,31 @@ bool CFtpClient::MakeDirectoryPath(const std::string& path) {
     return MakeDirectory(p) || replyNumber(replyText_) == 521;
 }
 
-bool CFtpClient::openDataChannel(Socket& listener, std::string& pasvHost, int& pasvPort) {
+bool CFtpClient::passiveOverIpv6(int& pasvPort) {
+    if (SendCommand("EPSV")) {
+        if (parseEpsvReply(replyText_, pasvPort)) return true;
+        replyText_ =
+            std::string(FtpText::kConnection) +
+            "\n\nThe server's extended passive-mode reply could not be used: " + replyText_;
+        return false;
+    }
+    if (replyText_ == FtpText::kConnection) return false;
+    // A server without EPSV: its PASV port goes with the address we talk to.
+    if (!SendCommand("PASV")) return false;
+    if (!parsePasvPort(replyText_, pasvPort)) {
+        replyText_ = std::string(FtpText::kConnection) +
+                     "\n\nThe server's passive-mode reply could not be used: " + replyText_;
+        return false;
+    }
+    return true;
+}
+
+bool CFtpClient::openDataChannel(Socket& listener, int& pasvPort) {
+    // PASV and PORT carry IPv4 addresses only; over IPv6 the extended forms.
+    const bool ipv6 = control_->peerAddress().find(':') != std::string::npos;
     if (passive) {
+        if (ipv6) return passiveOverIpv6(pasvPort);
+        std::string pasvHost;
         if (!SendCommand("PASV")) return false;
         if (!parsePasvReply(replyText_, pasvHost, pasvPort)) {
             replyText_ = std::string(FtpText::kConnection) +
@@ -246,12 +274,23 @@ bool CFtpClient::openDataChannel(Socket& listener, std::string& pasvHost, int& p
         return true;
     }
     replyText_ = FtpText::kConnection;
-    const std::string address = control_ ? control_->localAddress() : std::string();
+    const std::string address = control_->localAddress();
     std::string reason;
-    if (!listener.listen(address, 5, reason)) return false;
-    const std::string argument = portArgument(address, listener.localPort());
+    if (!listener.listen(address, 5, reason)) {
+        replyText_ += "\n\nNo port could be opened for the server to connect to: " + reason;
+        return false;
+    }
+    if (!ipv6) {
+        const std::string argument = portArgument(address, listener.localPort());
+        if (argument.empty()) return false;
+        return SendCommand("PORT " + argument);
+    }
+    const std::string argument = eprtArgument(address, listener.localPort());
     if (argument.empty()) return false;
-    return SendCommand("PORT " + argument);
+    if (SendCommand("EPRT " + argument)) return true;
+    if (replyText_ != FtpText::kConnection)
+        replyText_ += "\n\nThe server does not connect out over IPv6 (EPRT).";
+    return false;
 }
 
 bool CFtpClient::sendFileData(std::FILE* file, Socket& data) {
@@ -272,16 +311,18 @@ bool CFtpClient::PutFile(const std::string& localPath, const std::string& remote
     if (!control_ || !SendCommand("TYPE I")) return false;
     Socket listener;
     Socket data;
-    std::string pasvHost;
     int pasvPort = 0;
-    if (!openDataChannel(listener, pasvHost, pasvPort)) return false;
+    if (!openDataChannel(listener, pasvPort)) return false;
     if (!WriteCommandLine("STOR " + remoteName)) return false;
     // The data goes to the server we talk to, whatever address the PASV
     // reply names (it may be a private one behind NAT, or someone else's).
     const std::string server = control_->peerAddress();
     std::string reason;
     if (passive && !data.connect(server, pasvPort, options_.connectMs, reason)) {
-        replyText_ = FtpText::kTransfer;
+        // Kept, so that the retry in the other mode and the final message
+        // can say what went wrong (a firewall that drops it, or refuses it).
+        replyText_ = std::string(FtpText::kTransfer) +
+                     "\n\nThe passive-mode data connection could not be made: " + reason;
         return false;
     }
     if (!ReadReply() || replyClass_ != 1) return false;

@@ -9,15 +9,17 @@ namespace turnpixa {
 
 // How long the client waits; tests shorten them.
 struct FtpOptions {
-    int connectMs = 20000;
-    int replyMs = 60000;   // a reply, or a stalled send, on the control connection
-    int acceptMs = 20000;  // the server's data connection in active mode
-    int dataMs = 60000;    // a stalled send on the data connection
-    std::string caFile;    // trusted certificates for ftps:// besides the system's
+    int lookupMs = 15000;   // finding the server's addresses by name
+    int connectMs = 20000;  // each address tried, and the passive data connection
+    int replyMs = 60000;    // a reply, or a stalled send, on the control connection
+    int acceptMs = 20000;   // the server's data connection in active mode
+    int dataMs = 60000;     // a stalled send on the data connection
+    std::string caFile;     // trusted certificates for ftps:// besides the system's
 };
 
 // A small FTP client for uploading (RFC 959 subset, plus explicit TLS for a
-// server written "ftps://host"). Every call blocks and returns true/false;
+// server written "ftps://host"). Over IPv6 the data connections are made
+// with EPSV / EPRT (RFC 2428). Every call blocks and returns true/false;
 // after a failure replyText() says why, and the caller discards the client.
 // No QUIT is sent: closing drops the connection.
 class CFtpClient {
@@ -46,8 +48,8 @@ public:
     const std::string& replyText() const { return replyText_; }
     int replyClass() const { return replyClass_; }
     bool isTls() const { return tls_ != nullptr; }
-    // Whether the last data connection resumed the control connection's
-    // TLS session (servers such as vsftpd insist on it).
+    // Whether the last data connection resumed a TLS session of this log-on
+    // (servers such as vsftpd insist on it).
     bool dataSessionReused() const { return dataSessionReused_; }
 
     bool OpenControlChannel(const std::string& host, int port);
@@ -57,7 +59,8 @@ public:
 
 private:
     bool startTls(const std::string& host);
-    bool openDataChannel(Socket& listener, std::string& pasvHost, int& pasvPort);
+    bool openDataChannel(Socket& listener, int& pasvPort);
+    bool passiveOverIpv6(int& pasvPort);
     bool sendFileData(std::FILE* file, Socket& data);
 
     FtpOptions options_;

@@ -87,6 +87,32 @@ bool parsePasvReply(std::string_view text, std::string& host, int& port) {
     return true;
 }
 
+bool parsePasvPort(std::string_view text, int& port) {
+    const std::size_t open = text.find('(');
+    const std::size_t close = text.find(')');
+    if (open == std::string_view::npos || close == std::string_view::npos || close < open)
+        return false;
+    const std::string_view inside = text.substr(open + 1, close - open - 1);
+    const std::size_t last = inside.rfind(',');
+    if (last == std::string_view::npos || last == 0) return false;
+    const std::size_t before = inside.rfind(',', last - 1);
+    const std::string_view high =
+        inside.substr(before == std::string_view::npos ? 0 : before + 1,
+                      last - (before == std::string_view::npos ? 0 : before + 1));
+    const std::string_view low = inside.substr(last + 1);
+    const auto number = [](std::string_view t, int& value) {
+        const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
+        return ec == std::errc() && end == t.data() + t.size() && !t.empty() && value >= 0 &&
+               value <= 255;
+    };
+    int h = 0;
+    int l = 0;
+    if (before == std::string_view::npos || !number(high, h) || !number(low, l)) return false;
+    if (h * 256 + l == 0) return false;
+    port = h * 256 + l;
+    return true;
+}
+
 std::string portArgument(const std::string& address, int port) {
     in_addr probe{};
     if (inet_pton(AF_INET, address.c_str(), &probe) != 1 || port <= 0 || port > 65535) return {};
@@ -94,6 +120,33 @@ std::string portArgument(const std::string& address, int port) {
     for (char& c : text)
         if (c == '.') c = ',';
     return text + "," + std::to_string(port / 256) + "," + std::to_string(port % 256);
+}
+
+bool parseEpsvReply(std::string_view text, int& port) {
+    const std::size_t open = text.find('(');
+    if (open == std::string_view::npos || text.size() - open < 6) return false;
+    std::string_view rest = text.substr(open + 1);
+    const char d = rest[0];
+    if (d < 33 || d > 126 || (d >= '0' && d <= '9') || rest[1] != d || rest[2] != d) return false;
+    rest.remove_prefix(3);
+    int value = 0;
+    const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+    if (ec != std::errc() || end == rest.data() || value < 1 || value > 65535) return false;
+    rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
+    if (rest.size() < 2 || rest[0] != d || rest[1] != ')') return false;
+    port = value;
+    return true;
+}
+
+std::string eprtArgument(const std::string& address, int port) {
+    if (port <= 0 || port > 65535) return {};
+    in_addr probe4{};
+    in6_addr probe6{};
+    const char* family = inet_pton(AF_INET, address.c_str(), &probe4) == 1    ? "1"
+                         : inet_pton(AF_INET6, address.c_str(), &probe6) == 1 ? "2"
+                                                                              : nullptr;
+    if (!family) return {};
+    return std::string("|") + family + "|" + address + "|" + std::to_string(port) + "|";
 }
 
 }  // namespace turnpixa

@@ -42,7 +42,17 @@ inline int replyClass(std::string_view text) {
 // The address and port of a "227 Entering Passive Mode (h1,h2,h3,h4,p1,p2)"
 // reply. Refuses anything but six numbers 0..255 and port 0.
 bool parsePasvReply(std::string_view text, std::string& host, int& port);
+// Only the port of a PASV reply: the last two numbers in the parentheses,
+// whatever stands before them (over IPv6 some servers put "::1" there).
+bool parsePasvPort(std::string_view text, int& port);
 // "h1,h2,h3,h4,p1,p2" for a PORT command; empty unless address is IPv4.
 std::string portArgument(const std::string& address, int port);
+
+// The port of a "229 Entering Extended Passive Mode (|||6446|)" reply
+// (RFC 2428): a delimiter, two more, the port 1..65535, the delimiter.
+bool parseEpsvReply(std::string_view text, int& port);
+// "|1|192.0.2.1|5001|" or "|2|2001:db8::1|5001|" for an EPRT command; empty
+// unless address is numeric.
+std::string eprtArgument(const std::string& address, int port);
 
 }  // namespace turnpixa

@@ -85,7 +85,31 @@ std::string tlsErrorText() {
 }  // namespace
 
 TlsContext::~TlsContext() {
+    for (SSL_SESSION* session : sessions_) SSL_SESSION_free(session);
     if (ctx_) SSL_CTX_free(ctx_);
+}
+
+int TlsContext::onNewSession(SSL* ssl, SSL_SESSION* session) {
+    auto* self = static_cast<TlsContext*>(SSL_CTX_get_app_data(SSL_get_SSL_CTX(ssl)));
+    if (!self || !SSL_SESSION_is_resumable(session)) return 0;
+    constexpr std::size_t kKept = 8;
+    if (self->sessions_.size() == kKept) {
+        SSL_SESSION_free(self->sessions_.front());
+        self->sessions_.erase(self->sessions_.begin());
+    }
+    self->sessions_.push_back(session);
+    return 1;  // the reference is ours now
+}
+
+SSL_SESSION* TlsContext::takeNewestSession() {
+    if (sessions_.empty()) return nullptr;
+    SSL_SESSION* newest = sessions_.back();
+    if (SSL_SESSION_get_protocol_version(newest) >= TLS1_3_VERSION) {
+        sessions_.pop_back();
+    } else {
+        SSL_SESSION_up_ref(newest);
+    }
+    return newest;
 }
 
 bool TlsContext::init(const std::string& caFile, std::string& reason) {
@@ -96,7 +120,15 @@ bool TlsContext::init(const std::string& caFile, std::string& reason) {
     }
     SSL_CTX_set_min_proto_version(ctx_, TLS1_2_VERSION);
     SSL_CTX_set_verify(ctx_, SSL_VERIFY_PEER, nullptr);
-    SSL_CTX_set_session_cache_mode(ctx_, SSL_SESS_CACHE_CLIENT);
+    // Every session the server sends, on the control connection or a data
+    // connection, comes to onNewSession; the next data connection resumes
+    // the newest.
+    SSL_CTX_set_app_data(ctx_, this);
+    SSL_CTX_set_session_cache_mode(ctx_, SSL_SESS_CACHE_CLIENT | SSL_SESS_CACHE_NO_INTERNAL_STORE);
+    SSL_CTX_sess_set_new_cb(ctx_, &TlsContext::onNewSession);
+    // A server that closes a data connection without close_notify has not
+    // cut anything short: what we sent is confirmed on the control connection.
+    SSL_CTX_set_options(ctx_, SSL_OP_IGNORE_UNEXPECTED_EOF);
     const bool loaded = caFile.empty()
                             ? SSL_CTX_set_default_verify_paths(ctx_) == 1
                             : SSL_CTX_load_verify_locations(ctx_, caFile.c_str(), nullptr) == 1;
@@ -126,55 +158,117 @@ bool Socket::waitFor(short events, int timeoutMs) {
     }
 }
 
-bool Socket::connect(const std::string& host, int port, int timeoutMs, std::string& reason) {
+bool Socket::connect(const std::string& host, int port, int timeoutMs, std::string& reason,
+                     int lookupMs) {
     close(0);
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* list = nullptr;
-    const std::string service = std::to_string(port);
-    const int rc = getaddrinfo(host.c_str(), service.c_str(), &hints, &list);
-    if (rc != 0) {
-        reason = gai_strerror(rc);
+    std::vector<NetAddress> addresses;
+    if (!lookUpHost(host, port, lookupMs, addresses, reason)) return false;
+    return connectAny(interleaveFamilies(addresses), timeoutMs, reason);
+}
+
+bool Socket::connectAny(const std::vector<NetAddress>& addresses, int timeoutMs,
+                        std::string& reason) {
+    close(0);
+    // The next address gets its turn when the last one has not answered
+    // within this head start, or at once when it failed.
+    constexpr auto kHeadStart = std::chrono::milliseconds(250);
+    struct Attempt {
+        int fd;
+        std::size_t index;
+        Clock::time_point deadline;
+    };
+    std::vector<Attempt> running;
+    std::string failures;
+    const auto failed = [&](std::size_t index, const std::string& why) {
+        if (!failures.empty()) failures += "; ";
+        failures += addresses[index].describe() + ": " + why;
+    };
+    int winner = -1;
+    std::size_t next = 0;
+    auto nextStart = Clock::now();
+    while (winner < 0 && (next < addresses.size() || !running.empty())) {
+        auto now = Clock::now();
+        if (next < addresses.size() && (running.empty() || now >= nextStart)) {
+            const NetAddress& a = addresses[next];
+            const int fd = ::socket(a.family(), SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+            if (fd < 0) {
+                failed(next++, std::strerror(errno));
+                continue;
+            }
+            if (::connect(fd, reinterpret_cast<const sockaddr*>(&a.storage), a.length) == 0) {
+                winner = fd;
+            } else if (errno == EINPROGRESS) {
+                running.push_back({fd, next, now + std::chrono::milliseconds(timeoutMs)});
+                nextStart = now + kHeadStart;
+            } else {
+                failed(next, std::strerror(errno));
+                ::close(fd);
+            }
+            ++next;
+            continue;
+        }
+        auto until = running.front().deadline;
+        for (const Attempt& t : running) until = std::min(until, t.deadline);
+        if (next < addresses.size()) until = std::min(until, nextStart);
+        std::vector<pollfd> polls;
+        for (const Attempt& t : running) polls.push_back({t.fd, POLLOUT, 0});
+        const int n = ::poll(polls.data(), polls.size(), msLeft(until));
+        if (n < 0 && errno != EINTR) {
+            reason = std::strerror(errno);
+            break;
+        }
+        now = Clock::now();
+        std::vector<Attempt> still;
+        for (std::size_t i = 0; i < running.size(); ++i) {
+            const Attempt& t = running[i];
+            if (polls[i].revents != 0 && winner < 0) {
+                int err = 0;
+                socklen_t len = sizeof err;
+                getsockopt(t.fd, SOL_SOCKET, SO_ERROR, &err, &len);
+                if (err == 0) {
+                    winner = t.fd;
+                    continue;
+                }
+                failed(t.index, std::strerror(err));
+                nextStart = now;
+            } else if (now >= t.deadline && winner < 0) {
+                failed(t.index,
+                       "no answer within " + std::to_string((timeoutMs + 999) / 1000) + " s");
+            } else if (winner < 0) {
+                still.push_back(t);
+                continue;
+            }
+            ::close(t.fd);
+        }
+        if (winner >= 0) {
+            for (const Attempt& t : still) ::close(t.fd);
+            still.clear();
+        }
+        running = std::move(still);
+    }
+    for (const Attempt& t : running) ::close(t.fd);
+    if (winner < 0) {
+        reason = failures.empty() ? "the name has no address" : failures;
         return false;
     }
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    reason = "no address";
-    for (addrinfo* a = list; a; a = a->ai_next) {
-        const int fd = ::socket(a->ai_family, a->ai_socktype, a->ai_protocol);
-        if (fd < 0) continue;
-        adopt(fd);
-        if (::connect(fd_, a->ai_addr, a->ai_addrlen) == 0) break;
-        if (errno == EINPROGRESS && waitFor(POLLOUT, msLeft(deadline))) {
-            int err = 0;
-            socklen_t len = sizeof err;
-            getsockopt(fd_, SOL_SOCKET, SO_ERROR, &err, &len);
-            if (err == 0) break;
-            reason = std::strerror(err);
-        } else {
-            reason = errno == EINPROGRESS ? "timed out" : std::strerror(errno);
-        }
-        close(0);
-    }
-    freeaddrinfo(list);
-    return isOpen();
+    adopt(winner);
+    return true;
 }
 
 bool Socket::listen(const std::string& address, int backlog, std::string& reason) {
     close(0);
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    if (inet_pton(AF_INET, address.c_str(), &sa.sin_addr) != 1) {
-        reason = "not an IPv4 address: " + address;
+    NetAddress local;
+    if (!numericAddress(address, 0, local)) {
+        reason = "not a numeric address: " + address;
         return false;
     }
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    const int fd = ::socket(local.family(), SOCK_STREAM, 0);
     if (fd < 0) {
         reason = std::strerror(errno);
         return false;
     }
     adopt(fd);
-    if (::bind(fd_, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0 ||
+    if (::bind(fd_, reinterpret_cast<const sockaddr*>(&local.storage), local.length) != 0 ||
         ::listen(fd_, backlog) != 0) {
         reason = std::strerror(errno);
         close(0);
@@ -227,7 +321,7 @@ std::string Socket::peerAddress() const {
     return text;
 }
 
-bool Socket::startTls(const TlsContext& context, const std::string& host, const Socket* resumeFrom,
+bool Socket::startTls(TlsContext& context, const std::string& host, const Socket* resumeFrom,
                       int timeoutMs, std::string& reason) {
     const SigPipeGuard guard;
     ERR_clear_error();
@@ -247,8 +341,10 @@ bool Socket::startTls(const TlsContext& context, const std::string& host, const 
         SSL_set_tlsext_host_name(ssl_, host.c_str());
         SSL_set1_host(ssl_, host.c_str());
     }
-    if (resumeFrom && resumeFrom->ssl_) {
-        if (SSL_SESSION* session = SSL_get1_session(resumeFrom->ssl_)) {
+    if (resumeFrom) {
+        SSL_SESSION* session = context.takeNewestSession();
+        if (!session && resumeFrom->ssl_) session = SSL_get1_session(resumeFrom->ssl_);
+        if (session) {
             SSL_set_session(ssl_, session);
             SSL_SESSION_free(session);
         }
@@ -329,16 +425,27 @@ bool Socket::close(int timeoutMs) {
     bool clean = true;
     const SigPipeGuard guard;
     if (ssl_) {
-        SSL_shutdown(ssl_);  // our close_notify; the server's is not awaited
+        SSL_shutdown(ssl_);  // our close_notify; the server's is read below, if awaited
     }
     if (fd_ >= 0 && timeoutMs > 0) {
         // Half-close and wait for the peer to close: closing with unread
         // bytes (a TLS ticket, say) would reset the connection and could
-        // cost the server the end of what we sent.
+        // cost the server the end of what we sent. Through TLS, so that a
+        // new session the server sends reaches the context.
         ::shutdown(fd_, SHUT_WR);
         const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
         char sink[4096];
-        while (waitFor(POLLIN, msLeft(deadline))) {
+        for (;;) {
+            if (ssl_) {
+                const int rc = SSL_read(ssl_, sink, sizeof sink);
+                if (rc > 0) continue;
+                const int err = SSL_get_error(ssl_, rc);
+                if (err == SSL_ERROR_ZERO_RETURN) break;
+                if (err == SSL_ERROR_WANT_READ && waitFor(POLLIN, msLeft(deadline))) continue;
+                if (err != SSL_ERROR_WANT_READ) clean = false;
+                break;
+            }
+            if (!waitFor(POLLIN, msLeft(deadline))) break;
             const long n = ::recv(fd_, sink, sizeof sink, 0);
             if (n == 0) break;
             if (n < 0 && errno != EINTR && errno != EAGAIN) {

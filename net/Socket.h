@@ -3,6 +3,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "HostLookup.h"
 
 namespace turnpixa {
 
@@ -19,8 +22,17 @@ public:
     bool init(const std::string& caFile, std::string& reason);
     SSL_CTX* get() const { return ctx_; }
 
+    // The newest session a server handed out on any connection of this
+    // context, for the next connection to resume, or null. The caller owns
+    // the reference. A TLS 1.3 session is handed out once only: servers
+    // such as vsftpd take each one up a single time.
+    SSL_SESSION* takeNewestSession();
+
 private:
+    static int onNewSession(SSL* ssl, SSL_SESSION* session);
+
     SSL_CTX* ctx_ = nullptr;
+    std::vector<SSL_SESSION*> sessions_;  // oldest first, owned
 };
 
 // One TCP connection or listening socket (POSIX, blocking calls bounded by
@@ -38,9 +50,15 @@ public:
     // True when TLS took up an earlier session instead of a full handshake.
     bool sessionReused() const { return ssl_ && SSL_session_reused(ssl_) == 1; }
 
-    // Resolves host (name or address) and connects within timeoutMs.
-    bool connect(const std::string& host, int port, int timeoutMs, std::string& reason);
-    // Listens on the given local IPv4 address and a port the system picks.
+    static constexpr int kLookupMs = 15000;
+
+    // Looks host (name or address) up within lookupMs and connects to one of
+    // its addresses: each gets timeoutMs of its own, the next one starting
+    // after a short head start of the last (happy eyeballs, RFC 8305).
+    bool connect(const std::string& host, int port, int timeoutMs, std::string& reason,
+                 int lookupMs = kLookupMs);
+    bool connectAny(const std::vector<NetAddress>& addresses, int timeoutMs, std::string& reason);
+    // Listens on the given local address (IPv4 or IPv6) and a port the system picks.
     bool listen(const std::string& address, int backlog, std::string& reason);
     // Waits up to timeoutMs for a connection from onlyPeer (a numeric
     // address); connections from anyone else are closed and the wait goes on.
@@ -51,10 +69,11 @@ public:
     int localPort() const;
     std::string peerAddress() const;
 
-    // TLS as the client. When resumeFrom is given, the session of that
-    // connection is offered again (FTPS servers ask it of data connections).
-    // The server's certificate must verify for host.
-    bool startTls(const TlsContext& context, const std::string& host, const Socket* resumeFrom,
+    // TLS as the client. When resumeFrom is given, an earlier session is
+    // offered again (FTPS servers ask it of data connections): the newest
+    // the context received, else that of resumeFrom. The server's
+    // certificate must verify for host.
+    bool startTls(TlsContext& context, const std::string& host, const Socket* resumeFrom,
                   int timeoutMs, std::string& reason);
 
     // Sends everything; false when the peer goes or no byte moves for timeoutMs.
@@ -64,7 +83,8 @@ public:
     long receive(char* data, std::size_t size, int timeoutMs);
 
     // Sends TLS close_notify and closes. With drainMs > 0 it first
-    // half-closes and waits that long for the peer to close its side; false
+    // half-closes and waits that long for the peer to close its side,
+    // reading what comes (a TLS session for the next connection, say); false
     // when the peer reset the connection instead (it may have lost data).
     bool close(int drainMs = 0);
 

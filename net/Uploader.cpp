@@ -41,10 +41,13 @@ bool Uploader::run(const Callbacks& callbacks) {
     };
     failure_.clear();
     progress(0);
+    const bool firstPassive = settings_.ftpPassive;
+    std::string firstFailure;
     {
         CFtpClient client(options_);
         if (!logOn(client, callbacks)) return false;
         if (uploadSteps(client, callbacks)) return true;
+        firstFailure = failure_;
     }
     CFtpClient client(options_);
     if (!logOn(client, callbacks)) return false;
@@ -53,6 +56,11 @@ bool Uploader::run(const Callbacks& callbacks) {
         failure_.clear();
         return true;
     }
+    // Both tries may have failed for different reasons; the user hears both.
+    if (!firstFailure.empty() && firstFailure != failure_)
+        failure_ += UploadText::fill(
+            firstPassive ? UploadText::kFirstTryPassive : UploadText::kFirstTryActive,
+            firstFailure);
     if (callbacks.tell) callbacks.tell(failure_);
     progress(0);
     return false;
@@ -83,8 +91,10 @@ bool Uploader::uploadSteps(CFtpClient& client, const Callbacks& callbacks) {
         progress(0);
         return fail();
     }
-    // An empty TurnPixa folder stores straight into the website folder.
-    const std::string& sub = settings_.webspaceSubFolder;
+    // An empty TurnPixa folder stores straight into the website folder. The
+    // folder is made and entered in the same "/" form.
+    std::string sub = settings_.webspaceSubFolder;
+    std::replace(sub.begin(), sub.end(), '\\', '/');
     if (!sub.empty()) {
         client.MakeDirectoryPath(sub);
         if (!client.ChangeDirectory(sub)) return fail();

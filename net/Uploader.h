@@ -65,6 +65,11 @@ inline constexpr const char* kInterrupted =
     "was:\n\n%s\n\nThis type of problem is often caused by a firewall or other\nsecurity "
     "software on your computer. If you have a firewall or\nother anti-virus software you may "
     "need to temporarily disable\nit, or add a rule to allow TurnPixa to access the internet.";
+// After the last try's reason, when the first try failed otherwise.
+inline constexpr const char* kFirstTryPassive =
+    "\n\nThe first try, in passive mode, had failed with:\n\n%s";
+inline constexpr const char* kFirstTryActive =
+    "\n\nThe first try, in active mode, had failed with:\n\n%s";
 // Puts text in place of the one %s.
 std::string fill(const char* format, const std::string& text);
 }  // namespace UploadText

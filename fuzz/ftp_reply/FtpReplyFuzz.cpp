@@ -1,5 +1,6 @@
 // Arbitrary bytes as what an FTP server sends on the control connection:
-// every reply put together is also read as a PASV reply and a reply number.
+// every reply put together is also read as a PASV reply (whole and its port
+// alone), an EPSV reply and a reply number.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -18,6 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             int port = 0;
             if (turnpixa::parsePasvReply(line, host, port) && (port < 1 || port > 65535))
                 std::abort();
+            if (turnpixa::parseEpsvReply(line, port) && (port < 1 || port > 65535)) std::abort();
+            if (turnpixa::parsePasvPort(line, port) && (port < 1 || port > 65535)) std::abort();
             (void)turnpixa::replyNumber(line);
         }
         assembler.reset();

@@ -113,7 +113,8 @@ TEST_F(Wizard, FailedUploadStaysOpenWithTheReason) {
     ASSERT_EQ(seam.messages.size(), 1);
     EXPECT_EQ(seam.messages[0],
               QStringLiteral("There is a problem logging on to your webspace:\n\nUnable to "
-                             "connect to the webspace: 127.0.0.1\n\nTry checking the settings..."));
+                             "connect to the webspace: 127.0.0.1\n\n(127.0.0.1 port 1: Connection "
+                             "refused)\n\nTry checking the settings..."));
 }
 
 TEST(WebspaceSettingsDialog, ShowsAndStoresTheFields) {

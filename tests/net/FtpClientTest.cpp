@@ -156,6 +156,15 @@ TEST(FtpClient, RefusesLineBreaksAndBadPorts) {
     EXPECT_EQ(c.replyText(), "Unable to connect to the webspace: 127.0.0.1");
     EXPECT_FALSE(c.LogOn("127.0.0.1", 70000, "u", "p", "", "", "", "", 0, 0));
     EXPECT_EQ(c.replyText(), "Unable to connect to the webspace: 127.0.0.1");
+    // Nothing listens there: the text says so.
+    Socket closed;
+    std::string reason;
+    ASSERT_TRUE(closed.listen("127.0.0.1", 1, reason));
+    const int port = closed.localPort();
+    closed.close();
+    EXPECT_FALSE(c.LogOn("127.0.0.1", port, "u", "p", "", "", "", "", 0, 0));
+    EXPECT_EQ(c.replyText(), "Unable to connect to the webspace: 127.0.0.1\n\n(127.0.0.1 port " +
+                                 std::to_string(port) + ": Connection refused)");
 
     test::RealFtpServer server;
     ASSERT_NE(server.port(), 0);

@@ -53,11 +53,34 @@ TEST(FtpReply, PasvReplies) {
           "227 (1,2,3,4,5,6,7)", "227 (1,2,3,4,5,-6)", "227 1,2,3,4,5,6", "227 )1,2,3,4,5,6(",
           "227 (1,2,,4,5,6)", "227 (1,2,3,4,5,99999999999999)"})
         EXPECT_FALSE(parsePasvReply(bad, host, port)) << bad;
+    // The port alone, whatever stands before it (over IPv6 some servers put "::1" there).
+    ASSERT_TRUE(parsePasvPort("227 Entering passive mode (::1,120,85).", port));
+    EXPECT_EQ(port, 30805);
+    for (const char* bad : {"227 (::1,120,256)", "227 (120,85)", "227 (::1,0,0)", "227 (::1,,85)",
+                            "227 (::1,1,2x)", "227 ::1,120,85"})
+        EXPECT_FALSE(parsePasvPort(bad, port)) << bad;
 }
 
-TEST(FtpReply, PortArgument) {
+TEST(FtpReply, PortArguments) {
     EXPECT_EQ(portArgument("192.168.1.20", 5001), "192,168,1,20,19,137");
     EXPECT_EQ(portArgument("::1", 5001), "");
+    EXPECT_EQ(eprtArgument("2001:db8::7", 5001), "|2|2001:db8::7|5001|");
+    EXPECT_EQ(eprtArgument("192.168.1.20", 5001), "|1|192.168.1.20|5001|");
+    EXPECT_EQ(eprtArgument("host.example", 5001), "");
+    EXPECT_EQ(eprtArgument("::1", 0), "");
+}
+
+TEST(FtpReply, EpsvReplies) {
+    int port = 0;
+    ASSERT_TRUE(parseEpsvReply("229 Entering Extended Passive Mode (|||6446|)", port));
+    EXPECT_EQ(port, 6446);
+    ASSERT_TRUE(parseEpsvReply("229 EPSV ok (!!!65535!).", port));
+    EXPECT_EQ(port, 65535);
+    for (const char* bad :
+         {"229 (|||0|)", "229 (|||65536|)", "229 (||6446|)", "229 (|||6446)", "229 (|!|6446|)",
+          "229 (|||-5|)", "229 (|||6446!)", "229 (111644611)", "229 |||6446|", "229 (|||",
+          "229 ( | | |6446|)", "229 (|||99999999999999999999|)"})
+        EXPECT_FALSE(parseEpsvReply(bad, port)) << bad;
 }
 
 }  // namespace

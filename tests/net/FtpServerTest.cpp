@@ -64,6 +64,35 @@ TEST(FtpsServer, PlainServerAskedForTlsFails) {
     EXPECT_EQ(server.commandLog().find("USER"), std::string::npos);
 }
 
+TEST(FtpServer, DataConnectionsOverIpv6UseTheExtendedCommands) {
+    if (!test::hasIpv6Loopback()) GTEST_SKIP() << "this machine cannot listen on ::1";
+    test::TempDir local;
+    const std::string bytes = test::patternBytes(200000, 21);
+    test::writeWholeFile(local.file("f.bin"), bytes);
+    struct Case {
+        std::vector<std::string> serverArgs;
+        bool passive;
+        std::string expected;  // in the server's command log
+    };
+    const std::vector<Case> cases = {
+        {{"--host", "::1"}, true, "TYPE I\nEPSV\nSTOR f.bin\n"},
+        {{"--host", "::1"}, false, "TYPE I\nEPRT |2|::1|"},
+        // A server without EPSV: PASV's port, on the address we talk to.
+        {{"--host", "::1", "--refuse-epsv"}, true, "TYPE I\nEPSV\nPASV\nSTOR f.bin\n"},
+    };
+    for (const Case& c : cases) {
+        test::RealFtpServer server(c.serverArgs);
+        ASSERT_NE(server.port(), 0);
+        CFtpClient client(test::quickOptions());
+        ASSERT_TRUE(client.LogOn("::1", server.port(), "turner", "secret", "", "", "", "", 0, 0))
+            << client.replyText();
+        client.passive = c.passive;
+        ASSERT_TRUE(client.PutFile(local.file("f.bin"), "f.bin")) << client.replyText();
+        EXPECT_EQ(test::readWholeFile((server.root().path() / "f.bin").string()), bytes);
+        EXPECT_NE(server.commandLog().find(c.expected), std::string::npos) << server.commandLog();
+    }
+}
+
 TEST(FtpServer, MissingLocalFileAndRefusedUser) {
     test::RealFtpServer server;
     CFtpClient c(test::quickOptions());

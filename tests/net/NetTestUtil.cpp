@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
@@ -80,6 +84,31 @@ std::string RealFtpServer::commandLog() const {
     return std::filesystem::exists(work_.file("commands.log"))
                ? readWholeFile(work_.file("commands.log"))
                : std::string();
+}
+
+VsftpdServer::VsftpdServer() {
+    server_ = std::make_unique<ScriptServer>(
+        netScript("vsftpd_server.py"),
+        std::vector<std::string>{"--root", root_.path().string(), "--work", work_.path().string(),
+                                 "--cert", serverCertificate().cert, "--key",
+                                 serverCertificate().key});
+}
+
+std::string VsftpdServer::log() const {
+    return std::filesystem::exists(work_.file("vsftpd.log"))
+               ? readWholeFile(work_.file("vsftpd.log"))
+               : std::string();
+}
+
+bool hasIpv6Loopback() {
+    const int fd = ::socket(AF_INET6, SOCK_STREAM, 0);
+    if (fd < 0) return false;
+    sockaddr_in6 a{};
+    a.sin6_family = AF_INET6;
+    a.sin6_addr = in6addr_loopback;
+    const bool ok = ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+    ::close(fd);
+    return ok;
 }
 
 }  // namespace turnpixa::test

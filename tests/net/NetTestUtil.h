@@ -40,6 +40,7 @@ const TestCertificate& strangerCertificate();  // trusted by no one
 // pyftpdlib serving a fresh folder as user "turner", password "secret".
 class RealFtpServer {
 public:
+    // "--host ::1" in extraArgs makes it listen on IPv6.
     explicit RealFtpServer(std::vector<std::string> extraArgs = {}, bool tls = false);
     int port() const { return server_->port(); }
     std::string host() const { return tls_ ? "ftps://127.0.0.1" : "127.0.0.1"; }
@@ -52,5 +53,24 @@ private:
     bool tls_;
     std::unique_ptr<ScriptServer> server_;
 };
+
+// vsftpd with a configuration of its own (vsftpd_server.py): explicit TLS
+// required, data connections must resume the control connection's TLS
+// session, anonymous users write into the folder "up" of root().
+class VsftpdServer {
+public:
+    VsftpdServer();
+    int port() const { return server_->port(); }
+    const TempDir& root() const { return root_; }
+    std::string log() const;
+
+private:
+    TempDir root_;
+    TempDir work_;
+    std::unique_ptr<ScriptServer> server_;
+};
+
+// Whether this machine can listen on ::1.
+bool hasIpv6Loopback();
 
 }  // namespace turnpixa::test

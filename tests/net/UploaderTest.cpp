@@ -171,6 +171,42 @@ TEST(Uploader, RefusedPortRetriesInPassiveModeAndRemembersIt) {
     EXPECT_EQ(server.commandLog().find("PORT", before), std::string::npos);
 }
 
+TEST(Uploader, TurnPixaFolderWithBackslashesIsEnteredAsItWasMade) {
+    test::RealFtpServer server;
+    SavedSet saved(1);
+    UploadSettings settings = settingsFor(server);
+    settings.ftpPassive = true;
+    settings.webspaceSubFolder = "gallery\\spins";
+    Recorder r;
+    Uploader uploader(settings, saved.set, test::quickOptions());
+    ASSERT_TRUE(uploader.run(r.callbacks())) << uploader.failure();
+    saved.expectUploadedTo(server.root().path() / "gallery/spins");
+    const std::string log = server.commandLog();
+    EXPECT_NE(log.find("MKD gallery\nMKD gallery/spins\nCWD gallery/spins\n"), std::string::npos)
+        << log;
+    EXPECT_EQ(log.find('\\'), std::string::npos) << log;
+}
+
+TEST(Uploader, WhenBothTriesFailTheUserHearsBothReasons) {
+    test::RealFtpServer server({"--dead-pasv", "--refuse-port"});
+    SavedSet saved(1);
+    UploadSettings settings = settingsFor(server);
+    settings.ftpPassive = true;
+    Recorder r;
+    Uploader uploader(settings, saved.set, test::quickOptions());
+    EXPECT_FALSE(uploader.run(r.callbacks()));
+    ASSERT_EQ(r.told.size(), 1u);
+    const std::string& told = r.told[0];
+    EXPECT_EQ(told.rfind("502 Active mode is not allowed here.", 0), 0u) << told;
+    const std::size_t first = told.find(
+        "\n\nThe first try, in passive mode, had failed with:\n\nThere was a problem "
+        "transferring the file\n\nThe passive-mode data connection could not be made: 127.0.0.1 "
+        "port ");
+    EXPECT_NE(first, std::string::npos) << told;
+    EXPECT_NE(told.find("Connection refused", first), std::string::npos) << told;
+    EXPECT_FALSE(settings.ftpPassive);
+}
+
 TEST(Uploader, ReadOnlyFolderGivesTheFirewallTextAfterBothAttempts) {
     test::RealFtpServer server({"--read-only", "turnpixa"});
     fs::create_directory(server.root().path() / "turnpixa");
@@ -216,6 +252,32 @@ TEST(Uploader, MissingWebsiteFolderAndRefusedLogOnAreTold) {
     EXPECT_NE(refused.told[0].find("The username and password combination was not "
                                    "accepted.\n\nTry checking the settings..."),
               std::string::npos);
+}
+
+// vsftpd insists that every data connection resumes a TLS session of the
+// log-on (require_ssl_reuse=YES, its default), which under TLS 1.3 must be a
+// fresh one each time.
+TEST(Uploader, FtpsToVsftpdStoresEveryFileInBothModes) {
+    test::VsftpdServer server;
+    ASSERT_NE(server.port(), 0) << "vsftpd did not start";
+    SavedSet saved(4);
+    FtpOptions options = test::quickOptions();
+    options.caFile = test::serverCertificate().cert;
+    for (const bool passive : {true, false}) {
+        UploadSettings settings;
+        settings.ftpServer = "ftps://127.0.0.1";
+        settings.ftpPort = server.port();
+        settings.ftpPassive = passive;
+        settings.websiteFolder = "up";  // anonymous users may write there
+        settings.webspaceSubFolder = passive ? "passive" : "active";
+        Recorder r;
+        Uploader uploader(settings, saved.set, options);
+        ASSERT_TRUE(uploader.run(r.callbacks())) << uploader.failure() << "\n" << server.log();
+        EXPECT_TRUE(r.told.empty());
+        EXPECT_EQ(settings.ftpPassive, passive);  // no retry was needed
+        saved.expectUploadedTo(server.root().path() / "up" / settings.webspaceSubFolder);
+    }
+    EXPECT_EQ(server.log().find("session reuse required"), std::string::npos);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@ import argparse
 import logging
 import os
 import random
+import socket
 import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
@@ -21,7 +22,10 @@ def main():
     ap.add_argument("--password", default="secret")
     ap.add_argument("--cert")
     ap.add_argument("--key")
+    ap.add_argument("--host", default="127.0.0.1")
     ap.add_argument("--refuse-port", action="store_true")
+    ap.add_argument("--refuse-epsv", action="store_true")
+    ap.add_argument("--dead-pasv", action="store_true")
     ap.add_argument("--read-only", action="append", default=[])
     ap.add_argument("--log")
     args = ap.parse_args()
@@ -47,6 +51,20 @@ def main():
             def ftp_PORT(self, line):
                 self.respond("502 Active mode is not allowed here.")
 
+        if args.refuse_epsv:
+            def ftp_EPSV(self, line):
+                self.respond("500 Command not understood.")
+
+        if args.dead_pasv:
+            # Names a port that nobody listens on, as a server behind a
+            # firewall that blocks its passive ports.
+            def ftp_PASV(self, line):
+                probe = socket.socket()
+                probe.bind(("127.0.0.1", 0))
+                port = probe.getsockname()[1]
+                probe.close()
+                self.respond("227 Entering Passive Mode (127,0,0,1,%d,%d)." % (port // 256, port % 256))
+
     Handler.authorizer = authorizer
     start = random.randrange(30000, 60000)
     Handler.passive_ports = range(start, start + 200)
@@ -58,7 +76,7 @@ def main():
         Handler.tls_control_required = True
         Handler.tls_data_required = True
 
-    server = FTPServer(("127.0.0.1", 0), Handler)
+    server = FTPServer((args.host, 0), Handler)
     print(server.socket.getsockname()[1], flush=True)
 
     threading.Timer(120, lambda: os._exit(0)).start()

@@ -145,8 +145,8 @@ bool Package::readDirectory(std::uint64_t size) {
         return false;
     }
     if (packageChecksum(fd_, directoryEnd) != t.packageChecksum) {
-        const Answer a =
-            ui_.ask(message(14, language_), "Installer", Icon::Error, Buttons::YesNo, Answer::No);
+        const Answer a = ui_.ask(message(14, language_), "Installer", Icon::Error,
+                                 Buttons::YesNoDefaultNo, Answer::No);
         if (a != Answer::Yes) {
             refusal_ = "package checksum mismatch";
             return false;

@@ -160,7 +160,10 @@ int runContainer(InstallContext& ctx, const std::vector<ScriptCommand>& commands
     bool failed = false, cancelled = false;
     int number = 0;
     for (const auto& name : installers) {
-        if (ctx.state.cancel) return kExitFailed;
+        if (ctx.state.cancel) {
+            ctx.state.failure = "cancelled";
+            return kExitFailed;
+        }
         ctx.state.setFile(++number, static_cast<int>(installers.size()));
         std::fprintf(stderr, "Running Install %d of %d\n", number,
                      static_cast<int>(installers.size()));

@@ -301,8 +301,10 @@ void Uninstaller::run() {
         removeOne(list[i]);
         state.setFile(static_cast<int>(i + 1), state.copyTotal);
     }
-    if (removedShortcut_) {
-        // Menus that cache the entries see them go where the tool exists.
+    // A menu cache kept there is brought up to date (where the tool exists);
+    // none is started where there was none.
+    if (removedShortcut_ &&
+        ::access((folders_.startPrograms + "/mimeinfo.cache").c_str(), F_OK) == 0) {
         std::string reason;
         runProgram("update-desktop-database", {folders_.startPrograms}, true, reason);
     }

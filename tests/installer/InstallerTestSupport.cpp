@@ -105,8 +105,13 @@ std::set<std::string> userEntriesInSharedFolders() {
     for (const char* folder : {"/tmp", "/var/tmp", "/dev/shm"}) {
         std::error_code ec;
         for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
+            // Only the installer's own names: other programs of that user
+            // may be at work there too.
+            const std::string name = e.path().filename().string();
+            const bool ours = name.rfind("Ins", 0) == 0 || name.rfind("Ext", 0) == 0 ||
+                              name.rfind("BKI", 0) == 0 || name.rfind("Brisk", 0) == 0;
             struct stat st {};
-            if (::lstat(e.path().c_str(), &st) == 0 && st.st_uid == user)
+            if (ours && ::lstat(e.path().c_str(), &st) == 0 && st.st_uid == user)
                 found.insert(e.path().string());
         }
     }

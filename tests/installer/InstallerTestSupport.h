@@ -73,8 +73,9 @@ void giveToUser(const std::string& path);
 // Writes the package to t/home/setup and runs it with --silent as that user,
 // HOME t/home and TMPDIR t/tmp.
 RunResult installAsUser(const TempFolder& t, const std::string& pkg);
-// What that user owns right inside the shared temporary folders, where an
-// installer ignoring HOME and TMPDIR would write.
+// The installer's temporary files and folders that user owns right inside
+// the shared temporary folders, where an installer ignoring TMPDIR would
+// write.
 std::set<std::string> userEntriesInSharedFolders();
 
 }  // namespace turnpixa::setup::test

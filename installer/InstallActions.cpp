@@ -179,8 +179,8 @@ bool createShortcut(InstallContext& ctx, const std::string& target, const std::s
     return writeDesktopLink(desktopFileName(shortcutPath), link);
 }
 
-bool runFile(InstallContext& ctx, const std::string& pathText, const std::string& parameters,
-             bool wait) {
+RunOutcome runFile(InstallContext& ctx, const std::string& pathText, const std::string& parameters,
+                   bool wait) {
     std::string path = pathText;
     std::string extracted;
     const std::string token = "<TempInstall>";
@@ -200,7 +200,7 @@ bool runFile(InstallContext& ctx, const std::string& pathText, const std::string
         if (extracted.empty() || !ctx.package.extract(entry, extracted)) {
             removeTree(extracted);
             ctx.ui.message(fillIn(ctx.text(20), entry), ctx.caption(), Icon::Error);
-            return false;
+            return {};
         }
         ::chmod(extracted.c_str(), 0700);
         path = extracted;
@@ -213,14 +213,34 @@ bool runFile(InstallContext& ctx, const std::string& pathText, const std::string
         endsWithNoCase(path, ".exe") || !params.empty() ||
         (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IXUSR));
     std::string reason;
-    const bool ok = program ? runProgram(path, splitParameters(params), wait, reason)
-                            : runProgram("xdg-open", {path}, wait, reason);
-    if (!ok) {
+    RunOutcome run;
+    int pid = 0;
+    run.started =
+        program ? startProgram(path, splitParameters(params), wait, run.exitStatus, pid, reason)
+                : startProgram("xdg-open", {path}, wait, run.exitStatus, pid, reason);
+    // A document that no viewer could open is what cannot be started; a
+    // program that ran and failed has said so itself.
+    if (run.started && !program && run.exitStatus != 0) {
+        run.started = false;
+        reason = "xdg-open ended with exit status " + std::to_string(run.exitStatus);
+    }
+    if (!run.started) {
         ctx.ui.message(fillIn(ctx.text(21), path), ctx.caption(), Icon::Error);
         std::fprintf(stderr, "%s: %s\n", path.c_str(), reason.c_str());
+    } else if (run.exitStatus != 0) {
+        std::fprintf(stderr, "%s: %s\n", path.c_str(),
+                     run.exitStatus > 0 ? ("exit status " + std::to_string(run.exitStatus)).c_str()
+                                        : "ended by a signal");
     }
-    if (!extracted.empty()) ::unlink(extracted.c_str());
-    return ok;
+    if (!extracted.empty()) {
+        // A script's shell or a document's viewer opens the file only after
+        // the start; a viewer may read it long after xdg-open has ended.
+        if (!run.started || (program && wait))
+            ::unlink(extracted.c_str());
+        else
+            ctx.keepUntilEnd(extracted, program ? pid : 0);
+    }
+    return run;
 }
 
 void registerApplicationPath(InstallContext& ctx, const std::string& destination) {
@@ -294,11 +314,23 @@ Step actionRunFile(InstallContext& ctx, const ScriptCommand& c) {
     return Step::Continue;
 }
 
-Step actionMessage(InstallContext& ctx, const ScriptCommand& c) {
-    if (ctx.state.silent) return Step::Continue;
-    std::string text = ctx.expand(c.operands[0]);
+std::string withLineBreaks(std::string text) {
     for (std::size_t at = text.find("\\n"); at != std::string::npos; at = text.find("\\n", at + 1))
         text.replace(at, 2, "\n");
+    return text;
+}
+
+Icon messageIcon(const std::string& type) {
+    return type == "Error"         ? Icon::Error
+           : type == "Question"    ? Icon::Question
+           : type == "Information" ? Icon::Information
+           : type == "Warning"     ? Icon::Warning
+                                   : Icon::None;
+}
+
+Step actionMessage(InstallContext& ctx, const ScriptCommand& c) {
+    if (ctx.state.silent) return Step::Continue;
+    const std::string text = withLineBreaks(ctx.expand(c.operands[0]));
     const std::string& type = c.operands[1];
     if (type == "QuestionYesNo") {
         const Answer a =
@@ -306,12 +338,7 @@ Step actionMessage(InstallContext& ctx, const ScriptCommand& c) {
         // "No" ends the script; the installation still counts as complete.
         return a == Answer::Yes ? Step::Continue : Step::Stop;
     }
-    const Icon icon = type == "Error"         ? Icon::Error
-                      : type == "Question"    ? Icon::Question
-                      : type == "Information" ? Icon::Information
-                      : type == "Warning"     ? Icon::Warning
-                                              : Icon::None;
-    ctx.ui.message(text, ctx.caption(), icon);
+    ctx.ui.message(text, ctx.caption(), messageIcon(type));
     return Step::Continue;
 }
 

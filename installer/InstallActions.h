@@ -22,15 +22,23 @@ enum class CopyResult { Copied, Kept, Scheduled, Cancel };
 // here) under the version rules; a file in use is replaced by renaming a
 // copy over it.
 CopyResult copyFile(InstallContext& ctx, const std::string& entry, const std::string& dest);
+// A [Message] text with each "\n" turned into a line break, and the icon of
+// its type line.
+std::string withLineBreaks(std::string text);
+Icon messageIcon(const std::string& type);
 // Mode of an installed file: programs (ELF, "#!", ".exe") 0755, others 0644.
 unsigned fileModeFor(const std::string& name, const std::string& firstBytes);
 // Makes the .desktop file for a shortcut; silent on failure.
 bool createShortcut(InstallContext& ctx, const std::string& target, const std::string& shortcut,
                     const std::string& arguments);
+struct RunOutcome {
+    bool started = false;
+    int exitStatus = 0;  // when waited for; -1 when a signal ended it
+};
 // Runs a program or opens a document; "<TempInstall>\name" runs a package
-// entry. Shows message 21 on failure.
-bool runFile(InstallContext& ctx, const std::string& path, const std::string& parameters,
-             bool wait);
+// entry. Shows message 21 when it cannot be started.
+RunOutcome runFile(InstallContext& ctx, const std::string& path, const std::string& parameters,
+                   bool wait);
 // App Paths values and a link in the program-links folder for an installed
 // program.
 void registerApplicationPath(InstallContext& ctx, const std::string& destination);

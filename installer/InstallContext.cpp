@@ -1,9 +1,11 @@
 #include "installer/InstallContext.h"
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "installer/MessageTable.h"
 #include "installer/PackageFormat.h"
+#include "installer/PendingMoves.h"
 #include "installer/TempFiles.h"
 
 namespace turnpixa::setup {
@@ -16,6 +18,7 @@ InstallContext::InstallContext(Ui& u, InstallState& s, Folders f)
       registry(folders.dataFolder + "/registry") {}
 
 InstallContext::~InstallContext() {
+    removeKeptFiles();
     package.close();
     removeTree(unpackFolder_);
 }
@@ -37,6 +40,23 @@ bool InstallContext::open(const std::string& packagePath) {
                                               : "package refused: " + package.refusal();
     ui.message(text(16), caption(), Icon::Error);
     return false;
+}
+
+void InstallContext::keepUntilEnd(const std::string& file, int pid) {
+    std::lock_guard<std::mutex> lock(keptMutex_);
+    kept_.emplace_back(file, pid);
+}
+
+void InstallContext::removeKeptFiles() {
+    std::lock_guard<std::mutex> lock(keptMutex_);
+    for (const auto& [file, pid] : kept_) {
+        const bool ended = pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == pid;
+        if (ended)
+            ::unlink(file.c_str());
+        else
+            recordPendingDelete(folders.dataFolder, file);
+    }
+    kept_.clear();
 }
 
 std::string InstallContext::programFilesFolder() {

@@ -3,7 +3,10 @@
 // the unpack folder holding setup.dat (and setup.bmp, setup.lic), the
 // folders, the registry store and the run-wide state. Destroying it closes
 // the package and removes the unpack folder.
+#include <mutex>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "installer/Folders.h"
 #include "installer/InstallState.h"
@@ -42,6 +45,11 @@ public:
     std::string text(int n) const;
     // Caption of the install messages: message 2.
     std::string caption() const { return text(2); }
+    // A program extracted from the package that may still be read after its
+    // run returned (pid 0: opened by a viewer). At the end of the
+    // installation it is deleted once its process has ended, else it is
+    // left to the next run to delete.
+    void keepUntilEnd(const std::string& file, int pid);
 
     Ui& ui;
     InstallState& state;
@@ -50,9 +58,13 @@ public:
     RegistryStore registry;
 
 private:
+    void removeKeptFiles();
+
     std::string unpackFolder_;
     std::string programFiles_;
     bool programFilesRead_ = false;
+    std::mutex keptMutex_;
+    std::vector<std::pair<std::string, int>> kept_;
 };
 
 }  // namespace turnpixa::setup

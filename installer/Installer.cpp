@@ -44,6 +44,12 @@ std::string withBackslash(std::string s) {
     return s;
 }
 
+// A [Message] before the inner installers: its text as written, in a box of
+// the container's own.
+void containerMessage(InstallContext& ctx, const ScriptCommand& c) {
+    ctx.ui.message(withLineBreaks(c.operands[0]), "Installer", messageIcon(c.operands[1]));
+}
+
 std::string stemOf(const std::string& name) {
     std::string stem = fileNameOf(name);
     stem = stem.substr(0, stem.find_last_of('.'));
@@ -142,26 +148,42 @@ bool administratorProbe(InstallContext& ctx) {
     return a == Answer::Yes;
 }
 
-bool runContainer(InstallContext& ctx, const std::vector<ScriptCommand>& commands) {
+int runContainer(InstallContext& ctx, const std::vector<ScriptCommand>& commands) {
     std::vector<std::string> installers;
     for (std::size_t i = 0; !ctx.package.entryName(i).empty(); ++i)
         if (stemOf(ctx.package.entryName(i)) != "setup")
             installers.push_back(ctx.package.entryName(i));
     if (!ctx.state.silent) {
         for (const auto& c : commands)
-            if (c.keyword == Keyword::Message) actionMessage(ctx, c);
+            if (c.keyword == Keyword::Message) containerMessage(ctx, c);
     }
-    bool ok = true;
+    bool failed = false, cancelled = false;
     int number = 0;
     for (const auto& name : installers) {
-        if (ctx.state.cancel) return false;
+        if (ctx.state.cancel) {
+            ctx.state.failure = "cancelled";
+            return kExitFailed;
+        }
         ctx.state.setFile(++number, static_cast<int>(installers.size()));
         std::fprintf(stderr, "Running Install %d of %d\n", number,
                      static_cast<int>(installers.size()));
-        if (!runFile(ctx, "<TempInstall>\\" + name, ctx.state.silent ? "--silent" : "", true))
-            ok = false;
+        const RunOutcome run =
+            runFile(ctx, "<TempInstall>\\" + name, ctx.state.silent ? "--silent" : "", true);
+        // An inner installer answers as this one does.
+        if (!run.started || (run.exitStatus != kExitInstalled && run.exitStatus != kExitFailed &&
+                             run.exitStatus != kExitRestartNeeded)) {
+            failed = true;
+        } else if (run.exitStatus == kExitFailed) {
+            cancelled = true;
+        } else if (run.exitStatus == kExitRestartNeeded) {
+            ctx.state.restartNeeded = true;
+        }
     }
-    return ok;
+    if (failed || cancelled) {
+        ctx.state.failure = failed ? "an installer failed" : "an installer was cancelled";
+        return kExitFailed;
+    }
+    return ctx.state.restartNeeded ? kExitRestartNeeded : kExitInstalled;
 }
 
 void runFinishActions(InstallContext& ctx, const std::vector<OptionalShortcut>& shortcuts,
@@ -194,8 +216,10 @@ int installSilently(const std::string& packagePath, const CommandLine& commandLi
         return fail("setup.dat: " + reason);
     }
     for (const auto& c : commands) {
-        if (c.keyword == Keyword::InstallContainer)
-            return runContainer(ctx, commands) ? kExitInstalled : fail("an installer failed");
+        if (c.keyword == Keyword::InstallContainer) {
+            const int status = runContainer(ctx, commands);
+            return status == kExitFailed ? fail(state.failure) : status;
+        }
     }
     if (!scriptPass(ctx, commands, commandLine, reason)) return fail(reason);
     if (state.testAdmin && !administratorProbe(ctx))

@@ -25,8 +25,9 @@ bool scriptPass(InstallContext& ctx, const std::vector<ScriptCommand>& commands,
 // Whether the Program Files folder takes a new file; asks when it does not.
 bool administratorProbe(InstallContext& ctx);
 // Runs each package entry not named "setup.*" as an installer, waiting for
-// each; true when all succeeded.
-bool runContainer(InstallContext& ctx, const std::vector<ScriptCommand>& commands);
+// each. Exit status: installed, restart needed when one of them needs it, or
+// failed (state.failure says whether one failed or was cancelled).
+int runContainer(InstallContext& ctx, const std::vector<ScriptCommand>& commands);
 // What the finish page chose: optional shortcuts and programs, restart.
 void runFinishActions(InstallContext& ctx, const std::vector<OptionalShortcut>& shortcuts,
                       const std::vector<OptionalProgram>& programs, bool restart);

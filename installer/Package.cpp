@@ -80,6 +80,7 @@ void Package::open(const std::string& path, bool writable) {
     entries_.clear();
     modified_ = false;
     refusal_.clear();
+    trailerFound_ = false;
     fd_ = writable ? ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)
                    : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat st {};
@@ -122,6 +123,7 @@ bool Package::readDirectory(std::uint64_t size) {
         refusal_ = "no trailer";
         return false;
     }
+    trailerFound_ = true;
     if (format::trailerSum(raw) != t.trailerSum) {
         refusal_ = "wrong trailer sum";
         return false;
@@ -143,8 +145,8 @@ bool Package::readDirectory(std::uint64_t size) {
         return false;
     }
     if (packageChecksum(fd_, directoryEnd) != t.packageChecksum) {
-        const Answer a =
-            ui_.ask(message(14, language_), "Installer", Icon::Error, Buttons::YesNo, Answer::No);
+        const Answer a = ui_.ask(message(14, language_), "Installer", Icon::Error,
+                                 Buttons::YesNoDefaultNo, Answer::No);
         if (a != Answer::Yes) {
             refusal_ = "package checksum mismatch";
             return false;

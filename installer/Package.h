@@ -39,6 +39,9 @@ public:
     const std::vector<PackageEntry>& entries() const { return entries_; }
     std::uint64_t dataEnd() const { return dataEnd_; }
     const std::string& refusal() const { return refusal_; }
+    // The file ends in a package trailer but was not accepted: a damaged
+    // package rather than a bare stub.
+    bool damaged() const { return trailerFound_ && !refusal_.empty(); }
 
     // Verified copy and decompression of the first entry of that name into
     // a new file at target; on failure target is left empty.
@@ -67,6 +70,7 @@ private:
     std::vector<PackageEntry> entries_;
     bool modified_ = false;
     std::string refusal_;
+    bool trailerFound_ = false;
     // What lay from the old data end to the old end of file, to undo a
     // failed write.
     std::uint64_t oldSize_ = 0;

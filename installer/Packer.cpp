@@ -14,6 +14,26 @@
 
 namespace turnpixa::setup {
 
+namespace {
+
+// Packing has nobody to ask: the damaged-package question is declined
+// without being shown, and the caller refuses such a package.
+class NobodyToAsk : public Ui {
+public:
+    explicit NobodyToAsk(Ui& ui) : ui_(ui) {}
+    void message(const std::string& text, const std::string& caption, Icon icon) override {
+        ui_.message(text, caption, icon);
+    }
+    Answer ask(const std::string&, const std::string&, Icon, Buttons, Answer) override {
+        return Answer::No;
+    }
+
+private:
+    Ui& ui_;
+};
+
+}  // namespace
+
 bool packFile(const std::string& source, const std::string& packagePath, const std::string& encoder,
               Ui& ui, std::string& reason) {
     const std::string name = fileNameOf(source);
@@ -51,8 +71,16 @@ bool packFile(const std::string& source, const std::string& packagePath, const s
     if (block.empty()) return failed("write to", "the encoder wrote nothing");
     removeTree(temp);
 
-    Package package(ui);
+    NobodyToAsk quiet(ui);
+    Package package(quiet);
     package.open(packagePath, true);
+    if (package.damaged()) {
+        // Adding would drop its entries from the new directory.
+        reason = "'" + packagePath + "' is a damaged package (" + package.refusal() +
+                 "); it is left as it was";
+        package.close();
+        return false;
+    }
     if (!package.add(name, block, size, reason)) {
         package.close();
         return false;

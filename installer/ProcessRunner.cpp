@@ -32,30 +32,41 @@ std::vector<std::string> splitParameters(const std::string& text) {
     return out;
 }
 
-bool runProgram(const std::string& path, const std::vector<std::string>& arguments, bool wait,
-                std::string& reason) {
+bool startProgram(const std::string& path, const std::vector<std::string>& arguments, bool wait,
+                  int& exitStatus, int& pid, std::string& reason) {
     std::vector<std::string> args{path};
     args.insert(args.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
-    pid_t pid = 0;
-    const int err = ::posix_spawnp(&pid, path.c_str(), nullptr, nullptr, argv.data(), environ);
+    pid_t child = 0;
+    const int err = ::posix_spawnp(&child, path.c_str(), nullptr, nullptr, argv.data(), environ);
     if (err != 0) {
         reason = std::strerror(err);
         return false;
     }
+    pid = child;
+    exitStatus = 0;
     if (!wait) return true;
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0) {
+    while (::waitpid(child, &status, 0) < 0) {
         if (errno != EINTR) {
+            exitStatus = -1;
             reason = std::strerror(errno);
-            return false;
+            return true;
         }
     }
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return true;
-    reason = WIFEXITED(status) ? "exit status " + std::to_string(WEXITSTATUS(status))
-                               : "ended by a signal";
+    exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return true;
+}
+
+bool runProgram(const std::string& path, const std::vector<std::string>& arguments, bool wait,
+                std::string& reason) {
+    int status = 0, pid = 0;
+    if (!startProgram(path, arguments, wait, status, pid, reason)) return false;
+    if (status == 0) return true;
+    if (reason.empty())
+        reason = status > 0 ? "exit status " + std::to_string(status) : "ended by a signal";
     return false;
 }
 

@@ -7,7 +7,9 @@ namespace turnpixa::setup {
 
 enum class Icon { None, Error, Question, Information, Warning };
 enum class Answer { Yes, No, Retry, Cancel };
-enum class Buttons { YesNo, YesNoCancel, RetryCancel };
+// Enter answers Yes for YesNo, No for YesNoDefaultNo and YesNoCancel, Cancel
+// for RetryCancel.
+enum class Buttons { YesNo, YesNoDefaultNo, YesNoCancel, RetryCancel };
 
 class Ui {
 public:

@@ -166,10 +166,15 @@ std::vector<std::string> Uninstaller::removalList() {
             (::stat(program.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IXUSR));
         std::string reason;
         if (isProgram) {
-            if (!runProgram(program, splitParameters(params), true, reason)) {
+            int status = 0, pid = 0;
+            if (!startProgram(program, splitParameters(params), true, status, pid, reason)) {
                 ui_.message(fillIn("Error whilst running '%s'.", program), "Installer",
                             Icon::Error);
                 std::fprintf(stderr, "%s: %s\n", program.c_str(), reason.c_str());
+            } else if (status != 0) {
+                std::fprintf(stderr, "%s: %s\n", program.c_str(),
+                             status > 0 ? ("exit status " + std::to_string(status)).c_str()
+                                        : "ended by a signal");
             }
         } else {
             runProgram("xdg-open", {program}, false, reason);

@@ -58,16 +58,22 @@ Answer FltkUi::ask(const std::string& text, const std::string& caption, Icon, Bu
         fl_message_title(caption.c_str());
         const char* const* label = kButtons[language()];
         const std::string cancel = setup::message(1, language());
-        // fl_choice lays its buttons out right to left; the first one also
-        // answers Escape and the window's close box.
+        // fl_choice lays its buttons out right to left; the second one is
+        // the one Enter presses, the first answers Escape and the window's
+        // close box (0 when there is no first one).
         switch (buttons) {
             case Buttons::YesNo:
                 answer = fl_choice("%s", label[kNo], label[kYes], nullptr, text.c_str()) == 1
                              ? Answer::Yes
                              : Answer::No;
                 break;
+            case Buttons::YesNoDefaultNo:
+                answer = fl_choice("%s", nullptr, label[kNo], label[kYes], text.c_str()) == 2
+                             ? Answer::Yes
+                             : Answer::No;
+                break;
             case Buttons::RetryCancel:
-                answer = fl_choice("%s", cancel.c_str(), label[kRetry], nullptr, text.c_str()) == 1
+                answer = fl_choice("%s", nullptr, cancel.c_str(), label[kRetry], text.c_str()) == 2
                              ? Answer::Retry
                              : Answer::Cancel;
                 break;

@@ -53,10 +53,15 @@ int installWithPages(const std::string& packagePath, const CommandLine& commandL
         return failed("setup.dat: " + reason);
     }
     for (const auto& c : commands) {
-        if (c.keyword == Keyword::InstallContainer)
-            return runContainerDialog(state, [&] { return runContainer(ctx, commands); })
-                       ? kExitInstalled
-                       : failed("an installer failed or was cancelled");
+        if (c.keyword == Keyword::InstallContainer) {
+            int status = kExitFailed;
+            if (!runContainerDialog(state, [&] {
+                    status = runContainer(ctx, commands);
+                    return status != kExitFailed;
+                }))
+                return failed(state.failure.empty() ? "cancelled" : state.failure);
+            return status;
+        }
     }
     if (!scriptPass(ctx, commands, commandLine, reason)) return failed(reason);
     if (state.testAdmin && !administratorProbe(ctx))

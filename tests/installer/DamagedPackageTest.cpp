@@ -146,23 +146,11 @@ TEST_P(DamagedPackage, IsRefusedByTheReader) {
     }
 }
 
-// Runs the package as a user with HOME and TMPDIR under t, silently.
-RunResult installSilently(const TempFolder& t, const std::string& pkg) {
-    ::mkdir((t / "home").c_str(), 0755);
-    ::mkdir((t / "tmp").c_str(), 0755);
-    writeFile(t / "home/setup", pkg);
-    ::chmod((t / "home/setup").c_str(), 0755);
-    giveToUser(t / "home");
-    giveToUser(t / "tmp");
-    return runAsUser({t / "home/setup", "--silent"},
-                     {{"HOME", t / "home"}, {"TMPDIR", t / "tmp"}, {"PATH", "/usr/bin:/bin"}});
-}
-
 TEST_P(DamagedPackage, SilentInstallFailsAndInstallsNothing) {
     std::string pkg = good();
     GetParam().apply(pkg);
     TempFolder t;
-    const RunResult r = installSilently(t, pkg);
+    const RunResult r = installAsUser(t, pkg);
     EXPECT_EQ(r.status, 1) << r.errors;
     EXPECT_FALSE(std::filesystem::exists(t / "home/.local/opt/Demo/file.txt")) << r.errors;
     EXPECT_TRUE(std::filesystem::is_empty(t / "tmp"));  // no temporary file left behind
@@ -175,7 +163,7 @@ TEST(GoodPackage, SilentInstallOfTheSamePackageWorks) {
     const std::string pkg = buildPackage(readFile(SETUP_TURNPIXA),
                                          {{"Setup.dat", kScript}, {"file.txt", "installed text"}});
     TempFolder t;
-    const RunResult r = installSilently(t, pkg);
+    const RunResult r = installAsUser(t, pkg);
     EXPECT_EQ(r.status, 0) << r.errors;
     EXPECT_EQ(readFile(t / "home/.local/opt/Demo/file.txt"), "installed text");
     EXPECT_TRUE(std::filesystem::is_empty(t / "tmp"));

@@ -220,6 +220,28 @@ TEST(InstallFlow, ContainerRunsEveryInnerInstallerInTurn) {
     EXPECT_NE(ran.find(".sh --silent\n"), std::string::npos);  // the extension is kept
 }
 
+TEST(InstallFlow, ContainerShowsMessagesAsWrittenUnderItsOwnCaption) {
+    TempFolder t;
+    writeFile(t / "pkg",
+              buildPackage("STUB", {{"Setup.dat",
+                                     "[InstallContainer]\n[Message]\nInto <Destination>\\nnow\n"
+                                     "QuestionYesNo\n"},
+                                    {"one.sh", "#!/bin/sh\ntouch '" + (t / "ran") + "'\n"}}));
+    ScriptedUi ui;
+    ui.answers = {Answer::No};
+    InstallState state;
+    InstallContext ctx(ui, state, foldersIn(t));
+    ASSERT_TRUE(ctx.open(t / "pkg"));
+    std::vector<ScriptCommand> commands;
+    std::string reason;
+    ASSERT_TRUE(parseScript(readFile(ctx.scriptFile()), commands, reason));
+    EXPECT_EQ(runContainer(ctx, commands), kExitInstalled);
+    EXPECT_EQ(ui.shown, std::vector<std::string>{"Into <Destination>\nnow"});
+    EXPECT_EQ(ui.captions, std::vector<std::string>{"Installer"});
+    EXPECT_EQ(ui.answers.size(), 1u);  // shown, not asked
+    EXPECT_TRUE(std::filesystem::exists(t / "ran"));
+}
+
 TEST(InstallFlow, FinishActionsRestartThroughTheConfiguredCommand) {
     TempFolder t;
     writeFile(t / "pkg", buildPackage("STUB", {{"setup.dat", script("")}}));

@@ -88,6 +88,36 @@ void giveToUser(const std::string& path) {
     ::lchown(path.c_str(), 65534, 65534);
 }
 
+RunResult installAsUser(const TempFolder& t, const std::string& pkg) {
+    ::mkdir((t / "home").c_str(), 0755);
+    ::mkdir((t / "tmp").c_str(), 0755);
+    writeFile(t / "home/setup", pkg);
+    ::chmod((t / "home/setup").c_str(), 0755);
+    giveToUser(t / "home");
+    giveToUser(t / "tmp");
+    return runAsUser({t / "home/setup", "--silent"},
+                     {{"HOME", t / "home"}, {"TMPDIR", t / "tmp"}, {"PATH", "/usr/bin:/bin"}});
+}
+
+std::set<std::string> userEntriesInSharedFolders() {
+    const uid_t user = ::geteuid() == 0 ? 65534 : ::geteuid();
+    std::set<std::string> found;
+    for (const char* folder : {"/tmp", "/var/tmp", "/dev/shm"}) {
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
+            // Only the installer's own names: other programs of that user
+            // may be at work there too.
+            const std::string name = e.path().filename().string();
+            const bool ours = name.rfind("Ins", 0) == 0 || name.rfind("Ext", 0) == 0 ||
+                              name.rfind("BKI", 0) == 0 || name.rfind("Brisk", 0) == 0;
+            struct stat st {};
+            if (ours && ::lstat(e.path().c_str(), &st) == 0 && st.st_uid == user)
+                found.insert(e.path().string());
+        }
+    }
+    return found;
+}
+
 RunResult runAsUser(const std::vector<std::string>& argv,
                     const std::map<std::string, std::string>& env) {
     std::vector<std::string> args;

@@ -3,6 +3,7 @@
 // memory, a Ui that answers as told, and running programs as a user would.
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,13 +44,15 @@ void reseal(std::string& package);
 class ScriptedUi : public Ui {
 public:
     std::vector<Answer> answers;
-    std::vector<std::string> shown;
-    void message(const std::string& text, const std::string&, Icon) override {
+    std::vector<std::string> shown, captions;
+    void message(const std::string& text, const std::string& caption, Icon) override {
         shown.push_back(text);
+        captions.push_back(caption);
     }
-    Answer ask(const std::string& text, const std::string&, Icon, Buttons,
+    Answer ask(const std::string& text, const std::string& caption, Icon, Buttons,
                Answer defaultAnswer) override {
         shown.push_back(text);
+        captions.push_back(caption);
         if (answers.empty()) return defaultAnswer;
         const Answer a = answers.front();
         answers.erase(answers.begin());
@@ -67,5 +70,12 @@ RunResult runAsUser(const std::vector<std::string>& argv,
                     const std::map<std::string, std::string>& env);
 // Makes a folder belong to the user runAsUser runs as.
 void giveToUser(const std::string& path);
+// Writes the package to t/home/setup and runs it with --silent as that user,
+// HOME t/home and TMPDIR t/tmp.
+RunResult installAsUser(const TempFolder& t, const std::string& pkg);
+// The installer's temporary files and folders that user owns right inside
+// the shared temporary folders, where an installer ignoring TMPDIR would
+// write.
+std::set<std::string> userEntriesInSharedFolders();
 
 }  // namespace turnpixa::setup::test

@@ -77,17 +77,24 @@ TEST_F(PackingMode, FailuresLeaveThePackageUnchanged) {
     EXPECT_EQ(entries(t / "stub").size(), 1u);
 }
 
-TEST_F(PackingMode, DamagedPackageGetsANewDirectoryOfItsOwn) {
+TEST_F(PackingMode, DamagedPackageIsRefusedAndLeftByteForByte) {
     ASSERT_EQ(pack(t / "readme.txt", t / "stub").status, 0);
     std::string damaged = readFile(t / "stub");
-    damaged[30] ^= 1;
+    damaged[30] ^= 1;  // in the entry's data: the package checksum fails
     writeFile(t / "stub", damaged);
     const RunResult r = pack(t / "readme.txt", t / "stub");
-    ASSERT_EQ(r.status, 0) << r.errors;
-    EXPECT_NE(r.errors.find("appears to be corrupted"), std::string::npos);
-    const auto e = entries(t / "stub");
-    ASSERT_EQ(e.size(), 1u);
-    EXPECT_EQ(e[0].dataOffset, damaged.size());  // appended after everything
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.errors.find("damaged package (package checksum mismatch)"), std::string::npos)
+        << r.errors;
+    EXPECT_EQ(r.errors.find("Continue with the installation"), std::string::npos) << r.errors;
+    EXPECT_EQ(readFile(t / "stub"), damaged);
+
+    // A trailer whose own sum is wrong is damage too, not a bare stub.
+    damaged[30] ^= 1;
+    damaged[damaged.size() - 9] ^= 1;  // the entry count's high byte
+    writeFile(t / "stub", damaged);
+    EXPECT_EQ(pack(t / "readme.txt", t / "stub").status, 1);
+    EXPECT_EQ(readFile(t / "stub"), damaged);
 }
 
 }  // namespace

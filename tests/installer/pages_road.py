@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """The windowed installer as a user takes it, under Xvfb: a small package
 with a licence, a banner, a program that takes a moment and two finish
-items is first cancelled on its progress page, then installed by pressing
+items is first cancelled on its progress page; Enter must decline a damaged
+copy of it and cancel when the destination cannot be written; then it is
+installed by pressing
 through the main page (destination by Change, language switched to
 Русский), the licence page, the progress page and the finish page with the
 keyboard (XTest, as a user's keys arrive), as an unprivileged user in a
@@ -18,6 +20,7 @@ exit 77: cannot be tested here (not root, or no Xvfb)
 """
 import os
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
@@ -195,6 +198,39 @@ def cancelled_run(screen, run, home):
     check(not os.path.exists(os.path.join(home, "Desktop")), "an icon after the cancel")
 
 
+def safe_defaults(screen, user, env, package, home, locked):
+    """Enter answers the safe choice: No to the damaged-package question,
+    Cancel to the disk-full one (an unwritable destination)."""
+    damaged = os.path.join(home, "setup-damaged")
+    data = bytearray(open(package, "rb").read())
+    directory = struct.unpack_from("<I", data, len(data) - 16)[0]
+    data[directory - 1] ^= 1  # the last entry's data
+    with open(damaged, "wb") as f:
+        f.write(data)
+    os.chmod(damaged, 0o755)
+    run = subprocess.Popen(user + [damaged], env=env, cwd=home, stderr=subprocess.PIPE, text=True)
+    screen.key(screen.wait("Installer", exact=True), "Return")
+    # No: the package counts as empty, so the script is missing.
+    screen.key(screen.wait("Installation", exact=True), "Return")
+    check(run.wait(timeout=20) == 1, "damaged package installed")
+
+    run = subprocess.Popen(user + [package, "--installto", locked], env=env, cwd=home,
+                           stderr=subprocess.PIPE, text=True)
+    screen.key(screen.wait("Demo "), "Return")
+    screen.key(screen.wait("Demo ", count=2), "Return")
+    question = screen.wait("Installation", exact=True)
+    screen.key(question, "Return")
+    screen.gone(question)
+    # Then only the notice that it is incomplete: a retry would ask again.
+    screen.key(screen.wait("Installation", exact=True), "Return")
+    try:
+        status = run.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        fail("Enter on the disk-full question retried")
+    check(status == 1, "install into an unwritable folder exit %d" % status)
+    check(os.listdir(locked) == [], "written into the unwritable folder")
+
+
 def shoot_dialogs(screen, build, banner, env):
     """The container and uninstall dialogs, held open by a test program."""
     program = os.path.join(build, "tests/installer/installer_dialogs")
@@ -269,6 +305,15 @@ def main():
         run = subprocess.Popen(user + [runner], env=dict(env, HOME=cancel_home, DEMO_PAUSE="2"),
                                cwd=cancel_home, stderr=subprocess.PIPE, text=True)
         cancelled_run(screen, run, cancel_home)
+        if not shots:
+            defaults_home, locked = os.path.join(top, "defaults-home"), os.path.join(top, "locked")
+            os.mkdir(defaults_home)
+            os.mkdir(locked)
+            shutil.copy(package, os.path.join(defaults_home, "setup-demo"))
+            for path in (defaults_home, os.path.join(defaults_home, "setup-demo")):
+                os.chown(path, USER, USER)
+            safe_defaults(screen, user, dict(env, HOME=defaults_home),
+                          os.path.join(defaults_home, "setup-demo"), defaults_home, locked)
         run = subprocess.Popen(user + [runner], env=env, cwd=home, stderr=subprocess.PIPE,
                                text=True)
         main_page = screen.wait("Demo ")

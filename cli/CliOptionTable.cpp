@@ -177,7 +177,7 @@ const std::vector<CliOption>& cliOptionTable() {
              }},
         {.longName = "auto-centre",
          .group = OptionGroup::Processing,
-         .help = "pan every photo so that the object turns in place about the frame's middle "
+         .help = "pan every photo so that the object turns in place where it stands on average "
                  "(no swinging round, no shake); the crop is made smaller when it must be",
          .apply = [](CliOptions& o, const Value&) { return setFlag(o.autoCentre); },
          .alias = "auto-center"},

@@ -103,8 +103,7 @@ struct Lines {
 };
 
 struct AxisResult {
-    Series movement;      // per photo
-    double middle = 0.0;  // where the object's middle stands
+    Series movement;  // per photo
 };
 
 // The movement every edge of one direction shares: the once-a-turn swing
@@ -156,7 +155,6 @@ bool solveAxis(const std::vector<Series>& edges, const Series& extentMiddle, int
     for (int i = 0; i < photos; ++i) steady[i] = extentMiddle[i] - shake[i];
     std::vector<double> swing;
     if (!fitSeries(once, steady, swing)) return false;
-    out.middle = swing[0];
     out.movement.assign(static_cast<std::size_t>(photos), 0.0);
     for (int i = 0; i < photos; ++i)
         out.movement[i] = valueAt(once, swing, i) - swing[0] + shake[i];
@@ -273,7 +271,6 @@ bool measureTurnMovement(const std::vector<ObjectOutline>& outlines, TurnMovemen
         for (int i = 0; i < photos; ++i) followY[i] = down.movement[i] / outlines[i].scaleY;
         const Lines rows = midlines(&ObjectOutline::left, &ObjectOutline::right, true, followY);
         ok = solveAxis(rows.middles, rows.extentMiddle, photos, across);
-        movement.middleX = across.middle;
     }
     if (!ok) {
         reason = "the object's outline could not be followed through the photos";
@@ -293,11 +290,10 @@ bool planCentring(const TurnMovement& movement, const std::vector<int>& widths,
         reason = "there is nothing to centre";
         return false;
     }
-    const double middle = (crop.left + crop.right) / 2.0;
     plan.pans.assign(n, {});
     plan.largest = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        plan.pans[i].x = whole(movement.middleX + movement.x[i] - middle);
+        plan.pans[i].x = whole(movement.x[i]);
         plan.pans[i].y = whole(movement.y[i]);
         plan.largest = std::max({plan.largest, std::abs(plan.pans[i].x), std::abs(plan.pans[i].y)});
     }

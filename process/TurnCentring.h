@@ -22,8 +22,6 @@ namespace turnpixa {
 struct TurnMovement {
     std::vector<double> x;  // to the right
     std::vector<double> y;  // down
-    // Where the object's middle stands across when it turns in place.
-    double middleX = 0.0;
 };
 
 // False, with the reason, when the outlines give too little to go on.
@@ -36,10 +34,13 @@ struct PanOffset {
     bool operator==(const PanOffset&) const = default;
 };
 
-// The pan offsets that bring each photo's object to the crop's middle
-// across and hold it still down, and the crop they fit in: the given crop
-// (the whole photo when crop is off), made smaller about its middle, with
-// its shape kept, where a moved crop would reach outside its photo.
+// The pan offsets that take each photo's movement out, so that the object
+// turns in place where it stands on average over the turn (where the
+// photographer framed it: a middle found from the outline would follow the
+// turntable and the shadow, which stand still), and the crop they fit in:
+// the given crop (the whole photo when crop is off), made smaller about its
+// middle, with its shape kept, where a moved crop would reach outside its
+// photo.
 struct CentringPlan {
     std::vector<PanOffset> pans;
     Rect crop;

@@ -33,8 +33,8 @@ struct SeriesResult {
 
 using SeriesProgress = std::function<void(int done, int total)>;
 
-// Sets every photo's pan offset so that the object turns in place about
-// the middle of the frame, without swinging round or shaking; makes the
+// Sets every photo's pan offset so that the object turns in place, where
+// it stands on average, without swinging round or shaking; makes the
 // crop smaller (and turns it on) where a moved crop would reach outside its
 // photo.
 SeriesResult autoCentre(Project& project, const SeriesProgress& progress = {});

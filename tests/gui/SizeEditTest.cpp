@@ -492,6 +492,9 @@ TEST_F(Wizard, SizeAndEditScreenshotsWithTheSamplePhotos) {
     type(size.widthField(), "300");
     waitFor([] { return false; }, 300);
     shoot(QStringLiteral("samples-size-cropped"));
+    size.centreBox()->button()->click();
+    waitFor([] { return false; }, 300);
+    shoot(QStringLiteral("samples-size-auto-centre"));
     dlg().setActiveIndex(3);
     seam.colourAnswer = QColor(200, 225, 255);
     editPage().replacementColourButton()->click();
@@ -499,6 +502,9 @@ TEST_F(Wizard, SizeAndEditScreenshotsWithTheSamplePhotos) {
     editPage().frameSlider()->setValue(15);
     waitFor([] { return false; }, 300);
     shoot(QStringLiteral("samples-edit-removal"));
+    editPage().evenBox()->button()->click();
+    waitFor([] { return false; }, 300);
+    shoot(QStringLiteral("samples-edit-even-lightness"));
 }
 
 }  // namespace turnpixa::test

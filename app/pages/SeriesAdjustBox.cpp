@@ -1,7 +1,6 @@
 #include "SeriesAdjustBox.h"
 
 #include <QCoreApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,13 +22,16 @@ SeriesAdjustBox::SeriesAdjustBox(const QString& caption, const QString& working,
     undo_->setEnabled(false);
     result_ = new QLabel(this);
     result_->setWordWrap(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button_, 1);
-    buttons->addWidget(undo_);
+    // The panel is narrow: the button, the result (room for two lines) and
+    // a small "Undo" at the right, each on a line of its own.
+    result_->setMinimumHeight(result_->fontMetrics().lineSpacing() * 2);
+    result_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    undo_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(buttons);
+    layout->addWidget(button_);
     layout->addWidget(result_);
+    layout->addWidget(undo_, 0, Qt::AlignRight);
     connect(button_, &QPushButton::clicked, this, &SeriesAdjustBox::run);
     connect(undo_, &QPushButton::clicked, this, &SeriesAdjustBox::undo);
 }

@@ -102,26 +102,18 @@ struct Lines {
     Series extentMiddle;
 };
 
-struct AxisResult {
-    Series movement;  // per photo
-};
-
-// The movement every edge of one direction shares: the once-a-turn swing
-// they agree on (median) plus what changes from photo to photo alike for
-// all of them.
+// The movement of one direction, per photo: the once-a-turn swing of the
+// object's middle plus what changes from photo to photo alike for all the
+// lines (the median of what their own smooth courses leave over).
 bool solveAxis(const std::vector<Series>& edges, const Series& extentMiddle, int photos,
-               AxisResult& out) {
+               Series& movement) {
     const Basis basis = makeBasis(photos, harmonicsFor(photos));
     const int enough = std::max(basis.terms + 2, (2 * photos + 2) / 3);
     std::vector<const Series*> used;
-    std::vector<std::size_t> usedIndex;
-    for (std::size_t f = 0; f < edges.size(); ++f) {
-        const int present = static_cast<int>(std::count_if(
-            edges[f].begin(), edges[f].end(), [](double v) { return !std::isnan(v); }));
-        if (present >= std::min(enough, photos)) {
-            used.push_back(&edges[f]);
-            usedIndex.push_back(f);
-        }
+    for (const Series& e : edges) {
+        const int present = static_cast<int>(
+            std::count_if(e.begin(), e.end(), [](double v) { return !std::isnan(v); }));
+        if (present >= std::min(enough, photos)) used.push_back(&e);
     }
     if (used.size() < 4) return false;
 
@@ -155,9 +147,8 @@ bool solveAxis(const std::vector<Series>& edges, const Series& extentMiddle, int
     for (int i = 0; i < photos; ++i) steady[i] = extentMiddle[i] - shake[i];
     std::vector<double> swing;
     if (!fitSeries(once, steady, swing)) return false;
-    out.movement.assign(static_cast<std::size_t>(photos), 0.0);
-    for (int i = 0; i < photos; ++i)
-        out.movement[i] = valueAt(once, swing, i) - swing[0] + shake[i];
+    movement.assign(static_cast<std::size_t>(photos), 0.0);
+    for (int i = 0; i < photos; ++i) movement[i] = valueAt(once, swing, i) - swing[0] + shake[i];
     return true;
 }
 
@@ -217,7 +208,7 @@ bool measureTurnMovement(const std::vector<ObjectOutline>& outlines, TurnMovemen
     // Across first with the rows as they are, then down following the
     // rows' movement, then across again with the rows followed down.
     Series noShift(static_cast<std::size_t>(photos), 0.0);
-    AxisResult across, down;
+    Series across, down;
     // The middle of each line (a row's two ends, a column's two ends) is
     // followed; only the object's broader lines take part, since a narrow
     // part (a heel, a handle seen end on) swings round with the turn.
@@ -262,13 +253,13 @@ bool measureTurnMovement(const std::vector<ObjectOutline>& outlines, TurnMovemen
     bool ok = solveAxis(rows0.middles, rows0.extentMiddle, photos, across);
     if (ok) {
         Series followX(static_cast<std::size_t>(photos));
-        for (int i = 0; i < photos; ++i) followX[i] = across.movement[i] / outlines[i].scaleX;
+        for (int i = 0; i < photos; ++i) followX[i] = across[i] / outlines[i].scaleX;
         const Lines columns = midlines(&ObjectOutline::top, &ObjectOutline::bottom, false, followX);
         ok = solveAxis(columns.middles, columns.extentMiddle, photos, down);
     }
     if (ok) {
         Series followY(static_cast<std::size_t>(photos));
-        for (int i = 0; i < photos; ++i) followY[i] = down.movement[i] / outlines[i].scaleY;
+        for (int i = 0; i < photos; ++i) followY[i] = down[i] / outlines[i].scaleY;
         const Lines rows = midlines(&ObjectOutline::left, &ObjectOutline::right, true, followY);
         ok = solveAxis(rows.middles, rows.extentMiddle, photos, across);
     }
@@ -276,8 +267,8 @@ bool measureTurnMovement(const std::vector<ObjectOutline>& outlines, TurnMovemen
         reason = "the object's outline could not be followed through the photos";
         return false;
     }
-    movement.x = across.movement;
-    movement.y = down.movement;
+    movement.x = across;
+    movement.y = down;
     return true;
 }
 

@@ -11,14 +11,14 @@ namespace turnpixa {
 // stand if it turned in place, in full-size pixels.
 //
 // The photos are taken to be evenly spread over one whole turn, in order.
-// Each edge of the outline (a row's left or right end, a column's top or
-// bottom end) follows its own smooth course over the turn as the object's
-// shape comes round; what every edge shares is movement: an object off the
-// turntable's centre swings once per turn (the part of the shared course
-// that goes once round), a shaking camera or turntable moves every edge of
-// one photo alike. Shape changes that only some edges see (a handle coming
-// round) do not move the median of all edges, so they are not taken for
-// movement.
+// The object's outline is read line by line (each row's two ends, each
+// column's two ends). An object off the turntable's centre swings once per
+// turn: the once-round part of the middle of its outline's extent, read
+// from most lines' ends, so that a part sticking out on a few (a handle
+// coming round) does not move it. A shaking camera or turntable moves every
+// line of one photo alike: what is left, photo by photo, once each line's
+// own smooth course over the turn (its shape coming round) is taken out,
+// by the median of all lines.
 struct TurnMovement {
     std::vector<double> x;  // to the right
     std::vector<double> y;  // down

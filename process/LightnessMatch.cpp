@@ -54,7 +54,9 @@ double levelAt(const std::array<int, 256>& levels, double share) {
     return 255.0;
 }
 
-constexpr double kShares[] = {0.1, 0.2, 0.3, 0.4, 0.5};
+// The backdrop's middle levels: its darkest are shaded corners and the
+// edge of a shadow, its lightest burnt out.
+constexpr double kShares[] = {0.3, 0.4, 0.5, 0.6, 0.7};
 
 // The backdrop's gain against the reference levels, from the levels that
 // are neither burnt out nor black in either; 0 when too few are.

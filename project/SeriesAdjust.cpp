@@ -132,6 +132,14 @@ SeriesResult autoCentre(Project& project, const SeriesProgress& progress) {
         result.message = "Nothing was changed: " + reason + ".";
         return result;
     }
+    // Corrections all below one frame pixel are measuring, not movement: a
+    // steady series is left as it is.
+    const double framePixel = s.outputWidth > 0 ? double(crop.width()) / s.outputWidth : 1.0;
+    if (plan.largest < framePixel) {
+        result.ok = true;
+        result.message = "The photos are already centred; nothing was changed.";
+        return result;
+    }
     SeriesUndo undo = snapshot(project, true);
     std::vector<bool> changed(seen.size(), false);
     int count = 0;

@@ -3,8 +3,10 @@
 # shoe series and the sample photos, each moved by a known orbit and shake
 # and flickering by a known gain (known_answer.py make), are turned into
 # frames 400 pixels wide with and without the two options, and every frame
-# is compared with the same frame of the unmoved series (phase correlation
-# for the offset, mean luminance for the light). Prints the figures and
+# is compared with the same frame of the unmoved series made the same way
+# (phase correlation for the offset, mean luminance for the light); the last
+# line compares the unmoved series made with the options against it made
+# without them: a steady series should be left where it was. Prints the figures and
 # the time the two options add per photo.
 #
 #   bench/centre/known-answer.sh            build/release/cli/turnpixa-cli

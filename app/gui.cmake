@@ -17,6 +17,7 @@ add_library(turnpixa_gui STATIC
   pages/CSizeDlg.cpp
   pages/CEditDlg.cpp
   pages/CFileThumbnailDlg.cpp
+  pages/SeriesAdjustBox.cpp
   ${PROJECT_SOURCE_DIR}/devices/CScanSelectDlg.cpp
   ${PROJECT_SOURCE_DIR}/devices/CScanSourceDlg.cpp
   ${PROJECT_SOURCE_DIR}/devices/QtScanHost.cpp

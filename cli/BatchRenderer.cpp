@@ -49,7 +49,7 @@ bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& 
             Photo* photo = project_.addPhoto(std::move(slot.photo));
             project_.currentImage = 1;
             if (configure && !configure(project_)) return false;
-            if (!renderAndRelease(*photo, project_.settings(), slot.reason)) {
+            if (!adjust_ && !renderAndRelease(*photo, project_.settings(), slot.reason)) {
                 project_.removePhoto(0);
                 project_.currentImage = 0;
             }
@@ -70,7 +70,7 @@ bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& 
     auto worker = [&] {
         for (std::size_t i = next++; i < paths.size(); i = next++) {
             Slot& slot = slots[i];
-            if (decode(paths[i], settings, slot) &&
+            if (decode(paths[i], settings, slot) && !adjust_ &&
                 !renderAndRelease(*slot.photo, settings, slot.reason))
                 slot.photo.reset();
             const int finished = ++done;
@@ -101,11 +101,45 @@ bool BatchRenderer::run(const std::vector<std::string>& paths, const Configure& 
         if (!shape.empty()) misshapen_.push_back({paths[i], shape});
     }
 
+    if (adjust_ && (!adjust_(project_) || !renderHeld(progress))) return false;
+
     // Now that the count is known every frame gets its logo, as the wizard's
     // render lays it in.
     for (int i = 0; i < project_.photoCount(); ++i)
         finishWithLogo(*project_.photoAt(i), project_.logoPlacement(i));
     return true;
+}
+
+bool BatchRenderer::renderHeld(const Progress& progress) {
+    const ProcessingSettings settings = project_.settings();
+    const int count = project_.photoCount();
+    std::vector<std::string> reasons(static_cast<std::size_t>(count));
+    std::atomic<int> next{0};
+    std::atomic<int> done{0};
+    std::mutex progressMutex;
+    auto worker = [&] {
+        for (int i = next++; i < count; i = next++) {
+            Photo& photo = *project_.photoAt(i);
+            if (!renderAndRelease(photo, settings, reasons[static_cast<std::size_t>(i)]) &&
+                reasons[static_cast<std::size_t>(i)].empty())
+                reasons[static_cast<std::size_t>(i)] = "the frame could not be rendered";
+            const int finished = ++done;
+            if (progress) {
+                std::lock_guard<std::mutex> lock(progressMutex);
+                progress(finished, count, photo.name());
+            }
+        }
+    };
+    std::vector<std::thread> workers;
+    for (int t = 1; t < threads_; ++t) workers.emplace_back(worker);
+    worker();
+    for (std::thread& t : workers) t.join();
+    for (int i = count - 1; i >= 0; --i) {
+        if (reasons[static_cast<std::size_t>(i)].empty()) continue;
+        skipped_.push_back({project_.photoAt(i)->name(), reasons[static_cast<std::size_t>(i)]});
+        project_.removePhoto(i);
+    }
+    return project_.photoCount() > 0;
 }
 
 }  // namespace turnpixa

@@ -24,7 +24,14 @@ public:
     using Configure = std::function<bool(Project&)>;
     using Progress = std::function<void(int done, int total, const std::string& path)>;
 
+    // Called once every photo is in, sources held, before any frame is
+    // rendered: corrections that need the whole series. False stops the batch.
+    using Adjust = std::function<bool(Project&)>;
+
     BatchRenderer(Project& project, int threads = 2) : project_(project), threads_(threads) {}
+    // With an adjustment every source is held until it has run, so memory
+    // grows with the photo count.
+    void setAdjust(Adjust adjust) { adjust_ = std::move(adjust); }
 
     // False when no photo could be read. Unreadable photos are listed in
     // skipped() and left out; photos loaded only in part are in damaged(),
@@ -37,8 +44,11 @@ public:
     const std::vector<Skipped>& misshapen() const { return misshapen_; }
 
 private:
+    bool renderHeld(const Progress& progress);
+
     Project& project_;
     int threads_;
+    Adjust adjust_;
     std::vector<Skipped> skipped_;
     std::vector<Skipped> damaged_;
     std::vector<Skipped> misshapen_;

@@ -175,6 +175,17 @@ const std::vector<CliOption>& cliOptionTable() {
                  return colon == std::string::npos ||
                         parseColour(std::string_view(*v).substr(colon + 1), o.frameColour);
              }},
+        {.longName = "auto-centre",
+         .group = OptionGroup::Processing,
+         .help = "pan every photo so that the object turns in place where it stands on average "
+                 "(no swinging round, no shake); the crop is made smaller when it must be",
+         .apply = [](CliOptions& o, const Value&) { return setFlag(o.autoCentre); },
+         .alias = "auto-center"},
+        {.longName = "even-lightness",
+         .group = OptionGroup::Processing,
+         .help = "match every photo's lightness and colour balance to the median photo's, so "
+                 "that the frames do not flicker",
+         .apply = [](CliOptions& o, const Value&) { return setFlag(o.evenLightness); }},
 
         // Output
         {.longName = "output",

@@ -21,6 +21,8 @@ struct CliOptions {
     std::optional<int> removalStrength;  // set: background removal on
     PackedColour backgroundColour = kWhite;
     int frameWidth = 0;
+    bool autoCentre = false;     // pans found from the photos themselves
+    bool evenLightness = false;  // lightness and balance matched across the photos
     PackedColour frameColour = kWhite;
     int start = 1;
     bool reverse = false;

@@ -15,6 +15,7 @@
 #include "process/SpinLogo.h"
 #include "project/Project.h"
 #include "project/ProjectFrames.h"
+#include "project/SeriesAdjust.h"
 #include "web/OutputSetWriter.h"
 #include "web/SaveTarget.h"
 
@@ -96,6 +97,19 @@ std::string cropError(const CliOptions& o, const Project& project) {
            std::to_string(first->height()) + " pixels";
 }
 
+// The whole-series corrections; one that cannot be made says why and
+// leaves the photos as they are.
+void adjustSeries(const CliOptions& o, Project& project, std::FILE* out, std::FILE* err) {
+    const auto report = [&](const char* what, const SeriesResult& r) {
+        if (!r.ok)
+            std::fprintf(err, "turnpixa-cli: warning: %s: %s\n", what, r.message.c_str());
+        else if (!o.quiet)
+            std::fprintf(out, "%s\n", r.message.c_str());
+    };
+    if (o.autoCentre) report("--auto-centre", autoCentre(project));
+    if (o.evenLightness) report("--even-lightness", evenLightness(project));
+}
+
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
@@ -169,6 +183,11 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
     } else {
         project.setSpinLogo(&logo);
         BatchRenderer batch(project);
+        if (options.autoCentre || options.evenLightness)
+            batch.setAdjust([&](Project& p) {
+                adjustSeries(options, p, out, err);
+                return true;
+            });
         std::string usage;
         const bool loaded = batch.run(
             photos,

@@ -1,5 +1,7 @@
 #include "process/FrameRenderer.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -45,6 +47,24 @@ bool rotateBy(RasterImage& image, int rotation) {
     }
 }
 
+// Red, green and blue each scaled by their gain, clipped at white.
+void applyBalance(RasterImage& frame, const std::array<double, 3>& gain) {
+    if (frame.bitsPerPixel() != 24) return;
+    std::uint8_t table[3][256];
+    for (int c = 0; c < 3; ++c)
+        for (int v = 0; v < 256; ++v)
+            table[c][v] = static_cast<std::uint8_t>(std::min(255.0, v * gain[c] + 0.5));
+    const int w = frame.width();
+    for (int r = 0; r < frame.height(); ++r) {
+        std::uint8_t* p = frame.rowData(r);
+        for (int x = 0; x < w; ++x, p += 3) {  // blue, green, red
+            p[0] = table[2][p[0]];
+            p[1] = table[1][p[1]];
+            p[2] = table[0][p[2]];
+        }
+    }
+}
+
 }  // namespace
 
 RasterImage render(const Photo& photo, const ProcessingSettings& s) {
@@ -62,6 +82,7 @@ RasterImage render(const Photo& photo, const ProcessingSettings& s) {
 
     const double gamma = s.lightness + photo.lightnessOffset;
     if (gamma != 1.0) frame.lightness(gamma > 0 ? gamma : 0.1);
+    if (photo.balance != std::array<double, 3>{1.0, 1.0, 1.0}) applyBalance(frame, photo.balance);
     if (s.removalOn) removeBackground(frame, s.removalStrength, s.replacementColour);
     if (s.frameWidth > 0) softEdgeFrame(frame, s.frameWidth, s.frameColour);
     return frame;

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <memory>
 #include <string>
 
@@ -67,6 +68,9 @@ public:
     void releaseSource();
 
     double lightnessOffset = 0.0;
+    // Red, green and blue gains after the lightness step; all 1 (the
+    // default) skips the step.
+    std::array<double, 3> balance{1.0, 1.0, 1.0};
     int panX = 0;  // source pixels
     int panY = 0;
 

@@ -20,7 +20,7 @@ test_pkgs=(
   python3 python3-pyftpdlib python3-openssl vsftpd sane-utils libsane1 openssl
   chromium xvfb xauth poppler-utils python3-xlib x11-utils
   libvips-tools imagemagick time
-  libjpeg-turbo-progs hyperfine groff-base
+  libjpeg-turbo-progs hyperfine groff-base python3-numpy python3-pil
   parallel openssh-server openssh-client
   fonts-dejavu-core
   lintian desktop-file-utils appstream

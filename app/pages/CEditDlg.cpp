@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "SeriesAdjustBox.h"
 #include "app/DialogSeam.h"
 #include "app/ToolTips.h"
 #include "app/WizardNavigation.h"
@@ -56,6 +57,14 @@ CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     lightLayout->addWidget(lightness_);
     lightLayout->addWidget(allImages_);
     lightLayout->addWidget(thisImage_);
+    even_ = new SeriesAdjustBox(
+        QStringLiteral("Even out lightness"), QStringLiteral("Measuring"), project, evenLightness,
+        [this] {
+            showLightness();
+            refreshCurrentFrame();
+        },
+        light);
+    lightLayout->addWidget(even_);
     panelLayout()->addWidget(light);
 
     auto* removal = new QGroupBox(QStringLiteral("Background Removal"), panel);
@@ -139,6 +148,7 @@ CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* pare
 
 void CEditDlg::onSetActive() {
     CViewDlg::onSetActive();
+    even_->refresh();
     navigation().setEnabledButtons(WizardNavigation::kBack | WizardNavigation::kNext);
     const ProcessingSettings& s = project().settings();
     setQuietly(frameWidth_, s.frameWidth);

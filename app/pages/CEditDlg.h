@@ -10,6 +10,8 @@ class QSlider;
 
 namespace turnpixa {
 
+class SeriesAdjustBox;
+
 // Page "Step4: Edit TurnPixa": lightness for all photos or this one,
 // background removal with its strength and colour, and the soft-edge frame.
 class CEditDlg : public CViewDlg {
@@ -28,6 +30,7 @@ public:
     QSlider* frameSlider() const { return frameWidth_; }
     QLabel* frameWidthText() const { return frameText_; }
     QPushButton* frameColourButton() const { return frameColour_; }
+    SeriesAdjustBox* evenBox() const { return even_; }
 
 private:
     void showLightness();
@@ -45,6 +48,7 @@ private:
     QSlider* frameWidth_ = nullptr;
     QLabel* frameText_ = nullptr;
     QPushButton* frameColour_ = nullptr;
+    SeriesAdjustBox* even_ = nullptr;
 };
 
 }  // namespace turnpixa

@@ -15,6 +15,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "SeriesAdjustBox.h"
 #include "app/DialogSeam.h"
 #include "app/WizardNavigation.h"
 #include "process/CropEdit.h"
@@ -114,6 +115,14 @@ CSizeDlg::CSizeDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     cropLayout->addLayout(modes);
     cropLayout->addWidget(allImages_);
     cropLayout->addWidget(thisImage_);
+    centre_ = new SeriesAdjustBox(
+        QStringLiteral("Auto-centre"), QStringLiteral("Centring"), project, autoCentre,
+        [this] {
+            showCropState();
+            showCurrentFrame(true);
+        },
+        cropGroup);
+    cropLayout->addWidget(centre_);
     panelLayout()->addWidget(cropGroup);
     panelLayout()->addStretch(1);
 
@@ -164,6 +173,7 @@ void CSizeDlg::onSetActive() {
     CViewDlg::onSetActive();
     showImageNumber();
     showTrackerLabel();
+    centre_->refresh();
 }
 
 int CSizeDlg::displayedWidth() const {

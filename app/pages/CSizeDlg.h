@@ -14,6 +14,8 @@ class QSlider;
 
 namespace turnpixa {
 
+class SeriesAdjustBox;
+
 // Page "Step3: Size TurnPixa": frame size, spin direction, quarter turns,
 // and the crop drawn on the preview, with its pan for all photos or one.
 class CSizeDlg : public CViewDlg {
@@ -43,6 +45,7 @@ public:
     QPushButton* panButton() const { return pan_; }
     QRadioButton* allImagesButton() const { return allImages_; }
     QRadioButton* thisImageButton() const { return thisImage_; }
+    SeriesAdjustBox* centreBox() const { return centre_; }
 
 protected:
     void paintOverFrame(QPainter& painter) override;
@@ -79,6 +82,7 @@ private:
     QPushButton* pan_ = nullptr;
     QRadioButton* allImages_ = nullptr;
     QRadioButton* thisImage_ = nullptr;
+    SeriesAdjustBox* centre_ = nullptr;
     std::optional<CropTracker> tracker_;
     QSize trackerFrame_;
     bool warnedTooLarge_ = false;

@@ -16,6 +16,7 @@
 #include "project/Project.h"
 #include "project/ProjectFrames.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TurningMug.h"
 #include "web/OutputSetWriter.h"
 #include "web/SaveTarget.h"
 
@@ -313,6 +314,48 @@ TEST(CliRun, AFileThatCannotBeWrittenFailsTheRunAndIsNamed) {
     EXPECT_NE(run.err.find(dir.file("blocker")), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("Not a directory"), std::string::npos) << run.err;
     EXPECT_EQ(run.out.find("Wrote"), std::string::npos);
+}
+
+TEST(CliRun, SeriesCorrectionsSayWhatTheyDidOrWhyNotAndTheSetIsWrittenEitherWay) {
+    test::TempDir dir;
+    std::vector<std::string> photos;
+    const std::vector<test::MugMove> moves = test::mugWobble(8);
+    for (int k = 0; k < 8; ++k) {
+        photos.push_back(dir.file("mug" + std::to_string(k) + ".png"));
+        BufferedFile file;
+        ASSERT_TRUE(file.open(photos.back(), BufferedFile::Mode::Write));
+        ASSERT_TRUE(writePng(test::mugPhoto(k, 8, moves[k], 1.0 + 0.02 * (k % 3)), file));
+        ASSERT_TRUE(file.close());
+    }
+    std::vector<std::string> args = photos;
+    args.insert(args.end(), {"--auto-centre", "--even-lightness", "-o", dir.file("a")});
+    CliResult run = runWith(args);
+    ASSERT_EQ(run.status, kCliDone) << run.err;
+    EXPECT_NE(run.out.find("8 photos centred; largest correction "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("photos evened out; largest change "), std::string::npos) << run.out;
+    EXPECT_EQ(run.err.find("warning"), std::string::npos) << run.err;
+
+    // A photo of nothing but backdrop: named, and the set is made unchanged.
+    RasterImage empty = test::mugPhoto(0, 8);
+    empty.fill(packColour(200, 200, 205));
+    {
+        BufferedFile file;
+        ASSERT_TRUE(file.open(photos[5], BufferedFile::Mode::Write));
+        ASSERT_TRUE(writePng(empty, file));
+    }
+    args = photos;
+    args.insert(args.end(), {"-q", "-o", dir.file("plain")});
+    ASSERT_EQ(runWith(args).status, kCliDone);
+    args = photos;
+    args.insert(args.end(), {"-q", "--auto-centre", "-o", dir.file("b")});
+    run = runWith(args);
+    ASSERT_EQ(run.status, kCliDone) << run.err;
+    EXPECT_NE(run.err.find("warning: --auto-centre: Nothing was changed: photo 6 (mug5.png) shows "
+                           "no object against its background."),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(test::readWholeFile(dir.file("b-turnpixa/image_003.jpg")),
+              test::readWholeFile(dir.file("plain-turnpixa/image_003.jpg")));
 }
 
 TEST(CliRun, AStartImageBeyondThePhotosIsRefused) {

@@ -13,6 +13,10 @@
 #include <QTest>
 
 #include "WizardFixture.h"
+#include "app/pages/SeriesAdjustBox.h"
+#include "image/BufferedFile.h"
+#include "image/ImageFormats.h"
+#include "tests/support/TurningMug.h"
 
 namespace turnpixa::test {
 
@@ -386,6 +390,88 @@ TEST_F(Wizard, SaveAfterSizeAndEditMatchesTurnpixaCli) {
 #endif
 }
 
+TEST_F(Wizard, AutoCentreAndEvenLightnessUndoAsAWholeAndMatchTurnpixaCli) {
+#ifndef TURNPIXA_CLI
+    GTEST_SKIP() << "turnpixa-cli is not built";
+#else
+    // A wobbling, flickering mug, written out as the user's photo files.
+    const int n = 12;
+    const std::vector<MugMove> moves = mugWobble(n);
+    QDir().mkpath(QString::fromStdString(dir.file("mug")));
+    QStringList paths;
+    for (int k = 0; k < n; ++k) {
+        const std::string path = dir.file("mug") + "/mug-" + std::to_string(k + 10) + ".png";
+        BufferedFile file;
+        ASSERT_TRUE(file.open(path, BufferedFile::Mode::Write));
+        ASSERT_TRUE(writePng(mugPhoto(k, n, moves[k], 1.0 + 0.01 * ((k * 7) % 9 - 4)), file));
+        ASSERT_TRUE(file.close());
+        paths << QString::fromStdString(path);
+    }
+    dlg().setActiveIndex(1);
+    std::reverse(paths.begin(), paths.end());
+    dropFiles(paths);
+    ASSERT_EQ(project().photoCount(), n);
+
+    dlg().setActiveIndex(2);
+    CSizeDlg& size = sizePage();
+    SeriesAdjustBox& centre = *size.centreBox();
+    EXPECT_FALSE(centre.undoButton()->isEnabled());
+    centre.button()->click();
+    EXPECT_TRUE(centre.resultText()->text().startsWith(
+        QStringLiteral("12 photos centred; largest correction ")))
+        << centre.resultText()->text().toStdString();
+    ASSERT_TRUE(project().settings().cropOn);  // made smaller, so that the pans fit
+    EXPECT_EQ(size.cropButton()->text(), QStringLiteral("Undo Crop"));
+    EXPECT_TRUE(size.panButton()->isEnabled());
+    std::vector<int> pansX;
+    for (int i = 0; i < n; ++i) pansX.push_back(project().photoAt(i)->panX);
+    EXPECT_TRUE(std::any_of(pansX.begin(), pansX.end(), [](int x) { return x != 0; }));
+    ASSERT_TRUE(centre.undoButton()->isEnabled());
+    centre.undoButton()->click();
+    EXPECT_FALSE(project().settings().cropOn);
+    for (int i = 0; i < n; ++i) EXPECT_EQ(project().photoAt(i)->panX, 0);
+    EXPECT_EQ(size.cropButton()->text(), QStringLiteral("Crop..."));
+    centre.button()->click();
+    for (int i = 0; i < n; ++i) EXPECT_EQ(project().photoAt(i)->panX, pansX[i]);
+
+    dlg().setActiveIndex(3);
+    SeriesAdjustBox& even = *editPage().evenBox();
+    even.button()->click();
+    EXPECT_TRUE(even.resultText()->text().contains(QStringLiteral("evened out")))
+        << even.resultText()->text().toStdString();
+    EXPECT_TRUE(even.undoButton()->isEnabled());
+
+    const QString ours = QString::fromStdString(dir.file("ours"));
+    const QString cli = QString::fromStdString(dir.file("cli"));
+    QDir().mkpath(ours);
+    dlg().setActiveIndex(4);
+    seam.saveAnswer = ours + "/turn.htm";
+    savePage().saveAsButton()->click();
+    ASSERT_TRUE(project().saved) << seam.messages.join('\n').toStdString();
+    const ProcessingSettings& s = project().settings();
+    QStringList args = {"-q",
+                        "--size",
+                        QStringLiteral("%1x%2").arg(s.outputWidth).arg(s.outputHeight),
+                        "--auto-center",
+                        "--even-lightness",
+                        "-o",
+                        cli + "/turn.htm"};
+    for (int i = 0; i < n; ++i) args << QString::fromStdString(project().photoAt(i)->name());
+    QProcess run;
+    run.start(QStringLiteral(TURNPIXA_CLI), args);
+    ASSERT_TRUE(run.waitForFinished(60000));
+    ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+    for (int k = 0; k < n; ++k) {
+        const QString rel =
+            QStringLiteral("turn-turnpixa/image_%1.jpg").arg(k, 3, 10, QLatin1Char('0'));
+        QFile a(ours + "/" + rel), b(cli + "/" + rel);
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly))
+            << rel.toStdString();
+        EXPECT_TRUE(a.readAll() == b.readAll()) << rel.toStdString() << " differs";
+    }
+#endif
+}
+
 }  // namespace turnpixa::test
 
 namespace turnpixa::test {
@@ -411,6 +497,9 @@ TEST_F(Wizard, SizeAndEditScreenshotsWithTheSamplePhotos) {
     type(size.widthField(), "300");
     waitFor([] { return false; }, 300);
     shoot(QStringLiteral("samples-size-cropped"));
+    size.centreBox()->button()->click();
+    waitFor([] { return false; }, 300);
+    shoot(QStringLiteral("samples-size-auto-centre"));
     dlg().setActiveIndex(3);
     seam.colourAnswer = QColor(200, 225, 255);
     editPage().replacementColourButton()->click();
@@ -418,6 +507,9 @@ TEST_F(Wizard, SizeAndEditScreenshotsWithTheSamplePhotos) {
     editPage().frameSlider()->setValue(15);
     waitFor([] { return false; }, 300);
     shoot(QStringLiteral("samples-edit-removal"));
+    editPage().evenBox()->button()->click();
+    waitFor([] { return false; }, 300);
+    shoot(QStringLiteral("samples-edit-even-lightness"));
 }
 
 }  // namespace turnpixa::test

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "process/FrameRenderer.h"
@@ -137,6 +138,19 @@ TEST(Render, LightnessAddsThePhotosOffset) {
     // Quick renders have no lightness step.
     s.quick = true;
     EXPECT_EQ(pixelAt(render(photo, s), 5, 5), packColour(240, 240, 240));
+}
+
+TEST(Render, BalanceScalesEachChannelAfterTheLightnessAndClipsAtWhite) {
+    Photo photo = greyPhoto(200);
+    ProcessingSettings s = sized(20, 20);
+    photo.balance = {0.5, 1.0, 1.3};
+    EXPECT_EQ(pixelAt(render(photo, s), 5, 5), packColour(100, 200, 255));
+    s.lightness = 2.0;
+    const int v = gammaOf(200, 2.0);
+    EXPECT_EQ(pixelAt(render(photo, s), 5, 5),
+              packColour(int(v * 0.5 + 0.5), v, std::min(255, int(v * 1.3 + 0.5))));
+    s.quick = true;
+    EXPECT_EQ(pixelAt(render(photo, s), 5, 5), packColour(200, 200, 200));
 }
 
 // A grey backdrop with a red square in the middle.

@@ -62,7 +62,10 @@ RasterImage render(const Photo& photo, const ProcessingSettings& s) {
 
     const double gamma = s.lightness + photo.lightnessOffset;
     if (gamma != 1.0) frame.lightness(gamma > 0 ? gamma : 0.1);
-    if (s.removalOn) removeBackground(frame, s.removalStrength, s.replacementColour);
+    if (s.transparent())
+        removeBackgroundToAlpha(frame, s.removalStrength);
+    else if (s.removalOn)
+        removeBackground(frame, s.removalStrength, s.replacementColour);
     if (s.frameWidth > 0) softEdgeFrame(frame, s.frameWidth, s.frameColour);
     return frame;
 }

@@ -65,13 +65,11 @@ CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     strength_->setPageStep(1);
     replacementColour_ = new QPushButton(QStringLiteral("Colour..."), removal);
     transparent_ = new QCheckBox(QStringLiteral("Transparent"), removal);
-    auto* replacementRow = new QHBoxLayout;
-    replacementRow->addWidget(replacementColour_, 1);
-    replacementRow->addWidget(transparent_);
     auto* removalLayout = new QVBoxLayout(removal);
     removalLayout->addWidget(removal_);
     removalLayout->addWidget(strength_);
-    removalLayout->addLayout(replacementRow);
+    removalLayout->addWidget(replacementColour_);
+    removalLayout->addWidget(transparent_);
     panelLayout()->addWidget(removal);
 
     auto* frame = new QGroupBox(QStringLiteral("Soft Edge Frame"), panel);

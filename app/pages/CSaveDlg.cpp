@@ -42,6 +42,9 @@ QIcon arrowIcon(const RasterImage& picture) {
     return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 
+const QString kNoTransparentJpg =
+    QStringLiteral("JPG frames cannot be transparent: PNG is chosen (WebP weighs less).");
+
 QPushButton* panelButton(const QString& text, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
     b->setMinimumHeight(40);
@@ -146,6 +149,10 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     });
     connect(webpRadio_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) format_ = FrameFormat::WebP;
+    });
+    // The note on the switch from JPG is answered once the user chooses.
+    connect(webpRadio_, &QRadioButton::clicked, this, [this] {
+        if (status_->text() == kNoTransparentJpg) status_->clear();
     });
     connect(zoom_, &QSpinBox::valueChanged, this, [this](int width) { zoomWidth_ = width; });
     connect(autoSpin_, &QCheckBox::toggled, this, &CSaveDlg::setAutoSpin);

@@ -12,7 +12,8 @@
 #     encode time and cjpeg's CPU time per run.
 #
 #   bench/image/compare-frames.sh [build-dir]     (default build/release)
-#   SPINS="name=folder ..." names other spins (folders of JPEG photos).
+#   SPINS="name=folder ..." names other spins (folders of JPEG photos);
+#   WEBP_QUALITY=N measures another WebP quality than the default 60.
 # Needs webp (cwebp), libjpeg-turbo-progs (cjpeg), python3-pil and
 # python3-numpy (tools/install-deps.sh --test).
 set -euo pipefail
@@ -28,7 +29,8 @@ for tool in cwebp cjpeg /usr/bin/python3; do
   command -v "$tool" >/dev/null || { echo "compare-frames: $tool missing (tools/install-deps.sh --test)" >&2; exit 1; }
 done
 spins=${SPINS:-"sample=$root/resources/sample-photos shoe-36=$root/../shared/testdata/real-spins/shoe-36"}
-quality=60  # turnpixa's default WebP quality, given to cwebp too
+# turnpixa's default WebP quality, given to cwebp too; WEBP_QUALITY tries another
+quality=${WEBP_QUALITY:-60}
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/turnpixa-frames.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -42,7 +44,7 @@ for spin in $spins; do
   mkdir -p "$out"/{png,jpeg,webp,before,cwebp}
   "$cli" -q --png "${photos[@]}" -o "$out/png/s.htm"
   "$cli" -q "${photos[@]}" -o "$out/jpeg/s.htm"
-  "$cli" -q --format=webp "${photos[@]}" -o "$out/webp/s.htm"
+  "$cli" -q --format=webp --quality=$quality "${photos[@]}" -o "$out/webp/s.htm"
   encode_ms=0
   for frame in "$out"/png/s-turnpixa/image_*.png; do
     base=$(basename "$frame" .png)

@@ -111,6 +111,10 @@ struct LikeCli {
     bool zoomAndClear;  // 30 x 20 frames, zoom frames 60 wide, transparent background
 };
 
+void PrintTo(const LikeCli& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SaveLikeCli : public Wizard, public ::testing::WithParamInterface<LikeCli> {};
 
 TEST_P(SaveLikeCli, SaveAsWritesWhatTurnpixaCliWritesForTheSamePhotos) {

@@ -327,10 +327,12 @@ TEST(WizardFileDialog, OffersSeveralPhotosWithThePictureFilters) {
     EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFiles);
     EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
     const QStringList filters = dialog.nameFilters();
-    ASSERT_EQ(filters.size(), 7);
+    ASSERT_EQ(filters.size(), 8);
     EXPECT_TRUE(filters[0].startsWith(QStringLiteral("All raster files (*.bmp *.tif")));
     EXPECT_TRUE(filters[4].startsWith(QStringLiteral("JPEG/JFIF (*.jpg *.jpeg")));
-    EXPECT_EQ(filters[6], QStringLiteral("All Files (*)"));
+    EXPECT_TRUE(filters[0].contains(QStringLiteral("*.webp")));
+    EXPECT_EQ(filters[6], QStringLiteral("WebP (*.webp *.WEBP)"));
+    EXPECT_EQ(filters[7], QStringLiteral("All Files (*)"));
     auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->viewMode(), QListView::IconMode);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "process/BackgroundRemoval.h"
 #include "process/FrameRenderer.h"
+#include "process/SpinLogo.h"
 #include "tests/support/ImageCompare.h"
 
 namespace turnpixa {
@@ -82,6 +85,39 @@ TEST(TransparentBackground, TheSoftEdgeFadesToTransparentAndLeavesTheColours) {
     EXPECT_EQ(alphaAt(frame, 12, 20), 255);
     EXPECT_EQ(alphaAt(frame, 40, 20), 0);
     EXPECT_EQ(pixelAt(frame, 1, 21), packColour(190, 20, 30)) << "not faded to the frame colour";
+}
+
+TEST(TransparentBackground, TheLogoShowsOverTheClearCornerAsOverWhite) {
+    SpinLogo logo;
+    ASSERT_TRUE(logo.load());
+    const LogoPlacement placement{&logo, 8, 3, 1};
+    const Photo photo(makeImage(160, 60, scene), "scene");
+    ProcessingSettings s = transparentAt(60);
+    s.outputWidth = 160;
+    s.outputHeight = 60;
+    RasterImage clear = render(photo, s);
+    ProcessingSettings white = s;
+    white.transparentBackground = false;
+    RasterImage opaque = render(photo, white);
+    layInSpinLogo(clear, placement);
+    layInSpinLogo(opaque, placement);
+    int worst = 0, shown = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 160; ++x) {
+            const int a = alphaAt(clear, x, y);
+            const PackedColour c = pixelAt(clear, x + 1, y + 1), o = pixelAt(opaque, x + 1, y + 1);
+            // The clear frame laid over white is the frame made on white.
+            const auto over = [a](int v) { return (v * a + 255 * (255 - a)) / 255; };
+            worst = std::max({worst, std::abs(over(redOf(c)) - redOf(o)),
+                              std::abs(over(greenOf(c)) - greenOf(o)),
+                              std::abs(over(blueOf(c)) - blueOf(o))});
+            if (x < 20 && y < 30 && a > 0) ++shown;
+            if ((y >= 30 && x < 20) || x >= 100) {
+                EXPECT_EQ(a, 0) << x << "," << y;
+            }
+        }
+    EXPECT_LE(worst, 3);
+    EXPECT_GT(shown, 20) << "the logo is seen where the backdrop was";
 }
 
 TEST(TransparentBackground, TheCacheTellsTransparentFromReplacedFrames) {

@@ -26,8 +26,7 @@ struct SavedSet {
         add("shoe-turnpixa/" + set.stillName(), 3);
         for (int k = 0; k < frames; ++k) add("shoe-turnpixa/" + set.frameName(k), 10 + k);
         if (zoom)
-            for (int k = 0; k < frames; ++k)
-                add("shoe-turnpixa/zoom/" + set.frameName(k), 50 + k);
+            for (int k = 0; k < frames; ++k) add("shoe-turnpixa/zoom/" + set.frameName(k), 50 + k);
     }
     void add(const std::string& name, unsigned seed) {
         files.push_back(name);

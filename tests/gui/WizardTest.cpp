@@ -164,8 +164,8 @@ TEST_F(Wizard, BrowseLoadsInDialogOrderAndReportsUnreadableFiles) {
     const QString list = seam.warnings[0];
     EXPECT_EQ(list,
               QStringLiteral("These files could not be read as pictures and were left out:\n\n"
-                             "%1 (not a picture in a known format (BMP, PNG, GIF, TIFF or "
-                             "JPEG))\n\n"
+                             "%1 (not a picture in a known format (BMP, PNG, GIF, TIFF, JPEG "
+                             "or WebP))\n\n"
                              "These photos were loaded, but not all is well:\n\n"
                              "%2: loaded, but damaged: Premature end of JPEG file\n"
                              "%3: 40 x 40 pixels, another shape than the first photo's 60 x "

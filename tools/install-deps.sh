@@ -20,7 +20,7 @@ test_pkgs=(
   python3 python3-pyftpdlib python3-openssl sane-utils libsane1 openssl
   chromium xvfb xauth poppler-utils python3-xlib x11-utils
   libvips-tools imagemagick time
-  libjpeg-turbo-progs hyperfine groff-base webp
+  libjpeg-turbo-progs hyperfine groff-base webp python3-pil python3-numpy
   fonts-dejavu-core
 )
 dev_pkgs=(

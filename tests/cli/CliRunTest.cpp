@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <png.h>
-#include <webp/decode.h>
 
 #include <sys/wait.h>
 
@@ -235,45 +233,6 @@ TEST(CliRun, ZoomFramesComeFromThePhotosAndAreNeverEnlarged) {
     EXPECT_NE(test::readWholeFile(dir.file("z.htm"))
                   .find("'z-turnpixa/image_',2,0,0,'.webp',{zoomWidth:1600,zoomHeight:1200});"),
               std::string::npos);
-}
-
-TEST(CliRun, ATransparentBackgroundIsAlphaInPngAndWebpFrames) {
-    for (const std::string format : {"png", "webp"}) {
-        test::TempDir dir;
-        const CliResult run =
-            runWith({samplePhoto(1), "-q", "--width=200", "--remove-background=120",
-                     "--background-colour=transparent", "--format=" + format, "-o", dir.file("t")});
-        ASSERT_EQ(run.status, kCliDone) << run.err;
-        const std::string bytes = test::readWholeFile(dir.file("t-turnpixa/image_000." + format));
-        int w = 0, h = 0;
-        std::uint8_t* rgba = WebPDecodeRGBA(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                            bytes.size(), &w, &h);
-        std::vector<std::uint8_t> pixels;
-        if (format == "png") {
-            png_image image{};
-            image.version = PNG_IMAGE_VERSION;
-            ASSERT_TRUE(png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()));
-            image.format = PNG_FORMAT_RGBA;
-            pixels.resize(PNG_IMAGE_SIZE(image));
-            ASSERT_TRUE(png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr));
-        } else {
-            ASSERT_NE(rgba, nullptr);
-            pixels.assign(rgba, rgba + static_cast<std::size_t>(w) * h * 4);
-        }
-        WebPFree(rgba);
-        // The studio backdrop is a gradient: clear where it is the colour found,
-        // nearly so around it.
-        std::size_t clear = 0, faint = 0, solid = 0, between = 0;
-        for (std::size_t i = 3; i < pixels.size(); i += 4) {
-            (pixels[i] == 0 ? clear : pixels[i] == 255 ? solid : between)++;
-            if (pixels[i] < 64) ++faint;
-        }
-        const std::size_t n = pixels.size() / 4;
-        EXPECT_GT(clear, n / 50) << format << ": the backdrop colour is transparent";
-        EXPECT_GT(faint, n / 3) << format << ": the backdrop around it nearly so";
-        EXPECT_GT(solid, n / 10) << format << ": the mug is not";
-        EXPECT_GT(between, 0u) << format << ": the tolerance ramp";
-    }
 }
 
 TEST(CliRun, SkipsAnUnreadablePhotoAndNamesIt) {

@@ -5,6 +5,26 @@
 
 namespace turnpixa {
 
+namespace {
+
+// A transparent frame is shown over the usual grey and white chequers.
+void showOverChequers(const RasterImage& image, QImage& out) {
+    const int w = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        const std::uint8_t* a = image.alpha().data() + static_cast<std::size_t>(y) * w;
+        uchar* dst = out.scanLine(y);
+        for (int x = 0; x < w; ++x) {
+            if (a[x] == 255) continue;
+            const int behind = ((x / 8 + y / 8) % 2) ? 204 : 255;
+            for (int c = 0; c < 3; ++c)
+                dst[3 * x + c] =
+                    static_cast<uchar>((dst[3 * x + c] * a[x] + behind * (255 - a[x]) + 127) / 255);
+        }
+    }
+}
+
+}  // namespace
+
 QImage toQImage(const RasterImage& image) {
     if (image.empty() || image.width() <= 0 || image.height() <= 0) return {};
     const int w = image.width();
@@ -21,6 +41,7 @@ QImage toQImage(const RasterImage& image) {
                 dst[3 * x + 2] = src[3 * x];
             }
         }
+        if (image.alpha().size() == static_cast<std::size_t>(w) * h) showOverChequers(image, out);
         return out;
     }
     std::vector<std::uint8_t> row(static_cast<std::size_t>(w) * 4);

@@ -157,9 +157,14 @@ const std::vector<CliOption>& cliOptionTable() {
          .value = V::Required,
          .valueName = "RRGGBB",
          .group = OptionGroup::Processing,
-         .help = "colour that replaces the removed background (default FFFFFF)",
-         .expects = "a colour as RRGGBB",
-         .apply = [](CliOptions& o, const Value& v) { return parseColour(*v, o.backgroundColour); },
+         .help = "colour that replaces the removed background (default FFFFFF), or "
+                 "\"transparent\" for PNG and WebP frames without one",
+         .expects = "a colour as RRGGBB, or transparent",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 o.transparent = *v == "transparent";
+                 return o.transparent || parseColour(*v, o.backgroundColour);
+             },
          .alias = "background-color"},
         {.longName = "frame",
          .value = V::Required,
@@ -202,18 +207,57 @@ const std::vector<CliOption>& cliOptionTable() {
                  return !v->empty();
              },
          .pathValue = true},
+        {
+            .longName = "format",
+            .value = V::Required,
+            .valueName = "FORMAT",
+            .group = OptionGroup::Output,
+            .help = "file format of the frames and the still: jpeg (default), png or webp",
+            .expects = "jpeg, png or webp",
+            .apply =
+                [](CliOptions& o, const Value& v) {
+                    if (*v == "jpeg" || *v == "jpg")
+                        o.format = FrameFormat::Jpeg;
+                    else if (*v == "png")
+                        o.format = FrameFormat::Png;
+                    else if (*v == "webp")
+                        o.format = FrameFormat::WebP;
+                    else
+                        return false;
+                    return true;
+                },
+        },
         {.longName = "png",
          .group = OptionGroup::Output,
-         .help = "PNG frames and still instead of JPEG",
-         .apply = [](CliOptions& o, const Value&) { return setFlag(o.png); }},
+         .help = "the same as --format=png",
+         .apply =
+             [](CliOptions& o, const Value&) {
+                 o.format = FrameFormat::Png;
+                 return true;
+             }},
         {.longName = "quality",
          .value = V::Required,
          .valueName = "N",
          .group = OptionGroup::Output,
-         .help = "JPEG quality of the frames and the still, 1 to 100 (default 75, as the wizard "
-                 "writes them)",
-         .expects = "a JPEG quality from 1 to 100",
-         .apply = [](CliOptions& o, const Value& v) { return parseInt(*v, 1, 100, o.quality); }},
+         .help = "JPEG or WebP quality of the frames and the still, 1 to 100 (default 75 for "
+                 "JPEG and 60 for WebP, as the wizard writes them)",
+         .expects = "a quality from 1 to 100",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 int q = 0;
+                 if (!parseInt(*v, 1, 100, q)) return false;
+                 o.quality = q;
+                 return true;
+             }},
+        {.longName = "zoom",
+         .value = V::Required,
+         .valueName = "W",
+         .group = OptionGroup::Output,
+         .help = "also large frames W pixels wide, rendered from the photos, in the frame "
+                 "folder's zoom/ (0 = none, the default)",
+         .expects = "a width from 0 to 10000",
+         .apply = [](CliOptions& o,
+                     const Value& v) { return parseInt(*v, 0, kMaxFrameSide, o.zoom); }},
         {.longName = "auto-spin",
          .value = V::Required,
          .valueName = "MS",

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "image/FrameFormat.h"
 #include "image/PackedColour.h"
 #include "image/Rect.h"
 
@@ -20,14 +21,16 @@ struct CliOptions {
     double lightness = 1.0;
     std::optional<int> removalStrength;  // set: background removal on
     PackedColour backgroundColour = kWhite;
+    bool transparent = false;  // --background-colour=transparent
     int frameWidth = 0;
     bool autoCentre = false;     // pans found from the photos themselves
     bool evenLightness = false;  // lightness and balance matched across the photos
     PackedColour frameColour = kWhite;
     int start = 1;
     bool reverse = false;
-    bool png = false;
-    int quality = 75;  // JPEG frames and still, as the wizard writes them
+    FrameFormat format = FrameFormat::Jpeg;  // --format, or --png
+    std::optional<int> quality;              // unset: the format's default, as the wizard writes
+    int zoom = 0;                            // width of the large frames; 0 = none
     int autoSpin = 0;
     bool quiet = false;
     bool strict = false;  // a skipped or damaged photo fails the run before anything is written

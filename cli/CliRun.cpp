@@ -52,6 +52,7 @@ void applySettings(const CliOptions& o, Project& project) {
     s.removalOn = o.removalStrength.has_value();
     s.removalStrength = o.removalStrength.value_or(60);
     s.replacementColour = o.backgroundColour;
+    s.transparentBackground = o.transparent;
     s.frameWidth = o.frameWidth;
     s.frameColour = o.frameColour;
     if (o.start != 1) project.chooseStartImage(o.start);  // as "Set Start Image" does
@@ -83,6 +84,18 @@ std::string outputFolderError(const std::string& output) {
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     return "-o names the folder " + output + "; give the page to write there, e.g. -o " + folder +
            "/spin.htm";
+}
+
+// A transparent background needs removal, and frames that can carry it.
+std::string transparencyError(const CliOptions& o) {
+    if (!o.transparent) return {};
+    if (!o.removalStrength)
+        return "--background-colour=transparent needs --remove-background: only a removed "
+               "background can be transparent";
+    if (!carriesAlpha(o.format))
+        return "JPEG frames cannot carry a transparent background; choose --format=png or "
+               "--format=webp";
+    return {};
 }
 
 // A crop must lie within the photo it is taken from.
@@ -118,7 +131,8 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
     if (!parseCommandLine(args, options, error) ||
         (!options.help && !options.version &&
          (!(error = misplacedValue(args)).empty() ||
-          !(error = outputFolderError(options.output)).empty()))) {
+          !(error = outputFolderError(options.output)).empty() ||
+          !(error = transparencyError(options)).empty()))) {
         std::fprintf(err, "turnpixa-cli: %s\nTry 'turnpixa-cli --help'.\n", error.c_str());
         return kCliUsage;
     }
@@ -228,8 +242,9 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
                          options.start, project.photoCount());
         } else {
             SaveOptions save;
-            save.pngChosen = options.png;
-            save.jpegQuality = options.quality;
+            save.format = options.format;
+            if (options.quality) save.jpegQuality = save.webpQuality = *options.quality;
+            save.zoomWidth = options.zoom;
             save.autoSpinOn = options.autoSpin != 0;
             if (save.autoSpinOn) save.autoSpinInterval = options.autoSpin;
             const SaveTarget target = SaveTarget::fromChosenPath(options.output);
@@ -245,6 +260,8 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
                 writer.write(frames, target, save, reason,
                              [&](int done, int count) { bar.show("Writing", done, count); });
             bar.finish();
+            for (const std::string& warning : writer.warnings())
+                std::fprintf(err, "turnpixa-cli: warning: %s\n", warning.c_str());
             if (written) {
                 project.saved = true;
                 if (!options.quiet)
@@ -254,7 +271,7 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
                 if (options.upload) {
                     CliUploadRequest request;
                     request.set = {target.outputFolder(), target.stem(), project.photoCount(),
-                                   options.png};
+                                   options.format, writer.lastPage().zoomWidth > 0};
                     request.settingsFile = options.settingsFile;
                     request.quiet = options.quiet;
                     status = runUpload(request, out, err);

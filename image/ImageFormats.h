@@ -20,6 +20,9 @@ bool readGif(BufferedFile& file, RasterImage& image);
 // and ".tiff" names only).
 bool readTiff(BufferedFile& file, RasterImage& image, const std::string& fileName);
 bool readJpeg(BufferedFile& file, RasterImage& image);
+// Still WebP pictures, lossy or lossless; transparent parts come out on
+// white. Animated files are refused.
+bool readWebp(BufferedFile& file, RasterImage& image);
 
 // Picks the eighths (1..8; others count as 8) for a picture's full size.
 using ScaleChoice = std::function<int(int fullWidth, int fullHeight)>;
@@ -35,7 +38,7 @@ struct LoadNotes {
     std::string damage;  // taken, but only in part: what the reader found; empty for a whole photo
 };
 
-// Tries BMP, PNG, GIF, TIFF and JPEG in that order, rewinding before each,
+// Tries BMP, PNG, GIF, TIFF, JPEG and WebP in that order, rewinding before each,
 // whatever the file's name says. False when no reader takes the file. With
 // notes, the readers' messages are gathered there instead of reported.
 bool loadPhoto(BufferedFile& file, const std::string& fileName, RasterImage& image,
@@ -53,11 +56,23 @@ bool loadPhotoFileScaled(const std::string& path, const ScaleChoice& choose, Ras
 
 // Writers: write the whole image into a file opened for writing and leave it
 // open. JPEG at quality 75 unless told (one channel for grey palette images); PNG with a
-// "Software" text chunk and pHYs. False on a library or file error, which is
-// also reported through the report hook.
+// "Software" text chunk and pHYs, and an alpha channel when the image has one. False on a library
+// or file error, which is also reported through the report hook. Huffman tables are optimised for
+// each image, and of the sequential and the progressive coding of the same coefficients the smaller
+// file is written: the decoded pixels are those of a plain baseline file either way.
 bool writeJpeg(const RasterImage& image, BufferedFile& file);
 // The same at another quality, 1 to 100 (turnpixa-cli --quality).
 bool writeJpegAtQuality(const RasterImage& image, BufferedFile& file, int quality);
+// How a JPEG is coded; the pixels depend on the quality only.
+enum class JpegCoding { Smallest, Plain, Optimised, Progressive };
+// Plain is libjpeg's default baseline with standard tables, for comparisons.
+bool writeJpegCoded(const RasterImage& image, BufferedFile& file, int quality, JpegCoding coding);
+// Lossy WebP at a quality of 1 to 100 (method 4); with the image's alpha
+// plane when it has one.
+bool writeWebp(const RasterImage& image, BufferedFile& file, int quality);
+// The WebP quality whose frames look at least as close to the rendered
+// frame as JPEG frames at quality 75 do, at about half their size.
+inline constexpr int kDefaultWebpQuality = 60;
 bool writePng(const RasterImage& image, BufferedFile& file);
 // Threads a 24-bit PNG is deflated on (1 or 2; 1 until set). A batch that
 // writes many frames sets 2; the default starts no thread, so that no

@@ -19,11 +19,12 @@ namespace turnpixa {
 
 namespace {
 
-constexpr std::size_t kDestinationBufferSize = 1024;
+constexpr std::size_t kDestinationBufferSize = 4096;
 
+// Collects the coded file in memory, so that two codings can be compared.
 struct Destination {
     jpeg_destination_mgr pub{};
-    BufferedFile* file = nullptr;
+    std::vector<std::uint8_t>* out = nullptr;
     JOCTET buffer[kDestinationBufferSize];
 };
 
@@ -35,7 +36,7 @@ void initDestination(j_compress_ptr cinfo) {
 
 boolean emptyOutputBuffer(j_compress_ptr cinfo) {
     auto* d = reinterpret_cast<Destination*>(cinfo->dest);
-    if (!d->file->write(d->buffer, kDestinationBufferSize)) ERREXIT(cinfo, JERR_FILE_WRITE);
+    d->out->insert(d->out->end(), d->buffer, d->buffer + kDestinationBufferSize);
     d->pub.next_output_byte = d->buffer;
     d->pub.free_in_buffer = kDestinationBufferSize;
     return TRUE;
@@ -44,7 +45,7 @@ boolean emptyOutputBuffer(j_compress_ptr cinfo) {
 void termDestination(j_compress_ptr cinfo) {
     auto* d = reinterpret_cast<Destination*>(cinfo->dest);
     const std::size_t used = kDestinationBufferSize - d->pub.free_in_buffer;
-    if (used > 0 && !d->file->write(d->buffer, used)) ERREXIT(cinfo, JERR_FILE_WRITE);
+    d->out->insert(d->out->end(), d->buffer, d->buffer + used);
 }
 
 struct WriteState {
@@ -55,7 +56,8 @@ struct WriteState {
     std::vector<std::uint8_t> line;
 };
 
-bool encodeJpeg(WriteState& s, const RasterImage& image, BufferedFile& file, int quality) {
+bool encodeJpeg(WriteState& s, const RasterImage& image, std::vector<std::uint8_t>& out,
+                int quality, JpegCoding coding) {
     jpeg_compress_struct& cinfo = s.cinfo;
     cinfo.err = useJpegErrorManager(s.err, true, false);
     if (setjmp(s.err.jump)) {
@@ -63,7 +65,7 @@ bool encodeJpeg(WriteState& s, const RasterImage& image, BufferedFile& file, int
         return false;
     }
     jpeg_create_compress(&cinfo);
-    s.destination.file = &file;
+    s.destination.out = &out;
     s.destination.pub.init_destination = initDestination;
     s.destination.pub.empty_output_buffer = emptyOutputBuffer;
     s.destination.pub.term_destination = termDestination;
@@ -77,6 +79,8 @@ bool encodeJpeg(WriteState& s, const RasterImage& image, BufferedFile& file, int
     cinfo.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
+    if (coding != JpegCoding::Plain) cinfo.optimize_coding = TRUE;
+    if (coding == JpegCoding::Progressive) jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
     for (int r = 0; r < image.height(); ++r) {
         image.getRow(r, s.colourRow.data());
@@ -100,7 +104,7 @@ bool encodeJpeg(WriteState& s, const RasterImage& image, BufferedFile& file, int
 
 }  // namespace
 
-bool writeJpegAtQuality(const RasterImage& image, BufferedFile& file, int quality) {
+bool writeJpegCoded(const RasterImage& image, BufferedFile& file, int quality, JpegCoding coding) {
     if (image.empty()) {
         report(kJpegErrorTitle, "No image to write");
         return false;
@@ -108,12 +112,26 @@ bool writeJpegAtQuality(const RasterImage& image, BufferedFile& file, int qualit
     auto state = std::make_unique<WriteState>();
     state->colourRow.resize(static_cast<std::size_t>(image.width()) * 4);
     state->line.resize(static_cast<std::size_t>(image.width()) * 3);
-    if (!encodeJpeg(*state, image, file, quality)) return false;
-    if (!file.flush()) {
+    std::vector<std::uint8_t> coded;
+    if (!encodeJpeg(*state, image, coded, quality,
+                    coding == JpegCoding::Smallest ? JpegCoding::Optimised : coding))
+        return false;
+    if (coding == JpegCoding::Smallest) {
+        // Progressive pays off on larger frames only; which one is smaller
+        // depends on the picture, so both are made.
+        std::vector<std::uint8_t> progressive;
+        if (!encodeJpeg(*state, image, progressive, quality, JpegCoding::Progressive)) return false;
+        if (progressive.size() < coded.size()) coded.swap(progressive);
+    }
+    if (!file.write(coded.data(), coded.size()) || !file.flush()) {
         report(kJpegErrorTitle, file.error());
         return false;
     }
     return true;
+}
+
+bool writeJpegAtQuality(const RasterImage& image, BufferedFile& file, int quality) {
+    return writeJpegCoded(image, file, quality, JpegCoding::Smallest);
 }
 
 bool writeJpeg(const RasterImage& image, BufferedFile& file) {

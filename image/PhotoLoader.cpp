@@ -12,7 +12,7 @@ namespace turnpixa {
 
 namespace {
 
-enum class Format { Unknown, Bmp, Png, Gif, Tiff, Jpeg };
+enum class Format { Unknown, Bmp, Png, Gif, Tiff, Jpeg, WebP };
 
 // What the first bytes say the file is, so that a refusal by its own reader
 // reads "damaged" rather than "not a picture".
@@ -27,6 +27,7 @@ Format sniff(BufferedFile& file, std::int64_t start) {
     if (starts("\x89PNG\r\n\x1A\n", 8)) return Format::Png;
     if (starts("GIF87a", 6) || starts("GIF89a", 6)) return Format::Gif;
     if (starts("II*\0", 4) || starts("MM\0*", 4)) return Format::Tiff;
+    if (starts("RIFF", 4) && n >= 12 && std::memcmp(head + 8, "WEBP", 4) == 0) return Format::WebP;
     for (std::size_t i = 0; i + 3 <= n && i < 100; ++i)  // the JPEG reader's own search
         if (head[i] == 0xFF && head[i + 1] == 0xD8 && head[i + 2] == 0xFF) return Format::Jpeg;
     return Format::Unknown;
@@ -44,6 +45,8 @@ const char* formatName(Format f) {
             return "TIFF";
         case Format::Jpeg:
             return "JPEG";
+        case Format::WebP:
+            return "WebP";
         case Format::Unknown:
             break;
     }
@@ -67,13 +70,13 @@ std::string describe(Format format, const Refusal& refused) {
         return text;
     }
     if (format == Format::Unknown)
-        return "not a picture in a known format (BMP, PNG, GIF, TIFF or JPEG)";
+        return "not a picture in a known format (BMP, PNG, GIF, TIFF, JPEG or WebP)";
     std::string text = std::string("a damaged ") + formatName(format) + " file";
     if (!refused.message.empty()) text += " (" + refused.message + ")";
     return text;
 }
 
-// Tries the readers in the documented order; a JPEG is decoded at the
+// Tries the readers in the documented order, WebP last; a JPEG is decoded at the
 // chosen scale when there is a choice, any other picture whole.
 bool tryEach(BufferedFile& file, const std::string& fileName, RasterImage& image,
              std::int64_t start, const ScaleChoice* choose, PictureScale& scale,
@@ -113,6 +116,14 @@ bool tryEach(BufferedFile& file, const std::string& fileName, RasterImage& image
         return true;
     }
     if (capture && refused && format == Format::Jpeg)
+        *refused = {capture->first(), capture->refusedWidth(), capture->refusedHeight()};
+    if (capture) capture->clear();
+    if (file.seek(start, SEEK_SET) && readWebp(file, image)) {
+        scale.fullWidth = image.width();
+        scale.fullHeight = image.height();
+        return true;
+    }
+    if (capture && refused && format == Format::WebP)
         *refused = {capture->first(), capture->refusedWidth(), capture->refusedHeight()};
     return false;
 }

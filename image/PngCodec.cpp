@@ -151,6 +151,7 @@ struct WriteState {
     std::vector<std::uint8_t> imageData;  // 24-bit pictures: the deflated rows
     std::vector<png_bytep> rows;
     std::vector<png_color> palette;
+    std::vector<std::uint8_t> rgba;  // pictures with alpha: red, green, blue, alpha rows
     char key[9] = "Software";
     char text[14] = "Graphmill Pro";
     png_text chunk{};
@@ -162,10 +163,12 @@ bool encodePng(png_structp png, png_infop info, BufferedFile& file, const Raster
     png_set_write_fn(png, &file, writeData, flushData);
     const int bits = image.bitsPerPixel();
     const bool palette = bits <= 8;
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()),
-                 static_cast<png_uint_32>(image.height()), bits < 8 ? bits : 8,
-                 palette ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    const bool alpha = !state.rgba.empty();
+    png_set_IHDR(
+        png, info, static_cast<png_uint_32>(image.width()),
+        static_cast<png_uint_32>(image.height()), bits < 8 ? bits : 8,
+        palette ? PNG_COLOR_TYPE_PALETTE : (alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB),
+        PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     state.chunk.compression = PNG_TEXT_COMPRESSION_NONE;
     state.chunk.key = state.key;
     state.chunk.text = state.text;
@@ -178,7 +181,7 @@ bool encodePng(png_structp png, png_infop info, BufferedFile& file, const Raster
     png_set_compression_level(png, kCompressionLevel);
     png_write_info(png, info);
     if (state.imageData.empty()) {  // palette pictures, and pictures too big to hold twice
-        if (!palette) png_set_bgr(png);
+        if (!palette && !alpha) png_set_bgr(png);
         png_write_image(png, state.rows.data());
         png_write_end(png, info);
         return true;
@@ -230,9 +233,24 @@ bool writePng(const RasterImage& image, BufferedFile& file) {
     }
     WriteState state;
     state.rows.resize(static_cast<std::size_t>(image.height()));
-    for (int r = 0; r < image.height(); ++r)
-        state.rows[r] = const_cast<png_bytep>(image.rowData(r));  // libpng only reads them
-    const std::size_t rowBytes = pngImageDataBytes(image);
+    const bool alpha = image.hasAlpha() && image.bitsPerPixel() == 24 &&
+                       image.alpha().size() == static_cast<std::size_t>(image.width()) *
+                                                   static_cast<std::size_t>(image.height());
+    if (alpha) {
+        const auto w = static_cast<std::size_t>(image.width());
+        state.rgba.resize(w * 4 * state.rows.size());
+        for (int r = 0; r < image.height(); ++r) {
+            png_bytep row = state.rgba.data() + w * 4 * static_cast<std::size_t>(r);
+            image.getRow(r, row);
+            const std::uint8_t* a = image.alpha().data() + w * static_cast<std::size_t>(r);
+            for (std::size_t x = 0; x < w; ++x) row[x * 4 + 3] = a[x];
+            state.rows[r] = row;
+        }
+    } else {
+        for (int r = 0; r < image.height(); ++r)
+            state.rows[r] = const_cast<png_bytep>(image.rowData(r));  // libpng only reads them
+    }
+    const std::size_t rowBytes = alpha ? 0 : pngImageDataBytes(image);
     if (rowBytes > 0 && rowBytes <= kDeflateHereAtMost) {
         // Deflated here, in two halves, and written as it is.
         state.imageData = pngImageData(image, kCompressionLevel, pngEncodeThreads() > 1);

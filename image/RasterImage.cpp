@@ -30,8 +30,10 @@ RasterImage::RasterImage(const RasterImage& other)
     : header_(other.header_), stride_(other.stride_), backgroundColour_(other.backgroundColour_) {
     try {
         pixels_ = other.pixels_;
+        alpha_ = other.alpha_;
     } catch (const std::bad_alloc&) {
         pixels_.clear();
+        alpha_.clear();
     }
 }
 
@@ -42,8 +44,10 @@ RasterImage& RasterImage::operator=(const RasterImage& other) {
     backgroundColour_ = other.backgroundColour_;
     try {
         pixels_ = other.pixels_;
+        alpha_ = other.alpha_;
     } catch (const std::bad_alloc&) {
         pixels_.clear();
+        alpha_.clear();
         pixels_.shrink_to_fit();
     }
     return *this;
@@ -115,7 +119,20 @@ void RasterImage::clear() {
     header_.shrink_to_fit();
     pixels_.clear();
     pixels_.shrink_to_fit();
+    alpha_.clear();
+    alpha_.shrink_to_fit();
     stride_ = 0;
+}
+
+bool RasterImage::addAlpha() {
+    if (!hasPixels()) return false;
+    try {
+        alpha_.assign(static_cast<std::size_t>(width()) * static_cast<std::size_t>(height()), 255);
+    } catch (const std::bad_alloc&) {
+        alpha_.clear();
+        return false;
+    }
+    return true;
 }
 
 std::int32_t RasterImage::headerField32(int offset) const {

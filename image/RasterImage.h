@@ -81,6 +81,15 @@ public:
     // A palette image whose every table entry has red = green = blue.
     bool isGreyPalette() const;
 
+    // Coverage of each pixel, 0 (transparent) to 255 (opaque), width bytes a
+    // row, top row first; empty for an opaque picture. Set on finished
+    // frames only: operations that move pixels drop it.
+    const std::vector<std::uint8_t>& alpha() const { return alpha_; }
+    std::vector<std::uint8_t>& alpha() { return alpha_; }
+    bool hasAlpha() const { return !alpha_.empty(); }
+    // Makes an opaque plane (every pixel 255); false without pixels.
+    bool addAlpha();
+
     PackedColour backgroundColour() const { return backgroundColour_; }
     void setBackgroundColour(PackedColour c) { backgroundColour_ = c; }
 
@@ -118,6 +127,7 @@ private:
 
     std::vector<std::uint8_t> header_;  // 40 bytes + colour table
     std::vector<std::uint8_t> pixels_;  // bottom row first
+    std::vector<std::uint8_t> alpha_;   // top row first, or empty
     int stride_ = 0;
     PackedColour backgroundColour_ = kWhite;
 };

@@ -23,6 +23,7 @@ constexpr int kTile = 64;
 
 bool RasterImage::mirrorLeftRight() {
     if (!hasPixels()) return false;
+    alpha_.clear();
     const int w = width();
     std::vector<std::uint8_t> row(static_cast<std::size_t>(w) * 4);
     for (int r = 0; r < height(); ++r) {
@@ -35,6 +36,7 @@ bool RasterImage::mirrorLeftRight() {
 
 bool RasterImage::mirrorTopBottom() {
     if (!hasPixels()) return false;
+    alpha_.clear();
     const int h = height();
     std::vector<std::uint8_t> temp(static_cast<std::size_t>(stride_));
     for (int i = 0; i < h / 2; ++i) {
@@ -49,6 +51,7 @@ bool RasterImage::mirrorTopBottom() {
 
 bool RasterImage::rotate180() {
     if (!hasPixels()) return false;
+    alpha_.clear();
     const int w = width();
     const int h = height();
     std::vector<std::uint8_t> top(static_cast<std::size_t>(w) * 4);

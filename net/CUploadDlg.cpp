@@ -36,7 +36,7 @@ CUploadDlg::CUploadDlg(UploadSettings& settings, UploadSet set, HelpOpener help,
     auto* group = new QGroupBox(QStringLiteral("Progress"), this);
     auto* groupLayout = new QVBoxLayout(group);
     progress_ = new QProgressBar(group);
-    progress_->setRange(0, set_.frameCount + 5);
+    progress_->setRange(0, set_.frameCount * (set_.zoom ? 2 : 1) + 5);
     progress_->setValue(0);
     status_ = new QLabel(group);
     status_->setWordWrap(true);

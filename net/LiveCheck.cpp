@@ -70,10 +70,9 @@ LiveCheck::Outcome LiveCheck::run(const UploadSettings& settings, const UploadSe
             "files are online was skipped.";
         return Outcome::Skipped;
     }
-    std::vector<std::string> files = {set.stem + ".htm", "turnpixa.js",
-                                      set.frameFolderName() + "/" + set.stillName()};
-    for (int k = 0; k < set.frameCount; ++k)
-        files.push_back(set.frameFolderName() + "/" + set.frameName(k));
+    std::vector<std::string> files = {set.stem + ".htm", "turnpixa.js"};
+    for (const std::string& name : set.frameFiles())
+        files.push_back(set.frameFolderName() + "/" + name);
 
     const std::string page = pageAddress(settings, set);
     for (const std::string& file : files) {

@@ -22,7 +22,7 @@ public:
     // The web address of the uploaded page, or empty without a location.
     static std::string pageAddress(const UploadSettings& settings, const UploadSet& set);
 
-    // Requests page, script, still and frames in that order. An unreachable
+    // Requests page, script, still, frames and large frames in that order. An unreachable
     // site ends the check at once: it says nothing about the upload.
     Outcome run(const UploadSettings& settings, const UploadSet& set, const Probe& probe);
 

@@ -12,6 +12,14 @@ std::string UploadSet::frameName(int k) const {
     return "image_" + digits + "." + extension();
 }
 
+std::vector<std::string> UploadSet::frameFiles() const {
+    std::vector<std::string> files{stillName()};
+    for (int k = 0; k < frameCount; ++k) files.push_back(frameName(k));
+    if (zoom)
+        for (int k = 0; k < frameCount; ++k) files.push_back("zoom/" + frameName(k));
+    return files;
+}
+
 std::string UploadText::fill(const char* format, const std::string& text) {
     std::string result = format;
     const std::size_t at = result.find("%s");
@@ -120,6 +128,14 @@ bool Uploader::uploadSteps(CFtpClient& client, const Callbacks& callbacks) {
     for (int k = 0; k < set_.frameCount; ++k) {
         if (!client.PutFile(localFrame(set_.frameName(k)), set_.frameName(k))) return fail();
         progress(k + 6);
+    }
+    if (!set_.zoom) return true;
+    client.MakeDirectory("zoom");
+    if (!client.ChangeDirectory("zoom")) return fail();
+    for (int k = 0; k < set_.frameCount; ++k) {
+        if (!client.PutFile(localFrame("zoom/" + set_.frameName(k)), set_.frameName(k)))
+            return fail();
+        progress(set_.frameCount + k + 6);
     }
     return true;
 }

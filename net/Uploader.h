@@ -1,8 +1,10 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "CFtpClient.h"
+#include "image/FrameFormat.h"
 #include "project/UploadSettings.h"
 
 namespace turnpixa {
@@ -13,13 +15,17 @@ struct UploadSet {
     std::string outputFolder;  // ends in "/"
     std::string stem;          // page file name without ".htm"
     int frameCount = 0;
-    bool png = false;
+    FrameFormat format = FrameFormat::Jpeg;
+    bool zoom = false;  // the large frames too, in the frame folder's zoom/
 
-    std::string extension() const { return png ? "png" : "jpg"; }
+    std::string extension() const { return frameExtension(format); }
     std::string frameFolderName() const { return stem + "-turnpixa"; }
     // "image_000.jpg"...; four digits from frame 1000 on.
     std::string frameName(int k) const;
     std::string stillName() const { return "image." + extension(); }
+    // Every file of the set, relative to the frame folder, in upload order:
+    // the still, the frames, then the large frames ("zoom/image_000.jpg"...).
+    std::vector<std::string> frameFiles() const;
 };
 
 // The "Upload" button: logs on to the webspace, finds the published folder
@@ -35,7 +41,7 @@ public:
 
     Uploader(UploadSettings& settings, UploadSet set, FtpOptions options = {});
 
-    int progressMaximum() const { return set_.frameCount + 5; }
+    int progressMaximum() const { return set_.frameCount * (set_.zoom ? 2 : 1) + 5; }
     // True when everything was stored. The user has been told of a failure.
     bool run(const Callbacks& callbacks);
     // Why the last run failed, as the user was told.

@@ -1,5 +1,9 @@
 #include "process/BackgroundRemoval.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
 #include "process/ColourClusterTree.h"
 
 namespace turnpixa {
@@ -49,6 +53,27 @@ bool removeBackground(RasterImage& frame, int strength, PackedColour replacement
     canvas.overlayBlend(frame, 0, 0, 100, key, true, strength, 0);
     frame = std::move(canvas);
     frame.setBackgroundColour(key);
+    return true;
+}
+
+bool removeBackgroundToAlpha(RasterImage& frame, int strength) {
+    if (!detectBackgroundColour(frame) || !frame.addAlpha()) return false;
+    const PackedColour key = frame.backgroundColour();
+    const int kr = redOf(key), kg = greenOf(key), kb = blueOf(key);
+    const int range = 3 * std::max(strength, 1);
+    const int w = frame.width();
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(w) * 4);
+    for (int y = 0; y < frame.height(); ++y) {
+        frame.getRow(y, row.data());
+        std::uint8_t* alpha = frame.alpha().data() + static_cast<std::size_t>(y) * w;
+        for (int x = 0; x < w; ++x) {
+            const std::uint8_t* p = row.data() + static_cast<std::size_t>(x) * 4;
+            const int d = std::abs(p[0] - kr) + std::abs(p[1] - kg) + std::abs(p[2] - kb);
+            if (d >= range) continue;
+            const int r = 100 * d / range;  // the percentage of the pixel a replacement keeps
+            alpha[x] = static_cast<std::uint8_t>((r * 255 + 50) / 100);
+        }
+    }
     return true;
 }
 

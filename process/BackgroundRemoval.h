@@ -14,4 +14,10 @@ bool detectBackgroundColour(RasterImage& frame);
 // 3 * strength are mixed, the rest stay.
 bool removeBackground(RasterImage& frame, int strength, PackedColour replacement);
 
+// The same closeness as coverage instead: the frame gets an alpha plane,
+// 0 where the pixel is the background colour, 255 from 3 * strength on and
+// the percentage of the mix between; colours stay, so that the frame over
+// any colour looks as if that colour had replaced the background.
+bool removeBackgroundToAlpha(RasterImage& frame, int strength);
+
 }  // namespace turnpixa

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <vector>
 
 #include "image/Stretch.h"
 #include "process/BackgroundRemoval.h"
@@ -83,13 +84,78 @@ RasterImage render(const Photo& photo, const ProcessingSettings& s) {
     const double gamma = s.lightness + photo.lightnessOffset;
     if (gamma != 1.0) frame.lightness(gamma > 0 ? gamma : 0.1);
     if (photo.balance != std::array<double, 3>{1.0, 1.0, 1.0}) applyBalance(frame, photo.balance);
-    if (s.removalOn) removeBackground(frame, s.removalStrength, s.replacementColour);
+    if (s.transparent())
+        removeBackgroundToAlpha(frame, s.removalStrength);
+    else if (s.removalOn)
+        removeBackground(frame, s.removalStrength, s.replacementColour);
     if (s.frameWidth > 0) softEdgeFrame(frame, s.frameWidth, s.frameColour);
     return frame;
 }
 
+namespace {
+
+// The logo over a transparent corner: the corner is laid on black and on
+// white, the logo blended into both, and coverage and colour read back from
+// the difference (the blends are linear in the frame's colour), so that the
+// logo shows as it does on an opaque frame and the corner stays clear.
+void layInSpinLogoOverAlpha(RasterImage& frame, const LogoPlacement& logo) {
+    const int w = std::min(frame.width(), 100);
+    const int h = std::min(frame.height(), 30);
+    RasterImage onBlack, onWhite;
+    if (!onBlack.create(w, h, 24) || !onWhite.create(w, h, 24)) return;
+    std::vector<std::uint8_t>& alpha = frame.alpha();
+    const auto at = [&](int x, int y) -> std::uint8_t& {
+        return alpha[static_cast<std::size_t>(y) * frame.width() + x];
+    };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            std::uint8_t c[3];
+            frame.getPixel(x + 1, y + 1, c[0], c[1], c[2]);
+            const int a = at(x, y);
+            std::uint8_t b[3], wh[3];
+            for (int k = 0; k < 3; ++k) {
+                b[k] = static_cast<std::uint8_t>(c[k] * a / 255);
+                wh[k] = static_cast<std::uint8_t>(b[k] + 255 - a);
+            }
+            onBlack.putPixel(x + 1, y + 1, b[0], b[1], b[2]);
+            onWhite.putPixel(x + 1, y + 1, wh[0], wh[1], wh[2]);
+        }
+    const RasterImage blackBefore = onBlack, whiteBefore = onWhite;
+    layInSpinLogo(onBlack, logo);
+    layInSpinLogo(onWhite, logo);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            std::uint8_t b[3], wh[3], b0[3], w0[3];
+            onBlack.getPixel(x + 1, y + 1, b[0], b[1], b[2]);
+            onWhite.getPixel(x + 1, y + 1, wh[0], wh[1], wh[2]);
+            blackBefore.getPixel(x + 1, y + 1, b0[0], b0[1], b0[2]);
+            whiteBefore.getPixel(x + 1, y + 1, w0[0], w0[1], w0[2]);
+            if (std::equal(b, b + 3, b0) && std::equal(wh, wh + 3, w0)) continue;  // untouched
+            int spread = 0;
+            for (int k = 0; k < 3; ++k) spread += wh[k] - b[k];
+            const int a = std::clamp(255 - (spread + 1) / 3, 0, 255);
+            if (a == 0) {
+                at(x, y) = 0;
+                continue;
+            }
+            std::uint8_t out[3];
+            for (int k = 0; k < 3; ++k)
+                out[k] = static_cast<std::uint8_t>(std::min(255, (b[k] * 255 + a / 2) / a));
+            frame.putPixel(x + 1, y + 1, out[0], out[1], out[2]);
+            at(x, y) = static_cast<std::uint8_t>(a);
+        }
+}
+
+}  // namespace
+
 void layInSpinLogo(RasterImage& frame, const LogoPlacement& logo) {
     if (!logo.logo || frame.empty()) return;
+    if (frame.hasAlpha()) {
+        if (frame.alpha().size() ==
+            static_cast<std::size_t>(frame.width()) * static_cast<std::size_t>(frame.height()))
+            layInSpinLogoOverAlpha(frame, logo);
+        return;
+    }
     RasterImage patch;
     if (patch.create(100, 30, 24) && patch.fill(kWhite))
         frame.overlayBlend(patch, 0, 0, 40, kBlack, false, 0, 10);

@@ -44,7 +44,7 @@ void finishWithLogo(Photo& photo, const LogoPlacement& logo);
 void layInSpinLogo(RasterImage& frame, const LogoPlacement& logo);
 
 // The soft-edge frame step on its own: the borders fade into `colour` over
-// `width` rings.
+// `width` rings, or into transparency when the image has an alpha plane.
 void softEdgeFrame(RasterImage& image, int width, PackedColour colour);
 
 }  // namespace turnpixa

@@ -22,6 +22,19 @@ public:
     virtual const ProcessingSettings& settings() const = 0;
     // The frame size the page announces, after rotation.
     virtual FrameSize shownSize() const = 0;
+
+    // Large frames, made one at a time from the photos themselves.
+    // The widest frame, as shown, the photo behind a position gives without
+    // enlarging it; 0 when it cannot give one at all.
+    virtual int largestShownWidth(int /*position*/) const { return 0; }
+    // The frame at a position rendered anew with other settings (a larger
+    // size), logo included, into frame; the source is not kept. False with a
+    // reason.
+    virtual bool renderLarge(int /*position*/, const ProcessingSettings& /*settings*/,
+                             RasterImage& /*frame*/, std::string& reason) {
+        reason = "large frames cannot be made from these frames";
+        return false;
+    }
 };
 
 // Photo indexes (0-based) in spin order: from the start image (1-based)

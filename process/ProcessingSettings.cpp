@@ -26,7 +26,8 @@ bool ProcessingSettings::operator==(const ProcessingSettings& other) const {
         return false;
     if (cropOn && !(crop == other.crop)) return false;
     if (removalOn &&
-        (removalStrength != other.removalStrength || replacementColour != other.replacementColour))
+        (removalStrength != other.removalStrength || replacementColour != other.replacementColour ||
+         transparentBackground != other.transparentBackground))
         return false;
     return true;
 }

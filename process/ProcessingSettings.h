@@ -28,6 +28,9 @@ struct ProcessingSettings {
     bool removalOn = false;
     int removalStrength = 60;
     PackedColour replacementColour = kWhite;
+    // The removed background becomes transparent instead of the
+    // replacement colour (PNG and WebP frames carry it as alpha).
+    bool transparentBackground = false;
 
     // n modulo 4, a negative remainder lifted into 0..3.
     void setRotation(int n);
@@ -37,9 +40,12 @@ struct ProcessingSettings {
     // Sets the output size from a size as shown.
     void setShownSize(FrameSize shown);
 
-    // The cache test: crop only when crop is on, strength and replacement
-    // colour only when removal is on; the logo stale flag never.
+    // The cache test: crop only when crop is on, strength, replacement
+    // colour and transparency only when removal is on; the logo stale flag
+    // never.
     bool operator==(const ProcessingSettings& other) const;
+    // Whether rendered frames carry an alpha plane.
+    bool transparent() const { return removalOn && transparentBackground; }
 };
 
 }  // namespace turnpixa

@@ -25,6 +25,12 @@ int ringPercentage(std::int64_t i, std::int64_t f) {
 }
 
 void fade(RasterImage& image, int x, int y, int keep, PackedColour colour) {
+    if (image.hasAlpha()) {  // a transparent frame fades out instead
+        if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return;
+        std::uint8_t& a = image.alpha()[static_cast<std::size_t>(y) * image.width() + x];
+        a = static_cast<std::uint8_t>(a * keep / 100);
+        return;
+    }
     std::uint8_t r = 0, g = 0, b = 0;
     if (!image.getPixel(x + 1, y + 1, r, g, b)) return;
     auto mix = [keep](int frame, int pixel) {

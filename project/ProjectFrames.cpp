@@ -1,5 +1,7 @@
 #include "project/ProjectFrames.h"
 
+#include "process/FrameRenderer.h"
+#include "process/Photo.h"
 #include "project/Project.h"
 
 namespace turnpixa {
@@ -34,6 +36,48 @@ const ProcessingSettings& ProjectFrames::settings() const {
 FrameSize ProjectFrames::shownSize() const {
     const Photo* first = project_.photoAt(0);
     return first ? first->cachedSettings().shownSize() : project_.settings().shownSize();
+}
+
+int ProjectFrames::largestShownWidth(int position) const {
+    const Photo* photo = project_.photoAt(photoIndex(position));
+    if (!photo) return 0;
+    const ProcessingSettings& s = project_.settings();
+    const bool quarterTurn = s.rotation % 2 != 0;
+    int across = photo->width(), down = photo->height();
+    if (s.cropOn) {
+        across = s.crop.right - s.crop.left;
+        down = s.crop.bottom - s.crop.top;
+    }
+    return quarterTurn ? down : across;
+}
+
+bool ProjectFrames::renderLarge(int position, const ProcessingSettings& settings,
+                                RasterImage& frame, std::string& reason) {
+    const int index = photoIndex(position);
+    const Photo* photo = project_.photoAt(index);
+    if (!photo) {
+        reason = "there is no such photo";
+        return false;
+    }
+    std::unique_ptr<Photo> decoded;
+    if (!photo->filePath().empty()) {
+        decoded = Photo::fromFile(photo->filePath(), settings, &reason);
+        if (!decoded) return false;
+        if (decoded->width() != photo->width() || decoded->height() != photo->height()) {
+            reason = "the file has changed since it was loaded";
+            return false;
+        }
+        decoded->panX = photo->panX;
+        decoded->panY = photo->panY;
+        decoded->lightnessOffset = photo->lightnessOffset;
+    }
+    frame = render(decoded ? *decoded : *photo, settings);
+    if (frame.empty()) {
+        reason = "the frame could not be rendered (out of memory?)";
+        return false;
+    }
+    layInSpinLogo(frame, project_.logoPlacement(index));
+    return true;
 }
 
 }  // namespace turnpixa

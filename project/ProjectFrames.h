@@ -22,6 +22,12 @@ public:
     const ProcessingSettings& settings() const override;
     // The size the first photo was last rendered at, as the page shows it.
     FrameSize shownSize() const override;
+    // The crop (or the whole photo) at full size, as shown after rotation.
+    int largestShownWidth(int position) const override;
+    // From the photo's file decoded again at the scale the size needs, or
+    // from the pixels held for a photo without a file.
+    bool renderLarge(int position, const ProcessingSettings& settings, RasterImage& frame,
+                     std::string& reason) override;
 
 private:
     int photoIndex(int position) const;

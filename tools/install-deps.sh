@@ -9,7 +9,7 @@ set -euo pipefail
 
 build_pkgs=(
   cmake ninja-build g++ pkg-config
-  libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev liblzma-dev
+  libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev liblzma-dev libwebp-dev
   libcurl4-openssl-dev libssl-dev libsane-dev qt6-base-dev ccache
   libfltk1.3-dev libxcursor-dev libxinerama-dev libxft-dev libxfixes-dev
   libxrender-dev libfontconfig-dev patchelf dpkg-dev
@@ -20,7 +20,7 @@ test_pkgs=(
   python3 python3-pyftpdlib python3-openssl vsftpd sane-utils libsane1 openssl
   chromium xvfb xauth poppler-utils python3-xlib x11-utils
   libvips-tools imagemagick time
-  libjpeg-turbo-progs hyperfine groff-base python3-numpy python3-pil
+  libjpeg-turbo-progs hyperfine groff-base webp python3-numpy python3-pil
   parallel openssh-server openssh-client
   fonts-dejavu-core
   lintian desktop-file-utils appstream

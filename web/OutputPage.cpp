@@ -22,6 +22,16 @@ std::string OutputPage::addressOf(const std::string& name) {
     return out;
 }
 
+namespace {
+
+std::string options(const OutputPageInfo& info) {
+    if (info.zoomWidth <= 0) return {};
+    return ",{zoomWidth:" + std::to_string(info.zoomWidth) +
+           ",zoomHeight:" + std::to_string(info.zoomHeight) + "}";
+}
+
+}  // namespace
+
 std::string OutputPage::text(const OutputPageInfo& info) {
     const std::string f = addressOf(info.frameFolderName);
     const std::string& e = info.extension;
@@ -42,7 +52,7 @@ std::string OutputPage::text(const OutputPageInfo& info) {
             "' type='text/javascript'></script>",
         std::string(ViewerScript::kOpenLine),
         "AddTurnPixa('turnpixa1','" + f + "/image_'," + std::to_string(info.frameCount) + "," +
-            std::to_string(info.autoSpinValue) + ",0,'" + e + "');",
+            std::to_string(info.autoSpinValue) + ",0,'" + e + "'" + options(info) + ");",
         "</script>",
         "</body>",
         "</html>",

@@ -7,14 +7,18 @@ namespace turnpixa {
 // viewer swaps in the frames as the visitor drags.
 struct OutputPageInfo {
     std::string frameFolderName;  // "stem-turnpixa", relative to the page
-    std::string extension;        // ".jpg" or ".png"
+    std::string extension;        // ".jpg", ".png" or ".webp"
     int width = 0;                // of the frames as shown (after rotation)
     int height = 0;
     int frameCount = 0;
     int autoSpinValue = 0;  // ms between frames, negative = reverse, 0 = none
+    int zoomWidth = 0;      // of the large frames in zoom/; 0 = none
+    int zoomHeight = 0;
 };
 
 // The HTML page of an output set; every line ends in CR LF, the last too.
+// With large frames the viewer learns their size from an options object
+// after the six arguments of its registration call.
 class OutputPage {
 public:
     static std::string text(const OutputPageInfo& info);

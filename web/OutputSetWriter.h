@@ -6,6 +6,8 @@
 #include "OutputPage.h"
 #include "SaveTarget.h"
 #include "SetStaging.h"
+#include "image/FrameFormat.h"
+#include "image/ImageFormats.h"
 #include "image/RasterImage.h"
 #include "process/FrameSource.h"
 #include "process/ProcessingSettings.h"
@@ -14,10 +16,12 @@ namespace turnpixa {
 
 // The Save page's choices that the written set depends on.
 struct SaveOptions {
-    bool pngChosen = false;
-    int jpegQuality = 75;  // the wizard always writes 75
+    FrameFormat format = FrameFormat::Jpeg;
+    int jpegQuality = 75;                   // the wizard always writes 75
+    int webpQuality = kDefaultWebpQuality;  // likewise its default
     bool autoSpinOn = false;
     int autoSpinInterval = 100;  // ms; negative spins the other way
+    int zoomWidth = 0;           // large frames this wide as shown, in zoom/; 0 = none
 
     // What the page passes to the viewer: the interval, or 0 for no auto spin.
     int autoSpinValue() const { return autoSpinOn ? autoSpinInterval : 0; }
@@ -55,6 +59,15 @@ public:
     // What the page of the last complete write says (names, format, count,
     // size); an empty folder name before any.
     const OutputPageInfo& lastPage() const { return lastPage_; }
+    // What the user should know of the last write although it succeeded:
+    // photos too small for the large frames asked for.
+    const std::vector<std::string>& warnings() const { return warnings_; }
+
+    // The size of the large frames as shown: the width asked for, or the
+    // width of the narrowest photo when that is less (never enlarged), and
+    // the height in the proportion of the frames. Notes the photos that
+    // were too small.
+    FrameSize zoomSize(FrameSource& frames, int width, std::vector<std::string>* notes) const;
 
     // Photo indexes (0-based) in frame order: from the start image (1-based)
     // onwards, backwards when the spin is reversed.
@@ -63,8 +76,11 @@ public:
     }
 
 private:
-    bool writeFrames(FrameSource& frames, const SaveTarget& target, SetStaging& staging, bool png,
+    bool writeFrames(FrameSource& frames, const SaveTarget& target, SetStaging& staging,
                      std::string& reason, const Progress& progress);
+    SetStaging::Fill imageFill(const RasterImage& image) const;
+    bool writeZoomFrames(FrameSource& frames, const SaveTarget& target, SetStaging& staging,
+                         FrameSize size, std::string& reason, const Progress& progress);
 
     RasterImage arrowRight_;
     RasterImage still_;
@@ -73,7 +89,8 @@ private:
     bool hasStill_ = false;
     OutputPageInfo lastPage_;
     SetStaging::StreamOpener opener_;
-    int jpegQuality_ = 75;  // of the write under way
+    SaveOptions options_;  // of the write under way
+    std::vector<std::string> warnings_;
 };
 
 }  // namespace turnpixa

@@ -51,14 +51,22 @@ std::string SaveTarget::scriptPath() const {
     return outputFolder_ + std::string(ViewerScript::kFileName);
 }
 
-std::string SaveTarget::framePath(int frame, bool png) const {
+std::string SaveTarget::frameName(int frame, FrameFormat format) {
     char name[32];
-    std::snprintf(name, sizeof name, "image_%03d.%s", frame, extension(png));
-    return frameFolderPath() + name;
+    std::snprintf(name, sizeof name, "image_%03d.%s", frame, extension(format));
+    return name;
 }
 
-std::string SaveTarget::stillPath(bool png) const {
-    return frameFolderPath() + "image." + extension(png);
+std::string SaveTarget::framePath(int frame, FrameFormat format) const {
+    return frameFolderPath() + frameName(frame, format);
+}
+
+std::string SaveTarget::zoomFramePath(int frame, FrameFormat format) const {
+    return frameFolderPath() + kZoomFolder + "/" + frameName(frame, format);
+}
+
+std::string SaveTarget::stillPath(FrameFormat format) const {
+    return frameFolderPath() + "image." + extension(format);
 }
 
 }  // namespace turnpixa

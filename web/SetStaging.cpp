@@ -49,9 +49,10 @@ void removeTree(const std::string& path) {
 // Names the set's own writer makes in the frame folder; other files stay.
 bool isFrameName(const std::string& name) {
     std::string stem = name;
-    for (const char* ext : {".jpg", ".png"})
-        if (stem.size() > 4 && stem.compare(stem.size() - 4, 4, ext) == 0)
-            stem.resize(stem.size() - 4);
+    for (const std::string ext : {".jpg", ".png", ".webp"})
+        if (stem.size() > ext.size() &&
+            stem.compare(stem.size() - ext.size(), ext.size(), ext) == 0)
+            stem.resize(stem.size() - ext.size());
     if (stem.size() == name.size()) return false;
     if (stem == "image") return true;
     if (stem.rfind("image_", 0) != 0 || stem.size() < 9) return false;
@@ -140,6 +141,15 @@ bool SetStaging::stageFrameFile(const std::string& name, const Fill& fill, std::
         reason = "Could not write " + target_.frameFolderPath() + name + ": nothing is staged";
         return false;
     }
+    const std::size_t slash = name.find('/');
+    if (slash != std::string::npos) {
+        const std::string sub = staging_ + "/" + name.substr(0, slash);
+        if (::mkdir(sub.c_str(), 0777) != 0 && errno != EEXIST) {
+            reason = "Could not create the folder " + target_.frameFolderPath() +
+                     name.substr(0, slash + 1) + ": " + errorText(errno);
+            return false;
+        }
+    }
     return writeFile(staging_ + "/" + name, target_.frameFolderPath() + name, fill, reason);
 }
 
@@ -184,7 +194,8 @@ bool SetStaging::keepOtherFiles(std::string& reason) {
         struct stat info {};
         if (::lstat(from.c_str(), &info) != 0) continue;
         if (S_ISDIR(info.st_mode)) {
-            movedFolders_.push_back(name);
+            // The large frames belong to the set: the new one brings its own or none.
+            if (name != SaveTarget::kZoomFolder) movedFolders_.push_back(name);
             continue;
         }
         if (::link(from.c_str(), (staging_ + "/" + name).c_str()) != 0) {

@@ -34,7 +34,8 @@ public:
     // a lower bound), then makes the staging folder.
     bool begin(std::uint64_t bytesNeeded, std::string& reason);
 
-    // A file of the frame folder, by name ("image_000.jpg"); fill writes it.
+    // A file of the frame folder, by name ("image_000.jpg", or "zoom/image_000.jpg"
+    // in a sub-folder, made when missing); fill writes it.
     bool stageFrameFile(const std::string& name, const Fill& fill, std::string& reason);
     bool stageScript(const std::string& text, std::string& reason);
     bool stagePage(const std::string& text, std::string& reason);

@@ -10,6 +10,7 @@ namespace turnpixa {
 namespace {
 
 std::string extension(const SnippetImage& image) {
+    if (image.webp) return ".webp";
     return image.png ? ".png" : ".jpg";
 }
 

@@ -8,7 +8,8 @@ namespace turnpixa {
 struct SnippetImage {
     std::string folder;  // frame folder name F, "stem-turnpixa"; also the element id
     bool png = false;
-    int autoSpin = 0;  // the fourth argument of AddTurnPixa
+    bool webp = false;  // before png: ".webp"
+    int autoSpin = 0;   // the fourth argument of AddTurnPixa
     int frames = 0;
     int width = 0, height = 0;
 };

@@ -73,10 +73,12 @@ CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     strength_->setRange(6, 180);
     strength_->setPageStep(1);
     replacementColour_ = new QPushButton(QStringLiteral("Colour..."), removal);
+    transparent_ = new QCheckBox(QStringLiteral("Transparent"), removal);
     auto* removalLayout = new QVBoxLayout(removal);
     removalLayout->addWidget(removal_);
     removalLayout->addWidget(strength_);
     removalLayout->addWidget(replacementColour_);
+    removalLayout->addWidget(transparent_);
     panelLayout()->addWidget(removal);
 
     auto* frame = new QGroupBox(QStringLiteral("Soft Edge Frame"), panel);
@@ -112,6 +114,10 @@ CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     addToolTip(replacementColour_,
                QStringLiteral("Click here to choose a new colour for the background.\n\nThis "
                               "colour will replace the background."));
+    addToolTip(transparent_,
+               QStringLiteral("Select this box to leave no background at all: PNG and WebP "
+                              "frames show the page behind the object.\n\nJPG frames cannot "
+                              "be transparent."));
     addToolTip(strength_,
                QStringLiteral("This slider controls how much background is removed.\n\nSlide to "
                               "the right to remove more background.\nSlide to the left if too "
@@ -129,8 +135,13 @@ CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* pare
         showLightness();
     });
     connect(removal_, &QCheckBox::clicked, this, [this](bool on) {
-        strength_->setEnabled(on);
         this->project().settings().removalOn = on;
+        enableRemovalControls(this->project().settings());
+        refreshCurrentFrame();
+    });
+    connect(transparent_, &QCheckBox::clicked, this, [this](bool on) {
+        this->project().settings().transparentBackground = on;
+        enableRemovalControls(this->project().settings());
         refreshCurrentFrame();
     });
     connect(strength_, &QSlider::valueChanged, this, [this](int v) {
@@ -146,6 +157,12 @@ CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     connect(frameColour_, &QPushButton::clicked, this, [this] { chooseColour(false); });
 }
 
+void CEditDlg::enableRemovalControls(const ProcessingSettings& s) {
+    strength_->setEnabled(s.removalOn);
+    transparent_->setEnabled(s.removalOn);
+    replacementColour_->setEnabled(!s.transparent());
+}
+
 void CEditDlg::onSetActive() {
     CViewDlg::onSetActive();
     even_->refresh();
@@ -155,11 +172,15 @@ void CEditDlg::onSetActive() {
     frameText_->setText(QString::number(s.frameWidth));
     showColour(frameColour_, s.frameColour);
     setQuietly(strength_, s.removalStrength);
-    strength_->setEnabled(s.removalOn);
     {
         const QSignalBlocker quiet(removal_);
         removal_->setChecked(s.removalOn);
     }
+    {
+        const QSignalBlocker quiet(transparent_);
+        transparent_->setChecked(s.transparentBackground);
+    }
+    enableRemovalControls(s);
     showColour(replacementColour_, s.replacementColour);
     {
         const QSignalBlocker a(allImages_), b(thisImage_);

@@ -1,6 +1,7 @@
 #pragma once
 #include "CViewDlg.h"
 #include "image/PackedColour.h"
+#include "process/ProcessingSettings.h"
 
 class QCheckBox;
 class QLabel;
@@ -27,6 +28,7 @@ public:
     QCheckBox* removalBox() const { return removal_; }
     QSlider* removalSlider() const { return strength_; }
     QPushButton* replacementColourButton() const { return replacementColour_; }
+    QCheckBox* transparentBox() const { return transparent_; }
     QSlider* frameSlider() const { return frameWidth_; }
     QLabel* frameWidthText() const { return frameText_; }
     QPushButton* frameColourButton() const { return frameColour_; }
@@ -37,6 +39,7 @@ private:
     void lightnessMoved(int position);
     void chooseColour(bool replacement);
     static void showColour(QPushButton* button, PackedColour colour);
+    void enableRemovalControls(const ProcessingSettings& settings);
 
     bool thisImageScope_ = false;
     QSlider* lightness_ = nullptr;
@@ -45,6 +48,7 @@ private:
     QCheckBox* removal_ = nullptr;
     QSlider* strength_ = nullptr;
     QPushButton* replacementColour_ = nullptr;
+    QCheckBox* transparent_ = nullptr;
     QSlider* frameWidth_ = nullptr;
     QLabel* frameText_ = nullptr;
     QPushButton* frameColour_ = nullptr;

@@ -16,7 +16,8 @@ constexpr int kThumbSize = 96;
 class ThumbnailIconProvider : public QFileIconProvider {
 public:
     QIcon icon(const QFileInfo& info) const override {
-        static const QStringList pictures = {"bmp", "gif", "jpg", "jpeg", "png", "tif", "tiff"};
+        static const QStringList pictures = {"bmp", "gif", "jpg",  "jpeg",
+                                             "png", "tif", "tiff", "webp"};
         if (info.isFile() && pictures.contains(info.suffix().toLower())) {
             QImageReader reader(info.absoluteFilePath());
             reader.setAutoTransform(true);
@@ -42,14 +43,14 @@ public:
 
 QStringList CFileThumbnailDlg::photoFilters() {
     return {
-        QStringLiteral("All raster files (*.bmp *.tif *.tiff *.gif *.jpg *.jpeg *.png *.BMP *.TIF "
-                       "*.TIFF *.GIF *.JPG "
-                       "*.JPEG *.PNG)"),
+        QStringLiteral("All raster files (*.bmp *.tif *.tiff *.gif *.jpg *.jpeg *.png *.webp *.BMP "
+                       "*.TIF *.TIFF *.GIF *.JPG *.JPEG *.PNG *.WEBP)"),
         QStringLiteral("BMP Files (*.bmp *.BMP)"),
         QStringLiteral("GIF Files (*.gif *.GIF)"),
         QStringLiteral("Tagged Image File Format - TIFF (*.tif *.tiff *.TIF *.TIFF)"),
         QStringLiteral("JPEG/JFIF (*.jpg *.jpeg *.JPG *.JPEG)"),
         QStringLiteral("Portable Network Graphic (*.png *.PNG)"),
+        QStringLiteral("WebP (*.webp *.WEBP)"),
         QStringLiteral("All Files (*)"),
     };
 }

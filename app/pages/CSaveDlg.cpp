@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cstdlib>
@@ -41,6 +42,9 @@ QIcon arrowIcon(const RasterImage& picture) {
     return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 
+const QString kNoTransparentJpg =
+    QStringLiteral("JPG frames cannot be transparent: PNG is chosen (WebP weighs less).");
+
 QPushButton* panelButton(const QString& text, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
     b->setMinimumHeight(40);
@@ -68,10 +72,28 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     auto* format = new QGroupBox(QStringLiteral("Format"), panel);
     jpg_ = new QRadioButton(QStringLiteral("JPG (default)"), format);
     pngRadio_ = new QRadioButton(QStringLiteral("PNG"), format);
+    webpRadio_ = new QRadioButton(QStringLiteral("WebP"), format);
     jpg_->setChecked(true);
+    addToolTip(webpRadio_, QStringLiteral("WebP frames weigh about half as much as JPG frames "
+                                          "and look as sharp; every current browser shows them."));
+    zoom_ = new QSpinBox(format);
+    zoom_->setRange(0, 10000);
+    zoom_->setSingleStep(100);
+    zoom_->setSuffix(QStringLiteral(" px"));
+    zoom_->setSpecialValueText(QStringLiteral("None"));
+    addToolTip(zoom_, QStringLiteral("Also saves large frames this wide in the frame folder's "
+                                     "zoom folder, made from the photos, for zooming and sharp "
+                                     "screens. 0 = none."));
     auto* formatLayout = new QVBoxLayout(format);
     formatLayout->addWidget(jpg_);
     formatLayout->addWidget(pngRadio_);
+    formatLayout->addWidget(webpRadio_);
+    auto* zoomRow = new QHBoxLayout;
+    auto* zoomLabel = new QLabel(QStringLiteral("Zoom frames"), format);
+    zoomLabel->setBuddy(zoom_);
+    zoomRow->addWidget(zoomLabel);
+    zoomRow->addWidget(zoom_, 1);
+    formatLayout->addLayout(zoomRow);
     layout->addWidget(format);
 
     auto* spin = new QGroupBox(QStringLiteral("Spin"), panel);
@@ -119,7 +141,20 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     setMouseTracking(true);
     spinTimer_.setObjectName(QStringLiteral("spinTimer"));
 
-    connect(jpg_, &QRadioButton::toggled, this, [this](bool on) { png_ = !on; });
+    connect(jpg_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) format_ = FrameFormat::Jpeg;
+    });
+    connect(pngRadio_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) format_ = FrameFormat::Png;
+    });
+    connect(webpRadio_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) format_ = FrameFormat::WebP;
+    });
+    // The note on the switch from JPG is answered once the user chooses.
+    connect(webpRadio_, &QRadioButton::clicked, this, [this] {
+        if (status_->text() == kNoTransparentJpg) status_->clear();
+    });
+    connect(zoom_, &QSpinBox::valueChanged, this, [this](int width) { zoomWidth_ = width; });
     connect(autoSpin_, &QCheckBox::toggled, this, &CSaveDlg::setAutoSpin);
     connect(left_, &QToolButton::clicked, this, [this] { setDirection(false); });
     connect(right_, &QToolButton::clicked, this, [this] { setDirection(true); });
@@ -145,14 +180,36 @@ void CSaveDlg::onSetActive() {
         autoSpin_->setChecked(autoSpinOn_);
         left_->setChecked(interval_ < 0);
         right_->setChecked(interval_ >= 0);
-        jpg_->setChecked(!png_);
-        pngRadio_->setChecked(png_);
     }
     // What the status line says of the last save is void once the photos changed.
     if (project().photoChanges() != statusPhotoChanges_) status_->clear();
+    showFormat();
     updateButtons();
     composeStill();
     if (autoSpinOn_) restartSpinTimer();
+}
+
+// JPEG cannot carry a transparent background: with one, PNG or WebP it is.
+void CSaveDlg::showFormat() {
+    const bool transparent = project().settings().transparent();
+    const bool switched = transparent && format_ == FrameFormat::Jpeg;
+    if (switched) format_ = FrameFormat::Png;
+    const QSignalBlocker blockJpg(jpg_);
+    const QSignalBlocker blockPng(pngRadio_);
+    const QSignalBlocker blockWebp(webpRadio_);
+    const QSignalBlocker blockZoom(zoom_);
+    jpg_->setEnabled(!transparent);
+    jpg_->setToolTip(transparent ? QStringLiteral("JPG frames cannot carry the transparent "
+                                                  "background chosen on the Edit page.")
+                                 : QString());
+    jpg_->setChecked(format_ == FrameFormat::Jpeg);
+    pngRadio_->setChecked(format_ == FrameFormat::Png);
+    webpRadio_->setChecked(format_ == FrameFormat::WebP);
+    zoom_->setValue(zoomWidth_);
+    if (switched)
+        status_->setText(
+            QStringLiteral("JPG frames cannot be transparent: PNG is chosen "
+                           "(WebP weighs less)."));
 }
 
 void CSaveDlg::onKillActive() {
@@ -242,7 +299,8 @@ bool CSaveDlg::saveAs() {
     if (chosen.isEmpty()) return false;
     const SaveTarget target = SaveTarget::fromChosenPath(chosen.toStdString());
     SaveOptions options;
-    options.pngChosen = png_;
+    options.format = format_;
+    options.zoomWidth = zoomWidth_;
     options.autoSpinOn = autoSpinOn_;
     options.autoSpinInterval = interval_;
     std::string reason;
@@ -270,10 +328,14 @@ bool CSaveDlg::saveAs() {
                       .arg(QString::fromStdString(reason)));
         return false;
     }
-    savedSet_ = UploadSet{target.outputFolder(), target.stem(), p.photoCount(), options.pngChosen};
-    status_->setText(QStringLiteral("Saved %1 frames to %2")
-                         .arg(p.photoCount())
-                         .arg(QString::fromStdString(pagePath_)));
+    savedSet_ = UploadSet{target.outputFolder(), target.stem(), p.photoCount(), options.format,
+                          writer_->lastPage().zoomWidth > 0};
+    QString saved = QStringLiteral("Saved %1 frames to %2")
+                        .arg(p.photoCount())
+                        .arg(QString::fromStdString(pagePath_));
+    for (const std::string& warning : writer_->warnings())
+        saved += QStringLiteral("\nNote: ") + QString::fromStdString(warning) + QLatin1Char('.');
+    status_->setText(saved);
     return true;
 }
 
@@ -290,6 +352,7 @@ SnippetImage CSaveDlg::snippetImage() {
         // What was written, not what the page shows now.
         image.folder = last.frameFolderName;
         image.png = last.extension == ".png";
+        image.webp = last.extension == ".webp";
         image.autoSpin = last.autoSpinValue;
         image.frames = last.frameCount;
         image.width = last.width;
@@ -297,7 +360,8 @@ SnippetImage CSaveDlg::snippetImage() {
         return image;
     }
     Project& p = project();
-    image.png = png_;
+    image.png = format_ == FrameFormat::Png;
+    image.webp = format_ == FrameFormat::WebP;
     image.autoSpin = autoSpinOn_ ? interval_ : 0;
     image.frames = p.photoCount();
     if (p.photoCount() > 0) {

@@ -6,6 +6,7 @@
 
 #include "CWizardPage.h"
 #include "app/HelpOpener.h"
+#include "image/FrameFormat.h"
 #include "image/RasterImage.h"
 #include "net/Uploader.h"
 #include "web/Snippets.h"
@@ -15,6 +16,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QSlider;
+class QSpinBox;
 class QToolButton;
 
 namespace turnpixa {
@@ -55,7 +57,9 @@ public:
     void step(int k);
     void setAutoSpin(bool on);
 
-    bool pngChosen() const { return png_; }
+    bool pngChosen() const { return format_ == FrameFormat::Png; }
+    FrameFormat frameFormat() const { return format_; }
+    int zoomWidth() const { return zoomWidth_; }
     int autoSpinInterval() const { return interval_; }
     int previewPosition() const { return position_; }
     const QImage& previewImage() const { return shown_; }
@@ -70,6 +74,8 @@ public:
     QPushButton* uploadButton() const { return upload_; }
     QRadioButton* jpgButton() const { return jpg_; }
     QRadioButton* pngButton() const { return pngRadio_; }
+    QRadioButton* webpButton() const { return webpRadio_; }
+    QSpinBox* zoomBox() const { return zoom_; }
     QCheckBox* autoSpinBox() const { return autoSpin_; }
     QSlider* rateSlider() const { return rate_; }
     QToolButton* leftArrow() const { return left_; }
@@ -90,8 +96,10 @@ private:
     void rateChanged(int position);
     void setDirection(bool forward);
     void restartSpinTimer();
+    void showFormat();
 
-    bool png_ = false;
+    FrameFormat format_ = FrameFormat::Jpeg;
+    int zoomWidth_ = 0;
     bool autoSpinOn_ = false;
     int interval_ = 100;
     int position_ = 1;
@@ -109,6 +117,8 @@ private:
 
     QRadioButton* jpg_ = nullptr;
     QRadioButton* pngRadio_ = nullptr;
+    QRadioButton* webpRadio_ = nullptr;
+    QSpinBox* zoom_ = nullptr;
     QCheckBox* autoSpin_ = nullptr;
     QToolButton* left_ = nullptr;
     QToolButton* right_ = nullptr;

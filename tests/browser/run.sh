@@ -45,7 +45,7 @@ set_dir=$work/set
 rm -rf "$set_dir"
 mkdir -p "$set_dir"
 "$cli" -q --width 200 "${photos[@]}" -o "$set_dir/spin.htm"
-"$cli" -q --width 200 --auto-spin 100 "${photos[@]}" -o "$set_dir/auto.htm"
+"$cli" -q --width 200 --auto-spin 100 --format=webp --zoom=400 "${photos[@]}" -o "$set_dir/auto.htm"
 "$cli" -q --width 200 --auto-spin -100 --png "${photos[@]}" -o "$set_dir/reverse.htm"
 
 cd "$here"

@@ -6,7 +6,7 @@
 //
 // TURNPIXA_SET_DIR   folder holding the written set (required)
 // TURNPIXA_PAGE      page without auto spin, default spin.htm
-// TURNPIXA_AUTO_PAGE page written with --auto-spin 100, default auto.htm
+// TURNPIXA_AUTO_PAGE page written with --auto-spin 100 (WebP, with zoom frames), default auto.htm
 // TURNPIXA_REVERSE_PAGE page written with --auto-spin -100, default reverse.htm
 // TURNPIXA_FRAMES    number of photos the set was written from (optional)
 // TURNPIXA_SCREENSHOT  where to save a screenshot of the spinning page
@@ -36,7 +36,10 @@ async function readSet(name) {
   const html = await readFile(path.join(setDir, name), 'utf8');
   const img = /<img id='turnpixa1' src='([^']*)' width='(\d+)' height='(\d+)'>/.exec(html);
   assert.ok(img, `${name} has the turnpixa1 img element`);
-  const call = /AddTurnPixa\('turnpixa1','([^']*)',(\d+),(-?\d+),(\d+),'([^']*)'\);/.exec(html);
+  const call =
+    /AddTurnPixa\('turnpixa1','([^']*)',(\d+),(-?\d+),(\d+),'([^']*)'(?:,\{zoomWidth:(\d+),zoomHeight:(\d+)\})?\);/.exec(
+      html,
+    );
   assert.ok(call, `${name} registers turnpixa1`);
   const suffix = call[5];
   const names = expectedNames(name, suffix);
@@ -46,6 +49,11 @@ async function readSet(name) {
   const n = Number(call[2]);
   assert.deepEqual(onDisk, [...Array(n).keys()], 'frame files 000 … N-1 exist and nothing else');
   if (process.env.TURNPIXA_FRAMES) assert.equal(n, Number(process.env.TURNPIXA_FRAMES));
+  if (call[6]) {
+    // Large frames: the same names in zoom/, announced after the six arguments.
+    const zoomed = await frameNumbersOnDisk(path.join(setDir, names.folder, 'zoom'), suffix);
+    assert.deepEqual(zoomed, [...Array(n).keys()], 'zoom/ holds a large frame for each frame');
+  }
   return {
     html,
     n,

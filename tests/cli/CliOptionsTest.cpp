@@ -26,7 +26,7 @@ TEST(CliOptions, DefaultsMatchTheWizard) {
     EXPECT_EQ(o.backgroundColour, kWhite);
     EXPECT_EQ(o.frameWidth, 0);
     EXPECT_EQ(o.start, 1);
-    EXPECT_FALSE(o.reverse || o.png || o.quiet);
+    EXPECT_FALSE(o.reverse || o.format != FrameFormat::Jpeg || o.quiet);
     EXPECT_EQ(o.autoSpin, 0);
 }
 
@@ -68,7 +68,7 @@ TEST(CliOptions, ReadsEveryOption) {
     EXPECT_EQ(o.frameWidth, 12);
     EXPECT_EQ(o.frameColour, 0xFF0000u);
     EXPECT_EQ(o.start, 3);
-    EXPECT_TRUE(o.reverse && o.png && o.quiet);
+    EXPECT_TRUE(o.reverse && o.format == FrameFormat::Png && o.quiet);
     EXPECT_EQ(o.autoSpin, -120);
     EXPECT_EQ(o.photos, (std::vector<std::string>{"x.png"}));
 }
@@ -87,7 +87,7 @@ TEST(CliOptions, PhotosMayStartWithADashAfterTheSeparator) {
     std::string error;
     ASSERT_TRUE(parse({"-o", "p", "--", "-odd.jpg", "--png"}, o, error)) << error;
     EXPECT_EQ(o.photos, (std::vector<std::string>{"-odd.jpg", "--png"}));
-    EXPECT_FALSE(o.png);
+    EXPECT_EQ(o.format, FrameFormat::Jpeg);
 }
 
 TEST(CliOptions, UsageErrorsNameTheArgument) {
@@ -132,6 +132,8 @@ TEST(CliOptions, UsageErrorsNameTheArgument) {
         {{"a", "-o", "p", "--crop", "10x10+-1+0"}, "--crop"},
         {{"a", "-o", "p", "--crop", "10x10+999999+0"}, "--crop"},
         {{"a", "-o", "p", "-qx"}, "unknown option -x"},
+        {{"a", "-o", "p", "--format=gif"}, "--format needs jpeg, png or webp"},
+        {{"a", "-o", "p", "--zoom=-5"}, "--zoom needs"},
     };
     for (const Case& c : cases) {
         CliOptions o;
@@ -156,7 +158,7 @@ TEST(CliOptions, ReadsGnuAndImageMagickForms) {
         {{"a", "-o", "p", "b", "--png", "c", "--rotate", "-1", "d"},
          [](const CliOptions& o) {
              EXPECT_EQ(o.photos, (std::vector<std::string>{"a", "b", "c", "d"}));
-             EXPECT_TRUE(o.png);
+             EXPECT_EQ(o.format, FrameFormat::Png);
              EXPECT_EQ(o.rotate, -1);
          }},
         {{"-", "-o", "p", "--", "-x.jpg", "-o"},
@@ -197,7 +199,20 @@ TEST(CliOptions, ReadsGnuAndImageMagickForms) {
          [](const CliOptions& o) { EXPECT_EQ(o.backgroundColour, 0x00FF00u); }},
         {{"--quality", "90", "-o", "p", "a"},
          [](const CliOptions& o) { EXPECT_EQ(o.quality, 90); }},
-        {{"-o", "p", "a"}, [](const CliOptions& o) { EXPECT_EQ(o.quality, 75); }},
+        {{"-o", "p", "a"},
+         [](const CliOptions& o) {
+             EXPECT_FALSE(o.quality.has_value());
+             EXPECT_EQ(o.zoom, 0);
+             EXPECT_FALSE(o.transparent);
+         }},
+        {{"--format=webp", "--zoom", "1600", "--background-colour=transparent", "-o", "p", "a"},
+         [](const CliOptions& o) {
+             EXPECT_EQ(o.format, FrameFormat::WebP);
+             EXPECT_EQ(o.zoom, 1600);
+             EXPECT_TRUE(o.transparent);
+         }},
+        {{"--png", "--format", "jpeg", "-o", "p", "a"},
+         [](const CliOptions& o) { EXPECT_EQ(o.format, FrameFormat::Jpeg); }},
     };
     for (const Case& c : cases) {
         CliOptions o;

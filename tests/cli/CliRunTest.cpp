@@ -149,7 +149,7 @@ TEST(CliRun, WritesTheSameBytesAsTheWizardsRoad) {
     s.startImage = 2;
     project.reverseSpin = true;
     SaveOptions save;
-    save.pngChosen = true;
+    save.format = FrameFormat::Png;
     save.autoSpinOn = true;
     save.autoSpinInterval = -80;
     OutputSetWriter writer;
@@ -202,6 +202,38 @@ TEST(CliRun, QualityChangesTheJpegFilesAndDefaultsToTheWizards) {
     EXPECT_EQ(frameBytes("75"), byDefault);
     EXPECT_LT(frameBytes("30").size() * 3, byDefault.size() * 2);
     EXPECT_GT(frameBytes("100").size(), byDefault.size());
+}
+
+TEST(CliRun, ZoomFramesComeFromThePhotosAndAreNeverEnlarged) {
+    test::TempDir dir;
+    const CliResult run = runWith({samplePhoto(1), samplePhoto(2), "-q", "--width=200",
+                                   "--zoom=2000", "--format=webp", "-o", dir.file("z")});
+    ASSERT_EQ(run.status, kCliDone) << run.err;
+    EXPECT_NE(run.err.find("warning: photo 1 (" + samplePhoto(1) + ") is only 1600 pixels wide"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(filesUnder(dir.file("z-turnpixa/zoom")),
+              (std::vector<std::string>{"image_000.webp", "image_001.webp"}));
+    RasterImage large, small;
+    ASSERT_TRUE(loadPhotoFile(dir.file("z-turnpixa/zoom/image_001.webp"), large));
+    ASSERT_TRUE(loadPhotoFile(dir.file("z-turnpixa/image_001.webp"), small));
+    EXPECT_EQ(large.width(), 1600);
+    EXPECT_EQ(large.height(), 1200);
+    EXPECT_EQ(small.width(), 200);
+    // The large frame is the small one, sharper: the same picture when reduced.
+    ASSERT_TRUE(large.resize(200, 150));
+    long total = 0;
+    for (int y = 40; y <= 150; y += 5)  // below the logo
+        for (int x = 1; x <= 200; x += 5) {
+            std::uint8_t r1, g1, b1, r2, g2, b2;
+            large.getPixel(x, y, r1, g1, b1);
+            small.getPixel(x, y, r2, g2, b2);
+            total += std::abs(r1 - r2) + std::abs(g1 - g2) + std::abs(b1 - b2);
+        }
+    EXPECT_LT(total / (23 * 40 * 3), 8);
+    EXPECT_NE(test::readWholeFile(dir.file("z.htm"))
+                  .find("'z-turnpixa/image_',2,0,0,'.webp',{zoomWidth:1600,zoomHeight:1200});"),
+              std::string::npos);
 }
 
 TEST(CliRun, SkipsAnUnreadablePhotoAndNamesIt) {
@@ -268,6 +300,12 @@ TEST(CliRun, UsageErrorsSayWhatToGiveInstead) {
         {{samplePhoto(1), "-o", dir.file("new") + "/"}, "-o names the folder " + dir.file("new/")},
         {{samplePhoto(1), samplePhoto(2), "--crop", "0,0,1700,300", "-o", dir.file("p")},
          "--crop 0,0,1700,300 reaches outside " + samplePhoto(1) + ", which is 1600 x 1200 pixels"},
+        {{samplePhoto(1), "--remove-background", "--background-colour=transparent", "-o",
+          dir.file("p")},
+         "JPEG frames cannot carry a transparent background; choose --format=png or "
+         "--format=webp"},
+        {{samplePhoto(1), "--background-colour=transparent", "--png", "-o", dir.file("p")},
+         "--background-colour=transparent needs --remove-background"},
     };
     for (const auto& c : cases) {
         const CliResult run = runWith(c.args);

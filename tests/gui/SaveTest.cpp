@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QToolButton>
 
 #include "WizardFixture.h"
@@ -76,7 +77,7 @@ TEST_F(Wizard, SaveAsWritesWhatTheWriterWritesForTheSameProject) {
 
     OutputSetWriter writer;
     SaveOptions options;
-    options.pngChosen = true;
+    options.format = FrameFormat::Png;
     options.autoSpinOn = true;
     options.autoSpinInterval = -100;
     std::string reason;
@@ -102,11 +103,22 @@ TEST_F(Wizard, SaveAsWritesWhatTheWriterWritesForTheSameProject) {
     EXPECT_EQ(catcher.urls[0].toLocalFile(), ours + "/shoe.htm");
 }
 
-// JPEG frames, and PNG frames, which both deflate on two threads.
-class SaveLikeCli : public Wizard, public ::testing::WithParamInterface<bool> {};
+// JPEG frames, PNG frames (deflated on two threads), and WebP frames with a
+// transparent background and large frames beside them.
+struct LikeCli {
+    const char* name;
+    FrameFormat format;
+    bool zoomAndClear;  // 30 x 20 frames, zoom frames 60 wide, transparent background
+};
+
+void PrintTo(const LikeCli& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SaveLikeCli : public Wizard, public ::testing::WithParamInterface<LikeCli> {};
 
 TEST_P(SaveLikeCli, SaveAsWritesWhatTurnpixaCliWritesForTheSamePhotos) {
-    const bool png = GetParam();
+    const LikeCli c = GetParam();
 #ifndef TURNPIXA_CLI
     GTEST_SKIP() << "turnpixa-cli is not built";
 #else
@@ -114,10 +126,22 @@ TEST_P(SaveLikeCli, SaveAsWritesWhatTurnpixaCliWritesForTheSamePhotos) {
     project().setStartImage(4);
     project().settings().startImage = 4;
     project().reverseSpin = true;
+    if (c.zoomAndClear) {
+        project().settings().setShownSize({30, 20});
+        dlg().setActiveIndex(3);
+        editPage().removalBox()->click();
+        editPage().transparentBox()->click();
+    }
     dlg().setActiveIndex(4);
     CSaveDlg& page = savePage();
+    if (c.zoomAndClear) {
+        EXPECT_FALSE(page.jpgButton()->isEnabled()) << "JPEG cannot be transparent";
+        EXPECT_TRUE(page.pngButton()->isChecked());
+        page.zoomBox()->setValue(60);
+    }
     page.autoSpinBox()->click();
-    if (png) page.pngButton()->click();
+    if (c.format == FrameFormat::Png) page.pngButton()->click();
+    if (c.format == FrameFormat::WebP) page.webpButton()->click();
     page.rateSlider()->setValue(60);  // 50 ms
     const QString ours = QString::fromStdString(dir.file("ours"));
     const QString cli = QString::fromStdString(dir.file("cli"));
@@ -129,7 +153,13 @@ TEST_P(SaveLikeCli, SaveAsWritesWhatTurnpixaCliWritesForTheSamePhotos) {
 
     QStringList args = {"-q",          "--start", "4",  "--reverse",
                         "--auto-spin", "50",      "-o", cli + "/mug.htm"};
-    if (png) args << "--png";
+    if (c.format == FrameFormat::Png) args << "--png";
+    if (c.format == FrameFormat::WebP) args << "--format=webp";
+    if (c.zoomAndClear)
+        args << "--size=30x20"
+             << "--zoom=60"
+             << "--remove-background"
+             << "--background-colour=transparent";
     for (int i = 0; i < project().photoCount(); ++i)
         args << QString::fromStdString(project().photoAt(i)->name());
     QProcess run;
@@ -139,17 +169,26 @@ TEST_P(SaveLikeCli, SaveAsWritesWhatTurnpixaCliWritesForTheSamePhotos) {
 
     const auto a = filesUnder(ours);
     const auto b = filesUnder(cli);
-    ASSERT_EQ(a.size(), 8u);  // page, script, 5 frames, still
+    // page, script, 5 frames, still; and 5 large frames
+    ASSERT_EQ(a.size(), c.zoomAndClear ? 13u : 8u);
     ASSERT_EQ(a.size(), b.size());
     for (const auto& [name, bytes] : a) {
         ASSERT_TRUE(b.count(name)) << name.toStdString();
         EXPECT_TRUE(bytes == b.at(name)) << name.toStdString() << " differs";
     }
+    if (c.zoomAndClear) {
+        EXPECT_TRUE(a.count(QStringLiteral("mug-turnpixa/zoom/image_004.webp")));
+        EXPECT_TRUE(
+            a.at(QStringLiteral("mug.htm")).contains("'.webp',{zoomWidth:60,zoomHeight:40});"));
+    }
 #endif
 }
 
-INSTANTIATE_TEST_SUITE_P(Frames, SaveLikeCli, ::testing::Bool(),
-                         [](const auto& frames) { return frames.param ? "Png" : "Jpeg"; });
+INSTANTIATE_TEST_SUITE_P(Frames, SaveLikeCli,
+                         ::testing::Values(LikeCli{"Jpeg", FrameFormat::Jpeg, false},
+                                           LikeCli{"Png", FrameFormat::Png, false},
+                                           LikeCli{"WebpZoomTransparent", FrameFormat::WebP, true}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(Wizard, FinishOnAnUnsavedProjectSavesFirst) {
     loadPhotos(3);

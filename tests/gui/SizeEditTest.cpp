@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 
 #include "WizardFixture.h"
@@ -510,6 +511,14 @@ TEST_F(Wizard, SizeAndEditScreenshotsWithTheSamplePhotos) {
     editPage().evenBox()->button()->click();
     waitFor([] { return false; }, 300);
     shoot(QStringLiteral("samples-edit-even-lightness"));
+    editPage().transparentBox()->click();
+    waitFor([] { return false; }, 300);
+    shoot(QStringLiteral("samples-edit-transparent"));
+    dlg().setActiveIndex(4);
+    savePage().webpButton()->click();
+    savePage().zoomBox()->setValue(1200);
+    waitFor([] { return false; }, 300);
+    shoot(QStringLiteral("samples-save-webp"));
 }
 
 }  // namespace turnpixa::test

@@ -164,8 +164,8 @@ TEST_F(Wizard, BrowseLoadsInDialogOrderAndReportsUnreadableFiles) {
     const QString list = seam.warnings[0];
     EXPECT_EQ(list,
               QStringLiteral("These files could not be read as pictures and were left out:\n\n"
-                             "%1 (not a picture in a known format (BMP, PNG, GIF, TIFF or "
-                             "JPEG))\n\n"
+                             "%1 (not a picture in a known format (BMP, PNG, GIF, TIFF, JPEG "
+                             "or WebP))\n\n"
                              "These photos were loaded, but not all is well:\n\n"
                              "%2: loaded, but damaged: Premature end of JPEG file\n"
                              "%3: 40 x 40 pixels, another shape than the first photo's 60 x "
@@ -327,10 +327,12 @@ TEST(WizardFileDialog, OffersSeveralPhotosWithThePictureFilters) {
     EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFiles);
     EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
     const QStringList filters = dialog.nameFilters();
-    ASSERT_EQ(filters.size(), 7);
+    ASSERT_EQ(filters.size(), 8);
     EXPECT_TRUE(filters[0].startsWith(QStringLiteral("All raster files (*.bmp *.tif")));
     EXPECT_TRUE(filters[4].startsWith(QStringLiteral("JPEG/JFIF (*.jpg *.jpeg")));
-    EXPECT_EQ(filters[6], QStringLiteral("All Files (*)"));
+    EXPECT_TRUE(filters[0].contains(QStringLiteral("*.webp")));
+    EXPECT_EQ(filters[6], QStringLiteral("WebP (*.webp *.WEBP)"));
+    EXPECT_EQ(filters[7], QStringLiteral("All Files (*)"));
     auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->viewMode(), QListView::IconMode);

@@ -14,15 +14,19 @@ namespace fs = std::filesystem;
 
 // A saved output set on disk: page, script, still and frames.
 struct SavedSet {
-    explicit SavedSet(int frames) {
+    explicit SavedSet(int frames, FrameFormat format = FrameFormat::Jpeg, bool zoom = false) {
         set.outputFolder = dir.path().string() + "/";
         set.stem = "shoe";
         set.frameCount = frames;
-        fs::create_directories(dir.path() / "shoe-turnpixa");
+        set.format = format;
+        set.zoom = zoom;
+        fs::create_directories(dir.path() / "shoe-turnpixa" / "zoom");
         add("shoe.htm", 1);
         add("turnpixa.js", 2);
         add("shoe-turnpixa/" + set.stillName(), 3);
         for (int k = 0; k < frames; ++k) add("shoe-turnpixa/" + set.frameName(k), 10 + k);
+        if (zoom)
+            for (int k = 0; k < frames; ++k) add("shoe-turnpixa/zoom/" + set.frameName(k), 50 + k);
     }
     void add(const std::string& name, unsigned seed) {
         files.push_back(name);
@@ -102,6 +106,34 @@ TEST(Uploader, UploadsIntoPublicHtmlWithProgressToNPlus5AndChecksItIsOnline) {
     EXPECT_EQ(check.run(settings, saved.set, LiveCheck::httpProbe()), LiveCheck::Outcome::Skipped);
     settings.webspaceUrl = UploadSettings{}.webspaceUrl;
     EXPECT_EQ(check.run(settings, saved.set, LiveCheck::httpProbe()), LiveCheck::Outcome::Skipped);
+}
+
+TEST(Uploader, LargeFramesGoIntoZoomAndTheLiveCheckAsksForThem) {
+    test::RealFtpServer server;
+    fs::create_directory(server.root().path() / "public_html");
+    SavedSet saved(2, FrameFormat::WebP, true);
+    UploadSettings settings = settingsFor(server);
+    settings.ftpPassive = true;
+    Uploader uploader(settings, saved.set, test::quickOptions());
+    EXPECT_EQ(uploader.progressMaximum(), 9);
+    Recorder r;
+    ASSERT_TRUE(uploader.run(r.callbacks())) << uploader.failure();
+    EXPECT_EQ(r.progress.back(), 9);
+    const fs::path published = server.root().path() / "public_html" / "turnpixa";
+    saved.expectUploadedTo(published);
+    EXPECT_TRUE(fs::exists(published / "shoe-turnpixa/zoom/image_001.webp"));
+
+    test::ServerProcess web;
+    ASSERT_TRUE(web.start({test::debianPython(),
+                           std::string(TURNPIXA_SOURCE_DIR) + "/tests/support/http_server.py",
+                           (server.root().path() / "public_html").string()}));
+    settings.webspaceUrl = "http://127.0.0.1:" + web.firstLine() + "/";
+    fs::remove(published / "shoe-turnpixa/zoom/image_000.webp");
+    LiveCheck check;
+    EXPECT_EQ(check.run(settings, saved.set, LiveCheck::httpProbe()),
+              LiveCheck::Outcome::SomeMissing);
+    EXPECT_EQ(check.missing(), std::vector<std::string>{"shoe-turnpixa/zoom/image_000.webp"});
+    EXPECT_NE(check.text().find("1 of 7 files are not online"), std::string::npos) << check.text();
 }
 
 TEST(Uploader, FindsThePublishedFolder) {

@@ -120,12 +120,15 @@ TEST(SaveTarget, PageNameRules) {
 
 TEST(SaveTarget, FrameAndStillNames) {
     const SaveTarget t = SaveTarget::fromChosenPath("/o/shoe");
-    EXPECT_EQ(t.framePath(0, false), "/o/shoe-turnpixa/image_000.jpg");
-    EXPECT_EQ(t.framePath(7, true), "/o/shoe-turnpixa/image_007.png");
-    EXPECT_EQ(t.framePath(120, false), "/o/shoe-turnpixa/image_120.jpg");
-    EXPECT_EQ(t.framePath(1000, false), "/o/shoe-turnpixa/image_1000.jpg");
-    EXPECT_EQ(t.stillPath(false), "/o/shoe-turnpixa/image.jpg");
-    EXPECT_EQ(t.stillPath(true), "/o/shoe-turnpixa/image.png");
+    EXPECT_EQ(t.framePath(0, FrameFormat::Jpeg), "/o/shoe-turnpixa/image_000.jpg");
+    EXPECT_EQ(t.framePath(7, FrameFormat::Png), "/o/shoe-turnpixa/image_007.png");
+    EXPECT_EQ(t.framePath(8, FrameFormat::WebP), "/o/shoe-turnpixa/image_008.webp");
+    EXPECT_EQ(t.zoomFramePath(8, FrameFormat::WebP), "/o/shoe-turnpixa/zoom/image_008.webp");
+    EXPECT_EQ(t.framePath(120, FrameFormat::Jpeg), "/o/shoe-turnpixa/image_120.jpg");
+    EXPECT_EQ(t.framePath(1000, FrameFormat::Jpeg), "/o/shoe-turnpixa/image_1000.jpg");
+    EXPECT_EQ(t.stillPath(FrameFormat::Jpeg), "/o/shoe-turnpixa/image.jpg");
+    EXPECT_EQ(t.stillPath(FrameFormat::Png), "/o/shoe-turnpixa/image.png");
+    EXPECT_EQ(t.stillPath(FrameFormat::WebP), "/o/shoe-turnpixa/image.webp");
 }
 
 }  // namespace

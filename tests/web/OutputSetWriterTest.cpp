@@ -72,7 +72,7 @@ PackedColour centreOf(const std::string& path) {
 std::vector<int> photosOfFrames(const SaveTarget& target, int count) {
     std::vector<int> photos;
     for (int k = 0; k < count; ++k) {
-        const PackedColour c = centreOf(target.framePath(k, true));
+        const PackedColour c = centreOf(target.framePath(k, FrameFormat::Png));
         int found = 0;
         for (int n = 1; n <= count; ++n)
             if (colourOf(n) == c) found = n;
@@ -89,7 +89,7 @@ TEST(OutputSetWriter, FramesRunInSpinOrderFromTheStartImage) {
     OutputSetWriter writer(testArrow());
     const SaveTarget target = SaveTarget::fromChosenPath(dir.file("shoe"));
     SaveOptions options;
-    options.pngChosen = true;
+    options.format = FrameFormat::Png;
     std::string reason;
     std::vector<std::pair<int, int>> progress;
     ASSERT_TRUE(save(writer, project, target, options, reason, [&](int k, int n) {
@@ -101,7 +101,7 @@ TEST(OutputSetWriter, FramesRunInSpinOrderFromTheStartImage) {
     project.reverseSpin = true;
     ASSERT_TRUE(save(writer, project, target, options, reason)) << reason;
     EXPECT_EQ(photosOfFrames(target, 5), (std::vector<int>{3, 2, 1, 5, 4}));
-    EXPECT_FALSE(fs::exists(target.framePath(5, true)));
+    EXPECT_FALSE(fs::exists(target.framePath(5, FrameFormat::Png)));
 }
 
 TEST(OutputSetWriter, WholeSetWithPageScriptAndStill) {
@@ -126,12 +126,12 @@ TEST(OutputSetWriter, WholeSetWithPageScriptAndStill) {
               std::string::npos)
         << page;
     for (int k = 0; k < 3; ++k) {
-        const PackedColour c = centreOf(target.framePath(k, false));
+        const PackedColour c = centreOf(target.framePath(k, FrameFormat::Jpeg));
         EXPECT_LE(std::abs(redOf(c) - redOf(colourOf(k + 1))), 3) << k;  // JPEG is lossy
         EXPECT_LE(std::abs(greenOf(c) - greenOf(colourOf(k + 1))), 3) << k;
     }
     RasterImage still;
-    ASSERT_TRUE(loadPhotoFile(target.stillPath(false), still));
+    ASSERT_TRUE(loadPhotoFile(target.stillPath(FrameFormat::Jpeg), still));
     EXPECT_EQ(still.width(), 16);
     EXPECT_EQ(still.height(), 12);
     ASSERT_NE(writer.stillImage(), nullptr);
@@ -149,7 +149,7 @@ TEST(OutputSetWriter, QuarterTurnExchangesThePageSize) {
         OutputSetWriter writer(testArrow());
         const SaveTarget target = SaveTarget::fromChosenPath(dir.file("turn"));
         SaveOptions options;
-        options.pngChosen = true;
+        options.format = FrameFormat::Png;
         std::string reason;
         ASSERT_TRUE(save(writer, project, target, options, reason)) << reason;
         const std::string page = readWholeFile(target.pagePath());
@@ -159,7 +159,7 @@ TEST(OutputSetWriter, QuarterTurnExchangesThePageSize) {
         EXPECT_NE(page.find(",2,0,0,'.png');"), std::string::npos) << page;
         // The page's size is the frames' size.
         RasterImage frame;
-        ASSERT_TRUE(loadPhotoFile(target.framePath(0, true), frame));
+        ASSERT_TRUE(loadPhotoFile(target.framePath(0, FrameFormat::Png), frame));
         EXPECT_EQ(frame.width(), 12);
         EXPECT_EQ(frame.height(), 16);
     }
@@ -231,14 +231,14 @@ TEST(OutputSetWriterFailure, AFailureAnywhereLeavesTheOldSetAsItWas) {
     // The new set differs (PNG, rotated); its file sizes, in writing order,
     // from a save elsewhere.
     SaveOptions png;
-    png.pngChosen = true;
+    png.format = FrameFormat::Png;
     project.settings().setRotation(1);
     TempDir scratch;
     const SaveTarget other = SaveTarget::fromChosenPath(scratch.file("shoe"));
     ASSERT_TRUE(save(writer, project, other, png, reason)) << reason;
     std::vector<std::pair<std::string, std::size_t>> files;
-    for (int k = 0; k < 4; ++k) files.emplace_back(other.framePath(k, true), 0);
-    files.emplace_back(other.stillPath(true), 0);
+    for (int k = 0; k < 4; ++k) files.emplace_back(other.framePath(k, FrameFormat::Png), 0);
+    files.emplace_back(other.stillPath(FrameFormat::Png), 0);
     files.emplace_back(other.scriptPath(), 0);
     files.emplace_back(other.pagePath(), 0);
     for (auto& f : files) f.second = fs::file_size(f.first);
@@ -273,8 +273,9 @@ TEST(OutputSetWriterFailure, AFailureAnywhereLeavesTheOldSetAsItWas) {
 
     // And the next save goes through, replacing the whole set.
     ASSERT_TRUE(save(writer, project, shoe, png, reason)) << reason;
-    EXPECT_EQ(readWholeFile(shoe.framePath(3, true)), readWholeFile(other.framePath(3, true)));
-    EXPECT_FALSE(fs::exists(shoe.framePath(3, false)));
+    EXPECT_EQ(readWholeFile(shoe.framePath(3, FrameFormat::Png)),
+              readWholeFile(other.framePath(3, FrameFormat::Png)));
+    EXPECT_FALSE(fs::exists(shoe.framePath(3, FrameFormat::Jpeg)));
     EXPECT_EQ(readWholeFile(shoe.pagePath()), readWholeFile(other.pagePath()));
 }
 
@@ -303,7 +304,7 @@ TEST(OutputSetWriterFailure, AFailureAnywhereLeavesTheOldSetAsItWas) {
     Project larger;
     addNoisePhotos(larger, 8, 160);
     SaveOptions png;
-    png.pngChosen = true;
+    png.format = FrameFormat::Png;
     if (save(writer, larger, target, png, reason)) bad |= 2;
     if (reason.find("No space left on device") == std::string::npos) bad |= 4;
     if (snapshot(folder) != before) bad |= 8;
@@ -474,7 +475,7 @@ TEST(OutputSetWriter, WritesAnyFrameSourceInItsOrder) {
     OutputSetWriter writer(testArrow());
     const SaveTarget target = SaveTarget::fromChosenPath(dir.file("list"));
     SaveOptions png;
-    png.pngChosen = true;
+    png.format = FrameFormat::Png;
     std::string reason;
     ASSERT_TRUE(writer.write(frames, target, png, reason)) << reason;
     EXPECT_EQ(photosOfFrames(target, 3), (std::vector<int>{1, 2, 3}));

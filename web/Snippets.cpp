@@ -208,7 +208,10 @@ bool Snippets::parseUploadedPage(std::string_view page, SnippetImage& image) {
     image.autoSpin = args.size() > 3 && readArgument(args[3], -kMaxInterval, kMaxInterval, autoSpin)
                          ? autoSpin
                          : 0;
-    if (args.size() > 5) image.png = args[5].find("png") != std::string_view::npos;
+    if (args.size() > 5) {
+        image.webp = args[5].find("webp") != std::string_view::npos;
+        image.png = !image.webp && args[5].find("png") != std::string_view::npos;
+    }
     return true;
 }
 

@@ -128,6 +128,18 @@ TEST(UploadedPage, ImageSizeInEveryQuoting) {
     }
 }
 
+TEST(UploadedPage, WebpFramesAreReadBackAsWebp) {
+    SnippetImage image;
+    ASSERT_TRUE(Snippets::parseUploadedPage(
+        "<img id='t1' width='400' height='300'>"
+        "AddTurnPixa('t1','a/image_',36,0,0,'.webp',{zoomWidth:1600,zoomHeight:1200})",
+        image));
+    EXPECT_TRUE(image.webp);
+    EXPECT_FALSE(image.png);
+    EXPECT_NE(Snippets::webpage(image, "http://example.com", true).find("'.webp'"),
+              std::string::npos);
+}
+
 TEST(UploadedPage, UnreadablePagesKeepWhatIsKnown) {
     SnippetImage image = shoe();
     image.png = true;

@@ -431,7 +431,7 @@ bool SftpClient::acceptHostKey() {
     if (!trusted) {
         stopped_ = true;
         replyText_ = "The host key of the webspace server " + server + " is not known: its " +
-                     shown + ". It was not trusted. " + kNothingSent;
+                     shown + ". " + kNothingSent;
         return false;
     }
     std::string reason;

@@ -58,6 +58,20 @@ public:
     std::function<int(QDialog&)> dialogAnswer;
     QStringList dialogTitles;
 
+    bool askTrustHostKey(QWidget*, const QString& text) override {
+        hostKeyQuestions << text;
+        return trustHostKey;
+    }
+    bool askPassphrase(QWidget*, const QString& text, QString& answer) override {
+        passphraseQuestions << text;
+        answer = passphraseAnswer;
+        return !passphraseAnswer.isEmpty();
+    }
+    QStringList hostKeyQuestions;
+    bool trustHostKey = false;
+    QStringList passphraseQuestions;
+    QString passphraseAnswer;  // empty: the question is cancelled
+
     bool chooseColour(QWidget*, QColor& colour, const QList<QColor>& custom) override {
         colourStart = colour;
         customColours = custom;

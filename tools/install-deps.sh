@@ -10,7 +10,7 @@ set -euo pipefail
 build_pkgs=(
   cmake ninja-build g++ pkg-config
   libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev liblzma-dev
-  libcurl4-openssl-dev libssl-dev libsane-dev qt6-base-dev ccache
+  libcurl4-openssl-dev libssl-dev libssh2-1-dev libsane-dev qt6-base-dev ccache
   libfltk1.3-dev libxcursor-dev libxinerama-dev libxft-dev libxfixes-dev
   libxrender-dev libfontconfig-dev patchelf
   googletest libgtest-dev libbenchmark-dev
@@ -18,6 +18,7 @@ build_pkgs=(
 test_pkgs=(
   clang libclang-rt-14-dev clang-format
   python3 python3-pyftpdlib python3-openssl sane-utils libsane1 openssl
+  openssh-server openssh-client
   chromium xvfb xauth poppler-utils python3-xlib x11-utils
   libvips-tools imagemagick time
   libjpeg-turbo-progs hyperfine groff-base

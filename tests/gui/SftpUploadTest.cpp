@@ -1,9 +1,12 @@
 // "Upload to Web" to an sftp:// server: OpenSSH's sshd started here.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 
@@ -128,6 +131,35 @@ TEST_F(WizardSftp, AsksForTheKeysPassphraseAndCancelStopsTheUpload) {
     EXPECT_EQ(status, QStringLiteral("The upload was cancelled."));
     EXPECT_TRUE(seam.messages.isEmpty()) << seam.messages.join('\n').toStdString();
     EXPECT_FALSE(fs::exists(server->site() / "turnpixa/vase-turnpixa"));
+}
+
+TEST_F(WizardSftp, RealHostKeyQuestionTrustsOnlyOnItsButton) {
+    makeKey("");
+    seam.realHostKeyQuestion = true;
+    int step = 0;
+    QString defaultButton;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        if (step == 0) {
+            defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+            const QString folder = qEnvironmentVariable("TURNPIXA_SCREENSHOTS");
+            if (!folder.isEmpty()) box->grab().save(folder + "/sftp-host-key.png");
+            QTest::keyClick(box, Qt::Key_Return);  // Enter must not trust
+        } else {
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == QStringLiteral("Trust and Connect")) b->click();
+        }
+        ++step;
+    });
+    answer.start(20);
+    EXPECT_FALSE(upload());
+    EXPECT_EQ(defaultButton, QStringLiteral("Cancel"));
+    EXPECT_FALSE(fs::exists(knownHostsFile()));
+    ASSERT_TRUE(upload()) << seam.messages.join('\n').toStdString();
+    EXPECT_EQ(step, 2);
+    EXPECT_TRUE(fs::exists(server->site() / "turnpixa/vase-turnpixa/image.jpg"));
 }
 
 }  // namespace

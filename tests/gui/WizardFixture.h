@@ -58,9 +58,9 @@ public:
     std::function<int(QDialog&)> dialogAnswer;
     QStringList dialogTitles;
 
-    bool askTrustHostKey(QWidget*, const QString& text) override {
+    bool askTrustHostKey(QWidget* parent, const QString& text) override {
         hostKeyQuestions << text;
-        return trustHostKey;
+        return realHostKeyQuestion ? DialogSeam::askTrustHostKey(parent, text) : trustHostKey;
     }
     bool askPassphrase(QWidget*, const QString& text, QString& answer) override {
         passphraseQuestions << text;
@@ -69,6 +69,7 @@ public:
     }
     QStringList hostKeyQuestions;
     bool trustHostKey = false;
+    bool realHostKeyQuestion = false;  // the real message box, for the test to answer
     QStringList passphraseQuestions;
     QString passphraseAnswer;  // empty: the question is cancelled
 

@@ -616,21 +616,26 @@ std::string SftpClient::remotePath(const std::string& name) const {
     return cwd_ + (cwd_.empty() || cwd_.back() == '/' ? "" : "/") + path;
 }
 
-bool SftpClient::isDirectory(const std::string& path) {
+bool SftpClient::isDirectory(const std::string& path, std::string* reason) {
     LIBSSH2_SFTP_ATTRIBUTES attributes{};
     const int rc = retry([&] {
         return libssh2_sftp_stat_ex(sftp_, path.c_str(), static_cast<unsigned>(path.size()),
                                     LIBSSH2_SFTP_STAT, &attributes);
     });
-    return rc == 0 && (attributes.flags & LIBSSH2_SFTP_ATTR_PERMISSIONS) &&
+    if (rc != 0) {
+        if (reason) *reason = failureReason();
+        return false;
+    }
+    if (reason) *reason = "Not a directory";
+    return (attributes.flags & LIBSSH2_SFTP_ATTR_PERMISSIONS) &&
            LIBSSH2_SFTP_S_ISDIR(attributes.permissions);
 }
 
 bool SftpClient::ChangeDirectory(const std::string& name) {
     if (!ready()) return false;
     const std::string path = remotePath(name);
-    std::string reason = "Not a directory";
-    if (isDirectory(path)) {
+    std::string reason;
+    if (isDirectory(path, &reason)) {
         char buffer[4096];
         const int size = retry([&] {
             return libssh2_sftp_symlink_ex(sftp_, path.c_str(), static_cast<unsigned>(path.size()),
@@ -640,10 +645,9 @@ bool SftpClient::ChangeDirectory(const std::string& name) {
             cwd_.assign(buffer, static_cast<std::size_t>(size));
             return true;
         }
+        reason = failureReason();
     }
     if (stopped_) return false;
-    if (libssh2_session_last_errno(session_) == LIBSSH2_ERROR_SFTP_PROTOCOL)
-        reason = failureReason();
     return fail(reason + "\nProblem changing to directory: " + name);
 }
 

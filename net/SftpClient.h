@@ -84,7 +84,8 @@ private:
     std::string failureReason();
     bool fail(const std::string& text);
     std::string remotePath(const std::string& name) const;
-    bool isDirectory(const std::string& path);
+    // reason, when given, says why not.
+    bool isDirectory(const std::string& path, std::string* reason = nullptr);
     void close();
 
     SftpOptions options_;

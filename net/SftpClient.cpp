@@ -106,7 +106,8 @@ constexpr const char* kHostKeyMethods[] = {"ssh-ed25519",
 
 // Like ssh, ask first for a key type that is already known for the host,
 // so that a known server is not met with a key it never showed before.
-std::string hostKeyPreference(const std::vector<std::string>& knownTypes) {
+std::string hostKeyPreference(const std::vector<std::string>& knownTypes,
+                              const std::vector<std::string>& usable) {
     std::vector<std::string> order;
     for (const std::string& type : knownTypes) {
         if (type == "ssh-rsa") {
@@ -119,7 +120,9 @@ std::string hostKeyPreference(const std::vector<std::string>& knownTypes) {
     std::string list;
     std::vector<std::string> seen;
     for (const std::string& m : order) {
-        if (std::find(seen.begin(), seen.end(), m) != seen.end()) continue;
+        if (std::find(seen.begin(), seen.end(), m) != seen.end() ||
+            std::find(usable.begin(), usable.end(), m) == usable.end())
+            continue;
         seen.push_back(m);
         list += (list.empty() ? "" : ",") + m;
     }
@@ -380,8 +383,15 @@ bool SftpClient::handshake() {
     session_ = libssh2_session_init_ex(nullptr, nullptr, nullptr, this);
     if (!session_) return fail(std::string(kConnection) + " (no memory for the session)");
     libssh2_session_set_blocking(session_, 0);
-    const std::string methods = hostKeyPreference(known_.knownTypes(host_, port_));
-    libssh2_session_method_pref(session_, LIBSSH2_METHOD_HOSTKEY, methods.c_str());
+    // Only names this libssh2 knows: it removes others with overlapping copies.
+    const char** supported = nullptr;
+    const int count = libssh2_session_supported_algs(session_, LIBSSH2_METHOD_HOSTKEY, &supported);
+    std::vector<std::string> usable;
+    for (int i = 0; i < count; ++i) usable.emplace_back(supported[i]);
+    if (supported) libssh2_free(session_, supported);
+    const std::string methods = hostKeyPreference(known_.knownTypes(host_, port_), usable);
+    if (!methods.empty())
+        libssh2_session_method_pref(session_, LIBSSH2_METHOD_HOSTKEY, methods.c_str());
     const int rc = retry([&] { return libssh2_session_handshake(session_, fd_); });
     if (rc == 0) return true;
     if (stopped_) return false;

@@ -3,6 +3,7 @@
 #include <netinet/in.h>
 #include <pwd.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -92,6 +93,7 @@ bool SshTestServer::start() {
                        site().string() + "\n");
     pid_ = fork();
     if (pid_ == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);  // a test that dies takes its server along
         execl("/usr/sbin/sshd", "/usr/sbin/sshd", "-D", "-f", dir_.file("sshd_config").c_str(),
               "-E", dir_.file("sshd.log").c_str(), static_cast<char*>(nullptr));
         _exit(127);

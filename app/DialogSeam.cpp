@@ -6,9 +6,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ProgramIcon.h"
@@ -45,6 +48,26 @@ void DialogSeam::warning(QWidget* parent, const QString& text) {
 bool DialogSeam::askOkCancel(QWidget* parent, const QString& text) {
     return QMessageBox::question(parent, kProduct, text, QMessageBox::Ok | QMessageBox::Cancel,
                                  QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+bool DialogSeam::askTrustHostKey(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Unknown Server Key"), text,
+                    QMessageBox::NoButton, parent);
+    QPushButton* trust =
+        box.addButton(QStringLiteral("Trust and Connect"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    // Enter must not trust a key by accident.
+    box.setDefaultButton(cancel);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
+    return box.clickedButton() == trust;
+}
+
+bool DialogSeam::askPassphrase(QWidget* parent, const QString& text, QString& answer) {
+    bool ok = false;
+    answer = QInputDialog::getText(parent, QStringLiteral("SSH Key Passphrase"), text,
+                                   QLineEdit::Password, QString(), &ok);
+    return ok;
 }
 
 QStringList DialogSeam::openPhotoFiles(QWidget* parent) {

@@ -52,6 +52,10 @@ public:
     virtual int selectScanner(QWidget* parent, const QStringList& devices, int defaultIndex);
     // A question with Retry and Cancel and an information icon; true for Retry.
     virtual bool askRetryCancel(QWidget* parent, const QString& text);
+    // A server whose key is not known yet: true when the user trusts it.
+    virtual bool askTrustHostKey(QWidget* parent, const QString& text);
+    // A passphrase, typed hidden; false when the user gives none.
+    virtual bool askPassphrase(QWidget* parent, const QString& text, QString& answer);
     // Runs one of the program's own modal dialogs (or a Qt one such as the
     // page setup); the dialog's result code.
     virtual int runDialog(QDialog& dialog);

@@ -16,6 +16,7 @@ public:
     explicit HelpOpener(QString programFolder) : programFolder_(std::move(programFolder)) {}
 
     QString helpFolder() const;
+    const QString& programFolder() const { return programFolder_; }
     // Opens the topic ("index.htm" when empty); on failure shows where the
     // help should be and returns false.
     bool openHelpTopic(QWidget* parent, const QString& topic) const;

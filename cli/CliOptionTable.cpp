@@ -366,9 +366,25 @@ const std::vector<CliOption>& cliOptionTable() {
         // Publishing
         {.longName = "upload",
          .group = OptionGroup::Publishing,
-         .help = "after writing, upload the set to your webspace by FTP or FTPS with the "
-                 "wizard's upload settings, then check that every file is online",
+         .help = "after writing, upload the set to your webspace by FTP, FTPS or SFTP with "
+                 "the wizard's upload settings, then check that every file is online",
          .apply = [](CliOptions& o, const Value&) { return setFlag(o.upload); }},
+        {.longName = "trust-host-key",
+         .value = V::Required,
+         .valueName = "SHA256:...",
+         .group = OptionGroup::Publishing,
+         .help = "trust the SFTP server's host key that has this fingerprint (as --upload "
+                 "prints it for a server it does not know yet) and remember it",
+         .expects = "a key fingerprint SHA256:... (43 more characters)",
+         .apply =
+             [](CliOptions& o, const Value& v) {
+                 o.trustHostKey = *v;
+                 return v->size() == 50 && v->rfind("SHA256:", 0) == 0 &&
+                        v->find_first_not_of(
+                            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                            "0123456789+/",
+                            7) == std::string::npos;
+             }},
 
         // The pad and the snippets
         {.longName = "print-pad",

@@ -40,6 +40,7 @@ struct CliOptions {
     bool printCompletion = false;          // the bash completion script, likewise
     bool upload = false;                   // to the webspace once written
     std::string settingsFile;              // the upload settings; the wizard's file when empty
+    std::string trustHostKey;              // "SHA256:..." of an SFTP server's key to trust
     std::vector<std::string> scanDevices;  // SANE device names, pages after the photos
     std::string scanSource;                // their SANE "source" option; empty: as they are
     bool scanList = false;                 // print the devices there are

@@ -273,6 +273,7 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
                     request.set = {target.outputFolder(), target.stem(), project.photoCount(),
                                    options.format, writer.lastPage().zoomWidth > 0};
                     request.settingsFile = options.settingsFile;
+                    request.trustHostKey = options.trustHostKey;
                     request.quiet = options.quiet;
                     status = runUpload(request, out, err);
                 }

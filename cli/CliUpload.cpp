@@ -1,6 +1,7 @@
 #include "CliUpload.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -35,6 +36,16 @@ int runUpload(const CliUploadRequest& request, std::FILE* out, std::FILE* err) {
 
     const bool passiveBefore = settings.ftpPassive;
     Uploader uploader(settings, request.set, request.ftp);
+    // Nobody to ask here: an unknown key is refused, and we say how to trust it.
+    std::optional<SshHostKeyQuestion> unknownKey;
+    SftpOptions sftp = request.sftp;
+    if (sftp.ownKnownHosts.empty()) sftp.ownKnownHosts = knownHostsBeside(path);
+    sftp.trustFingerprint = request.trustHostKey;
+    sftp.askHostKey = [&](const SshHostKeyQuestion& key) {
+        unknownKey = key;
+        return false;
+    };
+    uploader.setSftpOptions(sftp);
     ProgressBar bar(err, !request.quiet);
     std::vector<std::string> told;
     const bool ok = uploader.run(
@@ -42,6 +53,17 @@ int runUpload(const CliUploadRequest& request, std::FILE* out, std::FILE* err) {
          [&](const std::string& text) { told.push_back(text); }});
     bar.finish();
     for (const std::string& text : told) std::fprintf(err, "turnpixa-cli: %s\n", text.c_str());
+    if (unknownKey) {
+        if (!request.trustHostKey.empty())
+            std::fprintf(err,
+                         "turnpixa-cli: --trust-host-key=%s is not the key this server showed\n",
+                         request.trustHostKey.c_str());
+        std::fprintf(err,
+                     "turnpixa-cli: if %s is the fingerprint your host publishes for its %s key, "
+                     "trust it with --trust-host-key=%s (it is then stored in %s)\n",
+                     unknownKey->fingerprint.c_str(), unknownKey->keyType.c_str(),
+                     unknownKey->fingerprint.c_str(), sftp.ownKnownHosts.c_str());
+    }
     if (!ok) return kCliFailed;
 
     if (settings.ftpPassive != passiveBefore) {

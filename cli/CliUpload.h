@@ -12,8 +12,10 @@ namespace turnpixa {
 struct CliUploadRequest {
     UploadSet set;
     std::string settingsFile;  // the wizard's own when empty
+    std::string trustHostKey;  // an SFTP host key fingerprint to trust and remember
     bool quiet = false;
     FtpOptions ftp;
+    SftpOptions sftp;  // tests point it at their own ~/.ssh
     HttpOptions http;
 };
 

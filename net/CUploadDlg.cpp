@@ -11,6 +11,7 @@
 #include "app/DialogSeam.h"
 #include "net/CWebspaceSettingsDlg.h"
 #include "net/LiveCheck.h"
+#include "project/SettingsFile.h"
 #include "project/UploadSettings.h"
 
 namespace turnpixa {
@@ -59,7 +60,7 @@ CUploadDlg::CUploadDlg(UploadSettings& settings, UploadSet set, HelpOpener help,
     layout->addLayout(buttons);
 
     connect(upload_, &QPushButton::clicked, this, [this] { upload(); });
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancel_, &QPushButton::clicked, this, &CUploadDlg::reject);
     connect(settings_button_, &QPushButton::clicked, this, &CUploadDlg::openSettings);
     connect(helpButton_, &QPushButton::clicked, this,
             [this] { help_.openHelpTopic(this, QStringLiteral("upload.htm")); });
@@ -85,13 +86,64 @@ void CUploadDlg::openSettings() {
 }
 
 void CUploadDlg::setBusy(bool busy) {
+    busy_ = busy;
+    cancelRequested_ = false;
     for (QPushButton* b : {upload_, cancel_, settings_button_, helpButton_}) b->setEnabled(!busy);
+    // An SFTP upload looks at Cancel while it waits.
+    if (busy && SftpClient::isSftpServer(settings_.ftpServer)) cancel_->setEnabled(true);
+}
+
+void CUploadDlg::reject() {
+    if (busy_) {
+        cancelRequested_ = true;
+        return;
+    }
+    QDialog::reject();
+}
+
+SftpOptions CUploadDlg::sftpOptions() {
+    SftpOptions options = sftpOptions_;
+    if (options.ownKnownHosts.empty())
+        options.ownKnownHosts =
+            knownHostsBeside(settingsPathFor(help_.programFolder().toStdString()));
+    options.askHostKey = [this](const SshHostKeyQuestion& key) {
+        const QString server =
+            key.port == 22
+                ? QString::fromStdString(key.host)
+                : QStringLiteral("%1 port %2").arg(QString::fromStdString(key.host)).arg(key.port);
+        return DialogSeam::instance().askTrustHostKey(
+            this, QStringLiteral("TurnPixa has not met the webspace server %1 before, and cannot "
+                                 "tell whether it is the server you mean.\n\n"
+                                 "Its %2 key fingerprint is\n%3\n\n"
+                                 "Compare it with the fingerprint your host publishes. If they "
+                                 "are the same, trust the key: it is remembered, and the next "
+                                 "upload goes ahead without asking.")
+                      .arg(server, QString::fromStdString(key.keyType),
+                           QString::fromStdString(key.fingerprint)));
+    };
+    options.askPassphrase = [this](const std::string& file, std::string& passphrase) {
+        QString answer;
+        if (!DialogSeam::instance().askPassphrase(
+                this,
+                QStringLiteral("The SSH key %1 is protected by a passphrase.\n\nPassphrase:")
+                    .arg(QString::fromStdString(file)),
+                answer))
+            return false;
+        passphrase = answer.toStdString();
+        return true;
+    };
+    options.keepGoing = [this] {
+        QCoreApplication::processEvents();
+        return !cancelRequested_;
+    };
+    return options;
 }
 
 bool CUploadDlg::upload() {
     setBusy(true);
     status_->setText(QStringLiteral("Uploading..."));
     Uploader uploader(settings_, set_, ftpOptions_);
+    if (SftpClient::isSftpServer(settings_.ftpServer)) uploader.setSftpOptions(sftpOptions());
     const bool ok =
         uploader.run({[this](int position) {
                           progress_->setValue(position);
@@ -101,7 +153,8 @@ bool CUploadDlg::upload() {
                           DialogSeam::instance().message(this, QString::fromStdString(text));
                       }});
     if (!ok) {
-        status_->setText(QStringLiteral("The upload did not work."));
+        status_->setText(uploader.cancelled() ? QStringLiteral("The upload was cancelled.")
+                                              : QStringLiteral("The upload did not work."));
         setBusy(false);
         return false;
     }

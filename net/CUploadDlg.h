@@ -29,6 +29,11 @@ public:
     // Tests shorten the waits and trust their own certificate.
     void setFtpOptions(const FtpOptions& options) { ftpOptions_ = options; }
     void setHttpOptions(const HttpOptions& options) { httpOptions_ = options; }
+    // For sftp:// servers; the questions and the cancel are the dialog's own.
+    void setSftpOptions(const SftpOptions& options) { sftpOptions_ = options; }
+
+    // While an SFTP upload runs, Cancel and Escape stop it instead of closing.
+    void reject() override;
 
     QProgressBar* progressBar() const { return progress_; }
     QPushButton* uploadButton() const { return upload_; }
@@ -38,12 +43,16 @@ public:
 private:
     void setBusy(bool busy);
     void showTarget();
+    SftpOptions sftpOptions();
 
     UploadSettings& settings_;
     UploadSet set_;
     HelpOpener help_;
     FtpOptions ftpOptions_;
     HttpOptions httpOptions_;
+    SftpOptions sftpOptions_;
+    bool busy_ = false;
+    bool cancelRequested_ = false;
     QLabel* target_ = nullptr;
     QLabel* status_ = nullptr;
     QProgressBar* progress_ = nullptr;

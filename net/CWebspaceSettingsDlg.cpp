@@ -39,10 +39,13 @@ CWebspaceSettingsDlg::CWebspaceSettingsDlg(UploadSettings& settings, HelpOpener 
 
     auto* account = new QFormLayout;
     server_ = new QLineEdit(this);
-    server_->setPlaceholderText(QStringLiteral("ftp.example.com, or ftps://ftp.example.com"));
+    server_->setPlaceholderText(
+        QStringLiteral("ftp.example.com, ftps://ftp.example.com or sftp://example.com"));
     server_->setToolTip(
         QStringLiteral("The name of your webspace's FTP server. Write it as "
-                       "ftps://name for a secure connection."));
+                       "ftps://name for a secure connection, or as sftp://name (sftp://name:port "
+                       "for a port other than 22) for SFTP over SSH; with SFTP an empty password "
+                       "logs on with your SSH agent or your key in ~/.ssh."));
     user_ = new QLineEdit(this);
     password_ = new QLineEdit(this);
     password_->setEchoMode(QLineEdit::Password);

@@ -47,6 +47,7 @@ bool Uploader::run(const Callbacks& callbacks) {
     const auto progress = [&](int position) {
         if (callbacks.progress) callbacks.progress(position);
     };
+    if (SftpClient::isSftpServer(settings_.ftpServer)) return runSftp(callbacks);
     failure_.clear();
     progress(0);
     const bool firstPassive = settings_.ftpPassive;
@@ -74,7 +75,8 @@ bool Uploader::run(const Callbacks& callbacks) {
     return false;
 }
 
-bool Uploader::uploadSteps(CFtpClient& client, const Callbacks& callbacks) {
+template <class Client>
+bool Uploader::uploadSteps(Client& client, const Callbacks& callbacks) {
     const auto progress = [&](int position) {
         if (callbacks.progress) callbacks.progress(position);
     };
@@ -139,5 +141,7 @@ bool Uploader::uploadSteps(CFtpClient& client, const Callbacks& callbacks) {
     }
     return true;
 }
+
+template bool Uploader::uploadSteps(SftpClient&, const Callbacks&);
 
 }  // namespace turnpixa

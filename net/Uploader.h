@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "CFtpClient.h"
+#include "SftpClient.h"
 #include "image/FrameFormat.h"
 #include "project/UploadSettings.h"
 
@@ -46,16 +47,24 @@ public:
     bool run(const Callbacks& callbacks);
     // Why the last run failed, as the user was told.
     const std::string& failure() const { return failure_; }
+    // For a server written "sftp://host[:port]".
+    void setSftpOptions(SftpOptions options) { sftp_ = std::move(options); }
+    // Whether the last run stopped because it was cancelled.
+    bool cancelled() const { return cancelled_; }
 
 private:
     bool logOn(CFtpClient& client, const Callbacks& callbacks);
-    bool uploadSteps(CFtpClient& client, const Callbacks& callbacks);
+    bool runSftp(const Callbacks& callbacks);
+    template <class Client>
+    bool uploadSteps(Client& client, const Callbacks& callbacks);
     std::string localFrame(const std::string& name) const;
 
     UploadSettings& settings_;
     UploadSet set_;
     FtpOptions options_;
     std::string failure_;
+    SftpOptions sftp_;
+    bool cancelled_ = false;
 };
 
 // The fixed texts around the client's reply text.

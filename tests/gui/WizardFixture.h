@@ -58,6 +58,21 @@ public:
     std::function<int(QDialog&)> dialogAnswer;
     QStringList dialogTitles;
 
+    bool askTrustHostKey(QWidget* parent, const QString& text) override {
+        hostKeyQuestions << text;
+        return realHostKeyQuestion ? DialogSeam::askTrustHostKey(parent, text) : trustHostKey;
+    }
+    bool askPassphrase(QWidget*, const QString& text, QString& answer) override {
+        passphraseQuestions << text;
+        answer = passphraseAnswer;
+        return !passphraseAnswer.isEmpty();
+    }
+    QStringList hostKeyQuestions;
+    bool trustHostKey = false;
+    bool realHostKeyQuestion = false;  // the real message box, for the test to answer
+    QStringList passphraseQuestions;
+    QString passphraseAnswer;  // empty: the question is cancelled
+
     bool chooseColour(QWidget*, QColor& colour, const QList<QColor>& custom) override {
         colourStart = colour;
         customColours = custom;

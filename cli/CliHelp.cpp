@@ -115,6 +115,7 @@ std::string usageText() {
 
     std::string out =
         "Usage: turnpixa-cli [options] PHOTO... -o PAGE\n"
+        "   or: turnpixa-cli [options] --batch=CSV [--report=FILE] [--shard=K/N]\n"
         "Makes a rotatable image for the web from a turntable photo series.\n";
     for (const CliOptionGroup& g : cliOptionGroups()) {
         const bool any = g.operand || std::any_of(table.begin(), table.end(),
@@ -141,6 +142,11 @@ std::string manPage(const std::string& version) {
                       ".SH SYNOPSIS\n"
                       ".B turnpixa-cli\n"
                       "[\\fIoptions\\fR] \\fIPHOTO\\fR... \\fB\\-o\\fR \\fIPAGE\\fR\n"
+                      ".br\n"
+                      ".B turnpixa-cli\n"
+                      "[\\fIoptions\\fR] \\fB\\-\\-batch\\fR=\\fICATALOGUE.csv\\fR "
+                      "[\\fB\\-\\-report\\fR=\\fIFILE.jsonl\\fR] "
+                      "[\\fB\\-\\-shard\\fR=\\fIK/N\\fR]\n"
                       ".SH DESCRIPTION\n"
                       "Writes \\fIPAGE\\fR.htm, turnpixa.js beside it and the frame folder "
                       "\\fIPAGE\\fR\\-turnpixa/ with one frame per photo and the still image.\n"

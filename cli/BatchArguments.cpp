@@ -7,7 +7,7 @@
 namespace turnpixa {
 
 namespace {
-constexpr int kLongBase = 0x100;
+constexpr int kLongBase = kGetoptLongBase;
 }
 
 std::string OptionWord::text() const {
@@ -19,22 +19,9 @@ std::string OptionWord::text() const {
 void splitCommandLine(const std::vector<std::string>& args, std::vector<OptionWord>& words,
                       std::vector<std::string>& operands) {
     const std::vector<CliOption>& table = cliOptionTable();
-    std::string shorts = "-:";
-    std::vector<option> longs;
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const CliOption& o = table[i];
-        const int hasArg = o.value == CliOption::Value::None       ? no_argument
-                           : o.value == CliOption::Value::Required ? required_argument
-                                                                   : optional_argument;
-        if (o.shortName) {
-            shorts += o.shortName;
-            if (hasArg != no_argument) shorts += hasArg == required_argument ? ":" : "::";
-        }
-        const int code = kLongBase + static_cast<int>(i);
-        longs.push_back({o.longName, hasArg, nullptr, code});
-        if (o.alias) longs.push_back({o.alias, hasArg, nullptr, code});
-    }
-    longs.push_back({nullptr, 0, nullptr, 0});
+    GetoptTable getopt = getoptTable();
+    std::string& shorts = getopt.shorts;
+    std::vector<option>& longs = getopt.longs;
 
     std::vector<std::string> strings{"turnpixa-cli"};
     strings.insert(strings.end(), args.begin(), args.end());

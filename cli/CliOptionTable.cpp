@@ -450,4 +450,24 @@ const std::vector<CliOption>& cliOptionTable() {
     return table;
 }
 
+GetoptTable getoptTable() {
+    const std::vector<CliOption>& table = cliOptionTable();
+    GetoptTable t{"-:", {}};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const CliOption& o = table[i];
+        const int hasArg = o.value == CliOption::Value::None       ? no_argument
+                           : o.value == CliOption::Value::Required ? required_argument
+                                                                   : optional_argument;
+        if (o.shortName) {
+            t.shorts += o.shortName;
+            if (hasArg != no_argument) t.shorts += hasArg == required_argument ? ":" : "::";
+        }
+        const int code = kGetoptLongBase + static_cast<int>(i);
+        t.longs.push_back({o.longName, hasArg, nullptr, code});
+        if (o.alias) t.longs.push_back({o.alias, hasArg, nullptr, code});
+    }
+    t.longs.push_back({nullptr, 0, nullptr, 0});
+    return t;
+}
+
 }  // namespace turnpixa

@@ -1,4 +1,6 @@
 #pragma once
+#include <getopt.h>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -44,5 +46,16 @@ const std::vector<CliOption>& cliOptionTable();
 
 // Shown after the options in --help and the manual page.
 extern const char* const kCliClosingNotes;
+
+// The table in getopt_long's form: the short options (with "-:" in front, so
+// that operands come back in place and a missing value is told from an
+// unknown option) and the long ones, ended by a null entry. A long option's
+// code is kGetoptLongBase plus its index in cliOptionTable().
+constexpr int kGetoptLongBase = 0x100;
+struct GetoptTable {
+    std::string shorts;
+    std::vector<option> longs;
+};
+GetoptTable getoptTable();
 
 }  // namespace turnpixa

@@ -11,7 +11,7 @@ namespace turnpixa {
 namespace {
 
 // getopt_long codes of the table's long names; short names return themselves.
-constexpr int kLongBase = 0x100;
+constexpr int kLongBase = kGetoptLongBase;
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 std::size_t entryForCode(int code) {
@@ -65,24 +65,9 @@ bool parseCommandLine(const std::vector<std::string>& args, CliOptions& options,
     options = CliOptions{};
     const std::vector<CliOption>& table = cliOptionTable();
 
-    // '-': photos come back in place as code 1, whatever POSIXLY_CORRECT
-    // says; ':': a missing value is told apart from an unknown option.
-    std::string shorts = "-:";
-    std::vector<option> longs;
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const CliOption& o = table[i];
-        const int hasArg = o.value == CliOption::Value::None       ? no_argument
-                           : o.value == CliOption::Value::Required ? required_argument
-                                                                   : optional_argument;
-        if (o.shortName) {
-            shorts += o.shortName;
-            if (hasArg != no_argument) shorts += hasArg == required_argument ? ":" : "::";
-        }
-        const int code = kLongBase + static_cast<int>(i);
-        longs.push_back({o.longName, hasArg, nullptr, code});
-        if (o.alias) longs.push_back({o.alias, hasArg, nullptr, code});
-    }
-    longs.push_back({nullptr, 0, nullptr, 0});
+    GetoptTable getopt = getoptTable();
+    std::string& shorts = getopt.shorts;
+    std::vector<option>& longs = getopt.longs;
 
     // getopt_long wants writable strings behind a program name.
     std::vector<std::string> words;

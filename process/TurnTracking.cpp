@@ -144,7 +144,8 @@ bool trackHeights(const std::vector<ObjectOutline>& outlines, std::vector<double
     if (n < 4) return false;
     for (const ObjectOutline& o : outlines)
         if (o.luminance.size() != static_cast<std::size_t>(o.gridWidth) * o.gridHeight ||
-            o.gridWidth != outlines.front().gridWidth || o.gridHeight != outlines.front().gridHeight)
+            o.gridWidth != outlines.front().gridWidth ||
+            o.gridHeight != outlines.front().gridHeight)
             return false;
     std::vector<std::vector<Level>> levels;
     levels.reserve(static_cast<std::size_t>(n));

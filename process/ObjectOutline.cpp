@@ -79,10 +79,13 @@ ObjectOutline traceOutline(const RasterImage& source, int fullWidth, int fullHei
     std::vector<std::uint8_t> row(w * 4);
     std::array<double, 3> backSum{}, objectSum{};
     std::int64_t backCount = 0, objectCount = 0;
+    o.luminance.resize(w * static_cast<std::size_t>(gridHeight));
     for (int y = 0; y < gridHeight; ++y) {
         grid.getRow(y, row.data());
         for (std::size_t x = 0; x < w; ++x) {
             const int r = row[4 * x], g = row[4 * x + 1], b = row[4 * x + 2];
+            o.luminance[static_cast<std::size_t>(y) * w + x] =
+                static_cast<std::uint8_t>((77 * r + 150 * g + 29 * b) >> 8);
             const int d = std::abs(r - kr) + std::abs(g - kg) + std::abs(b - kb);
             const float v = objectness(d);
             weight[static_cast<std::size_t>(y) * w + x] = v;

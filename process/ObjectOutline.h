@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "image/RasterImage.h"
@@ -29,6 +30,9 @@ struct ObjectOutline {
     std::array<double, 3> objectMean{};
     // How many backdrop pixels have each level, per channel.
     std::array<std::array<int, 256>, 3> backdropLevels{};
+    // The grid's luminance, row by row (gridWidth x gridHeight), for
+    // matching one photo against the next.
+    std::vector<std::uint8_t> luminance;
 };
 
 // The grid a series of photos of this full size is looked at on: the long

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "process/TurnTracking.h"
+
 namespace turnpixa {
 
 namespace {
@@ -104,9 +106,11 @@ struct Lines {
 
 // The movement of one direction, per photo: the once-a-turn swing of the
 // object's middle plus what changes from photo to photo alike for all the
-// lines (the median of what their own smooth courses leave over).
+// lines (the median of what their own smooth courses leave over), or, when
+// the photos were tracked against their neighbours, what that track does
+// beyond such a smooth course.
 bool solveAxis(const std::vector<Series>& edges, const Series& extentMiddle, int photos,
-               Series& movement) {
+               const Series& tracked, Series& movement) {
     const Basis basis = makeBasis(photos, harmonicsFor(photos));
     const int enough = std::max(basis.terms + 2, (2 * photos + 2) / 3);
     std::vector<const Series*> used;
@@ -118,10 +122,16 @@ bool solveAxis(const std::vector<Series>& edges, const Series& extentMiddle, int
     if (used.size() < 4) return false;
 
     Series shake(static_cast<std::size_t>(photos), 0.0);
+    const bool isTracked = static_cast<int>(tracked.size()) == photos;
+    if (isTracked) {
+        std::vector<double> own;
+        if (!fitSeries(basis, tracked, own)) return false;
+        for (int i = 0; i < photos; ++i) shake[i] = tracked[i] - valueAt(basis, own, i);
+    }
     std::vector<std::vector<double>> coef(used.size());
     std::vector<std::vector<double>> residuals(static_cast<std::size_t>(photos));
     Series shifted(static_cast<std::size_t>(photos));
-    for (int round = 0; round < 8; ++round) {
+    for (int round = 0; round < (isTracked ? 0 : 8); ++round) {
         for (auto& r : residuals) r.clear();
         for (std::size_t f = 0; f < used.size(); ++f) {
             const Series& e = *used[f];
@@ -205,6 +215,12 @@ bool measureTurnMovement(const std::vector<ObjectOutline>& outlines, TurnMovemen
             reason = "the photos were not looked at on one grid";
             return false;
         }
+    // Up and down the object's edges mislead where it reaches the top or
+    // bottom of some photos; its picture matched against its neighbours'
+    // does not. Across, its own turning slides its picture sideways from
+    // one photo to the next, so there the edges are followed.
+    Series trackedDown;
+    if (!trackHeights(outlines, trackedDown)) trackedDown.clear();
     // Across first with the rows as they are, then down following the
     // rows' movement, then across again with the rows followed down.
     Series noShift(static_cast<std::size_t>(photos), 0.0);
@@ -250,18 +266,18 @@ bool measureTurnMovement(const std::vector<ObjectOutline>& outlines, TurnMovemen
         return broad;
     };
     const Lines rows0 = midlines(&ObjectOutline::left, &ObjectOutline::right, true, noShift);
-    bool ok = solveAxis(rows0.middles, rows0.extentMiddle, photos, across);
+    bool ok = solveAxis(rows0.middles, rows0.extentMiddle, photos, {}, across);
     if (ok) {
         Series followX(static_cast<std::size_t>(photos));
         for (int i = 0; i < photos; ++i) followX[i] = across[i] / outlines[i].scaleX;
         const Lines columns = midlines(&ObjectOutline::top, &ObjectOutline::bottom, false, followX);
-        ok = solveAxis(columns.middles, columns.extentMiddle, photos, down);
+        ok = solveAxis(columns.middles, columns.extentMiddle, photos, trackedDown, down);
     }
     if (ok) {
         Series followY(static_cast<std::size_t>(photos));
         for (int i = 0; i < photos; ++i) followY[i] = down[i] / outlines[i].scaleY;
         const Lines rows = midlines(&ObjectOutline::left, &ObjectOutline::right, true, followY);
-        ok = solveAxis(rows.middles, rows.extentMiddle, photos, across);
+        ok = solveAxis(rows.middles, rows.extentMiddle, photos, {}, across);
     }
     if (!ok) {
         reason = "the object's outline could not be followed through the photos";

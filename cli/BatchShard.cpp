@@ -87,21 +87,21 @@ bool fromEnvironment(const EnvironmentLookup& environment, long given, BatchShar
 
 }  // namespace
 
-bool parseShard(const std::string& spec, const EnvironmentLookup& environment, BatchShard& shard,
+bool parseShard(const std::string& text, const EnvironmentLookup& environment, BatchShard& shard,
                 std::string& error) {
-    const std::size_t slash = spec.find('/');
-    const std::string_view first = std::string_view(spec).substr(0, slash);
+    const std::size_t slash = text.find('/');
+    const std::string_view first = std::string_view(text).substr(0, slash);
     long count = 0;
     if (slash != std::string::npos &&
-        !parseCount(std::string_view(spec).substr(slash + 1), 1, count)) {
+        !parseCount(std::string_view(text).substr(slash + 1), 1, count)) {
         error =
-            "--shard needs K/N, auto or auto/N with N a whole number from 1, not \"" + spec + "\"";
+            "--shard needs K/N, auto or auto/N with N a whole number from 1, not \"" + text + "\"";
         return false;
     }
     if (first == "auto") return fromEnvironment(environment, count, shard, error);
     long index = 0;
     if (slash == std::string::npos || !parseCount(first, 1, index) || index > count) {
-        error = "--shard needs K/N with K from 1 to N, auto or auto/N, not \"" + spec + "\"";
+        error = "--shard needs K/N with K from 1 to N, auto or auto/N, not \"" + text + "\"";
         return false;
     }
     shard.index = static_cast<int>(index - 1);

@@ -19,7 +19,7 @@ using EnvironmentLookup = std::function<const char*(const char* name)>;
 // (JOB_COMPLETION_INDEX, with N) or a Slurm job array
 // (SLURM_ARRAY_TASK_ID and SLURM_ARRAY_TASK_COUNT). False with the reason
 // when the text or the environment does not give one shard.
-bool parseShard(const std::string& spec, const EnvironmentLookup& environment, BatchShard& shard,
+bool parseShard(const std::string& text, const EnvironmentLookup& environment, BatchShard& shard,
                 std::string& error);
 
 }  // namespace turnpixa

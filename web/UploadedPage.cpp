@@ -34,21 +34,16 @@ std::string locationAddress(const std::string& location) {
     const size_t scheme = location.find("://");
     const size_t path = location.find('/', scheme == std::string::npos ? 0 : scheme + 3);
     if (path == std::string::npos) return location;
-    static const char hex[] = "0123456789ABCDEF";
     static constexpr std::string_view kKept = "/-._~!$&'()*+,;=:@";
     std::string out = location.substr(0, path);
     for (size_t i = path; i < location.size(); ++i) {
         const char c = location[i];
-        const auto u = static_cast<unsigned char>(c);
         const bool escape =
             c == '%' && i + 2 < location.size() && isHex(location[i + 1]) && isHex(location[i + 2]);
-        if (isAlphanumeric(c) || kKept.find(c) != std::string_view::npos || escape) {
+        if (isAlphanumeric(c) || kKept.find(c) != std::string_view::npos || escape)
             out += c;
-        } else {
-            out += '%';
-            out += hex[u >> 4];
-            out += hex[u & 15];
-        }
+        else
+            out += Snippets::addressPart(std::string_view(&location[i], 1));
     }
     return out;
 }

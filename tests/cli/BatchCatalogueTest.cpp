@@ -174,10 +174,10 @@ TEST(BatchShard, ReadsTheSchedulersVariables) {
         const auto it = env.find(name);
         return it == env.end() ? nullptr : it->second.c_str();
     };
-    auto shard = [&](const std::string& spec, std::string& error) {
+    auto shard = [&](const std::string& text, std::string& error) {
         BatchShard s;
         error.clear();
-        return parseShard(spec, lookup, s, error)
+        return parseShard(text, lookup, s, error)
                    ? std::to_string(s.index + 1) + "/" + std::to_string(s.count)
                    : std::string("-");
     };

@@ -13,6 +13,7 @@ add_library(turnpixa_gui STATIC
   pages/CViewDlg.cpp
   pages/CImportDlg.cpp
   pages/CSaveDlg.cpp
+  pages/SaveFramePack.cpp
   pages/CTakePhotosDlg.cpp
   pages/CSizeDlg.cpp
   pages/CEditDlg.cpp
@@ -24,6 +25,7 @@ add_library(turnpixa_gui STATIC
   ../devices/CPrintPadDlg.cpp
   ../net/CUpdateCheck.cpp
   ../net/CUpdateDialogs.cpp
+  ../web/CFramePackDlg.cpp
   ../web/CSnippetDlg.cpp
 )
 set_target_properties(turnpixa_gui PROPERTIES AUTOMOC ON)

@@ -207,6 +207,9 @@ std::string notForRows(const std::string& longName) {
         {"not-first", "is for a snippet, not a set"},
         {"scan", "would scan the same device for every row"},
         {"scan-source", "is for scanning, which a catalogue does not do"},
+        {"frame-pack", "names one zip file, not one per row"},
+        {"pack-frames", "is for --frame-pack, which a catalogue does not make"},
+        {"pack-width", "is for --frame-pack, which a catalogue does not make"},
     };
     const auto it = reasons.find(longName);
     return it == reasons.end() ? std::string() : "--" + longName + " " + it->second;

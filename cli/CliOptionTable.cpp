@@ -1,5 +1,6 @@
 #include "CliOptionTable.h"
 
+#include "CliFramePack.h"
 #include "CliValues.h"
 
 namespace turnpixa {
@@ -446,6 +447,38 @@ const std::vector<CliOption>& cliOptionTable() {
                  return !v->empty();
              },
          .pathValue = true},
+
+        // Frame packs
+        {.longName = "frame-pack",
+         .value = V::Required,
+         .valueName = "FILE.zip",
+         .group = OptionGroup::Output,
+         .help = "also write a zip file of the frames of one turn at equal angle steps, "
+                 "01.jpg ... (JPEG quality 90, without the spin logo, a transparent background "
+                 "in its replacement colour), rendered from the photos, for shops that take a "
+                 "spin as numbered frames. Each step takes the photo nearest its angle: photo i "
+                 "of N stands at i x 360 / N degrees from the start image, step k of M at "
+                 "k x 360 / M, and a tie goes to the earlier photo. Without -o only the pack is "
+                 "written",
+         .expects = "a zip file name",
+         .apply = applyFramePack,
+         .pathValue = true},
+        {.longName = "pack-frames",
+         .value = V::Required,
+         .valueName = "N",
+         .group = OptionGroup::Output,
+         .help = "frames in the pack: 24, 36 (default), 48 or 72",
+         .expects = "24, 36, 48 or 72",
+         .apply = applyPackFrames},
+        {.longName = "pack-width",
+         .value = V::Required,
+         .valueName = "N",
+         .group = OptionGroup::Output,
+         .help = "width of the pack's frames, the height in the frames' proportion (default "
+                 "1600, or the narrowest photo's own width when that is less, so that no photo "
+                 "is enlarged; a width given is made, enlarging with a warning)",
+         .expects = "a width from 1 to 10000",
+         .apply = applyPackWidth},
     };
     return table;
 }

@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "CliFramePack.h"
 #include "CliOptionTable.h"
 
 namespace turnpixa {
@@ -142,7 +143,9 @@ bool parseCommandLine(const std::vector<std::string>& args, CliOptions& options,
         error = "--snippet needs the name of one uploaded image";
         return false;
     }
-    if (options.output.empty()) {
+    if (!(error = framePackUsageError(options)).empty()) return false;
+    // A frame pack can be all that is asked for.
+    if (options.output.empty() && options.framePack.empty()) {
         error = "no output page given (-o PAGE)";
         return false;
     }

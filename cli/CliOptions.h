@@ -51,6 +51,10 @@ struct CliOptions {
     std::string snippet;       // "ebay", "webpage" or "iframe"; the name is the operand
     bool notFirst = false;     // the snippet leaves the viewer script out
 
+    std::string framePack;          // a zip file of the frames of one turn, also written
+    std::optional<int> packFrames;  // unset: 36
+    std::optional<int> packWidth;   // unset: the pack's default width
+
     std::string batch;   // a catalogue: one set per row, these options as defaults
     std::string report;  // the batch's JSON lines, one per row
     std::string shard;   // "K/N", "auto" or "auto/N": the rows this process makes

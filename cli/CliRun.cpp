@@ -6,6 +6,7 @@
 
 #include "BatchRenderer.h"
 #include "BatchRun.h"
+#include "CliFramePack.h"
 #include "CliOptions.h"
 #include "CliPublish.h"
 #include "CliScan.h"
@@ -92,7 +93,7 @@ std::string transparencyError(const CliOptions& o) {
     if (!o.removalStrength)
         return "--background-colour=transparent needs --remove-background: only a removed "
                "background can be transparent";
-    if (!carriesAlpha(o.format))
+    if (!carriesAlpha(o.format) && !o.output.empty())
         return "JPEG frames cannot carry a transparent background; choose --format=png or "
                "--format=webp";
     return {};
@@ -240,6 +241,8 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
         } else if (options.start > project.photoCount()) {
             std::fprintf(err, "turnpixa-cli: --start %d is beyond the %d photos that were read\n",
                          options.start, project.photoCount());
+        } else if (options.output.empty()) {
+            status = writeFramePack(options, project, bar, out, err);
         } else {
             SaveOptions save;
             save.format = options.format;
@@ -268,7 +271,9 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
                     std::fprintf(out, "Wrote %d of %zu photos: %s\n", project.photoCount(),
                                  photos.size(), target.pagePath().c_str());
                 status = kCliDone;
-                if (options.upload) {
+                if (!options.framePack.empty())
+                    status = writeFramePack(options, project, bar, out, err);
+                if (status == kCliDone && options.upload) {
                     CliUploadRequest request;
                     request.set = {target.outputFolder(), target.stem(), project.photoCount(),
                                    options.format, writer.lastPage().zoomWidth > 0};

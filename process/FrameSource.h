@@ -35,6 +35,13 @@ public:
         reason = "large frames cannot be made from these frames";
         return false;
     }
+    // The same without the spin logo, for frames that leave the program's
+    // own pages (shops take no marks on their pictures).
+    virtual bool renderWithoutLogo(int /*position*/, const ProcessingSettings& /*settings*/,
+                                   RasterImage& /*frame*/, std::string& reason) {
+        reason = "frames cannot be made anew from these frames";
+        return false;
+    }
 };
 
 // Photo indexes (0-based) in spin order: from the start image (1-based)

@@ -53,6 +53,13 @@ int ProjectFrames::largestShownWidth(int position) const {
 
 bool ProjectFrames::renderLarge(int position, const ProcessingSettings& settings,
                                 RasterImage& frame, std::string& reason) {
+    if (!renderWithoutLogo(position, settings, frame, reason)) return false;
+    layInSpinLogo(frame, project_.logoPlacement(photoIndex(position)));
+    return true;
+}
+
+bool ProjectFrames::renderWithoutLogo(int position, const ProcessingSettings& settings,
+                                      RasterImage& frame, std::string& reason) {
     const int index = photoIndex(position);
     const Photo* photo = project_.photoAt(index);
     if (!photo) {
@@ -70,13 +77,13 @@ bool ProjectFrames::renderLarge(int position, const ProcessingSettings& settings
         decoded->panX = photo->panX;
         decoded->panY = photo->panY;
         decoded->lightnessOffset = photo->lightnessOffset;
+        decoded->balance = photo->balance;
     }
     frame = render(decoded ? *decoded : *photo, settings);
     if (frame.empty()) {
         reason = "the frame could not be rendered (out of memory?)";
         return false;
     }
-    layInSpinLogo(frame, project_.logoPlacement(index));
     return true;
 }
 

@@ -28,6 +28,8 @@ public:
     // from the pixels held for a photo without a file.
     bool renderLarge(int position, const ProcessingSettings& settings, RasterImage& frame,
                      std::string& reason) override;
+    bool renderWithoutLogo(int position, const ProcessingSettings& settings, RasterImage& frame,
+                           std::string& reason) override;
 
 private:
     int photoIndex(int position) const;

@@ -130,6 +130,7 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     clipboard_ = panelButton(QStringLiteral("Copy to Clipboard"), panel);
     upload_ = panelButton(QStringLiteral("Upload to Web"), panel);
     for (QPushButton* b : {saveAs_, browser_, clipboard_, upload_}) layout->addWidget(b);
+    addFramePackChoice(panel, layout);
     layout->addStretch(1);
     status_ = new QLabel(panel);
     status_->setWordWrap(true);
@@ -226,6 +227,7 @@ void CSaveDlg::updateButtons() {
     saveAs_->setEnabled(project().photoCount() > 0);
     browser_->setEnabled(saved);
     upload_->setEnabled(saved);
+    pack_->setEnabled(project().photoCount() > 0);
     clipboard_->setEnabled(true);
     left_->setEnabled(autoSpinOn_);
     right_->setEnabled(autoSpinOn_);

@@ -9,9 +9,11 @@
 #include "image/FrameFormat.h"
 #include "image/RasterImage.h"
 #include "net/Uploader.h"
+#include "web/CFramePackDlg.h"
 #include "web/Snippets.h"
 
 class QCheckBox;
+class QLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -53,6 +55,9 @@ public:
     // The "Copy To Clipboard" dialog, about the last set saved.
     void copyToClipboard();
     SnippetImage snippetImage();
+    // "Frame pack…": the frame pack dialog, then what it wrote on the status line.
+    void framePack();
+    const FramePackChoice& framePackChoice() const { return packChoice_; }
     // Steps the preview by k frames.
     void step(int k);
     void setAutoSpin(bool on);
@@ -72,6 +77,7 @@ public:
     QPushButton* browserButton() const { return browser_; }
     QPushButton* clipboardButton() const { return clipboard_; }
     QPushButton* uploadButton() const { return upload_; }
+    QPushButton* framePackButton() const { return pack_; }
     QRadioButton* jpgButton() const { return jpg_; }
     QRadioButton* pngButton() const { return pngRadio_; }
     QRadioButton* webpButton() const { return webpRadio_; }
@@ -97,6 +103,7 @@ private:
     void setDirection(bool forward);
     void restartSpinTimer();
     void showFormat();
+    void addFramePackChoice(QWidget* panel, QLayout* layout);
 
     FrameFormat format_ = FrameFormat::Jpeg;
     int zoomWidth_ = 0;
@@ -127,6 +134,8 @@ private:
     QPushButton* browser_ = nullptr;
     QPushButton* clipboard_ = nullptr;
     QPushButton* upload_ = nullptr;
+    QPushButton* pack_ = nullptr;
+    FramePackChoice packChoice_;
     QLabel* status_ = nullptr;
     UploadSettings& uploadSettings_;
     HelpOpener helpOpener_;

@@ -134,6 +134,13 @@ TEST(CliOptions, UsageErrorsNameTheArgument) {
         {{"a", "-o", "p", "-qx"}, "unknown option -x"},
         {{"a", "-o", "p", "--format=gif"}, "--format needs jpeg, png or webp"},
         {{"a", "-o", "p", "--zoom=-5"}, "--zoom needs"},
+        {{"a", "--frame-pack=p.zip", "--pack-frames=30"}, "--pack-frames needs 24, 36, 48 or 72"},
+        {{"a", "--frame-pack=p.zip", "--pack-frames=360"}, "--pack-frames needs"},
+        {{"a", "--frame-pack=p.zip", "--pack-width=0"}, "--pack-width needs"},
+        {{"a", "-o", "p", "--pack-frames=24"}, "--pack-frames goes with --frame-pack"},
+        {{"a", "-o", "p", "--pack-width=800"}, "--pack-width goes with --frame-pack"},
+        {{"a", "--frame-pack=p.zip", "--upload"}, "give -o PAGE too"},
+        {{"--frame-pack=p.zip"}, "no photos"},
     };
     for (const Case& c : cases) {
         CliOptions o;
@@ -265,6 +272,21 @@ TEST(CliOptions, HelpIsAlignedAndEveryTextNamesEveryOption) {
             EXPECT_EQ(man.find("\\fB" + roffName) != std::string::npos, !o.hidden) << roffName;
         }
     }
+}
+
+TEST(CliOptions, AFramePackNeedsNoPage) {
+    CliOptions o;
+    std::string error;
+    ASSERT_TRUE(parse({"a.jpg", "--frame-pack=p.zip"}, o, error)) << error;
+    EXPECT_EQ(o.framePack, "p.zip");
+    EXPECT_TRUE(o.output.empty());
+    EXPECT_FALSE(o.packFrames || o.packWidth);
+    ASSERT_TRUE(parse(
+        {"a.jpg", "--frame-pack", "p.zip", "--pack-frames", "72", "--pack-width", "800", "-o", "s"},
+        o, error))
+        << error;
+    EXPECT_EQ(o.packFrames, 72);
+    EXPECT_EQ(o.packWidth, 800);
 }
 
 TEST(CliOptions, HelpNeedsNothingElse) {

@@ -315,14 +315,17 @@ async function run(browser, viewer, refs, keepPictures) {
   while (Date.now() - t0 < loadLimitMs) {
     if (allInAt === null && framesIn() >= count) allInAt = Date.now();
     if (allInAt !== null && Date.now() - allInAt > 2000) break;
+    // Forth and back by turns, as a visitor tries it, so that a drag always
+    // asks for frames next to the start.
+    const d = dragsSent % 2 ? -1 : 1;
     await Promise.all([
-      move(cx - 15, cy, 0),
-      mouse('mousePressed', cx - 15, cy),
-      move(cx - 7, cy, 1),
+      move(cx - 15 * d, cy, 0),
+      mouse('mousePressed', cx - 15 * d, cy),
+      move(cx - 7 * d, cy, 1),
       move(cx, cy, 1),
-      move(cx + 7, cy, 1),
-      move(cx + 15, cy, 1),
-      mouse('mouseReleased', cx + 15, cy),
+      move(cx + 7 * d, cy, 1),
+      move(cx + 15 * d, cy, 1),
+      mouse('mouseReleased', cx + 15 * d, cy),
     ]).catch(() => {});
     dragsSent++;
     await sleep(100);
@@ -409,8 +412,13 @@ async function run(browser, viewer, refs, keepPictures) {
     }
   }
 
-  return analyse({ viewer, refs, requests: [...requests.values()], docRequest, shots, rect, longest,
+  const figures = analyse({ viewer, refs, requests: [...requests.values()], docRequest, shots, rect, longest,
     allInAt, dragsSent, dragStart, dragEnd, zoomAt, zoomEnd, rafs });
+  if (keepPictures) {
+    await writeFile(path.join(keepPictures, `${viewer.name}-timeline.json`), JSON.stringify(figures.timeline));
+  }
+  delete figures.timeline;
+  return figures;
 }
 
 // ---- figures from one run ---------------------------------------------------
@@ -476,8 +484,9 @@ function analyse(r) {
   });
 
   const firstPaint = seen.find((s) => s.frame !== null);
-  const start = firstPaint ? firstPaint.frame : null;
-  const firstTurn = seen.find((s) => s.wall < r.dragStart && s.frame !== null && s.frame !== start);
+  // Every viewer starts on the first frame; a drag may turn it before the first
+  // picture is painted.
+  const firstTurn = seen.find((s) => s.wall < r.dragStart && s.frame !== null && s.frame !== 0);
   // All frames in: every frame's first arrival.
   const arrived = new Map();
   for (const q of requests) {
@@ -543,6 +552,8 @@ function analyse(r) {
     frameRequests: requests.filter((q) => frameUrls.some((u) => q.url === base + u)).length,
     zoomRequests: large.length,
     drags: r.dragsSent,
+    // What each picture showed, in ms from navigation start.
+    timeline: seen.map((x) => [Math.round(x.wall - navWall), x.frame, x.d === undefined ? null : Number(x.d.toFixed(1))]),
   };
 }
 

@@ -52,7 +52,7 @@ fi
 rm -rf "$work/set"
 mkdir -p "$work/set"
 "$cli" --width="$width" --zoom="$zoom" "${photos[@]}" -o "$work/set/spin.htm" | tail -n 1
-echo "turnpixa-cli: $cli ($(cd "$(dirname "$cli")" && git -C "$root" log -1 --format='%h %s' 2>/dev/null || true))"
+echo "turnpixa-cli: $cli; turnpixa.js $(wc -c <"$work/set/turnpixa.js") bytes"
 
 node "$here/bench.mjs" --set "$work/set" --runs "$runs" --out "$out" --chromium "$chromium" \
   --pictures "$work/pictures"

@@ -82,8 +82,23 @@ bool splitArguments(std::string_view text, std::vector<std::string_view>& args) 
     return false;
 }
 
+// The number after "key:" in an options object (lower-cased), when there is
+// one within limits.
+bool readOption(std::string_view options, std::string_view key, int high, int& value) {
+    const std::string marker = std::string(key) + ":";
+    const size_t at = options.find(marker);
+    if (at == std::string_view::npos) return false;
+    std::string_view rest = trimmed(options.substr(at + marker.size()));
+    int v = 0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), v);
+    if (error != std::errc() || v < 1 || v > high) return false;
+    value = v;
+    return true;
+}
+
 constexpr int kMaxFrames = 100000;
 constexpr int kMaxInterval = 1000000;
+constexpr int kMaxZoomSide = 100000;
 
 // <img ...> with the frames' still image, then an empty line.
 std::string imageTag(const SnippetImage& image, const std::string& base) {
@@ -100,7 +115,8 @@ std::string registration(const SnippetImage& image, const std::string& base) {
     return "<script language='JavaScript' type='text/javascript'>\r\n\tAddTurnPixa('" +
            Snippets::scriptString(image.folder) + "', '" + Snippets::scriptString(prefix) + "', " +
            std::to_string(image.frames) + ", " + std::to_string(image.autoSpin) + ", 0, '" +
-           extension(image) + "');\r\n</script>\r\n\r\n";
+           extension(image) + "'" + (Snippets::options(image).empty() ? "" : ", ") +
+           Snippets::options(image) + ");\r\n</script>\r\n\r\n";
 }
 
 }  // namespace
@@ -212,7 +228,27 @@ bool Snippets::parseUploadedPage(std::string_view page, SnippetImage& image) {
         image.webp = args[5].find("webp") != std::string_view::npos;
         image.png = !image.webp && args[5].find("png") != std::string_view::npos;
     }
+    image.zoomWidth = image.zoomHeight = 0;
+    image.rows = 1;
+    if (args.size() > 6) {
+        int w = 0, h = 0, rows = 1;
+        if (readOption(args[6], "zoomwidth", kMaxZoomSide, w) &&
+            readOption(args[6], "zoomheight", kMaxZoomSide, h)) {
+            image.zoomWidth = w;
+            image.zoomHeight = h;
+        }
+        if (readOption(args[6], "rows", frames, rows) && frames % rows == 0) image.rows = rows;
+    }
     return true;
+}
+
+std::string Snippets::options(const SnippetImage& image) {
+    std::string keys;
+    if (image.zoomWidth > 0 && image.zoomHeight > 0)
+        keys = "zoomWidth:" + std::to_string(image.zoomWidth) +
+               ",zoomHeight:" + std::to_string(image.zoomHeight);
+    if (image.rows > 1) keys += (keys.empty() ? "rows:" : ",rows:") + std::to_string(image.rows);
+    return keys.empty() ? keys : "{" + keys + "}";
 }
 
 std::string Snippets::htmlAttribute(std::string_view text) {

@@ -12,6 +12,10 @@ struct SnippetImage {
     int autoSpin = 0;   // the fourth argument of AddTurnPixa
     int frames = 0;
     int width = 0, height = 0;
+    // What the registration's options object carries: the size of the
+    // large frames in zoom/ (0 = none) and the number of rows (1 = one).
+    int zoomWidth = 0, zoomHeight = 0;
+    int rows = 1;
 };
 
 // The HTML fragments of the "Copy To Clipboard" dialog. base is the cleaned
@@ -44,11 +48,16 @@ public:
     // The stem: F cut before its "-turnpixa" (all of F when it has none).
     static std::string stemOf(const std::string& folder);
 
+    // The options argument of the registration call, "{zoomWidth:W,
+    // zoomHeight:H,rows:R}" with only the keys that differ from no large
+    // frames and one row; empty when none does.
+    static std::string options(const SnippetImage& image);
+
     // Reads an uploaded page (its first 1023 bytes are enough): the frame
-    // count, auto-spin value and format from the AddTurnPixa call, the size
-    // from the img tag with the same id. W and H are set whenever the tag is
-    // found; the rest only when the frame count could be read, which is
-    // what the result says.
+    // count, auto-spin value, format and options from the AddTurnPixa call,
+    // the size from the img tag with the same id. W and H are set whenever
+    // the tag is found; the rest only when the frame count could be read,
+    // which is what the result says.
     static bool parseUploadedPage(std::string_view page, SnippetImage& image);
 
     // The escapes, one per context.

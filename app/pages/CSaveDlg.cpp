@@ -359,6 +359,8 @@ SnippetImage CSaveDlg::snippetImage() {
         image.frames = last.frameCount;
         image.width = last.width;
         image.height = last.height;
+        image.zoomWidth = last.zoomWidth;
+        image.zoomHeight = last.zoomHeight;
         return image;
     }
     Project& p = project();

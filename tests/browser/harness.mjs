@@ -1,6 +1,6 @@
 // Loopback HTTP server over a written output set, and Debian's Chromium
 // driven through playwright-core.
-import { createServer } from 'node:http';
+import { createServer, request as httpRequest } from 'node:http';
 import { mkdtemp, readFile, readdir, rm, stat } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -126,4 +126,44 @@ export async function openPage(context, url, init, media) {
   page.on('pageerror', (e) => record.errors.push(String(e)));
   await page.goto(url, { waitUntil: 'load' });
   return { page, record };
+}
+
+// A loopback server in front of another (`upstream`, e.g. 'http://127.0.0.1:port')
+// that holds back each reply by `delayFor(path)` milliseconds, as a slow
+// network would, and notes when each request came and its reply was done.
+export async function startSlowProxy(upstream, delayFor) {
+  const target = new URL(upstream);
+  const log = [];
+  const server = createServer((req, res) => {
+    const entry = { path: decodeURIComponent(req.url), asked: Date.now(), done: null };
+    log.push(entry);
+    setTimeout(() => {
+      const forward = httpRequest(
+        { host: target.hostname, port: target.port, path: req.url, method: req.method },
+        (reply) => {
+          res.writeHead(reply.statusCode, reply.headers);
+          reply.pipe(res);
+          reply.on('end', () => {
+            entry.done = Date.now();
+          });
+        },
+      );
+      forward.on('error', () => {
+        res.writeHead(502);
+        res.end();
+      });
+      forward.end();
+    }, delayFor(entry.path));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const base = `http://127.0.0.1:${server.address().port}`;
+  return {
+    log,
+    url(session, name) {
+      return `${base}/${session}/${name}`;
+    },
+    close() {
+      return new Promise((resolve) => server.close(resolve));
+    },
+  };
 }

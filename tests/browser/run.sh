@@ -48,7 +48,13 @@ mkdir -p "$set_dir"
 "$cli" -q --width 200 --auto-spin 100 --format=webp --zoom=400 "${photos[@]}" -o "$set_dir/auto.htm"
 "$cli" -q --width 200 --auto-spin -100 --png "${photos[@]}" -o "$set_dir/reverse.htm"
 
+# The viewer script, as written and as held in resources/, must parse.
+node --check "$set_dir/turnpixa.js"
+node --check "$here/../../resources/viewer/turnpixa.js"
+
 cd "$here"
 TURNPIXA_SET_DIR=$set_dir TURNPIXA_FRAMES=${#photos[@]} \
-  TURNPIXA_SCREENSHOT=$work/auto-spin.png TURNPIXA_CHROMIUM=$chromium \
-  node --test ${TURNPIXA_TEST_FILTER:+--test-name-pattern="$TURNPIXA_TEST_FILTER"} spin.test.mjs
+  TURNPIXA_SCREENSHOT=$work/auto-spin.png TURNPIXA_SHOTS=$work TURNPIXA_CHROMIUM=$chromium \
+  node --test --test-concurrency=1 \
+  ${TURNPIXA_TEST_FILTER:+--test-name-pattern="$TURNPIXA_TEST_FILTER"} \
+  spin.test.mjs viewer.test.mjs rows.test.mjs

@@ -140,6 +140,56 @@ TEST(UploadedPage, WebpFramesAreReadBackAsWebp) {
               std::string::npos);
 }
 
+// Large frames and rows reach the viewer through the options object after
+// the six arguments, in both forms that register an image; a page that
+// carries one gives it back.
+TEST(Snippets, TheOptionsFollowTheSixArgumentsAndAreReadBack) {
+    SnippetImage image = shoe();
+    image.zoomWidth = 960;
+    image.zoomHeight = 720;
+    const std::string call = "24, 100, 0, '.jpg', {zoomWidth:960,zoomHeight:720});\r\n";
+    EXPECT_NE(Snippets::webpage(image, kBase, true).find(call), std::string::npos);
+    EXPECT_NE(Snippets::ebay(image, kBase, ViewerScript::inlineForm(), true).find(call),
+              std::string::npos);
+    image.rows = 3;
+    EXPECT_EQ(Snippets::options(image), "{zoomWidth:960,zoomHeight:720,rows:3}");
+    image.zoomWidth = 0;
+    EXPECT_EQ(Snippets::options(image), "{rows:3}");
+    image.rows = 1;
+    EXPECT_EQ(Snippets::options(image), "");
+    EXPECT_NE(Snippets::webpage(image, kBase, false).find("24, 100, 0, '.jpg');\r\n"),
+              std::string::npos);
+
+    OutputPageInfo page;
+    page.frameFolderName = "vase-turnpixa";
+    page.extension = ".jpg";
+    page.width = 320;
+    page.height = 240;
+    page.frameCount = 24;
+    page.zoomWidth = 1280;
+    page.zoomHeight = 960;
+    SnippetImage read;
+    ASSERT_TRUE(Snippets::parseUploadedPage(OutputPage::text(page), read));
+    EXPECT_EQ(read.zoomWidth, 1280);
+    EXPECT_EQ(read.zoomHeight, 960);
+    EXPECT_EQ(read.rows, 1);
+    ASSERT_TRUE(Snippets::parseUploadedPage(
+        "AddTurnPixa('t1','a/image_',24,0,0,'.jpg',{zoomWidth:800,zoomHeight:600,rows:3})", read));
+    EXPECT_EQ(read.rows, 3);
+    EXPECT_EQ(read.zoomWidth, 800);
+    // Rows that do not divide the frames, a size without its other half, and
+    // numbers out of range are left out; a page without options has none.
+    for (const char* options : {"{rows:5}", "{zoomWidth:800}", "{zoomWidth:0,zoomHeight:600}",
+                                "{rows:-3,zoomWidth:x,zoomHeight:9}"}) {
+        ASSERT_TRUE(Snippets::parseUploadedPage(
+            std::string("AddTurnPixa('t1','a/image_',24,0,0,'.jpg',") + options + ")", read));
+        EXPECT_EQ(read.rows, 1) << options;
+        EXPECT_EQ(read.zoomWidth, 0) << options;
+    }
+    ASSERT_TRUE(Snippets::parseUploadedPage("AddTurnPixa('t1','a/image_',24,0,0,'.jpg')", read));
+    EXPECT_EQ(Snippets::options(read), "");
+}
+
 TEST(UploadedPage, UnreadablePagesKeepWhatIsKnown) {
     SnippetImage image = shoe();
     image.png = true;

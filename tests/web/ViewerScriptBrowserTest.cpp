@@ -14,7 +14,7 @@ namespace turnpixa {
 namespace {
 
 // Image is replaced before the viewers preload so that every frame request
-// is logged in order.
+// is logged in order; each such image reports itself loaded right away.
 constexpr const char* kHarness = R"(<html><body>
 <img id='t1'><img id='t2'><img id='t3'><img id='t4'><img id='t5'><img id='t6'><img id='t7'>
 <pre id='result'>pending</pre>
@@ -23,8 +23,10 @@ constexpr const char* kHarness = R"(<html><body>
 var loads = [];
 window.Image = function() {
   var o = {}, s = '';
-  Object.defineProperty(o, 'src', {set: function(v) { loads.push(v); s = v; },
-                                   get: function() { return s; }});
+  Object.defineProperty(o, 'src', {set: function(v) {
+                                     loads.push(v); s = v;
+                                     setTimeout(function() { if (o.onload) o.onload(); }, 0);
+                                   }, get: function() { return s; }});
   return o;
 };
 AddTurnPixa('t1', 'a/image_', 8, 0, 0, '.jpg');
@@ -106,15 +108,16 @@ TEST(ViewerScriptInChromium, PreloadSpinAndDrag) {
     ASSERT_NE(open, std::string::npos) << dom;
     const std::size_t from = open + std::string("<pre id=\"result\">").size();
     const std::string result = dom.substr(from, dom.find("</pre>", from) - from);
-    // Worked out from the viewer's rules: still viewers load outward from the
-    // first frame, spinning ones in the order they will show; numbers are
-    // taken modulo the frame count after the start index is added.
+    // Worked out from the viewer's rules: still viewers load the first frame,
+    // the opposite one, the quarters and then the frames halving the gaps,
+    // spinning ones in the order they will show; numbers are taken modulo
+    // the frame count after the start index is added.
     EXPECT_EQ(result,
-              "a=0,7,1,6,2,5,3,4\n"
+              "a=0,4,2,6,1,3,5,7\n"
               "b=0,1,2,3,4,5,6,7\n"
               "c=0,7,6,5,4,3,2,1\n"
-              "d=2,1,3,0,4,7,5,6\n"
-              "e=36 images/image_000.jpg images/image_035.jpg true\n"
+              "d=2,6,4,0,3,5,7,1\n"
+              "e=36 images/image_000.jpg images/image_018.jpg true\n"
               "f=true true true\n"
               "names=1,2,7\n"
               "spun=true,true\n"

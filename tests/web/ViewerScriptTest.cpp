@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace turnpixa {
@@ -84,16 +85,18 @@ TEST(ViewerScript, ExactLinesOfSomeStatements) {
     const std::size_t preload = indexOf("function PreLoad(nItem)");
     EXPECT_EQ(L()[preload + 1], "{");
     EXPECT_EQ(trimmed(L()[preload + 2]), "var imageThis = TurnPixas[nItem>1?nItem-1:0];");
-    EXPECT_EQ(trimmed(L()[preload + 3]), "for(i=0; i<imageThis.nNumImages; i++)");
-    EXPECT_EQ(trimmed(L()[preload + 5]),
+    // The viewer that loads its frames itself leaves PreLoad at once.
+    EXPECT_EQ(trimmed(L()[preload + 3]), "if (imageThis.fShow || !imageThis.Img) return;");
+    EXPECT_EQ(trimmed(L()[preload + 4]), "for(i=0; i<imageThis.nNumImages; i++)");
+    EXPECT_EQ(trimmed(L()[preload + 6]),
               "var nImage = imageThis.nAutoSpinInterval<0? imageThis.nNumImages - i :");
-    EXPECT_EQ(trimmed(L()[preload + 6]), "imageThis.nAutoSpinInterval>0? i:");
-    EXPECT_EQ(trimmed(L()[preload + 7]), "(i&1)? imageThis.nNumImages-1-(i>>1): (i>>1);");
+    EXPECT_EQ(trimmed(L()[preload + 7]), "imageThis.nAutoSpinInterval>0? i:");
+    EXPECT_EQ(trimmed(L()[preload + 8]), "(i&1)? imageThis.nNumImages-1-(i>>1): (i>>1);");
     // PreLoad's last body line carries the closing brace itself.
-    EXPECT_EQ(trimmed(L()[preload + 13]),
+    EXPECT_EQ(trimmed(L()[preload + 14]),
               "if (imageThis.nAutoSpinInterval!=0) imageThis.IdleSpin(imageThis.nAutoSpinInterval, "
               "nItem);}");
-    EXPECT_EQ(L()[preload + 14], "");
+    EXPECT_EQ(L()[preload + 15], "");
 
     const std::size_t idle = indexOf("function IdleSpin(nInterval, nItem)");
     EXPECT_EQ(trimmed(L()[idle + 4]), "this.timerSpin = setInterval(szFuncCall,");
@@ -109,28 +112,56 @@ TEST(ViewerScript, ExactLinesOfSomeStatements) {
               "var isIE = document.all?true:false;");
 }
 
-// Pages on the web and the snippets rely on every line the viewer had before
-// touch, keys, names and the guard against drags before the preload came;
-// those live in lines of their own. Leaving them out must give the old
-// script byte for byte (5152 bytes, FNV-1a below).
-TEST(ViewerScript, TheOldScriptIsStillThereLineForLine) {
-    std::string old;
-    bool ours = false;
+// Pages on the web and the snippets rely on every line the plain viewer has;
+// what it does beyond the mouse drag lives in a section of its own lines
+// (from TurnPixaView up to Dummy) and in single lines added to four of the
+// plain functions. Leaving those out must give the plain script byte for
+// byte (5152 bytes, FNV-1a below), and each added line stands where it must.
+TEST(ViewerScript, ThePlainScriptIsStillThereLineForLine) {
+    const std::vector<std::pair<std::string_view, std::string_view>> added = {
+        {"    imageNew.Img = document.getElementById(szID);", "    if (!imageNew.Img) return;"},
+        {"    imageNew.Img.style.cursor = 'e-resize';",
+         "    TurnPixaView(imageNew, nItem, arguments[6]);"},
+        {"    var imageThis = TurnPixas[nItem>1?nItem-1:0];",
+         "    if (imageThis.fShow || !imageThis.Img) return;"},
+        {"    imageThis = TurnPixas[nItem>1?nItem-1:0];",
+         "    if (imageThis.fShow) return imageThis.fShow(nDirection);"},
+        {"    nImage = nImage%imageThis.nNumImages;",
+         "    if (!imageThis.arrayImages[nImage]) return;"},
+    };
+    std::string plain;
+    bool own = false;
     int ownLines = 0;
-    for (std::string_view line : L()) {
-        if (line == "function TurnPixaTouchKeys(imageThis, nItem)") ours = true;
-        if (line == "function Dummy(e)") ours = false;
-        if (ours || line == "    TurnPixaTouchKeys(imageNew, nItem);" ||
-            line == "    if (!imageThis.arrayImages[nImage]) return;") {
+    std::vector<int> found(added.size(), 0);
+    for (std::size_t i = 0; i < L().size(); ++i) {
+        const std::string_view line = L()[i];
+        if (line == "function TurnPixaView(imageThis,nItem,options)") {
+            own = true;
+            EXPECT_EQ(L()[i - 1], "}");
+            EXPECT_EQ(L()[i - 2], "    return false;  // false = no default event handling");
+        }
+        if (line == "function Dummy(e)") own = false;
+        if (own) {
             ++ownLines;
+            // Written without comments and indentation.
+            EXPECT_FALSE(line.empty() || line.starts_with("//") || line.starts_with(" ")) << line;
             continue;
         }
-        old += std::string(line) + "\r\n";
+        bool isAdded = false;
+        for (std::size_t a = 0; a < added.size(); ++a) {
+            if (line != added[a].second) continue;
+            isAdded = true;
+            ++found[a];
+            EXPECT_EQ(L()[i - 1], added[a].first) << line;
+        }
+        if (!isAdded) plain += std::string(line) + "\r\n";
     }
-    EXPECT_GT(ownLines, 10);
+    EXPECT_GT(ownLines, 100);
+    // Each added line once, right after the line it follows.
+    EXPECT_EQ(found, std::vector<int>(added.size(), 1));
     std::uint64_t hash = 0xcbf29ce484222325u;
-    for (unsigned char c : old) hash = (hash ^ c) * 0x100000001b3u;
-    EXPECT_EQ(old.size(), 5152u);
+    for (unsigned char c : plain) hash = (hash ^ c) * 0x100000001b3u;
+    EXPECT_EQ(plain.size(), 5152u);
     EXPECT_EQ(hash, 0x55a36dacb93b1537u);
 }
 

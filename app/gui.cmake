@@ -13,6 +13,8 @@ add_library(turnpixa_gui STATIC
   pages/CViewDlg.cpp
   pages/CImportDlg.cpp
   pages/CSaveDlg.cpp
+  pages/CSaveDlgAnimation.cpp
+  pages/CAnimationDlg.cpp
   pages/CTakePhotosDlg.cpp
   pages/CSizeDlg.cpp
   pages/CEditDlg.cpp

@@ -1,5 +1,6 @@
 #include "CliOptionTable.h"
 
+#include "CliAnimation.h"
 #include "CliValues.h"
 
 namespace turnpixa {
@@ -40,7 +41,8 @@ const std::vector<CliOptionGroup>& cliOptionGroups() {
 }
 
 const std::vector<CliOption>& cliOptionTable() {
-    static const std::vector<CliOption> table = {
+    static const std::vector<CliOption> table = [] {
+    std::vector<CliOption> options = {
         // Frame
         {.longName = "width",
          .value = V::Required,
@@ -422,12 +424,14 @@ const std::vector<CliOption>& cliOptionTable() {
          .valueName = "KIND",
          .group = OptionGroup::Publishing,
          .help = "print the HTML fragment (ebay, webpage or iframe) for the image uploaded "
-                 "earlier under the one name given, read from its page in your webspace",
-         .expects = "ebay, webpage or iframe",
+                 "earlier under the one name given, read from its page in your webspace; "
+                 "listing gives its uploaded animated picture linked to its page, with no "
+                 "script, for listings that take none",
+         .expects = "ebay, webpage, iframe or listing",
          .apply =
              [](CliOptions& o, const Value& v) {
                  o.snippet = *v;
-                 return *v == "ebay" || *v == "webpage" || *v == "iframe";
+                 return *v == "ebay" || *v == "webpage" || *v == "iframe" || *v == "listing";
              }},
         {.longName = "not-first",
          .group = OptionGroup::Publishing,
@@ -447,6 +451,9 @@ const std::vector<CliOption>& cliOptionTable() {
              },
          .pathValue = true},
     };
+    addAnimationOptions(options);
+    return options;
+    }();
     return table;
 }
 

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "BatchRenderer.h"
+#include "CliAnimation.h"
 #include "BatchRun.h"
 #include "CliOptions.h"
 #include "CliPublish.h"
@@ -132,7 +133,8 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
         (!options.help && !options.version &&
          (!(error = misplacedValue(args)).empty() ||
           !(error = outputFolderError(options.output)).empty() ||
-          !(error = transparencyError(options)).empty()))) {
+          !(error = transparencyError(options)).empty() ||
+          !(error = animationOptionsError(options)).empty()))) {
         std::fprintf(err, "turnpixa-cli: %s\nTry 'turnpixa-cli --help'.\n", error.c_str());
         return kCliUsage;
     }
@@ -247,6 +249,8 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
             save.zoomWidth = options.zoom;
             save.autoSpinOn = options.autoSpin != 0;
             if (save.autoSpinOn) save.autoSpinInterval = options.autoSpin;
+            const CliAnimations animations = animationsFor(options);
+            save.animation = animations.inSet;
             const SaveTarget target = SaveTarget::fromChosenPath(options.output);
             // A script names a page in a folder that need not exist yet.
             std::error_code ignored;
@@ -268,10 +272,13 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
                     std::fprintf(out, "Wrote %d of %zu photos: %s\n", project.photoCount(),
                                  photos.size(), target.pagePath().c_str());
                 status = kCliDone;
-                if (options.upload) {
+                if (!writeAnimationsElsewhere(animations, frames, options.quiet, out, err))
+                    status = kCliFailed;
+                if (options.upload && status == kCliDone) {
                     CliUploadRequest request;
                     request.set = {target.outputFolder(), target.stem(), project.photoCount(),
-                                   options.format, writer.lastPage().zoomWidth > 0};
+                                   options.format, writer.lastPage().zoomWidth > 0,
+                                   writer.animationsWritten()};
                     request.settingsFile = options.settingsFile;
                     request.trustHostKey = options.trustHostKey;
                     request.quiet = options.quiet;

@@ -10,6 +10,7 @@
 #include "image/RasterImage.h"
 #include "net/Uploader.h"
 #include "web/Snippets.h"
+#include "web/SpinAnimation.h"
 
 class QCheckBox;
 class QLabel;
@@ -53,6 +54,10 @@ public:
     // The "Copy To Clipboard" dialog, about the last set saved.
     void copyToClipboard();
     SnippetImage snippetImage();
+    // "Animated image...": the choice of animated pictures written with
+    // every save, and at once into the saved set's frame folder.
+    void chooseAnimation();
+    const AnimationRequest& animationChoice() const { return animation_; }
     // Steps the preview by k frames.
     void step(int k);
     void setAutoSpin(bool on);
@@ -72,6 +77,7 @@ public:
     QPushButton* browserButton() const { return browser_; }
     QPushButton* clipboardButton() const { return clipboard_; }
     QPushButton* uploadButton() const { return upload_; }
+    QPushButton* animationButton() const { return animationButton_; }
     QRadioButton* jpgButton() const { return jpg_; }
     QRadioButton* pngButton() const { return pngRadio_; }
     QRadioButton* webpButton() const { return webpRadio_; }
@@ -97,6 +103,9 @@ private:
     void setDirection(bool forward);
     void restartSpinTimer();
     void showFormat();
+    QPushButton* makeAnimationButton(QWidget* panel);
+    // Writes the chosen animations into the frame folder of the saved set.
+    bool writeAnimationNow();
 
     FrameFormat format_ = FrameFormat::Jpeg;
     int zoomWidth_ = 0;
@@ -108,6 +117,7 @@ private:
     QPoint previewOrigin_;
     std::string pagePath_;
     UploadSet savedSet_;
+    AnimationRequest animation_;  // none until chosen
     unsigned statusPhotoChanges_ = 0;          // the photos the status line speaks of
     std::unique_ptr<OutputSetWriter> writer_;  // also keeps the still image
     RasterImage arrowLeft_;
@@ -127,6 +137,7 @@ private:
     QPushButton* browser_ = nullptr;
     QPushButton* clipboard_ = nullptr;
     QPushButton* upload_ = nullptr;
+    QPushButton* animationButton_ = nullptr;
     QLabel* status_ = nullptr;
     UploadSettings& uploadSettings_;
     HelpOpener helpOpener_;

@@ -6,7 +6,7 @@
 # Exit 77 (skipped) when node, npm or Chromium are not installed.
 set -euo pipefail
 
-cli=$1
+cli=$(realpath "$1")
 work=$2
 here=$(cd "$(dirname "$0")" && pwd)
 photos_dir=$here/../../resources/sample-photos

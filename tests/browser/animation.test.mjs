@@ -9,7 +9,7 @@
 // TURNPIXA_SCREENSHOT  where to save a picture of the listing
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawnSync } from 'node:child_process';
+import { spawn } from 'node:child_process';
 import { mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -47,10 +47,14 @@ async function listingSnippet(session, name) {
   const settings = path.join(home, `${session}.ini`);
   const location = server.url(session, '').replace(/\/$/, '');
   await writeFile(settings, `WebspaceURL ${location}\nWebspaceSubFolder gallery\n`);
-  const run = spawnSync(cli, ['--snippet=listing', name, '--settings', settings], {
-    encoding: 'utf8',
-  });
-  return { status: run.status, snippet: run.stdout, told: run.stderr, location };
+  // Not spawnSync: the server answering it runs in this process.
+  const child = spawn(cli, ['--snippet=listing', name, '--settings', settings]);
+  let snippet = '';
+  let told = '';
+  child.stdout.on('data', (d) => (snippet += d));
+  child.stderr.on('data', (d) => (told += d));
+  const status = await new Promise((resolve) => child.on('close', resolve));
+  return { status, snippet, told, location };
 }
 
 // Distinct pictures of an element over about two seconds.

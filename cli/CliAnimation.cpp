@@ -47,7 +47,7 @@ AnimationRequest baseRequest(const CliOptions& o) {
 
 }  // namespace
 
-void addAnimationOptions(std::vector<CliOption>& table) {
+std::vector<CliOption> withAnimationOptions(std::vector<CliOption> table) {
     table.push_back(
         {.longName = "animation",
          .value = V::Required,
@@ -74,13 +74,12 @@ void addAnimationOptions(std::vector<CliOption>& table) {
                      .help = "width of the animated picture (default: the frame width), rendered "
                              "from the photos",
                      .expects = "a width from 16 to 2000",
-                     .apply =
-                         [](CliOptions& o, const Value& v) {
-                             int n = 0;
-                             if (!parseInt(*v, 16, kMaxAnimationWidth, n)) return false;
-                             o.animationWidth = n;
-                             return true;
-                         }});
+                     .apply = [](CliOptions& o, const Value& v) {
+                         int n = 0;
+                         if (!parseInt(*v, 16, kMaxAnimationWidth, n)) return false;
+                         o.animationWidth = n;
+                         return true;
+                     }});
     table.push_back(
         {.longName = "animation-ms",
          .value = V::Required,
@@ -90,13 +89,13 @@ void addAnimationOptions(std::vector<CliOption>& table) {
                  "way (default: the --auto-spin interval, else 100); at least 20 ms, and a GIF "
                  "keeps whole hundredths of a second",
          .expects = "milliseconds from -60000 to 60000, not 0",
-         .apply =
-             [](CliOptions& o, const Value& v) {
-                 int n = 0;
-                 if (!parseInt(*v, -60000, 60000, n) || n == 0) return false;
-                 o.animationMs = n;
-                 return true;
-             }});
+         .apply = [](CliOptions& o, const Value& v) {
+             int n = 0;
+             if (!parseInt(*v, -60000, 60000, n) || n == 0) return false;
+             o.animationMs = n;
+             return true;
+         }});
+    return table;
 }
 
 std::string animationOptionsError(const CliOptions& o) {
@@ -142,6 +141,17 @@ CliAnimations animationsFor(const CliOptions& o) {
     return a;
 }
 
+void reportAnimationsInSet(const std::vector<std::string>& names, const SaveTarget& target,
+                           std::FILE* out) {
+    for (const std::string& name : names) {
+        const std::string path = target.frameFolderPath() + name;
+        std::error_code ec;
+        const auto bytes = std::filesystem::file_size(path, ec);
+        std::fprintf(out, "Wrote an animation of %llu bytes: %s\n",
+                     static_cast<unsigned long long>(ec ? 0 : bytes), path.c_str());
+    }
+}
+
 bool writeAnimationsElsewhere(const CliAnimations& animations, FrameSource& frames, bool quiet,
                               std::FILE* out, std::FILE* err) {
     if (animations.elsewhere.empty()) return true;
@@ -153,7 +163,8 @@ bool writeAnimationsElsewhere(const CliAnimations& animations, FrameSource& fram
                      reason.c_str());
         return false;
     }
-    for (const std::string& note : notes) std::fprintf(err, "turnpixa-cli: warning: %s\n", note.c_str());
+    for (const std::string& note : notes)
+        std::fprintf(err, "turnpixa-cli: warning: %s\n", note.c_str());
     bool ok = true;
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string& path = animations.elsewhere[i].first;

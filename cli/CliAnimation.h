@@ -12,8 +12,9 @@ namespace turnpixa {
 
 class FrameSource;
 
-// --animation, --animation-width and --animation-ms, added to the option table.
-void addAnimationOptions(std::vector<CliOption>& table);
+// The table with --animation, --animation-width and --animation-ms after
+// its other options.
+std::vector<CliOption> withAnimationOptions(std::vector<CliOption> table);
 
 // A usage error in the animation options, or empty.
 std::string animationOptionsError(const CliOptions& options);
@@ -27,6 +28,11 @@ struct CliAnimations {
     AnimationRequest elsewhereRequest() const;
 };
 CliAnimations animationsFor(const CliOptions& options);
+
+// Says which animations the set's frame folder got (names as the writer
+// reports them).
+void reportAnimationsInSet(const std::vector<std::string>& names, const SaveTarget& target,
+                           std::FILE* out);
 
 // Writes the animations that have paths of their own, each whole or not at
 // all. False when one could not be written (said on err).

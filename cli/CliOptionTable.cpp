@@ -41,8 +41,7 @@ const std::vector<CliOptionGroup>& cliOptionGroups() {
 }
 
 const std::vector<CliOption>& cliOptionTable() {
-    static const std::vector<CliOption> table = [] {
-    std::vector<CliOption> options = {
+    static const std::vector<CliOption> table = withAnimationOptions({
         // Frame
         {.longName = "width",
          .value = V::Required,
@@ -450,10 +449,7 @@ const std::vector<CliOption>& cliOptionTable() {
                  return !v->empty();
              },
          .pathValue = true},
-    };
-    addAnimationOptions(options);
-    return options;
-    }();
+    });
     return table;
 }
 

@@ -5,8 +5,8 @@
 #include <system_error>
 
 #include "BatchRenderer.h"
-#include "CliAnimation.h"
 #include "BatchRun.h"
+#include "CliAnimation.h"
 #include "CliOptions.h"
 #include "CliPublish.h"
 #include "CliScan.h"
@@ -271,13 +271,17 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
                 if (!options.quiet)
                     std::fprintf(out, "Wrote %d of %zu photos: %s\n", project.photoCount(),
                                  photos.size(), target.pagePath().c_str());
+                if (!options.quiet) reportAnimationsInSet(writer.animationsWritten(), target, out);
                 status = kCliDone;
                 if (!writeAnimationsElsewhere(animations, frames, options.quiet, out, err))
                     status = kCliFailed;
                 if (options.upload && status == kCliDone) {
                     CliUploadRequest request;
-                    request.set = {target.outputFolder(), target.stem(), project.photoCount(),
-                                   options.format, writer.lastPage().zoomWidth > 0,
+                    request.set = {target.outputFolder(),
+                                   target.stem(),
+                                   project.photoCount(),
+                                   options.format,
+                                   writer.lastPage().zoomWidth > 0,
                                    writer.animationsWritten()};
                     request.settingsFile = options.settingsFile;
                     request.trustHostKey = options.trustHostKey;

@@ -169,7 +169,8 @@ public:
                 k == 0 ? nullptr : reinterpret_cast<const std::uint32_t*>(frames_[k - 1].data());
             for (int y = 0; y < b.height; ++y)
                 for (int x = 0; x < b.width; ++x) {
-                    const std::size_t at = static_cast<std::size_t>(b.top + y) * width_ + b.left + x;
+                    const std::size_t at =
+                        static_cast<std::size_t>(b.top + y) * width_ + b.left + x;
                     const std::uint8_t index = indexes[at];
                     const bool same = !alpha_ && before && before[at] == now[at];
                     if (!same && !clearEntries_[index])

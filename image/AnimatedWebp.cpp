@@ -65,8 +65,10 @@ public:
         // The end time gives the last frame its duration.
         const bool ok = WebPAnimEncoderAdd(encoder_, nullptr, timestamp_, nullptr) != 0 &&
                         WebPAnimEncoderAssemble(encoder_, &data) != 0;
-        if (ok) file.assign(data.bytes, data.bytes + data.size);
-        else reason = failure();
+        if (ok)
+            file.assign(data.bytes, data.bytes + data.size);
+        else
+            reason = failure();
         WebPDataClear(&data);
         failed_ = true;  // assembled: nothing more can be added
         return ok;

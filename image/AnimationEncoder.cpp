@@ -14,8 +14,8 @@ bool animation::checkFrame(const RasterImage& frame, int width, int height, bool
     }
     if (frame.empty() || frame.width() != width || frame.height() != height) {
         reason = "a frame is " + std::to_string(frame.width()) + " x " +
-                 std::to_string(frame.height()) + " pixels, not " + std::to_string(width) +
-                 " x " + std::to_string(height);
+                 std::to_string(frame.height()) + " pixels, not " + std::to_string(width) + " x " +
+                 std::to_string(height);
         failed = true;
         return false;
     }
@@ -39,7 +39,8 @@ std::vector<std::uint8_t> rgbaPixels(const RasterImage& image) {
     for (int y = 0; y < h; ++y) {
         image.getRow(y, row.data());
         std::uint8_t* o = out.data() + static_cast<std::size_t>(y) * w * 4;
-        const std::uint8_t* a = alpha ? image.alpha().data() + static_cast<std::size_t>(y) * w : nullptr;
+        const std::uint8_t* a =
+            alpha ? image.alpha().data() + static_cast<std::size_t>(y) * w : nullptr;
         for (int x = 0; x < w; ++x, o += 4) {
             o[0] = row[x * 4];
             o[1] = row[x * 4 + 1];

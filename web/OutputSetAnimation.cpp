@@ -3,8 +3,8 @@
 
 namespace turnpixa {
 
-bool OutputSetWriter::stageAnimations(FrameSource& frames, SetStaging& staging,
-                                      std::string& reason, std::vector<std::string>& notes,
+bool OutputSetWriter::stageAnimations(FrameSource& frames, SetStaging& staging, std::string& reason,
+                                      std::vector<std::string>& notes,
                                       std::vector<std::string>& names) {
     if (options_.animation.empty()) return true;
     std::vector<AnimationFile> files;

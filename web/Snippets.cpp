@@ -135,10 +135,9 @@ std::string Snippets::listing(const SnippetImage& image, const std::string& base
     const std::string page = base + "/" + addressPart(stem) + ".htm";
     const std::string src =
         base + "/" + addressPart(image.folder) + "/" + addressPart(image.animation);
-    return "<a href='" + htmlAttribute(page) + "'><img src='" + htmlAttribute(src) +
-           "' width='" + std::to_string(image.width) + "' height='" +
-           std::to_string(image.height) + "' alt='" + htmlAttribute(stem + ", turning all round") +
-           "' border='0'></a>\r\n";
+    return "<a href='" + htmlAttribute(page) + "'><img src='" + htmlAttribute(src) + "' width='" +
+           std::to_string(image.width) + "' height='" + std::to_string(image.height) + "' alt='" +
+           htmlAttribute(stem + ", turning all round") + "' border='0'></a>\r\n";
 }
 
 std::string Snippets::withoutParameterComment(const std::string& script) {

@@ -91,8 +91,8 @@ bool makeSpinAnimations(FrameSource& frames, const AnimationRequest& request,
     const int ms = std::abs(request.frameMs);
     std::vector<std::unique_ptr<AnimationEncoder>> encoders;
     for (AnimationFormat format : request.formats)
-        encoders.push_back(AnimationEncoder::create(format, s.size.width, s.size.height, ms,
-                                                    request.webpQuality));
+        encoders.push_back(
+            AnimationEncoder::create(format, s.size.width, s.size.height, ms, request.webpQuality));
     const std::vector<int> order = animationOrder(count, request.frameMs < 0);
     for (int k = 0; k < count; ++k) {
         const int position = order[k];

@@ -35,7 +35,8 @@ struct AnimationFile {
 // Makes one file per format asked for from one pass over the frames: the
 // frames as they are at the frame width, otherwise rendered anew from the
 // photos at the width asked for (never larger than the smallest photo
-// gives, nor than kMaxAnimationWidth; notes then says so). After each frame: frames done and the count.
+// gives, nor than kMaxAnimationWidth; notes then says so). After each frame: frames done and the
+// count.
 bool makeSpinAnimations(FrameSource& frames, const AnimationRequest& request,
                         std::vector<AnimationFile>& files, std::string& reason,
                         std::vector<std::string>* notes = nullptr,

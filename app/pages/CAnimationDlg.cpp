@@ -41,7 +41,8 @@ CAnimationDlg::CAnimationDlg(const AnimationRequest& chosen, int frameWidth, int
     width_->setSuffix(QStringLiteral(" px"));
     width_->setSingleStep(20);
     const int frames = std::clamp(frameWidth, 16, kMaxAnimationWidth);
-    width_->setValue(first || chosen.width <= 0 ? frames : std::clamp(chosen.width, 16, kMaxAnimationWidth));
+    width_->setValue(first || chosen.width <= 0 ? frames
+                                                : std::clamp(chosen.width, 16, kMaxAnimationWidth));
     width_->setToolTip(QStringLiteral("The frames are %1 pixels wide; other widths are rendered "
                                       "from the photos.")
                            .arg(frameWidth));
@@ -72,7 +73,8 @@ CAnimationDlg::CAnimationDlg(const AnimationRequest& chosen, int frameWidth, int
     layout->addWidget(note_);
     layout->addWidget(buttons);
     setMinimumWidth(420);
-    for (QCheckBox* b : {gif_, webp_}) connect(b, &QCheckBox::toggled, this, [this] { updateNote(); });
+    for (QCheckBox* b : {gif_, webp_})
+        connect(b, &QCheckBox::toggled, this, [this] { updateNote(); });
     updateNote();
 }
 
@@ -84,8 +86,9 @@ void CAnimationDlg::updateNote() {
                                                         "the ones written stay in the frame "
                                                         "folder but are not uploaded."));
     } else if (saved_) {
-        note_->setText(QStringLiteral("OK writes it into the frame folder of the saved image "
-                                      "now, and again with every save."));
+        note_->setText(
+            QStringLiteral("OK writes it into the frame folder of the saved image "
+                           "now, and again with every save."));
     } else {
         note_->setText(QStringLiteral("It is written with the image at the next save."));
     }

@@ -331,8 +331,12 @@ bool CSaveDlg::saveAs() {
                       .arg(QString::fromStdString(reason)));
         return false;
     }
-    savedSet_ = UploadSet{target.outputFolder(), target.stem(), p.photoCount(), options.format,
-                          writer_->lastPage().zoomWidth > 0, writer_->animationsWritten()};
+    savedSet_ = UploadSet{target.outputFolder(),
+                          target.stem(),
+                          p.photoCount(),
+                          options.format,
+                          writer_->lastPage().zoomWidth > 0,
+                          writer_->animationsWritten()};
     QString saved = QStringLiteral("Saved %1 frames to %2")
                         .arg(p.photoCount())
                         .arg(QString::fromStdString(pagePath_));

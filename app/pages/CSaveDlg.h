@@ -117,7 +117,7 @@ private:
     QPoint previewOrigin_;
     std::string pagePath_;
     UploadSet savedSet_;
-    AnimationRequest animation_;  // none until chosen
+    AnimationRequest animation_;               // none until chosen
     unsigned statusPhotoChanges_ = 0;          // the photos the status line speaks of
     std::unique_ptr<OutputSetWriter> writer_;  // also keeps the still image
     RasterImage arrowLeft_;

@@ -65,15 +65,14 @@ bool CSaveDlg::writeAnimationNow() {
     std::vector<AnimationFile> files;
     std::vector<std::string> notes;
     std::string reason;
-    bool ok = makeSpinAnimations(frames, animation_, files, reason, &notes,
-                                 [this](int done, int count) {
-                                     status_->setText(
-                                         QStringLiteral("Making the animated image: frame %1 "
-                                                        "of %2...")
-                                             .arg(done)
-                                             .arg(count));
-                                     QCoreApplication::processEvents();
-                                 });
+    bool ok =
+        makeSpinAnimations(frames, animation_, files, reason, &notes, [this](int done, int count) {
+            status_->setText(QStringLiteral("Making the animated image: frame %1 "
+                                            "of %2...")
+                                 .arg(done)
+                                 .arg(count));
+            QCoreApplication::processEvents();
+        });
     QStringList written;
     std::vector<std::string> names;
     for (const AnimationFile& file : files) {

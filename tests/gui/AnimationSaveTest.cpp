@@ -100,8 +100,14 @@ TEST_F(Wizard, AnimatedImageIsWrittenWithTheSetAndAtOnceAsTurnpixaCliWritesIt) {
     EXPECT_TRUE(page.statusLine()->text().startsWith("Wrote spin.gif ("))
         << page.statusLine()->text().toStdString();
 
-    QStringList args = {"-q",          "--start", "2",         "--auto-spin",
-                        "50",          "-o",      cli + "/mug.htm", "--animation=spin.gif",
+    QStringList args = {"-q",
+                        "--start",
+                        "2",
+                        "--auto-spin",
+                        "50",
+                        "-o",
+                        cli + "/mug.htm",
+                        "--animation=spin.gif",
                         "--animation=spin.webp"};
     for (int i = 0; i < project().photoCount(); ++i)
         args << QString::fromStdString(project().photoAt(i)->name());

@@ -16,8 +16,8 @@ TEST(UploadAnimation, AnimationsGoIntoTheFrameFolderBeforeTheLargeFramesAndAreCh
     test::RealFtpServer server;
     fs::create_directory(server.root().path() / "public_html");
     test::TempDir dir;
-    UploadSet set{dir.path().string() + "/", "shoe", 2, FrameFormat::Jpeg, true,
-                  {"spin.webp", "spin.gif"}};
+    UploadSet set{dir.path().string() + "/", "shoe", 2,
+                  FrameFormat::Jpeg,         true,   {"spin.webp", "spin.gif"}};
     fs::create_directories(dir.path() / "shoe-turnpixa" / "zoom");
     std::vector<std::string> files = {"shoe.htm", "turnpixa.js"};
     for (const std::string& name : set.frameFiles()) files.push_back("shoe-turnpixa/" + name);

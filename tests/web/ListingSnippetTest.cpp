@@ -29,8 +29,7 @@ TEST(ListingSnippet, ALinkedPictureOfThePagesSizeWithNamesEscapedForTheirPlaces)
     const std::string text = Snippets::listing(image, "http://h/g");
     EXPECT_NE(text.find("href='http://h/g/it%27s%22%20onload%3D%27x.htm'"), std::string::npos)
         << text;
-    EXPECT_NE(text.find("alt='it&#39;s&quot; onload=&#39;x, turning all round'"),
-              std::string::npos)
+    EXPECT_NE(text.find("alt='it&#39;s&quot; onload=&#39;x, turning all round'"), std::string::npos)
         << text;
     EXPECT_EQ(text.find(" onload"), text.find(" onload=&#39;")) << "only inside the alt text";
 }
@@ -46,7 +45,8 @@ TEST(ListingSnippet, TheUploadedSetIsAskedForWebpFirstThenGif) {
     EXPECT_EQ(findUploadedAnimation(location, "gallery", "vase", file, reason),
               UploadedAnimation::None);
     EXPECT_TRUE(file.empty());
-    const std::string none = listingRefusal("vase", location + "/gallery", UploadedAnimation::None, "");
+    const std::string none =
+        listingRefusal("vase", location + "/gallery", UploadedAnimation::None, "");
     EXPECT_NE(none.find("has no animated image"), std::string::npos) << none;
 
     test::writeWholeFile((frames / "spin.gif").string(), "GIF89a");

@@ -25,8 +25,10 @@ TEST(UploadAnimation, AnimationsGoIntoTheFrameFolderBeforeTheLargeFramesAndAreCh
               (std::vector<std::string>{"image.jpg", "image_000.jpg", "image_001.jpg", "spin.webp",
                                         "spin.gif", "zoom/image_000.jpg", "zoom/image_001.jpg"}));
     unsigned seed = 1;
-    for (const std::string& name : files)
-        test::writeWholeFile(dir.file(name), test::patternBytes(5000 + seed * 11, seed++));
+    for (const std::string& name : files) {
+        test::writeWholeFile(dir.file(name), test::patternBytes(5000 + seed * 11, seed));
+        ++seed;
+    }
 
     UploadSettings settings;
     settings.ftpServer = server.host();

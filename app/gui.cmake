@@ -14,6 +14,8 @@ add_library(turnpixa_gui STATIC
   pages/CImportDlg.cpp
   pages/CSaveDlg.cpp
   pages/SaveFramePack.cpp
+  pages/CSaveDlgAnimation.cpp
+  pages/CAnimationDlg.cpp
   pages/CTakePhotosDlg.cpp
   pages/CSizeDlg.cpp
   pages/CEditDlg.cpp

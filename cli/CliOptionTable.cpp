@@ -1,5 +1,6 @@
 #include "CliOptionTable.h"
 
+#include "CliAnimation.h"
 #include "CliFramePack.h"
 #include "CliValues.h"
 
@@ -41,7 +42,7 @@ const std::vector<CliOptionGroup>& cliOptionGroups() {
 }
 
 const std::vector<CliOption>& cliOptionTable() {
-    static const std::vector<CliOption> table = {
+    static const std::vector<CliOption> table = withAnimationOptions({
         // Frame
         {.longName = "width",
          .value = V::Required,
@@ -423,12 +424,14 @@ const std::vector<CliOption>& cliOptionTable() {
          .valueName = "KIND",
          .group = OptionGroup::Publishing,
          .help = "print the HTML fragment (ebay, webpage or iframe) for the image uploaded "
-                 "earlier under the one name given, read from its page in your webspace",
-         .expects = "ebay, webpage or iframe",
+                 "earlier under the one name given, read from its page in your webspace; "
+                 "listing gives its uploaded animated picture linked to its page, with no "
+                 "script, for listings that take none",
+         .expects = "ebay, webpage, iframe or listing",
          .apply =
              [](CliOptions& o, const Value& v) {
                  o.snippet = *v;
-                 return *v == "ebay" || *v == "webpage" || *v == "iframe";
+                 return *v == "ebay" || *v == "webpage" || *v == "iframe" || *v == "listing";
              }},
         {.longName = "not-first",
          .group = OptionGroup::Publishing,
@@ -479,7 +482,7 @@ const std::vector<CliOption>& cliOptionTable() {
                  "is enlarged; a width given is made, enlarging with a warning)",
          .expects = "a width from 1 to 10000",
          .apply = applyPackWidth},
-    };
+    });
     return table;
 }
 

@@ -32,6 +32,9 @@ struct CliOptions {
     std::optional<int> quality;              // unset: the format's default, as the wizard writes
     int zoom = 0;                            // width of the large frames; 0 = none
     int autoSpin = 0;
+    std::vector<std::string> animations;  // --animation files, .gif or .webp
+    std::optional<int> animationWidth;    // unset: the frame width
+    std::optional<int> animationMs;       // unset: the auto-spin interval, else 100
     bool quiet = false;
     bool strict = false;  // a skipped or damaged photo fails the run before anything is written
     bool help = false;
@@ -48,7 +51,7 @@ struct CliOptions {
     std::string printPad;      // the pad as a PDF file, instead of a set
     int padPhotos = 18;        // lines on the pad
     std::string paper = "A4";  // a Qt page size name
-    std::string snippet;       // "ebay", "webpage" or "iframe"; the name is the operand
+    std::string snippet;       // "ebay", "webpage", "iframe" or "listing"; the name is the operand
     bool notFirst = false;     // the snippet leaves the viewer script out
 
     std::string framePack;          // a zip file of the frames of one turn, also written

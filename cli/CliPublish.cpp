@@ -76,7 +76,17 @@ int runSnippet(const CliOptions& options, std::FILE* out, std::FILE* err) {
                      name.c_str(), settings.webspaceUrl.c_str());
     }
     std::string text;
-    if (options.snippet == "ebay") {
+    if (options.snippet == "listing") {
+        std::string reason;
+        const UploadedAnimation animation =
+            findUploadedAnimation(check.location, check.folder, name, image.animation, reason);
+        if (animation != UploadedAnimation::Found) {
+            std::fprintf(err, "turnpixa-cli: %s\n",
+                         listingRefusal(name, check.base, animation, reason).c_str());
+            return kCliFailed;
+        }
+        text = Snippets::listing(image, check.base);
+    } else if (options.snippet == "ebay") {
         text = Snippets::ebay(image, check.base, ViewerScript::inlineForm(), !options.notFirst);
     } else if (options.snippet == "webpage") {
         text = Snippets::webpage(image, check.base, !options.notFirst);

@@ -6,6 +6,7 @@
 
 #include "BatchRenderer.h"
 #include "BatchRun.h"
+#include "CliAnimation.h"
 #include "CliFramePack.h"
 #include "CliOptions.h"
 #include "CliPublish.h"
@@ -133,7 +134,8 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
         (!options.help && !options.version &&
          (!(error = misplacedValue(args)).empty() ||
           !(error = outputFolderError(options.output)).empty() ||
-          !(error = transparencyError(options)).empty()))) {
+          !(error = transparencyError(options)).empty() ||
+          !(error = animationOptionsError(options)).empty()))) {
         std::fprintf(err, "turnpixa-cli: %s\nTry 'turnpixa-cli --help'.\n", error.c_str());
         return kCliUsage;
     }
@@ -250,6 +252,8 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
             save.zoomWidth = options.zoom;
             save.autoSpinOn = options.autoSpin != 0;
             if (save.autoSpinOn) save.autoSpinInterval = options.autoSpin;
+            const CliAnimations animations = animationsFor(options);
+            save.animation = animations.inSet;
             const SaveTarget target = SaveTarget::fromChosenPath(options.output);
             // A script names a page in a folder that need not exist yet.
             std::error_code ignored;
@@ -270,13 +274,20 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
                 if (!options.quiet)
                     std::fprintf(out, "Wrote %d of %zu photos: %s\n", project.photoCount(),
                                  photos.size(), target.pagePath().c_str());
+                if (!options.quiet) reportAnimationsInSet(writer.animationsWritten(), target, out);
                 status = kCliDone;
-                if (!options.framePack.empty())
+                if (!writeAnimationsElsewhere(animations, frames, options.quiet, out, err))
+                    status = kCliFailed;
+                if (status == kCliDone && !options.framePack.empty())
                     status = writeFramePack(options, project, bar, out, err);
                 if (status == kCliDone && options.upload) {
                     CliUploadRequest request;
-                    request.set = {target.outputFolder(), target.stem(), project.photoCount(),
-                                   options.format, writer.lastPage().zoomWidth > 0};
+                    request.set = {target.outputFolder(),
+                                   target.stem(),
+                                   project.photoCount(),
+                                   options.format,
+                                   writer.lastPage().zoomWidth > 0,
+                                   writer.animationsWritten()};
                     request.settingsFile = options.settingsFile;
                     request.trustHostKey = options.trustHostKey;
                     request.quiet = options.quiet;

@@ -15,6 +15,7 @@ std::string UploadSet::frameName(int k) const {
 std::vector<std::string> UploadSet::frameFiles() const {
     std::vector<std::string> files{stillName()};
     for (int k = 0; k < frameCount; ++k) files.push_back(frameName(k));
+    files.insert(files.end(), animations.begin(), animations.end());
     if (zoom)
         for (int k = 0; k < frameCount; ++k) files.push_back("zoom/" + frameName(k));
     return files;
@@ -131,13 +132,18 @@ bool Uploader::uploadSteps(Client& client, const Callbacks& callbacks) {
         if (!client.PutFile(localFrame(set_.frameName(k)), set_.frameName(k))) return fail();
         progress(k + 6);
     }
+    int done = set_.frameCount + 5;
+    for (const std::string& name : set_.animations) {
+        if (!client.PutFile(localFrame(name), name)) return fail();
+        progress(++done);
+    }
     if (!set_.zoom) return true;
     client.MakeDirectory("zoom");
     if (!client.ChangeDirectory("zoom")) return fail();
     for (int k = 0; k < set_.frameCount; ++k) {
         if (!client.PutFile(localFrame("zoom/" + set_.frameName(k)), set_.frameName(k)))
             return fail();
-        progress(set_.frameCount + k + 6);
+        progress(++done);
     }
     return true;
 }

@@ -18,6 +18,8 @@ struct UploadSet {
     int frameCount = 0;
     FrameFormat format = FrameFormat::Jpeg;
     bool zoom = false;  // the large frames too, in the frame folder's zoom/
+    // Animated pictures in the frame folder ("spin.webp", "spin.gif").
+    std::vector<std::string> animations = {};
 
     std::string extension() const { return frameExtension(format); }
     std::string frameFolderName() const { return stem + "-turnpixa"; }
@@ -25,7 +27,8 @@ struct UploadSet {
     std::string frameName(int k) const;
     std::string stillName() const { return "image." + extension(); }
     // Every file of the set, relative to the frame folder, in upload order:
-    // the still, the frames, then the large frames ("zoom/image_000.jpg"...).
+    // the still, the frames, the animations, then the large frames
+    // ("zoom/image_000.jpg"...).
     std::vector<std::string> frameFiles() const;
 };
 
@@ -42,7 +45,9 @@ public:
 
     Uploader(UploadSettings& settings, UploadSet set, FtpOptions options = {});
 
-    int progressMaximum() const { return set_.frameCount * (set_.zoom ? 2 : 1) + 5; }
+    int progressMaximum() const {
+        return set_.frameCount * (set_.zoom ? 2 : 1) + 5 + static_cast<int>(set_.animations.size());
+    }
     // True when everything was stored. The user has been told of a failure.
     bool run(const Callbacks& callbacks);
     // Why the last run failed, as the user was told.

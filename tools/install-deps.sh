@@ -10,6 +10,7 @@ set -euo pipefail
 build_pkgs=(
   cmake ninja-build g++ pkg-config
   libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev liblzma-dev libwebp-dev
+  libgif-dev libimagequant-dev
   libcurl4-openssl-dev libssl-dev libssh2-1-dev libsane-dev qt6-base-dev ccache
   libfltk1.3-dev libxcursor-dev libxinerama-dev libxft-dev libxfixes-dev
   libxrender-dev libfontconfig-dev patchelf dpkg-dev

@@ -42,6 +42,10 @@ CSnippetDlg::CSnippetDlg(const SnippetImage& known, UploadSettings& settings, He
     ebay_ = button(QStringLiteral("Copy for Ebay"), this);
     webpage_ = button(QStringLiteral("Copy for Webpage"), this);
     iframe_ = button(QStringLiteral("Copy for IFrame"), this);
+    listing_ = button(QStringLiteral("Auction listing, no scripts"), this);
+    listing_->setToolTip(
+        QStringLiteral("The uploaded animated image, linked to the uploaded page: for listings "
+                       "that take no scripts"));
     auto* picture =
         new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion), QString(), this);
     picture->setIconSize(QSize(32, 32));
@@ -60,7 +64,8 @@ CSnippetDlg::CSnippetDlg(const SnippetImage& known, UploadSettings& settings, He
         Kind kind;
     } rows[] = {{ebay_, "copy-for-ebay.htm", Kind::Ebay},
                 {webpage_, "copy-for-web.htm", Kind::Webpage},
-                {iframe_, "copy-for-iframe.htm", Kind::IFrame}};
+                {iframe_, "copy-for-iframe.htm", Kind::IFrame},
+                {listing_, "copy-for-listing.htm", Kind::Listing}};
     int row = 0;
     for (const auto& r : rows) {
         auto* helpButton = button(QStringLiteral("Help..."), this);
@@ -73,7 +78,7 @@ CSnippetDlg::CSnippetDlg(const SnippetImage& known, UploadSettings& settings, He
         connect(r.copy, &QPushButton::clicked, this, [this, kind] { copy(kind); });
         ++row;
     }
-    copies->addWidget(picture, 0, 2, 3, 1, Qt::AlignCenter);
+    copies->addWidget(picture, 0, 2, row, 1, Qt::AlignCenter);
     connect(picture, &QPushButton::clicked, this,
             [this] { help_.openHelpTopic(this, QStringLiteral("clipboard.htm")); });
     auto* cancel = button(QStringLiteral("Cancel"), this);
@@ -100,6 +105,22 @@ SnippetCheck CSnippetDlg::checkEntries() {
     return check;
 }
 
+bool CSnippetDlg::findAnimation(const SnippetCheck& check) {
+    const std::string name = name_->text().trimmed().toStdString();
+    std::string file, reason;
+    auto pending = std::async(std::launch::async, [&] {
+        return findUploadedAnimation(check.location, check.folder, name, file, reason, http_);
+    });
+    while (pending.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const UploadedAnimation answer = pending.get();
+    image_.animation = file;
+    if (answer == UploadedAnimation::Found) return true;
+    DialogSeam::instance().message(
+        this, QString::fromStdString(listingRefusal(name, check.base, answer, reason)));
+    return false;
+}
+
 bool CSnippetDlg::copy(Kind kind) {
     const SnippetCheck check = checkEntries();
     if (check.nameMissing) {
@@ -115,7 +136,11 @@ bool CSnippetDlg::copy(Kind kind) {
                                  "TurnPixa image before using\nthis Copy To Clipboard facility")
                       .arg(name_->text().trimmed(), location_->text()));
     }
+    if (kind == Kind::Listing && !findAnimation(check)) return false;
     switch (kind) {
+        case Kind::Listing:
+            fragment_ = Snippets::listing(image_, check.base);
+            break;
         case Kind::Ebay:
             fragment_ =
                 Snippets::ebay(image_, check.base, ViewerScript::inlineForm(), first_->isChecked());

@@ -22,13 +22,14 @@ struct UploadSettings;
 class CSnippetDlg : public QDialog {
     Q_OBJECT
 public:
-    enum class Kind { Ebay, Webpage, IFrame };
+    enum class Kind { Ebay, Webpage, IFrame, Listing };
 
     CSnippetDlg(const SnippetImage& known, UploadSettings& settings, HelpOpener help,
                 QWidget* parent = nullptr);
 
     // Checks the entries, builds the fragment, places it on the clipboard
-    // and closes with OK; false (dialog open) when the name is missing.
+    // and closes with OK; false (dialog open) when the name is missing or,
+    // for a listing, the uploaded image has no animated picture.
     bool copy(Kind kind);
 
     const std::string& fragment() const { return fragment_; }
@@ -42,9 +43,12 @@ public:
     QPushButton* ebayButton() const { return ebay_; }
     QPushButton* webpageButton() const { return webpage_; }
     QPushButton* iframeButton() const { return iframe_; }
+    QPushButton* listingButton() const { return listing_; }
 
 private:
     SnippetCheck checkEntries();
+    // Asks the webspace for the uploaded animation; false (told) without one.
+    bool findAnimation(const SnippetCheck& check);
 
     SnippetImage image_;
     UploadSettings& settings_;
@@ -58,6 +62,7 @@ private:
     QPushButton* ebay_ = nullptr;
     QPushButton* webpage_ = nullptr;
     QPushButton* iframe_ = nullptr;
+    QPushButton* listing_ = nullptr;
 };
 
 }  // namespace turnpixa

@@ -159,6 +159,7 @@ bool OutputSetWriter::write(FrameSource& frames, const SaveTarget& target,
     }
     options_ = options;
     warnings_.clear();
+    animations_.clear();
     const FrameFormat format = options.format;
     const int count = frames.frameCount();
     // With large frames asked for, the bar runs over both sets.
@@ -185,7 +186,9 @@ bool OutputSetWriter::write(FrameSource& frames, const SaveTarget& target,
         reason = "Could not write " + stillPath + ": there is no start photo";
         return false;
     }
+    std::vector<std::string> animations;
     if (!staging.stageFrameFile(fileName(stillPath), imageFill(still_), reason) ||
+        !stageAnimations(frames, staging, reason, notes, animations) ||
         !staging.stageScript(ViewerScript::fileForm(), reason))
         return false;
 
@@ -202,6 +205,7 @@ bool OutputSetWriter::write(FrameSource& frames, const SaveTarget& target,
     if (!staging.stagePage(OutputPage::text(page), reason) || !staging.commit(reason)) return false;
     lastPage_ = page;
     warnings_ = std::move(notes);
+    animations_ = std::move(animations);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "OutputPage.h"
 #include "SaveTarget.h"
 #include "SetStaging.h"
+#include "SpinAnimation.h"
 #include "image/FrameFormat.h"
 #include "image/ImageFormats.h"
 #include "image/RasterImage.h"
@@ -22,6 +23,7 @@ struct SaveOptions {
     bool autoSpinOn = false;
     int autoSpinInterval = 100;  // ms; negative spins the other way
     int zoomWidth = 0;           // large frames this wide as shown, in zoom/; 0 = none
+    AnimationRequest animation;  // spin.gif / spin.webp in the frame folder; none by default
 
     // What the page passes to the viewer: the interval, or 0 for no auto spin.
     int autoSpinValue() const { return autoSpinOn ? autoSpinInterval : 0; }
@@ -62,6 +64,9 @@ public:
     // What the user should know of the last write although it succeeded:
     // photos too small for the large frames asked for.
     const std::vector<std::string>& warnings() const { return warnings_; }
+    // The animations the last complete write put in the frame folder
+    // ("spin.webp", ...), in the order asked for.
+    const std::vector<std::string>& animationsWritten() const { return animations_; }
 
     // The size of the large frames as shown: the width asked for, or the
     // width of the narrowest photo when that is less (never enlarged), and
@@ -81,6 +86,8 @@ private:
     SetStaging::Fill imageFill(const RasterImage& image) const;
     bool writeZoomFrames(FrameSource& frames, const SaveTarget& target, SetStaging& staging,
                          FrameSize size, std::string& reason, const Progress& progress);
+    bool stageAnimations(FrameSource& frames, SetStaging& staging, std::string& reason,
+                         std::vector<std::string>& notes, std::vector<std::string>& names);
 
     RasterImage arrowRight_;
     RasterImage still_;
@@ -91,6 +98,7 @@ private:
     SetStaging::StreamOpener opener_;
     SaveOptions options_;  // of the write under way
     std::vector<std::string> warnings_;
+    std::vector<std::string> animations_;
 };
 
 }  // namespace turnpixa

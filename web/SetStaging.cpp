@@ -198,7 +198,8 @@ bool SetStaging::keepOtherFiles(std::string& reason) {
             if (name != SaveTarget::kZoomFolder) movedFolders_.push_back(name);
             continue;
         }
-        if (::link(from.c_str(), (staging_ + "/" + name).c_str()) != 0) {
+        // A file this save made under the same name (an animation) wins.
+        if (::link(from.c_str(), (staging_ + "/" + name).c_str()) != 0 && errno != EEXIST) {
             reason = "Could not keep " + from + " in the new frame folder: " + errorText(errno);
             ok = false;
             break;

@@ -146,6 +146,16 @@ std::string Snippets::iframe(const SnippetImage& image, const std::string& base)
            "</iframe>\r\n";
 }
 
+std::string Snippets::listing(const SnippetImage& image, const std::string& base) {
+    const std::string stem = stemOf(image.folder);
+    const std::string page = base + "/" + addressPart(stem) + ".htm";
+    const std::string src =
+        base + "/" + addressPart(image.folder) + "/" + addressPart(image.animation);
+    return "<a href='" + htmlAttribute(page) + "'><img src='" + htmlAttribute(src) + "' width='" +
+           std::to_string(image.width) + "' height='" + std::to_string(image.height) + "' alt='" +
+           htmlAttribute(stem + ", turning all round") + "' border='0'></a>\r\n";
+}
+
 std::string Snippets::withoutParameterComment(const std::string& script) {
     // Lines with their CR LF: an empty line is one that is just "\r\n".
     std::vector<std::string_view> lines;

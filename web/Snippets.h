@@ -16,6 +16,9 @@ struct SnippetImage {
     // large frames in zoom/ (0 = none) and the number of rows (1 = one).
     int zoomWidth = 0, zoomHeight = 0;
     int rows = 1;
+    // The animated picture uploaded in the frame folder ("spin.webp" or
+    // "spin.gif"), empty when none is known.
+    std::string animation;
 };
 
 // The HTML fragments of the "Copy To Clipboard" dialog. base is the cleaned
@@ -33,6 +36,9 @@ public:
     // The web page form loads turnpixa.js from the base when first is set.
     static std::string webpage(const SnippetImage& image, const std::string& base, bool first);
     static std::string iframe(const SnippetImage& image, const std::string& base);
+    // For listings that take no script: the animated picture, at the page's
+    // size, linked to the uploaded page. Nothing in it runs.
+    static std::string listing(const SnippetImage& image, const std::string& base);
 
     // The inline viewer less its parameter documentation: from the line
     // after the first empty line up to and including the next empty line.

@@ -60,6 +60,39 @@ bool fetchUploadedImage(const std::string& location, const std::string& folder,
     return Snippets::parseUploadedPage(reply.body, image);
 }
 
+UploadedAnimation findUploadedAnimation(const std::string& location, const std::string& folder,
+                                        const std::string& name, std::string& file,
+                                        std::string& reason, const HttpOptions& options) {
+    file.clear();
+    const std::string frames = locationAddress(location) + "/" + folderAddress(folder) + "/" +
+                               Snippets::addressPart(name + std::string(Snippets::kSuffix)) + "/";
+    for (const char* candidate : {"spin.webp", "spin.gif"}) {
+        // One byte tells that it is there.
+        const HttpReply reply = httpGet(frames + candidate, 1, options);
+        if (reply.ok) {
+            file = candidate;
+            return UploadedAnimation::Found;
+        }
+        if (reply.status == 0) {
+            reason = reply.reason;
+            return UploadedAnimation::Unreachable;
+        }
+    }
+    return UploadedAnimation::None;
+}
+
+std::string listingRefusal(const std::string& name, const std::string& base,
+                           UploadedAnimation answer, const std::string& reason) {
+    if (answer == UploadedAnimation::Unreachable)
+        return "Your webspace could not be asked whether \"" + name +
+               "\" has an animated image:\n" + reason;
+    return "The TurnPixa image \"" + name + "\" at " + base +
+           " has no animated image (spin.webp or spin.gif in its frame folder), so there is "
+           "no listing snippet for it.\nMake one with \"Animated image...\" on the Save page "
+           "(or turnpixa-cli --animation=spin.webp), upload the image again, then copy the "
+           "snippet.";
+}
+
 SnippetCheck checkSnippetEntries(const std::string& location, const std::string& folder,
                                  const std::string& name, SnippetImage& image,
                                  const HttpOptions& options) {

@@ -14,6 +14,18 @@ bool fetchUploadedImage(const std::string& location, const std::string& folder,
                         const std::string& name, SnippetImage& image,
                         const HttpOptions& options = {});
 
+// Whether the uploaded set of an image has an animated picture in its frame
+// folder: spin.webp is asked for first, then spin.gif. file is the one
+// found; reason says why the webspace could not be asked.
+enum class UploadedAnimation { Found, None, Unreachable };
+UploadedAnimation findUploadedAnimation(const std::string& location, const std::string& folder,
+                                        const std::string& name, std::string& file,
+                                        std::string& reason, const HttpOptions& options = {});
+
+// Why there is no listing snippet, for the user.
+std::string listingRefusal(const std::string& name, const std::string& base,
+                           UploadedAnimation answer, const std::string& reason);
+
 // Checking the entries before a copy, shared by the dialog and the CLI.
 // image holds what is known (the last save); a name other than its folder's
 // stem means an image uploaded earlier, which is fetched first.

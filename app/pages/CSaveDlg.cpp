@@ -129,7 +129,9 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     browser_ = panelButton(QStringLiteral("Preview in Browser"), panel);
     clipboard_ = panelButton(QStringLiteral("Copy to Clipboard"), panel);
     upload_ = panelButton(QStringLiteral("Upload to Web"), panel);
-    for (QPushButton* b : {saveAs_, browser_, clipboard_, upload_}) layout->addWidget(b);
+    layout->addWidget(saveAs_);
+    layout->addWidget(makeAnimationButton(panel));
+    for (QPushButton* b : {browser_, clipboard_, upload_}) layout->addWidget(b);
     addFramePackChoice(panel, layout);
     layout->addStretch(1);
     status_ = new QLabel(panel);
@@ -305,6 +307,7 @@ bool CSaveDlg::saveAs() {
     options.zoomWidth = zoomWidth_;
     options.autoSpinOn = autoSpinOn_;
     options.autoSpinInterval = interval_;
+    options.animation = animation_;
     std::string reason;
     // Events are processed between frames to repaint the progress; the
     // window takes no input meanwhile.
@@ -330,11 +333,17 @@ bool CSaveDlg::saveAs() {
                       .arg(QString::fromStdString(reason)));
         return false;
     }
-    savedSet_ = UploadSet{target.outputFolder(), target.stem(), p.photoCount(), options.format,
-                          writer_->lastPage().zoomWidth > 0};
+    savedSet_ = UploadSet{target.outputFolder(),
+                          target.stem(),
+                          p.photoCount(),
+                          options.format,
+                          writer_->lastPage().zoomWidth > 0,
+                          writer_->animationsWritten()};
     QString saved = QStringLiteral("Saved %1 frames to %2")
                         .arg(p.photoCount())
                         .arg(QString::fromStdString(pagePath_));
+    for (const std::string& name : writer_->animationsWritten())
+        saved += QStringLiteral(", ") + QString::fromStdString(name);
     for (const std::string& warning : writer_->warnings())
         saved += QStringLiteral("\nNote: ") + QString::fromStdString(warning) + QLatin1Char('.');
     status_->setText(saved);

@@ -11,6 +11,7 @@
 #include "net/Uploader.h"
 #include "web/CFramePackDlg.h"
 #include "web/Snippets.h"
+#include "web/SpinAnimation.h"
 
 class QCheckBox;
 class QLayout;
@@ -58,6 +59,10 @@ public:
     // "Frame pack…": the frame pack dialog, then what it wrote on the status line.
     void framePack();
     const FramePackChoice& framePackChoice() const { return packChoice_; }
+    // "Animated image...": the choice of animated pictures written with
+    // every save, and at once into the saved set's frame folder.
+    void chooseAnimation();
+    const AnimationRequest& animationChoice() const { return animation_; }
     // Steps the preview by k frames.
     void step(int k);
     void setAutoSpin(bool on);
@@ -78,6 +83,7 @@ public:
     QPushButton* clipboardButton() const { return clipboard_; }
     QPushButton* uploadButton() const { return upload_; }
     QPushButton* framePackButton() const { return pack_; }
+    QPushButton* animationButton() const { return animationButton_; }
     QRadioButton* jpgButton() const { return jpg_; }
     QRadioButton* pngButton() const { return pngRadio_; }
     QRadioButton* webpButton() const { return webpRadio_; }
@@ -104,6 +110,9 @@ private:
     void restartSpinTimer();
     void showFormat();
     void addFramePackChoice(QWidget* panel, QLayout* layout);
+    QPushButton* makeAnimationButton(QWidget* panel);
+    // Writes the chosen animations into the frame folder of the saved set.
+    bool writeAnimationNow();
 
     FrameFormat format_ = FrameFormat::Jpeg;
     int zoomWidth_ = 0;
@@ -115,6 +124,7 @@ private:
     QPoint previewOrigin_;
     std::string pagePath_;
     UploadSet savedSet_;
+    AnimationRequest animation_;               // none until chosen
     unsigned statusPhotoChanges_ = 0;          // the photos the status line speaks of
     std::unique_ptr<OutputSetWriter> writer_;  // also keeps the still image
     RasterImage arrowLeft_;
@@ -136,6 +146,7 @@ private:
     QPushButton* upload_ = nullptr;
     QPushButton* pack_ = nullptr;
     FramePackChoice packChoice_;
+    QPushButton* animationButton_ = nullptr;
     QLabel* status_ = nullptr;
     UploadSettings& uploadSettings_;
     HelpOpener helpOpener_;

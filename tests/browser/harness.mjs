@@ -12,6 +12,8 @@ const contentTypes = {
   '.js': 'text/javascript',
   '.jpg': 'image/jpeg',
   '.png': 'image/png',
+  '.gif': 'image/gif',
+  '.webp': 'image/webp',
 };
 
 // Serves `root` under /<session>/... so that every test gets URLs of its

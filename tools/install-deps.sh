@@ -19,7 +19,7 @@ build_pkgs=(
 test_pkgs=(
   clang libclang-rt-14-dev clang-format
   python3 python3-pyftpdlib python3-openssl vsftpd sane-utils libsane1 openssl
-  chromium xvfb xauth poppler-utils python3-xlib x11-utils
+  chromium firefox-esr xvfb xauth poppler-utils python3-xlib x11-utils
   libvips-tools imagemagick time
   libjpeg-turbo-progs hyperfine groff-base webp python3-numpy python3-pil
   parallel openssh-server openssh-client

@@ -1,10 +1,25 @@
-// Loopback HTTP server over a written output set, and Debian's Chromium
-// driven through playwright-core.
+// Loopback HTTP server over a written output set, and the browser a test
+// file runs in: Debian's Chromium driven through playwright-core, or with
+// TURNPIXA_ENGINE=firefox Debian's firefox-esr driven through puppeteer-core
+// over WebDriver BiDi (firefox.mjs, behind the same page API).
 import { createServer, request as httpRequest } from 'node:http';
 import { mkdtemp, readFile, readdir, rm, stat } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { chromium } from 'playwright-core';
+import { FirefoxContext, recordFirefoxNetwork, startFirefox } from './firefox.mjs';
+
+// 'chromium' or 'firefox'.
+export const engine = process.env.TURNPIXA_ENGINE ?? 'chromium';
+if (!['chromium', 'firefox'].includes(engine)) {
+  throw new Error(`TURNPIXA_ENGINE is '${engine}': chromium or firefox`);
+}
+
+// Whether a touch the test makes goes through the browser's own gesture
+// handling, so that a swipe can scroll the page. Chromium's input pipeline
+// does; firefox's WebDriver touch input is dispatched to the page's DOM
+// alone and never pans.
+export const touchScrolls = engine === 'chromium';
 
 const contentTypes = {
   '.htm': 'text/html; charset=utf-8',
@@ -84,8 +99,10 @@ const chromiumArgs = [
 ];
 
 // `options` (playwright's context options) replace the defaults, e.g. a
-// phone-sized viewport with touch.
+// phone-sized viewport with touch. The browser is the engine's (firefox
+// takes viewport, hasTouch and reducedMotion).
 export async function startBrowser(options = {}) {
+  if (engine === 'firefox') return startFirefox(options);
   const profile = await mkdtemp(path.join(tmpdir(), 'turnpixa-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.TURNPIXA_CHROMIUM ?? '/usr/bin/chromium',
@@ -114,17 +131,23 @@ export async function frameNumbersOnDisk(folder, suffix) {
   return numbers.sort((a, b) => a - b);
 }
 
-// Opens a page and records every request, response and script error on it;
+// Opens a page and records every request, response and script error on it
+// (in firefox without the answers from its image cache, as in Chromium);
 // `init` runs in the page before any of its own scripts, `media` (as
 // page.emulateMedia takes it) applies from the start.
 export async function openPage(context, url, init, media) {
-  const page = await context.newPage();
+  const firefox = context instanceof FirefoxContext;
+  const page = firefox ? await context.newPage(media) : await context.newPage();
   if (init) await page.addInitScript(init);
-  if (media) await page.emulateMedia(media);
+  if (media && !firefox) await page.emulateMedia(media);
   const record = { requests: [], failed: [], responses: [], errors: [] };
-  page.on('request', (r) => record.requests.push(r.url()));
-  page.on('requestfailed', (r) => record.failed.push(r.url()));
-  page.on('response', (r) => record.responses.push({ url: r.url(), status: r.status() }));
+  if (firefox) {
+    recordFirefoxNetwork(page, record);
+  } else {
+    page.on('request', (r) => record.requests.push(r.url()));
+    page.on('requestfailed', (r) => record.failed.push(r.url()));
+    page.on('response', (r) => record.responses.push({ url: r.url(), status: r.status() }));
+  }
   page.on('pageerror', (e) => record.errors.push(String(e)));
   await page.goto(url, { waitUntil: 'load' });
   return { page, record };
@@ -166,6 +189,43 @@ export async function startSlowProxy(upstream, delayFor) {
     },
     close() {
       return new Promise((resolve) => server.close(resolve));
+    },
+  };
+}
+
+// Fingers on the screen of a page opened by openPage: down and move take one
+// point (x, y) or several ([{x, y}, …], the same count each time), up lifts
+// them all. Chromium gets them through its own input pipeline (the browser
+// decides itself between scrolling and handing the moves to the page),
+// firefox as WebDriver BiDi touch actions.
+export async function touch(page) {
+  const points = (x, y) => (Array.isArray(x) ? x : [{ x, y }]);
+  if (page.context() instanceof FirefoxContext) {
+    const screen = page.puppeteer.touchscreen;
+    let fingers = [];
+    return {
+      async down(x, y) {
+        for (const p of points(x, y)) fingers.push(await screen.touchStart(p.x, p.y));
+      },
+      async move(x, y) {
+        const to = points(x, y);
+        for (let i = 0; i < fingers.length; i++) await fingers[i].move(to[i].x, to[i].y);
+      },
+      async up() {
+        for (const f of fingers) await f.end();
+        fingers = [];
+      },
+    };
+  }
+  const cdp = await page.context().newCDPSession(page);
+  const send = (type, touchPoints) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints });
+  const withIds = (x, y) => points(x, y).map((p, id) => ({ x: p.x, y: p.y, id }));
+  return {
+    down: (x, y) => send('touchStart', withIds(x, y)),
+    move: (x, y) => send('touchMove', withIds(x, y)),
+    up: async () => {
+      await send('touchEnd', []);
+      await cdp.detach();
     },
   };
 }

@@ -86,7 +86,7 @@ void CViewDlg::selectPhoto(int m) {
 }
 
 void CViewDlg::addImageNumberGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Image Number"), panel_);
+    auto* group = new QGroupBox(tr("Image Number"), panel_);
     imageText_ = new QLabel(group);
     imageText_->setAlignment(Qt::AlignCenter);
     imageSlider_ = new QSlider(Qt::Horizontal, group);
@@ -119,7 +119,7 @@ void CViewDlg::addImageNumberGroup() {
 void CViewDlg::showImageNumber() {
     if (!imageSlider_) return;
     const Project& p = project();
-    imageText_->setText(QStringLiteral("%1 of %2").arg(p.currentImage).arg(p.photoCount()));
+    imageText_->setText(tr("%1 of %2").arg(p.currentImage).arg(p.photoCount()));
     const QSignalBlocker quiet(imageSlider_);
     imageSlider_->setRange(1, std::max(1, p.photoCount()));
     imageSlider_->setValue(p.currentImage);
@@ -364,10 +364,10 @@ void CViewDlg::showContextMenu(QPoint pos) {
     QStringList items;
     if (hit >= 0) {
         number = hit + 1;
-        items = {QStringLiteral("Set Start Image"), QStringLiteral("Remove this Image")};
+        items = {tr("Set Start Image"), tr("Remove this Image")};
     } else if (previewVisible_ && previewRect().contains(pos) && p.photoAt(p.currentImage - 1)) {
         number = p.currentImage;
-        items = {QStringLiteral("Set Start Image")};
+        items = {tr("Set Start Image")};
     } else {
         return;
     }

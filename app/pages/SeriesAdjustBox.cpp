@@ -17,7 +17,7 @@ SeriesAdjustBox::SeriesAdjustBox(const QString& caption, const QString& working,
       changed_(std::move(changed)),
       working_(working) {
     button_ = new QPushButton(caption, this);
-    undo_ = new QPushButton(QStringLiteral("Undo"), this);
+    undo_ = new QPushButton(tr("Undo"), this);
     for (QPushButton* b : {button_, undo_}) b->setAutoDefault(false);
     undo_->setEnabled(false);
     result_ = new QLabel(this);
@@ -38,13 +38,13 @@ SeriesAdjustBox::SeriesAdjustBox(const QString& caption, const QString& working,
 
 void SeriesAdjustBox::run() {
     if (project_.photoCount() == 0) {
-        result_->setText(QStringLiteral("There are no photos to adjust."));
+        result_->setText(tr("There are no photos to adjust."));
         return;
     }
     button_->setEnabled(false);
     // A long series shows how far it has got; the window stays alive.
     const SeriesResult r = work_(project_, [this](int done, int total) {
-        result_->setText(working_ + QStringLiteral(" %1 of %2...").arg(done).arg(total));
+        result_->setText(working_ + tr(" %1 of %2...").arg(done).arg(total));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     button_->setEnabled(true);
@@ -60,8 +60,8 @@ void SeriesAdjustBox::undo() {
     const bool undone = undoSeries(project_, last_);
     last_ = {};
     undo_->setEnabled(false);
-    result_->setText(undone ? QStringLiteral("Undone: the photos are as they were.")
-                            : QStringLiteral("The photos have changed since, so there is "
+    result_->setText(undone ? tr("Undone: the photos are as they were.")
+                            : tr("The photos have changed since, so there is "
                                              "nothing to undo."));
     if (undone && changed_) changed_();
 }

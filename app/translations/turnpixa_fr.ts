@@ -5,84 +5,86 @@
     <name>turnpixa::CCheckUpdatesDlg</name>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de mises à jour</translation>
     </message>
     <message>
         <source>TurnPixa can automatically detect when a new version is available.
 
 Is it OK to access the internet to check for updates?</source>
-        <translation type="unfinished"></translation>
+        <translation>TurnPixa peut détecter automatiquement la parution d’une nouvelle version.
+
+TurnPixa peut-il accéder à Internet pour rechercher les mises à jour ?</translation>
     </message>
     <message>
         <source>Yes, automatically check for updates?</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui, rechercher automatiquement les mises à jour ?</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Check now</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher maintenant</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide...</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CEditDlg</name>
     <message>
         <source>Step4: Edit TurnPixa</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 4 : Retoucher le TurnPixa</translation>
     </message>
     <message>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>All Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les images</translation>
     </message>
     <message>
         <source>This Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette image</translation>
     </message>
     <message>
         <source>Even out lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Égaliser la luminosité</translation>
     </message>
     <message>
         <source>Measuring</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesure</translation>
     </message>
     <message>
         <source>Background Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression du fond</translation>
     </message>
     <message>
         <source>Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur...</translation>
     </message>
     <message>
         <source>Transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparent</translation>
     </message>
     <message>
         <source>Soft Edge Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord adouci</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Select this box to use the Background Removal option.
@@ -90,92 +92,103 @@ Is it OK to access the internet to check for updates?</source>
 TurnPixa will analyse the image to automatically determine which part is the background.
 
 This will work best when the background is fairly uniform. Use the slider to increase or decrease the removal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez cette case pour supprimer le fond.
+
+TurnPixa analyse l’image pour déterminer automatiquement quelle partie est le fond.
+
+Le résultat est meilleur avec un fond assez uniforme. Le curseur permet d’en supprimer plus ou moins.</translation>
     </message>
     <message>
         <source>Click here to choose a new colour for the background.
 
 This colour will replace the background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour choisir une nouvelle couleur de fond.
+
+Cette couleur remplacera le fond.</translation>
     </message>
     <message>
         <source>Select this box to leave no background at all: PNG and WebP frames show the page behind the object.
 
 JPG frames cannot be transparent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez cette case pour ne laisser aucun fond : les images PNG et WebP laissent voir la page derrière l’objet.
+
+Les images JPG ne peuvent pas être transparentes.</translation>
     </message>
     <message>
         <source>This slider controls how much background is removed.
 
 Slide to the right to remove more background.
 Slide to the left if too much is removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce curseur règle la quantité de fond supprimée.
+
+Faites-le glisser vers la droite pour supprimer plus de fond.
+Faites-le glisser vers la gauche si trop de fond est supprimé.</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CFileThumbnailDlg</name>
     <message>
         <source>All raster files (*.bmp *.tif *.tiff *.gif *.jpg *.jpeg *.png *.webp *.BMP *.TIF *.TIFF *.GIF *.JPG *.JPEG *.PNG *.WEBP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les images matricielles (*.bmp *.tif *.tiff *.gif *.jpg *.jpeg *.png *.webp *.BMP *.TIF *.TIFF *.GIF *.JPG *.JPEG *.PNG *.WEBP)</translation>
     </message>
     <message>
         <source>BMP Files (*.bmp *.BMP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers BMP (*.bmp *.BMP)</translation>
     </message>
     <message>
         <source>GIF Files (*.gif *.GIF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers GIF (*.gif *.GIF)</translation>
     </message>
     <message>
         <source>Tagged Image File Format - TIFF (*.tif *.tiff *.TIF *.TIFF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagged Image File Format - TIFF (*.tif *.tiff *.TIF *.TIFF)</translation>
     </message>
     <message>
         <source>JPEG/JFIF (*.jpg *.jpeg *.JPG *.JPEG)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG/JFIF (*.jpg *.jpeg *.JPG *.JPEG)</translation>
     </message>
     <message>
         <source>Portable Network Graphic (*.png *.PNG)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portable Network Graphic (*.png *.PNG)</translation>
     </message>
     <message>
         <source>WebP (*.webp *.WEBP)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebP (*.webp *.WEBP)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CImportDlg</name>
     <message>
         <source>Step 2: Load Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 2 : Charger les photos</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>Acquire...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquérir...</translation>
     </message>
     <message>
         <source>Scan pages from a scanner or take them from a camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numériser des pages avec un scanner ou les prendre d’un appareil photo.</translation>
     </message>
     <message>
         <source>Remove All Images...</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer toutes les images...</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide...</translation>
     </message>
     <message>
         <source>Step 2: Load your photos.<byte value="xd"/>
@@ -184,424 +197,444 @@ Slide to the left if too much is removed.</source>
 (Use the Browse or Acquire button<byte value="xd"/>
 <byte value="xd"/>
  or drag-and-drop files onto this window)</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 2 : Chargez vos photos.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+(Utilisez le bouton « Parcourir » ou « Acquérir »<byte value="xd"/>
+<byte value="xd"/>
+ ou glissez-déposez des fichiers sur cette fenêtre)</translation>
     </message>
     <message>
         <source>Loading %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement de %1 sur %2 : %3</translation>
     </message>
     <message>
         <source>%1: loaded, but damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : chargé, mais endommagé : %2</translation>
     </message>
     <message>
         <source>%1 photos loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 photos chargées.</translation>
     </message>
     <message>
         <source>%1 of %2 files loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers chargés sur %2.</translation>
     </message>
     <message>
         <source>These files could not be read as pictures and were left out:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers n’ont pas pu être lus comme des images et ont été ignorés :
+
+%1</translation>
     </message>
     <message>
         <source>These photos were loaded, but not all is well:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces photos ont été chargées, mais tout n’est pas en ordre :
+
+%1</translation>
     </message>
     <message>
         <source>Please wait until the photos being loaded are in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez attendre la fin du chargement des photos.</translation>
     </message>
     <message>
         <source>
 
 Drag across the picture to turn it. Drag a thumbnail onto another photo&apos;s line to move it there; right-click a thumbnail for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Faites glisser la souris sur l’image pour la faire tourner. Faites glisser une vignette sur le trait d’une autre photo pour l’y déplacer ; cliquez du bouton droit sur une vignette pour d’autres actions.</translation>
     </message>
     <message>
         <source>Waiting for the scanner...</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente du scanner...</translation>
     </message>
     <message>
         <source>Pages scanned: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages numérisées : %1</translation>
     </message>
     <message>
         <source>1 page scanned.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 page numérisée.</translation>
     </message>
     <message>
         <source>%1 pages scanned.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pages numérisées.</translation>
     </message>
     <message>
         <source>The scanner stopped: %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scanner s’est arrêté : %1. %2</translation>
     </message>
     <message>
         <source>Are you sure you want to remove all the imported images from TurnPixa?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment retirer de TurnPixa toutes les images importées ?</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CPrintPadDlg</name>
     <message>
         <source>PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier PDF</translation>
     </message>
     <message>
         <source>Print TurnPixa Pad</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le support TurnPixa</translation>
     </message>
     <message>
         <source>Printer Properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés de l’imprimante...</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide...</translation>
     </message>
     <message>
         <source>Printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante :</translation>
     </message>
     <message>
         <source>Paper size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format du papier :</translation>
     </message>
     <message>
         <source>Number of photos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de photos :</translation>
     </message>
     <message>
         <source>Print to PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer dans un fichier PDF</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The pad could not be printed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le support n’a pas pu être imprimé.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CSaveDlg</name>
     <message>
         <source>JPG frames cannot be transparent: PNG is chosen (WebP weighs less).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les images JPG ne peuvent pas être transparentes : PNG est choisi (WebP est plus léger).</translation>
     </message>
     <message>
         <source>Step 5: Save TurnPixa</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 5 : Enregistrer le TurnPixa</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>JPG (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG (par défaut)</translation>
     </message>
     <message>
         <source>WebP frames weigh about half as much as JPG frames and look as sharp; every current browser shows them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les images WebP pèsent environ moitié moins que les images JPG et sont aussi nettes ; tous les navigateurs actuels les affichent.</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Also saves large frames this wide in the frame folder&apos;s zoom folder, made from the photos, for zooming and sharp screens. 0 = none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre en plus, dans le dossier zoom du dossier des images, de grandes images de cette largeur faites à partir des photos, pour le zoom et les écrans haute définition. 0 = aucune.</translation>
     </message>
     <message>
         <source>Zoom frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Images zoom</translation>
     </message>
     <message>
         <source>Spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation</translation>
     </message>
     <message>
         <source>Auto Spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation auto</translation>
     </message>
     <message>
         <source>Spin to the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourner vers la gauche</translation>
     </message>
     <message>
         <source>Spin to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourner vers la droite</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous...</translation>
     </message>
     <message>
         <source>Preview in Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu dans le navigateur</translation>
     </message>
     <message>
         <source>Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier dans le presse-papiers</translation>
     </message>
     <message>
         <source>Upload to Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Publier sur le Web</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide...</translation>
     </message>
     <message>
         <source>JPG frames cannot carry the transparent background chosen on the Edit page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les images JPG ne peuvent pas porter le fond transparent choisi à l’étape Retoucher.</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>HTML Files (*.htm *.HTM)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers HTML (*.htm *.HTM)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Saving frame %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement de l’image %1 sur %2...</translation>
     </message>
     <message>
         <source>Saving failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’enregistrement a échoué.</translation>
     </message>
     <message>
         <source>The rotatable image could not be saved completely.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image rotative n’a pas pu être enregistrée entièrement.
+
+%1</translation>
     </message>
     <message>
         <source>Saved %1 frames to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 images enregistrées dans %2</translation>
     </message>
     <message>
         <source>
 Note: </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Remarque : </translation>
     </message>
     <message>
         <source>Drag across the picture to turn it, as visitors of your page will.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser la souris sur l’image pour la faire tourner, comme le feront les visiteurs de votre page.</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CScanSelectDlg</name>
     <message>
         <source>Select Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la source</translation>
     </message>
     <message>
         <source>No scanner or camera was found.
 
 Check that it is connected and turned on, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun scanner ni appareil photo n’a été trouvé.
+
+Vérifiez qu’il est branché et allumé, puis réessayez.</translation>
     </message>
     <message>
         <source>Sources:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sources :</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CScanSourceDlg</name>
     <message>
         <source>Scan - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numériser - %1</translation>
     </message>
     <message>
         <source>Scanner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanner :</translation>
     </message>
     <message>
         <source>Paper from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier depuis :</translation>
     </message>
     <message>
         <source>Put the page on the scanner and press Scan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posez la page sur le scanner et cliquez sur « Numériser ».</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Numériser</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Scanning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Numérisation...</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CSizeDlg</name>
     <message>
         <source>Step3: Size TurnPixa</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 3 : Taille du TurnPixa</translation>
     </message>
     <message>
         <source>Reverse spin direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverser le sens de rotation</translation>
     </message>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire pivoter</translation>
     </message>
     <message>
         <source>Left 90</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche 90</translation>
     </message>
     <message>
         <source>Right 90</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite 90</translation>
     </message>
     <message>
         <source>Crop &amp;&amp; Pan</source>
-        <translation type="unfinished"></translation>
+        <translation>Recadrer &amp;&amp; déplacer</translation>
     </message>
     <message>
         <source>Crop...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recadrer...</translation>
     </message>
     <message>
         <source>Spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation</translation>
     </message>
     <message>
         <source>Pan</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer</translation>
     </message>
     <message>
         <source>All Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les images</translation>
     </message>
     <message>
         <source>This Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette image</translation>
     </message>
     <message>
         <source>Auto-centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrage auto</translation>
     </message>
     <message>
         <source>Centring</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrage</translation>
     </message>
     <message>
         <source>A frame of %1 x %2 pixels is too large to make.
 
 Please choose a smaller size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image de %L1 x %L2 pixels est trop grande.
+
+Veuillez choisir une taille plus petite.</translation>
     </message>
     <message>
         <source>Apply Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer le recadrage</translation>
     </message>
     <message>
         <source>Undo Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le recadrage</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CSnippetDlg</name>
     <message>
         <source>Copy To Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier dans le presse-papiers</translation>
     </message>
     <message>
         <source>First TurnPixa on page</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier TurnPixa de la page</translation>
     </message>
     <message>
         <source>Copy for Ebay</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier pour eBay</translation>
     </message>
     <message>
         <source>Copy for Webpage</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier pour une page Web</translation>
     </message>
     <message>
         <source>Copy for IFrame</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier pour une IFrame</translation>
     </message>
     <message>
         <source>How the snippets work</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctionnement des extraits de code</translation>
     </message>
     <message>
         <source>Your webspace location</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de votre espace Web</translation>
     </message>
     <message>
         <source>TurnPixa folder in your webspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier TurnPixa dans votre espace Web</translation>
     </message>
     <message>
         <source>TurnPixa Image Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l’image TurnPixa</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Please enter the name of a previously uploaded TurnPixa image</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le nom d’une image TurnPixa déjà publiée</translation>
     </message>
     <message>
         <source>Can&apos;t find a TurnPixa image called &quot;%1&quot; at
@@ -610,7 +643,12 @@ Please choose a smaller size.</source>
 Please check the name you have entered.
 Remember to upload your TurnPixa image before using
 this Copy To Clipboard facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image TurnPixa nommée « %1 » n’a été trouvée à l’adresse
+%2
+
+Veuillez vérifier le nom saisi.
+Pensez à publier votre image TurnPixa avant de la
+copier dans le presse-papiers.</translation>
     </message>
 </context>
 <context>
@@ -623,189 +661,198 @@ Either, 1. Rotate your object between each photo, keeping the camera still.<byte
  Or, 2. Rotate your camera around the object, keeping the object still.<byte value="xd"/>
 <byte value="xd"/>
  Or, 3. Rotate your camera around on the spot to capture the entire scene.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 1 : Prenez vos photos.<byte value="xd"/>
+<byte value="xd"/>
+Soit 1. Faites tourner l’objet entre chaque photo, sans bouger l’appareil.<byte value="xd"/>
+<byte value="xd"/>
+ Soit 2. Tournez avec l’appareil autour de l’objet, sans bouger l’objet.<byte value="xd"/>
+<byte value="xd"/>
+ Soit 3. Tournez sur vous-même avec l’appareil pour saisir toute la scène.</translation>
     </message>
     <message>
         <source>Step 1 : Take Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 1 : Prendre les photos</translation>
     </message>
     <message>
         <source>Step 1 - Take Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 1 - Prendre les photos</translation>
     </message>
     <message>
         <source>Print a TurnPixa Pad...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer un support TurnPixa...</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide...</translation>
     </message>
     <message>
         <source>Start by Loading Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer par charger les photos</translation>
     </message>
     <message>
         <source>Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour...</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CTurnPixaDlg</name>
     <message>
-        <source>TurnPixa v</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>About TurnPixa...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de TurnPixa...</translation>
     </message>
     <message>
         <source>&lt;&lt; Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; Retour</translation>
     </message>
     <message>
         <source>Next &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant &gt;&gt;</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer</translation>
     </message>
     <message>
         <source>Preparing the photos for the new size: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation des photos pour la nouvelle taille : %1 sur %2</translation>
     </message>
     <message>
         <source>1 photo could not be read again; its frame may look less sharp.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 photo n’a pas pu être relue ; son image risque d’être moins nette.</translation>
     </message>
     <message>
         <source>%1 photos could not be read again; their frames may look less sharp.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 photos n’ont pas pu être relues ; leurs images risquent d’être moins nettes.</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CUpToDateDlg</name>
     <message>
         <source>Up To Date</source>
-        <translation type="unfinished"></translation>
+        <translation>À jour</translation>
     </message>
     <message>
         <source>This is already the latest version.
 (ver %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déjà la dernière version.
+(version %1)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CUpdateCheck</name>
     <message>
         <source>Checking for update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de mises à jour...</translation>
     </message>
     <message>
         <source>Update available...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour disponible...</translation>
     </message>
     <message>
         <source>You are up-to-date</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes à jour</translation>
     </message>
     <message>
         <source>Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour...</translation>
     </message>
     <message>
         <source>TurnPixa could not check for updates.
 
 Please check your internet connection and try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>TurnPixa n’a pas pu rechercher les mises à jour.
+
+Vérifiez votre connexion Internet et réessayez plus tard.</translation>
     </message>
     <message>
         <source>The new version could not be downloaded.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle version n’a pas pu être téléchargée.
+
+%1</translation>
     </message>
     <message>
         <source>The new version was downloaded to
 %1
 but could not be started. Please start it from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle version a été téléchargée dans
+%1
+mais n’a pas pu être lancée. Veuillez la lancer depuis cet emplacement.</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CUpdateOfferDlg</name>
     <message>
         <source>New TurnPixa Version Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle version de TurnPixa disponible</translation>
     </message>
     <message>
         <source>Version %1 is now available</source>
-        <translation type="unfinished"></translation>
+        <translation>La version %1 est disponible</translation>
     </message>
     <message>
         <source>Yes, download and install</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui, télécharger et installer</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas maintenant</translation>
     </message>
     <message>
         <source>Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Options...</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide...</translation>
     </message>
     <message>
         <source>Would you like to upgrade?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous mettre à jour ?</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CUploadDlg</name>
     <message>
         <source>Upload to Your Webspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Publier sur votre espace Web</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Publier</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages...</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide...</translation>
     </message>
     <message>
         <source>(no server set: see Settings...)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun serveur indiqué : voir Réglages...)</translation>
     </message>
     <message>
         <source>%1 and its %2 frames go to the folder &quot;%3&quot; on %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et ses %2 images vont dans le dossier « %3 » sur %4.</translation>
     </message>
     <message>
         <source>%1 port %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 port %2</translation>
     </message>
     <message>
         <source>TurnPixa has not met the webspace server %1 before, and cannot tell whether it is the server you mean.
@@ -814,184 +861,195 @@ Its %2 key fingerprint is
 %3
 
 Compare it with the fingerprint your host publishes. If they are the same, trust the key: it is remembered, and the next upload goes ahead without asking.</source>
-        <translation type="unfinished"></translation>
+        <translation>TurnPixa ne connaît pas encore le serveur d’espace Web %1 et ne peut pas savoir si c’est bien le serveur voulu.
+
+L’empreinte de sa clé %2 est
+%3
+
+Comparez-la avec l’empreinte publiée par votre hébergeur. Si elles sont identiques, faites confiance à la clé : elle est mémorisée, et la prochaine publication se fera sans question.</translation>
     </message>
     <message>
         <source>The SSH key %1 is protected by a passphrase.
 
 Passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé SSH %1 est protégée par une phrase secrète.
+
+Phrase secrète :</translation>
     </message>
     <message>
         <source>Uploading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Publication...</translation>
     </message>
     <message>
         <source>The upload was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La publication a été annulée.</translation>
     </message>
     <message>
         <source>The upload did not work.</source>
-        <translation type="unfinished"></translation>
+        <translation>La publication a échoué.</translation>
     </message>
     <message>
         <source>Uploaded. Checking that the files are online...</source>
-        <translation type="unfinished"></translation>
+        <translation>Publié. Vérification de la présence des fichiers en ligne...</translation>
     </message>
     <message>
         <source>The upload is complete.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La publication est terminée.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CViewDlg</name>
     <message>
         <source>Image Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de l’image</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Set Start Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de départ</translation>
     </message>
     <message>
         <source>Remove this Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer cette image</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::CWebspaceSettingsDlg</name>
     <message>
         <source>Webspace Upload Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de publication</translation>
     </message>
     <message>
         <source>ftp.example.com, ftps://ftp.example.com or sftp://example.com</source>
-        <translation type="unfinished"></translation>
+        <translation>ftp.example.com, ftps://ftp.example.com ou sftp://example.com</translation>
     </message>
     <message>
         <source>The name of your webspace&apos;s FTP server. Write it as ftps://name for a secure connection, or as sftp://name (sftp://name:port for a port other than 22) for SFTP over SSH; with SFTP an empty password logs on with your SSH agent or your key in ~/.ssh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du serveur FTP de votre espace Web. Écrivez ftps://nom pour une connexion sécurisée, ou sftp://nom (sftp://nom:port pour un autre port que 22) pour SFTP par SSH ; en SFTP, un mot de passe vide connecte avec votre agent SSH ou votre clé dans ~/.ssh.</translation>
     </message>
     <message>
         <source>Webspace FTP Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur FTP de l’espace Web</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d’utilisateur</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Sub Folder for your website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-dossier de votre site Web</translation>
     </message>
     <message>
         <source>Website Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier du site Web</translation>
     </message>
     <message>
         <source>empty: htdocs or public_html</source>
-        <translation type="unfinished"></translation>
+        <translation>vide : htdocs ou public_html</translation>
     </message>
     <message>
         <source>Folder to store in on your webspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier d’enregistrement sur votre espace Web</translation>
     </message>
     <message>
         <source>TurnPixa Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier TurnPixa</translation>
     </message>
     <message>
         <source>Your webspace location</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de votre espace Web</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide...</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::DialogSeam</name>
     <message>
         <source>Unknown Server Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé de serveur inconnue</translation>
     </message>
     <message>
         <source>Trust and Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire confiance et se connecter</translation>
     </message>
     <message>
         <source>SSH Key Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase secrète de la clé SSH</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>About TurnPixa</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de TurnPixa</translation>
     </message>
     <message>
         <source>TurnPixa Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>TurnPixa version 1.0</translation>
     </message>
     <message>
         <source>The help pages are in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages d’aide sont en anglais.</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::HelpOpener</name>
     <message>
-        <source>../share/turnpixa/</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Unable to find the help file: %1
 
 It should be in the installation folder:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier d’aide introuvable : %1
+
+Il devrait se trouver dans le dossier d’installation :
+%2</translation>
     </message>
     <message>
         <source>Unable to open the web page in your Browser.
 Please point your web browser to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir la page Web dans votre navigateur.
+Veuillez ouvrir dans votre navigateur :
+%1</translation>
     </message>
 </context>
 <context>
     <name>turnpixa::SeriesAdjustBox</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>There are no photos to adjust.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a aucune photo à ajuster.</translation>
     </message>
     <message>
         <source> %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 sur %2...</translation>
     </message>
     <message>
         <source>Undone: the photos are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : les photos sont comme avant.</translation>
     </message>
     <message>
         <source>The photos have changed since, so there is nothing to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les photos ont changé depuis, il n’y a rien à annuler.</translation>
     </message>
 </context>
 </TS>

@@ -27,7 +27,7 @@ namespace turnpixa {
 CTurnPixaDlg::CTurnPixaDlg(CTurnPixaApp& app, QWidget* parent) : QDialog(parent), app_(app) {
     setWindowTitle(QStringLiteral("TurnPixa"));
     const QString special = QStringLiteral(TURNPIXA_SPECIAL_BUILD);
-    if (!special.isEmpty()) setWindowTitle(tr("TurnPixa v") + special);
+    if (!special.isEmpty()) setWindowTitle(QStringLiteral("TurnPixa v") + special);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);
@@ -249,9 +249,9 @@ void CTurnPixaDlg::showSourceProgress() {
     for (const std::string& f : failures) lines << QString::fromStdString(f);
     sourceText_->setText(failures.size() == 1
                              ? tr("1 photo could not be read again; its frame may "
-                                              "look less sharp.")
+                                  "look less sharp.")
                              : tr("%1 photos could not be read again; their frames "
-                                              "may look less sharp.")
+                                  "may look less sharp.")
                                    .arg(failures.size()));
     sourceText_->setToolTip(lines.join('\n'));
     sourceText_->show();

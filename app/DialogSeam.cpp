@@ -52,10 +52,9 @@ bool DialogSeam::askOkCancel(QWidget* parent, const QString& text) {
 }
 
 bool DialogSeam::askTrustHostKey(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, tr("Unknown Server Key"), text,
-                    QMessageBox::NoButton, parent);
-    QPushButton* trust =
-        box.addButton(tr("Trust and Connect"), QMessageBox::AcceptRole);
+    QMessageBox box(QMessageBox::Warning, tr("Unknown Server Key"), text, QMessageBox::NoButton,
+                    parent);
+    QPushButton* trust = box.addButton(tr("Trust and Connect"), QMessageBox::AcceptRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
     // Enter must not trust a key by accident.
     box.setDefaultButton(cancel);
@@ -66,8 +65,8 @@ bool DialogSeam::askTrustHostKey(QWidget* parent, const QString& text) {
 
 bool DialogSeam::askPassphrase(QWidget* parent, const QString& text, QString& answer) {
     bool ok = false;
-    answer = QInputDialog::getText(parent, tr("SSH Key Passphrase"), text,
-                                   QLineEdit::Password, QString(), &ok);
+    answer = QInputDialog::getText(parent, tr("SSH Key Passphrase"), text, QLineEdit::Password,
+                                   QString(), &ok);
     return ok;
 }
 
@@ -107,8 +106,8 @@ QString DialogSeam::chooseSaveName(const std::function<QString()>& pick,
         if (picked.isEmpty()) return {};
         const QString name = withSuffix(picked, defaultSuffix);
         if (!QFileInfo::exists(name)) return name;
-        const QString text = tr("%1 already exists.\nDo you want to replace it?")
-                                 .arg(QFileInfo(name).fileName());
+        const QString text =
+            tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(name).fileName());
         if (replace(text)) return name;
     }
 }

@@ -8,6 +8,7 @@ add_library(turnpixa_gui STATIC
   ProgramIcon.cpp
   RasterImageQt.cpp
   StartPhotos.cpp
+  TextFit.cpp
   ToolTips.cpp
   WizardLanguage.cpp
   pages/CWizardPage.cpp
@@ -62,8 +63,6 @@ set(TURNPIXA_TS_FILES "")
 foreach(lang ${TURNPIXA_LANGUAGES})
   list(APPEND TURNPIXA_TS_FILES ${CMAKE_CURRENT_SOURCE_DIR}/translations/turnpixa_${lang}.ts)
 endforeach()
-set_source_files_properties(${TURNPIXA_TS_FILES} PROPERTIES OUTPUT_LOCATION
-  ${CMAKE_CURRENT_BINARY_DIR}/translations)
 qt_add_translations(turnpixa_gui TS_FILES ${TURNPIXA_TS_FILES} RESOURCE_PREFIX /i18n
   LUPDATE_OPTIONS -locations none -no-obsolete)
 

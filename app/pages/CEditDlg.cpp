@@ -39,8 +39,8 @@ void setQuietly(QSlider* slider, int value) {
 }  // namespace
 
 CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* parent)
-    : CViewDlg(project, navigation, tr("Step4: Edit TurnPixa"),
-               QStringLiteral("extra-options.htm"), parent) {
+    : CViewDlg(project, navigation, tr("Step4: Edit TurnPixa"), QStringLiteral("extra-options.htm"),
+               parent) {
     QWidget* panel = sidePanel();
     addImageNumberGroup();
 
@@ -105,23 +105,20 @@ CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* pare
         b->setAutoDefault(false);
         b->setIconSize(QSize(24, 14));
     }
-    addToolTip(removal_,
-               tr("Select this box to use the Background Removal option.\n\nTurnPixa "
-                              "will analyse the image to automatically determine which part is "
-                              "the background.\n\nThis will work best when the background is "
-                              "fairly uniform. Use the slider to increase or decrease the "
-                              "removal."));
+    addToolTip(removal_, tr("Select this box to use the Background Removal option.\n\nTurnPixa "
+                            "will analyse the image to automatically determine which part is "
+                            "the background.\n\nThis will work best when the background is "
+                            "fairly uniform. Use the slider to increase or decrease the "
+                            "removal."));
     addToolTip(replacementColour_,
                tr("Click here to choose a new colour for the background.\n\nThis "
-                              "colour will replace the background."));
-    addToolTip(transparent_,
-               tr("Select this box to leave no background at all: PNG and WebP "
-                              "frames show the page behind the object.\n\nJPG frames cannot "
-                              "be transparent."));
-    addToolTip(strength_,
-               tr("This slider controls how much background is removed.\n\nSlide to "
-                              "the right to remove more background.\nSlide to the left if too "
-                              "much is removed."));
+                  "colour will replace the background."));
+    addToolTip(transparent_, tr("Select this box to leave no background at all: PNG and WebP "
+                                "frames show the page behind the object.\n\nJPG frames cannot "
+                                "be transparent."));
+    addToolTip(strength_, tr("This slider controls how much background is removed.\n\nSlide to "
+                             "the right to remove more background.\nSlide to the left if too "
+                             "much is removed."));
 
     // The page sets these controls itself with their signals blocked, so
     // only what the user does reaches the project.

@@ -44,7 +44,7 @@ public:
 QStringList CFileThumbnailDlg::photoFilters() {
     return {
         tr("All raster files (*.bmp *.tif *.tiff *.gif *.jpg *.jpeg *.png *.webp *.BMP "
-                       "*.TIF *.TIFF *.GIF *.JPG *.JPEG *.PNG *.WEBP)"),
+           "*.TIF *.TIFF *.GIF *.JPG *.JPEG *.PNG *.WEBP)"),
         tr("BMP Files (*.bmp *.BMP)"),
         tr("GIF Files (*.gif *.GIF)"),
         tr("Tagged Image File Format - TIFF (*.tif *.tiff *.TIF *.TIFF)"),
@@ -55,8 +55,7 @@ QStringList CFileThumbnailDlg::photoFilters() {
     };
 }
 
-CFileThumbnailDlg::CFileThumbnailDlg(QWidget* parent)
-    : QFileDialog(parent, tr("Open")) {
+CFileThumbnailDlg::CFileThumbnailDlg(QWidget* parent) : QFileDialog(parent, tr("Open")) {
     setOption(QFileDialog::DontUseNativeDialog, true);
     setOption(QFileDialog::ReadOnly, false);
     setFileMode(QFileDialog::ExistingFiles);

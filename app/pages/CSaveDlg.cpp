@@ -19,6 +19,7 @@
 #include <cstdlib>
 
 #include "app/DialogSeam.h"
+#include "app/TextFit.h"
 #include "app/HelpOpener.h"
 #include "app/RasterImageQt.h"
 #include "app/WizardNavigation.h"
@@ -56,8 +57,8 @@ QPushButton* panelButton(const QString& text, QWidget* parent) {
 
 CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSettings& uploadSettings,
                    HelpOpener helpOpener, QWidget* parent)
-    : CWizardPage(project, navigation, tr("Step 5: Save TurnPixa"),
-                  QStringLiteral("save-page.htm"), parent),
+    : CWizardPage(project, navigation, tr("Step 5: Save TurnPixa"), QStringLiteral("save-page.htm"),
+                  parent),
       uploadSettings_(uploadSettings),
       helpOpener_(std::move(helpOpener)) {
     loadResourceImage("arrow-left.png", arrowLeft_);
@@ -65,6 +66,7 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     writer_ = std::make_unique<OutputSetWriter>(arrowRight_);
 
     auto* panel = new QWidget(this);
+    panel_ = panel;
     panel->setObjectName(QStringLiteral("sidePanel"));
     panel->setGeometry(0, 0, kPanelWidth, 400);
     auto* layout = new QVBoxLayout(panel);
@@ -75,15 +77,15 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     webpRadio_ = new QRadioButton(QStringLiteral("WebP"), format);
     jpg_->setChecked(true);
     addToolTip(webpRadio_, tr("WebP frames weigh about half as much as JPG frames "
-                                          "and look as sharp; every current browser shows them."));
+                              "and look as sharp; every current browser shows them."));
     zoom_ = new QSpinBox(format);
     zoom_->setRange(0, 10000);
     zoom_->setSingleStep(100);
     zoom_->setSuffix(tr(" px"));
     zoom_->setSpecialValueText(tr("None"));
     addToolTip(zoom_, tr("Also saves large frames this wide in the frame folder's "
-                                     "zoom folder, made from the photos, for zooming and sharp "
-                                     "screens. 0 = none."));
+                         "zoom folder, made from the photos, for zooming and sharp "
+                         "screens. 0 = none."));
     auto* formatLayout = new QVBoxLayout(format);
     formatLayout->addWidget(jpg_);
     formatLayout->addWidget(pngRadio_);
@@ -200,15 +202,13 @@ void CSaveDlg::showFormat() {
     const QSignalBlocker blockZoom(zoom_);
     jpg_->setEnabled(!transparent);
     jpg_->setToolTip(transparent ? tr("JPG frames cannot carry the transparent "
-                                                  "background chosen on the Edit page.")
+                                      "background chosen on the Edit page.")
                                  : QString());
     jpg_->setChecked(format_ == FrameFormat::Jpeg);
     pngRadio_->setChecked(format_ == FrameFormat::Png);
     webpRadio_->setChecked(format_ == FrameFormat::WebP);
     zoom_->setValue(zoomWidth_);
-    if (switched)
-        status_->setText(
-            tr(kNoTransparentJpg));
+    if (switched) status_->setText(tr(kNoTransparentJpg));
 }
 
 void CSaveDlg::onKillActive() {
@@ -242,9 +242,13 @@ void CSaveDlg::showImage(const RasterImage* image) {
     update();
 }
 
+int CSaveDlg::panelWidth() const {
+    return panelWidth_;
+}
+
 void CSaveDlg::placePreview() {
     const ring::Point o =
-        ring::previewOrigin(kPanelWidth, width(), height(), {shown_.width(), shown_.height()});
+        ring::previewOrigin(panelWidth(), width(), height(), {shown_.width(), shown_.height()});
     previewOrigin_ = QPoint(o.x, o.y);
 }
 
@@ -292,8 +296,7 @@ bool CSaveDlg::saveAs() {
     Project& p = project();
     if (p.photoCount() == 0) return false;
     const QString chosen = DialogSeam::instance().saveFile(
-        this, tr("Save As"),
-        {tr("HTML Files (*.htm *.HTM)"), tr("All Files (*)")},
+        this, tr("Save As"), {tr("HTML Files (*.htm *.HTM)"), tr("All Files (*)")},
         QStringLiteral("htm"));
     if (chosen.isEmpty()) return false;
     const SaveTarget target = SaveTarget::fromChosenPath(chosen.toStdString());
@@ -329,9 +332,8 @@ bool CSaveDlg::saveAs() {
     }
     savedSet_ = UploadSet{target.outputFolder(), target.stem(), p.photoCount(), options.format,
                           writer_->lastPage().zoomWidth > 0};
-    QString saved = tr("Saved %1 frames to %2")
-                        .arg(p.photoCount())
-                        .arg(QString::fromStdString(pagePath_));
+    QString saved =
+        tr("Saved %1 frames to %2").arg(p.photoCount()).arg(QString::fromStdString(pagePath_));
     for (const std::string& warning : writer_->warnings())
         saved += tr("\nNote: ") + QString::fromStdString(warning) + QLatin1Char('.');
     status_->setText(saved);
@@ -383,15 +385,16 @@ void CSaveDlg::previewInBrowser() {
 
 void CSaveDlg::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.fillRect(QRect(kPanelWidth, 0, width() - kPanelWidth, height()), Qt::white);
+    const int left = panelWidth();
+    painter.fillRect(QRect(left, 0, width() - left, height()), Qt::white);
     if (shown_.isNull()) return;
     painter.drawImage(previewOrigin_, shown_);
     painter.setPen(QColor(110, 110, 110));
-    const QRect below(kPanelWidth, previewOrigin_.y() + shown_.height() + 8, width() - kPanelWidth,
-                      24);
-    painter.drawText(
-        below, Qt::AlignHCenter | Qt::AlignTop,
-        tr("Drag across the picture to turn it, as visitors of your page will."));
+    // One line in English; a longer translation wraps onto a second.
+    const QRect below(left, previewOrigin_.y() + shown_.height() + 8, width() - left,
+                      std::max(24, 2 * fontMetrics().lineSpacing() + 2));
+    painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     tr("Drag across the picture to turn it, as visitors of your page will."));
 }
 
 void CSaveDlg::mousePressEvent(QMouseEvent* event) {
@@ -422,8 +425,8 @@ void CSaveDlg::mouseMoveEvent(QMouseEvent* event) {
 
 void CSaveDlg::resizeEvent(QResizeEvent* event) {
     CWizardPage::resizeEvent(event);
-    if (auto* panel = findChild<QWidget*>(QStringLiteral("sidePanel")))
-        panel->setGeometry(0, 0, kPanelWidth, height());
+    // The panel's English texts fit its width; longer translations widen it.
+    panelWidth_ = widthForTexts(panel_, kPanelWidth, height(), 2 * kPanelWidth);
     placePreview();
 }
 

@@ -26,7 +26,14 @@ namespace turnpixa {
 namespace {
 
 // The first entry is a word, translated where the list is filled.
-const QStringList kAspects = {QT_TRANSLATE_NOOP("turnpixa::CSizeDlg", "Manual"), "5:8", "9:13", "10:15", "13:18", "20:25", "1:1", "4:3"};
+const QStringList kAspects = {QT_TRANSLATE_NOOP("turnpixa::CSizeDlg", "Manual"),
+                              "5:8",
+                              "9:13",
+                              "10:15",
+                              "13:18",
+                              "20:25",
+                              "1:1",
+                              "4:3"};
 
 Qt::CursorShape cursorFor(CropTracker::Handle h) {
     using H = CropTracker::Handle;
@@ -56,8 +63,8 @@ void setTextIfDifferent(QLineEdit* field, int value) {
 }  // namespace
 
 CSizeDlg::CSizeDlg(Project& project, WizardNavigation& navigation, QWidget* parent)
-    : CViewDlg(project, navigation, tr("Step3: Size TurnPixa"),
-               QStringLiteral("size-options.htm"), parent) {
+    : CViewDlg(project, navigation, tr("Step3: Size TurnPixa"), QStringLiteral("size-options.htm"),
+               parent) {
     QWidget* panel = sidePanel();
     addImageNumberGroup();
 
@@ -203,11 +210,11 @@ void CSizeDlg::showCurrentFrame(bool full) {
     } else if (p.photoAt(p.currentImage - 1) && !warnedTooLarge_) {
         // A size the memory cannot hold: say so once, keep the page usable.
         warnedTooLarge_ = true;
-        DialogSeam::instance().message(
-            this, tr("A frame of %1 x %2 pixels is too large to make.\n\n"
-                                 "Please choose a smaller size.")
-                      .arg(displayedWidth())
-                      .arg(displayedHeight()));
+        DialogSeam::instance().message(this,
+                                       tr("A frame of %1 x %2 pixels is too large to make.\n\n"
+                                          "Please choose a smaller size.")
+                                           .arg(displayedWidth())
+                                           .arg(displayedHeight()));
     }
     fitTrackerToFrame();
 }
@@ -292,9 +299,9 @@ void CSizeDlg::setCropOn(bool on) {
 
 void CSizeDlg::showCropState() {
     const bool on = project().settings().cropOn;
-    crop_->setText(tracker_ ? tr("Apply Crop")
-                   : on     ? tr("Undo Crop")
-                            : tr("Crop..."));
+    crop_->setText(tracker_ ? tr("Apply Crop") : on ? tr("Undo Crop") : tr("Crop..."));
+    // A longer text may need a wider panel.
+    layOut(width(), height());
     pan_->setEnabled(on);
     if (!on && panMode()) setPanMode(false);
     spin_->setChecked(!panMode());

@@ -98,8 +98,7 @@ void CTakePhotosDlg::onSetActive() {
         QFont font(QStringLiteral("Arial"));
         font.setPointSize(18);
         text_->setFont(font);
-        text_->setText(
-            tr(kInstructionsText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        text_->setText(tr(kInstructionsText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
     showPicture();
 }

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/DialogSeam.h"
+#include "app/TextFit.h"
 #include "app/RasterImageQt.h"
 #include "process/CropEdit.h"
 #include "project/Project.h"
@@ -68,7 +69,8 @@ void CViewDlg::refreshCurrentFrame() {
 }
 
 void CViewDlg::layOut(int width, int height) {
-    panel_->setGeometry(0, 0, kPanelWidth, height);
+    // The panel's English texts fit its width; longer translations widen it.
+    panelWidth_ = widthForTexts(panel_, kPanelWidth, height, 2 * kPanelWidth);
     (void)width;
     placePreview();
     update();
@@ -172,8 +174,13 @@ void CViewDlg::removePhoto(int m) {
     }
 }
 
+int CViewDlg::panelWidth() const {
+    return panelWidth_;
+}
+
 QRect CViewDlg::ringRect() const {
-    return QRect(kPanelWidth, 0, std::max(0, width() - kPanelWidth), height());
+    const int left = panelWidth();
+    return QRect(left, 0, std::max(0, width() - left), height());
 }
 
 QRect CViewDlg::previewRect() const {
@@ -211,7 +218,7 @@ std::vector<ring::Slot> CViewDlg::ringSlots() {
 
 void CViewDlg::placePreview() {
     const ring::Point o =
-        ring::previewOrigin(kPanelWidth, width(), height(), {frame_.width(), frame_.height()});
+        ring::previewOrigin(panelWidth(), width(), height(), {frame_.width(), frame_.height()});
     previewOrigin_ = QPoint(o.x, o.y);
 }
 

@@ -9,6 +9,20 @@
 
 namespace turnpixa {
 
+namespace {
+
+// The results the series work words without numbers or names are shown
+// translated; the others stay as the project words them.
+const char* const kFixedResults[] = {
+    QT_TRANSLATE_NOOP("turnpixa::SeriesAdjustBox", "There are no photos to adjust."),
+    QT_TRANSLATE_NOOP("turnpixa::SeriesAdjustBox",
+                      "The photos are already centred; nothing was changed."),
+    QT_TRANSLATE_NOOP("turnpixa::SeriesAdjustBox",
+                      "The photos are already evenly lit; nothing was changed."),
+};
+
+}  // namespace
+
 SeriesAdjustBox::SeriesAdjustBox(const QString& caption, const QString& working, Project& project,
                                  Work work, std::function<void()> changed, QWidget* parent)
     : QWidget(parent),
@@ -48,7 +62,10 @@ void SeriesAdjustBox::run() {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     button_->setEnabled(true);
-    result_->setText(QString::fromStdString(r.message));
+    QString result = QString::fromStdString(r.message);
+    for (const char* fixed : kFixedResults)
+        if (r.message == fixed) result = tr(fixed);
+    result_->setText(result);
     if (r.undo.valid) {
         last_ = r.undo;
         undo_->setEnabled(true);
@@ -62,7 +79,7 @@ void SeriesAdjustBox::undo() {
     undo_->setEnabled(false);
     result_->setText(undone ? tr("Undone: the photos are as they were.")
                             : tr("The photos have changed since, so there is "
-                                             "nothing to undo."));
+                                 "nothing to undo."));
     if (undone && changed_) changed_();
 }
 

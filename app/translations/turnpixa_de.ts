@@ -1052,5 +1052,13 @@ Bitte öffnen Sie in Ihrem Browser:
         <source>The photos have changed since, so there is nothing to undo.</source>
         <translation>Die Fotos haben sich inzwischen geändert; es gibt nichts rückgängig zu machen.</translation>
     </message>
+    <message>
+        <source>The photos are already centred; nothing was changed.</source>
+        <translation>Die Fotos sind bereits zentriert; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The photos are already evenly lit; nothing was changed.</source>
+        <translation>Die Fotos sind bereits gleichmäßig hell; nichts wurde geändert.</translation>
+    </message>
 </context>
 </TS>

@@ -1051,5 +1051,13 @@ Abra en su navegador la dirección:
         <source>The photos have changed since, so there is nothing to undo.</source>
         <translation>Las fotos han cambiado desde entonces; no hay nada que deshacer.</translation>
     </message>
+    <message>
+        <source>The photos are already centred; nothing was changed.</source>
+        <translation>Las fotos ya están centradas; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The photos are already evenly lit; nothing was changed.</source>
+        <translation>Las fotos ya tienen una luz uniforme; no se ha cambiado nada.</translation>
+    </message>
 </context>
 </TS>

@@ -40,7 +40,7 @@ TurnPixa peut-il accéder à Internet pour rechercher les mises à jour ?</tran
     <name>turnpixa::CEditDlg</name>
     <message>
         <source>Step4: Edit TurnPixa</source>
-        <translation>Étape 4 : Retoucher le TurnPixa</translation>
+        <translation>Étape 4 : Retouche</translation>
     </message>
     <message>
         <source>Lightness</source>
@@ -336,7 +336,7 @@ Faites glisser la souris sur l’image pour la faire tourner. Faites glisser une
     </message>
     <message>
         <source>Step 5: Save TurnPixa</source>
-        <translation>Étape 5 : Enregistrer le TurnPixa</translation>
+        <translation>Étape 5 : Enregistrer</translation>
     </message>
     <message>
         <source>Format</source>
@@ -511,7 +511,7 @@ Vérifiez qu’il est branché et allumé, puis réessayez.</translation>
     <name>turnpixa::CSizeDlg</name>
     <message>
         <source>Step3: Size TurnPixa</source>
-        <translation>Étape 3 : Taille du TurnPixa</translation>
+        <translation>Étape 3 : Taille</translation>
     </message>
     <message>
         <source>Reverse spin direction</source>
@@ -671,7 +671,7 @@ Soit 1. Faites tourner l’objet entre chaque photo, sans bouger l’appareil.<b
     </message>
     <message>
         <source>Step 1 : Take Photos</source>
-        <translation>Étape 1 : Prendre les photos</translation>
+        <translation>Étape 1 : Photographier</translation>
     </message>
     <message>
         <source>Step 1 - Take Photos</source>
@@ -1050,6 +1050,14 @@ Veuillez ouvrir dans votre navigateur :
     <message>
         <source>The photos have changed since, so there is nothing to undo.</source>
         <translation>Les photos ont changé depuis, il n’y a rien à annuler.</translation>
+    </message>
+    <message>
+        <source>The photos are already centred; nothing was changed.</source>
+        <translation>Les photos sont déjà centrées ; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The photos are already evenly lit; nothing was changed.</source>
+        <translation>Les photos sont déjà éclairées de façon égale ; rien n’a été modifié.</translation>
     </message>
 </context>
 </TS>

@@ -1051,5 +1051,13 @@ Aprire nel browser l’indirizzo:
         <source>The photos have changed since, so there is nothing to undo.</source>
         <translation>Nel frattempo le foto sono cambiate: non c’è niente da annullare.</translation>
     </message>
+    <message>
+        <source>The photos are already centred; nothing was changed.</source>
+        <translation>Le foto sono già centrate; non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>The photos are already evenly lit; nothing was changed.</source>
+        <translation>Le foto sono già illuminate in modo uniforme; non è stato cambiato nulla.</translation>
+    </message>
 </context>
 </TS>

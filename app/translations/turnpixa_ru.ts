@@ -1051,5 +1051,13 @@ Please point your web browser to:
         <source>The photos have changed since, so there is nothing to undo.</source>
         <translation>Снимки с тех пор изменились, отменять нечего.</translation>
     </message>
+    <message>
+        <source>The photos are already centred; nothing was changed.</source>
+        <translation>Снимки уже отцентрованы; ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The photos are already evenly lit; nothing was changed.</source>
+        <translation>Снимки уже освещены равномерно; ничего не изменено.</translation>
+    </message>
 </context>
 </TS>

@@ -236,8 +236,7 @@ void CPrintPadDlg::showNumber(int n) {
 bool CPrintPadDlg::print() {
     if (pdfChosen()) {
         const QString file = DialogSeam::instance().saveFile(
-            this, tr("Print to PDF file"), {tr("PDF Files (*.pdf)")},
-            QStringLiteral("pdf"));
+            this, tr("Print to PDF file"), {tr("PDF Files (*.pdf)")}, QStringLiteral("pdf"));
         if (file.isEmpty()) return false;
         printer_->setOutputFileName(file);
     }
@@ -245,8 +244,7 @@ bool CPrintPadDlg::print() {
     printer_->setFullPage(true);
     QString reason;
     if (!printPadPage(*printer_, photos_, reason)) {
-        DialogSeam::instance().message(
-            this, tr("The pad could not be printed.\n\n%1").arg(reason));
+        DialogSeam::instance().message(this, tr("The pad could not be printed.\n\n%1").arg(reason));
         return false;
     }
     return true;

@@ -12,11 +12,11 @@ CScanSelectDlg::CScanSelectDlg(const QStringList& devices, int defaultIndex, QWi
     : QDialog(parent) {
     setWindowTitle(tr("Select Source"));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(devices.isEmpty()
-                                 ? tr("No scanner or camera was found.\n\nCheck that "
-                                                  "it is connected and turned on, then try again.")
-                                 : tr("Sources:"),
-                             this);
+    auto* label =
+        new QLabel(devices.isEmpty() ? tr("No scanner or camera was found.\n\nCheck that "
+                                          "it is connected and turned on, then try again.")
+                                     : tr("Sources:"),
+                   this);
     label->setWordWrap(true);
     layout->addWidget(label);
     list_ = new QListWidget(this);

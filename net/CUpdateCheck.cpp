@@ -106,7 +106,7 @@ bool CUpdateCheck::questionFlow() {
             setLabel(tr(kUpdates));
             DialogSeam::instance().message(
                 parent_, tr("TurnPixa could not check for updates.\n\nPlease check "
-                                        "your internet connection and try again later."));
+                            "your internet connection and try again later."));
             return false;
         }
         if (latest > current) return offer();
@@ -151,17 +151,16 @@ bool CUpdateCheck::downloadAndStart(const std::function<bool(int)>& progress) {
         options_);
     if (r.cancelled) return false;
     if (!r.ok) {
-        DialogSeam::instance().message(
-            parent_, tr("The new version could not be downloaded.\n\n%1")
-                         .arg(QString::fromStdString(r.reason)));
+        DialogSeam::instance().message(parent_, tr("The new version could not be downloaded.\n\n%1")
+                                                    .arg(QString::fromStdString(r.reason)));
         return false;
     }
     const QString path = QString::fromStdString(r.path);
     if (!QProcess::startDetached(path, {}, folder)) {
-        DialogSeam::instance().message(
-            parent_, tr("The new version was downloaded to\n%1\nbut could not be "
-                                    "started. Please start it from there.")
-                         .arg(path));
+        DialogSeam::instance().message(parent_,
+                                       tr("The new version was downloaded to\n%1\nbut could not be "
+                                          "started. Please start it from there.")
+                                           .arg(path));
         return false;
     }
     return true;

@@ -28,8 +28,8 @@ CCheckUpdatesDlg::CCheckUpdatesDlg(bool ticked, HelpOpener help, QWidget* parent
     : QDialog(parent) {
     setWindowTitle(tr("Check for Updates"));
     auto* text = new QLabel(tr("TurnPixa can automatically detect when a new version "
-                                           "is available.\n\nIs it OK to access the internet to "
-                                           "check for updates?"),
+                               "is available.\n\nIs it OK to access the internet to "
+                               "check for updates?"),
                             this);
     text->setWordWrap(true);
     box_ = new QCheckBox(tr("Yes, automatically check for updates?"), this);
@@ -82,9 +82,8 @@ QString CUpToDateDlg::text() const {
 CUpdateOfferDlg::CUpdateOfferDlg(double latest, HelpOpener help, Download download, QWidget* parent)
     : QDialog(parent), download_(std::move(download)) {
     setWindowTitle(tr("New TurnPixa Version Available"));
-    first_ = new QLabel(tr("Version %1 is now available")
-                            .arg(QString::fromStdString(formatVersion(latest))),
-                        this);
+    first_ = new QLabel(
+        tr("Version %1 is now available").arg(QString::fromStdString(formatVersion(latest))), this);
     QFont bigger = first_->font();
     bigger.setPointSizeF(bigger.pointSizeF() * 1.4);
     first_->setFont(bigger);

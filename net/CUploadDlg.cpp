@@ -108,16 +108,15 @@ SftpOptions CUploadDlg::sftpOptions() {
             knownHostsBeside(settingsPathFor(help_.programFolder().toStdString()));
     options.askHostKey = [this](const SshHostKeyQuestion& key) {
         const QString server =
-            key.port == 22
-                ? QString::fromStdString(key.host)
-                : tr("%1 port %2").arg(QString::fromStdString(key.host)).arg(key.port);
+            key.port == 22 ? QString::fromStdString(key.host)
+                           : tr("%1 port %2").arg(QString::fromStdString(key.host)).arg(key.port);
         return DialogSeam::instance().askTrustHostKey(
             this, tr("TurnPixa has not met the webspace server %1 before, and cannot "
-                                 "tell whether it is the server you mean.\n\n"
-                                 "Its %2 key fingerprint is\n%3\n\n"
-                                 "Compare it with the fingerprint your host publishes. If they "
-                                 "are the same, trust the key: it is remembered, and the next "
-                                 "upload goes ahead without asking.")
+                     "tell whether it is the server you mean.\n\n"
+                     "Its %2 key fingerprint is\n%3\n\n"
+                     "Compare it with the fingerprint your host publishes. If they "
+                     "are the same, trust the key: it is remembered, and the next "
+                     "upload goes ahead without asking.")
                       .arg(server, QString::fromStdString(key.keyType),
                            QString::fromStdString(key.fingerprint)));
     };
@@ -164,8 +163,7 @@ bool CUploadDlg::upload() {
     check.run(settings_, set_, LiveCheck::httpProbe(httpOptions_));
     status_->setText(QString::fromStdString(check.text()));
     DialogSeam::instance().message(
-        this,
-        tr("The upload is complete.\n\n%1").arg(QString::fromStdString(check.text())));
+        this, tr("The upload is complete.\n\n%1").arg(QString::fromStdString(check.text())));
     setBusy(false);
     accept();
     return true;

@@ -43,9 +43,9 @@ CWebspaceSettingsDlg::CWebspaceSettingsDlg(UploadSettings& settings, HelpOpener 
         tr("ftp.example.com, ftps://ftp.example.com or sftp://example.com"));
     server_->setToolTip(
         tr("The name of your webspace's FTP server. Write it as "
-                       "ftps://name for a secure connection, or as sftp://name (sftp://name:port "
-                       "for a port other than 22) for SFTP over SSH; with SFTP an empty password "
-                       "logs on with your SSH agent or your key in ~/.ssh."));
+           "ftps://name for a secure connection, or as sftp://name (sftp://name:port "
+           "for a port other than 22) for SFTP over SSH; with SFTP an empty password "
+           "logs on with your SSH agent or your key in ~/.ssh."));
     user_ = new QLineEdit(this);
     password_ = new QLineEdit(this);
     password_->setEchoMode(QLineEdit::Password);
@@ -54,11 +54,10 @@ CWebspaceSettingsDlg::CWebspaceSettingsDlg(UploadSettings& settings, HelpOpener 
     account->addRow(tr("Password"), password_);
     layout->addLayout(account);
 
-    websiteFolder_ = fieldIn(tr("Sub Folder for your website"),
-                             tr("Website Folder"), layout, this);
+    websiteFolder_ = fieldIn(tr("Sub Folder for your website"), tr("Website Folder"), layout, this);
     websiteFolder_->setPlaceholderText(tr("empty: htdocs or public_html"));
-    subFolder_ = fieldIn(tr("Folder to store in on your webspace"),
-                         tr("TurnPixa Folder"), layout, this);
+    subFolder_ =
+        fieldIn(tr("Folder to store in on your webspace"), tr("TurnPixa Folder"), layout, this);
 
     auto* where = new QGroupBox(tr("Your webspace location"), this);
     auto* whereRow = new QHBoxLayout(where);
@@ -68,8 +67,7 @@ CWebspaceSettingsDlg::CWebspaceSettingsDlg(UploadSettings& settings, HelpOpener 
     layout->addWidget(where);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton* helpButton =
-        buttons->addButton(tr("Help..."), QDialogButtonBox::HelpRole);
+    QPushButton* helpButton = buttons->addButton(tr("Help..."), QDialogButtonBox::HelpRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

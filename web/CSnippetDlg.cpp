@@ -111,8 +111,8 @@ bool CSnippetDlg::copy(Kind kind) {
     if (check.fetched && !check.found) {
         DialogSeam::instance().message(
             this, tr("Can't find a TurnPixa image called \"%1\" at\n%2\n\nPlease "
-                                 "check the name you have entered.\nRemember to upload your "
-                                 "TurnPixa image before using\nthis Copy To Clipboard facility")
+                     "check the name you have entered.\nRemember to upload your "
+                     "TurnPixa image before using\nthis Copy To Clipboard facility")
                       .arg(name_->text().trimmed(), location_->text()));
     }
     switch (kind) {

@@ -19,9 +19,9 @@
 #include <cstdlib>
 
 #include "app/DialogSeam.h"
-#include "app/TextFit.h"
 #include "app/HelpOpener.h"
 #include "app/RasterImageQt.h"
+#include "app/TextFit.h"
 #include "app/WizardNavigation.h"
 #include "image/ImageFormats.h"
 #include "net/CUploadDlg.h"

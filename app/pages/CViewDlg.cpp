@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 
 #include "app/DialogSeam.h"
-#include "app/TextFit.h"
 #include "app/RasterImageQt.h"
+#include "app/TextFit.h"
 #include "process/CropEdit.h"
 #include "project/Project.h"
 #include "resources/Resources.h"

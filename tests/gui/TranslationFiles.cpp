@@ -22,9 +22,9 @@ QString elementText(QXmlStreamReader& xml) {
                 if (xml.name() == QLatin1String("byte")) {
                     // "xd" is hexadecimal, a plain number decimal.
                     const QStringView value = xml.attributes().value(QLatin1String("value"));
-                    text += QChar(value.startsWith(QLatin1Char('x'))
-                                      ? value.mid(1).toUInt(nullptr, 16)
-                                      : value.toUInt());
+                    text +=
+                        QChar(value.startsWith(QLatin1Char('x')) ? value.mid(1).toUInt(nullptr, 16)
+                                                                 : value.toUInt());
                 }
                 break;
             case QXmlStreamReader::EndElement:

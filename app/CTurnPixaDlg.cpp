@@ -41,10 +41,10 @@ CTurnPixaDlg::CTurnPixaDlg(CTurnPixaApp& app, QWidget* parent) : QDialog(parent)
               new CSaveDlg(project, *this, app.uploadSettings(), app.help())};
     for (CWizardPage* p : pages_) tabs_->addTab(p, p->caption());
 
-    auto* about = new QPushButton(QStringLiteral("About TurnPixa..."), this);
-    back_ = new QPushButton(QStringLiteral("<< Back"), this);
-    next_ = new QPushButton(QStringLiteral("Next >>"), this);
-    finish_ = new QPushButton(QStringLiteral("Finish"), this);
+    auto* about = new QPushButton(tr("About TurnPixa..."), this);
+    back_ = new QPushButton(tr("<< Back"), this);
+    next_ = new QPushButton(tr("Next >>"), this);
+    finish_ = new QPushButton(tr("Finish"), this);
     for (QPushButton* b : {about, back_, next_, finish_}) b->setAutoDefault(false);
 
     sourceText_ = new QLabel(this);
@@ -227,7 +227,7 @@ void CTurnPixaDlg::takeRescaledSources() {
 void CTurnPixaDlg::showSourceProgress() {
     const SourceRescaler& rescaler = app_.project().sourceRescaler();
     if (rescaler.running()) {
-        sourceText_->setText(QStringLiteral("Preparing the photos for the new size: %1 of %2")
+        sourceText_->setText(tr("Preparing the photos for the new size: %1 of %2")
                                  .arg(rescaler.done())
                                  .arg(rescaler.total()));
         sourceText_->setToolTip(QString());
@@ -248,10 +248,10 @@ void CTurnPixaDlg::showSourceProgress() {
     QStringList lines;
     for (const std::string& f : failures) lines << QString::fromStdString(f);
     sourceText_->setText(failures.size() == 1
-                             ? QStringLiteral("1 photo could not be read again; its frame may "
-                                              "look less sharp.")
-                             : QStringLiteral("%1 photos could not be read again; their frames "
-                                              "may look less sharp.")
+                             ? tr("1 photo could not be read again; its frame may "
+                                  "look less sharp.")
+                             : tr("%1 photos could not be read again; their frames "
+                                  "may look less sharp.")
                                    .arg(failures.size()));
     sourceText_->setToolTip(lines.join('\n'));
     sourceText_->show();

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "ProgramIcon.h"
+#include "WizardLanguage.h"
 #include "devices/CScanSelectDlg.h"
 #include "pages/CFileThumbnailDlg.h"
 
@@ -51,10 +52,9 @@ bool DialogSeam::askOkCancel(QWidget* parent, const QString& text) {
 }
 
 bool DialogSeam::askTrustHostKey(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Unknown Server Key"), text,
-                    QMessageBox::NoButton, parent);
-    QPushButton* trust =
-        box.addButton(QStringLiteral("Trust and Connect"), QMessageBox::AcceptRole);
+    QMessageBox box(QMessageBox::Warning, tr("Unknown Server Key"), text, QMessageBox::NoButton,
+                    parent);
+    QPushButton* trust = box.addButton(tr("Trust and Connect"), QMessageBox::AcceptRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
     // Enter must not trust a key by accident.
     box.setDefaultButton(cancel);
@@ -65,8 +65,8 @@ bool DialogSeam::askTrustHostKey(QWidget* parent, const QString& text) {
 
 bool DialogSeam::askPassphrase(QWidget* parent, const QString& text, QString& answer) {
     bool ok = false;
-    answer = QInputDialog::getText(parent, QStringLiteral("SSH Key Passphrase"), text,
-                                   QLineEdit::Password, QString(), &ok);
+    answer = QInputDialog::getText(parent, tr("SSH Key Passphrase"), text, QLineEdit::Password,
+                                   QString(), &ok);
     return ok;
 }
 
@@ -106,8 +106,8 @@ QString DialogSeam::chooseSaveName(const std::function<QString()>& pick,
         if (picked.isEmpty()) return {};
         const QString name = withSuffix(picked, defaultSuffix);
         if (!QFileInfo::exists(name)) return name;
-        const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                 .arg(QFileInfo(name).fileName());
+        const QString text =
+            tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(name).fileName());
         if (replace(text)) return name;
     }
 }
@@ -120,7 +120,7 @@ QString DialogSeam::withSuffix(const QString& name, const QString& suffix) {
 
 void DialogSeam::about(QWidget* parent) {
     QDialog box(parent);
-    box.setWindowTitle(QStringLiteral("About TurnPixa"));
+    box.setWindowTitle(tr("About TurnPixa"));
     box.setWindowIcon(programIcon());
     auto* layout = new QVBoxLayout(&box);
     auto* row = new QHBoxLayout;
@@ -128,8 +128,15 @@ void DialogSeam::about(QWidget* parent) {
     picture->setObjectName(QStringLiteral("programIcon"));
     picture->setPixmap(programIcon().pixmap(64, 64));
     row->addWidget(picture);
-    row->addWidget(new QLabel(QStringLiteral("TurnPixa Version 1.0"), &box), 1);
+    row->addWidget(new QLabel(tr("TurnPixa Version 1.0"), &box), 1);
     layout->addLayout(row);
+    // The help pages are written in English only; a user who reads the
+    // wizard in another language is told so before opening them.
+    if (!currentWizardLanguage().isEmpty()) {
+        auto* note = new QLabel(tr("The help pages are in English."), &box);
+        note->setObjectName(QStringLiteral("helpLanguageNote"));
+        layout->addWidget(note);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     layout->addWidget(buttons);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QCoreApplication>
 #include <QList>
 #include <QPoint>
 #include <QString>
@@ -15,6 +16,8 @@ namespace turnpixa {
 // that tests can answer them. The default shows the real dialogs; a test
 // installs its own subclass.
 class DialogSeam {
+    Q_DECLARE_TR_FUNCTIONS(turnpixa::DialogSeam)
+
 public:
     virtual ~DialogSeam() = default;
 

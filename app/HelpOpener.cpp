@@ -23,10 +23,10 @@ bool HelpOpener::openHelpTopic(QWidget* parent, const QString& topic) const {
         QDir(helpFolder()).filePath(topic.isEmpty() ? QStringLiteral("index.htm") : topic);
     if (QFileInfo::exists(page) && QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
         return true;
-    DialogSeam::instance().warning(
-        parent, QStringLiteral("Unable to find the help file: %1\n\nIt should be in the "
-                               "installation folder:\n%2")
-                    .arg(QString::fromLatin1(kFolderName), programFolder_));
+    DialogSeam::instance().warning(parent,
+                                   tr("Unable to find the help file: %1\n\nIt should be in the "
+                                      "installation folder:\n%2")
+                                       .arg(QString::fromLatin1(kFolderName), programFolder_));
     return false;
 }
 
@@ -35,8 +35,7 @@ bool HelpOpener::openWebPage(QWidget* parent, const QString& address) {
     if (url.isValid() && QDesktopServices::openUrl(url)) return true;
     DialogSeam::instance().warning(
         parent,
-        QStringLiteral(
-            "Unable to open the web page in your Browser.\nPlease point your web browser to:\n%1")
+        tr("Unable to open the web page in your Browser.\nPlease point your web browser to:\n%1")
             .arg(address));
     return false;
 }

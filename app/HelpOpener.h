@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <utility>
 
@@ -10,6 +11,8 @@ namespace turnpixa {
 // program, or in share/turnpixa/ beside the program's bin/ folder (a system
 // package), and open in the user's browser.
 class HelpOpener {
+    Q_DECLARE_TR_FUNCTIONS(turnpixa::HelpOpener)
+
 public:
     static constexpr const char* kFolderName = "TurnPixa-help";
 

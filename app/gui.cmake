@@ -8,7 +8,9 @@ add_library(turnpixa_gui STATIC
   ProgramIcon.cpp
   RasterImageQt.cpp
   StartPhotos.cpp
+  TextFit.cpp
   ToolTips.cpp
+  WizardLanguage.cpp
   pages/CWizardPage.cpp
   pages/CViewDlg.cpp
   pages/CImportDlg.cpp
@@ -54,6 +56,19 @@ foreach(size ${TURNPIXA_ICON_SIZES})
 endforeach()
 qt_add_resources(turnpixa_gui program_icons PREFIX /icons
   BASE ${PROJECT_SOURCE_DIR}/resources/icons FILES ${TURNPIXA_ICON_FILES})
+
+# The wizard's texts in the installer's other five languages: lrelease turns
+# the .ts files into .qm files at build time, compiled in under :/i18n. The
+# target update_translations runs lupdate over the wizard's sources to bring
+# the .ts files up to date with new texts.
+find_package(Qt6 COMPONENTS LinguistTools REQUIRED)
+set(TURNPIXA_LANGUAGES fr de ru it es)
+set(TURNPIXA_TS_FILES "")
+foreach(lang ${TURNPIXA_LANGUAGES})
+  list(APPEND TURNPIXA_TS_FILES ${CMAKE_CURRENT_SOURCE_DIR}/translations/turnpixa_${lang}.ts)
+endforeach()
+qt_add_translations(turnpixa_gui TS_FILES ${TURNPIXA_TS_FILES} RESOURCE_PREFIX /i18n
+  LUPDATE_OPTIONS -locations none -no-obsolete)
 
 add_executable(turnpixa main.cpp)
 turnpixa_warnings(turnpixa)

@@ -21,7 +21,8 @@
 
 namespace turnpixa {
 
-const QString CPrintPadDlg::kPdfEntry = QStringLiteral("PDF file");
+const QString CPrintPadDlg::kPdfEntry =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("turnpixa::CPrintPadDlg", "PDF file"));
 
 namespace {
 
@@ -53,12 +54,12 @@ const QPageSize::PageSizeId kPdfPapers[] = {QPageSize::A4,     QPageSize::Letter
 
 CPrintPadDlg::CPrintPadDlg(HelpOpener help, QWidget* parent)
     : QDialog(parent), help_(std::move(help)), printer_(std::make_unique<QPrinter>()) {
-    setWindowTitle(QStringLiteral("Print TurnPixa Pad"));
+    setWindowTitle(tr("Print TurnPixa Pad"));
     printer_->setPageOrientation(QPageLayout::Portrait);
 
     printers_ = new QComboBox(this);
     papers_ = new QComboBox(this);
-    properties_ = new QPushButton(QStringLiteral("Printer Properties..."), this);
+    properties_ = new QPushButton(tr("Printer Properties..."), this);
     preview_ = new PadPreview(page_, photos_, this);
     preview_->setObjectName(QStringLiteral("padPreview"));
     preview_->setFixedWidth(kPreviewWidth);
@@ -72,20 +73,20 @@ CPrintPadDlg::CPrintPadDlg(HelpOpener help, QWidget* parent)
     slider_->setRange(kSliderMin, kSliderMax);
     slider_->setPageStep(1);
     slider_->setValue(photos_);
-    print_ = new QPushButton(QStringLiteral("Print"), this);
+    print_ = new QPushButton(tr("Print"), this);
     print_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* helpButton = new QPushButton(QStringLiteral("Help..."), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    auto* helpButton = new QPushButton(tr("Help..."), this);
     for (QPushButton* b : {properties_, print_, cancel, helpButton}) b->setAutoDefault(false);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Printer:"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("Printer:"), this), 0, 0);
     grid->addWidget(printers_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Paper size:"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("Paper size:"), this), 1, 0);
     grid->addWidget(papers_, 1, 1);
     grid->addWidget(properties_, 2, 1, Qt::AlignLeft);
     auto* number = new QHBoxLayout;
-    number->addWidget(new QLabel(QStringLiteral("Number of photos:"), this));
+    number->addWidget(new QLabel(tr("Number of photos:"), this));
     number->addWidget(edit_);
     auto* arrows = new QVBoxLayout;
     arrows->setSpacing(0);
@@ -109,7 +110,7 @@ CPrintPadDlg::CPrintPadDlg(HelpOpener help, QWidget* parent)
     // is always there, so a machine without printers can still make a pad.
     const QStringList names = QPrinterInfo::availablePrinterNames();
     printers_->addItems(names);
-    printers_->addItem(kPdfEntry);
+    printers_->addItem(tr(kPdfEntry.toUtf8().constData()));
     const int defaultIndex = static_cast<int>(names.indexOf(QPrinterInfo::defaultPrinterName()));
     printers_->setCurrentIndex(defaultIndex >= 0 ? defaultIndex : 0);
     choosePrinter(printers_->currentIndex());
@@ -131,7 +132,8 @@ CPrintPadDlg::CPrintPadDlg(HelpOpener help, QWidget* parent)
 CPrintPadDlg::~CPrintPadDlg() = default;
 
 bool CPrintPadDlg::pdfChosen() const {
-    return printers_->currentText() == kPdfEntry;
+    // The entry comes after the printers.
+    return printers_->currentIndex() == printers_->count() - 1;
 }
 
 void CPrintPadDlg::choosePrinter(int index) {
@@ -234,8 +236,7 @@ void CPrintPadDlg::showNumber(int n) {
 bool CPrintPadDlg::print() {
     if (pdfChosen()) {
         const QString file = DialogSeam::instance().saveFile(
-            this, QStringLiteral("Print to PDF file"), {QStringLiteral("PDF Files (*.pdf)")},
-            QStringLiteral("pdf"));
+            this, tr("Print to PDF file"), {tr("PDF Files (*.pdf)")}, QStringLiteral("pdf"));
         if (file.isEmpty()) return false;
         printer_->setOutputFileName(file);
     }
@@ -243,8 +244,7 @@ bool CPrintPadDlg::print() {
     printer_->setFullPage(true);
     QString reason;
     if (!printPadPage(*printer_, photos_, reason)) {
-        DialogSeam::instance().message(
-            this, QStringLiteral("The pad could not be printed.\n\n%1").arg(reason));
+        DialogSeam::instance().message(this, tr("The pad could not be printed.\n\n%1").arg(reason));
         return false;
     }
     return true;

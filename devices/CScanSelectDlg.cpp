@@ -10,13 +10,13 @@ namespace turnpixa {
 
 CScanSelectDlg::CScanSelectDlg(const QStringList& devices, int defaultIndex, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Select Source"));
+    setWindowTitle(tr("Select Source"));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(devices.isEmpty()
-                                 ? QStringLiteral("No scanner or camera was found.\n\nCheck that "
-                                                  "it is connected and turned on, then try again.")
-                                 : QStringLiteral("Sources:"),
-                             this);
+    auto* label =
+        new QLabel(devices.isEmpty() ? tr("No scanner or camera was found.\n\nCheck that "
+                                          "it is connected and turned on, then try again.")
+                                     : tr("Sources:"),
+                   this);
     label->setWordWrap(true);
     layout->addWidget(label);
     list_ = new QListWidget(this);
@@ -25,7 +25,7 @@ CScanSelectDlg::CScanSelectDlg(const QStringList& devices, int defaultIndex, QWi
     if (defaultIndex >= 0 && defaultIndex < devices.size()) list_->setCurrentRow(defaultIndex);
     layout->addWidget(list_);
     auto* buttons = new QDialogButtonBox(this);
-    select_ = buttons->addButton(QStringLiteral("Select"), QDialogButtonBox::AcceptRole);
+    select_ = buttons->addButton(tr("Select"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QDialogButtonBox::Cancel);
     select_->setEnabled(list_->currentRow() >= 0);
     layout->addWidget(buttons);

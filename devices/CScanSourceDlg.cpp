@@ -14,27 +14,27 @@ CScanSourceDlg::CScanSourceDlg(const SaneDeviceInfo& device, SourceWindowEvents&
                                QWidget* parent)
     : QDialog(parent), events_(events) {
     setObjectName(QStringLiteral("scanSourceWindow"));
-    setWindowTitle(QStringLiteral("Scan - %1").arg(QString::fromStdString(device.name)));
+    setWindowTitle(tr("Scan - %1").arg(QString::fromStdString(device.name)));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     QString model = QString::fromStdString(device.vendor + " " + device.model).trimmed();
-    form->addRow(QStringLiteral("Scanner:"),
+    form->addRow(tr("Scanner:"),
                  new QLabel(model.isEmpty() ? QString::fromStdString(device.name) : model, this));
     source_ = new QComboBox(this);
     const QString current = QString::fromStdString(events.currentSource());
     for (const std::string& s : events.sourceChoices()) source_->addItem(QString::fromStdString(s));
     source_->setCurrentText(current);
-    if (source_->count() > 0) form->addRow(QStringLiteral("Paper from:"), source_);
+    if (source_->count() > 0) form->addRow(tr("Paper from:"), source_);
     source_->setVisible(source_->count() > 0);
     layout->addLayout(form);
-    status_ = new QLabel(QStringLiteral("Put the page on the scanner and press Scan."), this);
+    status_ = new QLabel(tr("Put the page on the scanner and press Scan."), this);
     status_->setWordWrap(true);
     layout->addWidget(status_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    scan_ = new QPushButton(QStringLiteral("Scan"), this);
+    scan_ = new QPushButton(tr("Scan"), this);
     scan_->setDefault(true);
-    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_ = new QPushButton(tr("Close"), this);
     close_->setAutoDefault(false);
     buttons->addWidget(scan_);
     buttons->addWidget(close_);
@@ -43,7 +43,7 @@ CScanSourceDlg::CScanSourceDlg(const SaneDeviceInfo& device, SourceWindowEvents&
     connect(scan_, &QPushButton::clicked, this, [this] {
         scan_->setEnabled(false);
         source_->setEnabled(false);
-        status_->setText(QStringLiteral("Scanning..."));
+        status_->setText(tr("Scanning..."));
         events_.scanPressed();
     });
     connect(close_, &QPushButton::clicked, this, [this] { events_.closePressed(); });

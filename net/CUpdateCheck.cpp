@@ -15,10 +15,11 @@ namespace turnpixa {
 
 namespace {
 
-const QString kChecking = QStringLiteral("Checking for update...");
-const QString kAvailable = QStringLiteral("Update available...");
-const QString kUpToDate = QStringLiteral("You are up-to-date");
-const QString kUpdates = QStringLiteral("Updates...");
+// The button's labels, translated where they are shown.
+const char* const kChecking = QT_TRANSLATE_NOOP("turnpixa::CUpdateCheck", "Checking for update...");
+const char* const kAvailable = QT_TRANSLATE_NOOP("turnpixa::CUpdateCheck", "Update available...");
+const char* const kUpToDate = QT_TRANSLATE_NOOP("turnpixa::CUpdateCheck", "You are up-to-date");
+const char* const kUpdates = QT_TRANSLATE_NOOP("turnpixa::CUpdateCheck", "Updates...");
 
 // Marks a check or download as running for the scope's length.
 class BusyScope {
@@ -68,13 +69,13 @@ void CUpdateCheck::automaticCheck() {
     }
     if (settings_.allowAutoUpdates == 0) return;
     BusyScope busy(busy_);
-    setLabel(kChecking);
+    setLabel(tr(kChecking));
     QCoreApplication::processEvents();
     const double latest = fetch();
     if (latest >= 0 && currentVersion() < latest) {
         offer();
     } else {
-        setLabel(latest >= 0 ? kUpToDate : kUpdates);
+        setLabel(tr(latest >= 0 ? kUpToDate : kUpdates));
     }
 }
 
@@ -98,19 +99,19 @@ bool CUpdateCheck::questionFlow() {
 
     const double current = currentVersion();
     if (result == CCheckUpdatesDlg::kCheckNow || latest_ > current) {
-        setLabel(kChecking);
+        setLabel(tr(kChecking));
         const double latest = fetch();
         if (latest < 0 && result == CCheckUpdatesDlg::kCheckNow) {
             // Saying "up to date" here would be a guess.
-            setLabel(kUpdates);
+            setLabel(tr(kUpdates));
             DialogSeam::instance().message(
-                parent_, QStringLiteral("TurnPixa could not check for updates.\n\nPlease check "
-                                        "your internet connection and try again later."));
+                parent_, tr("TurnPixa could not check for updates.\n\nPlease check "
+                            "your internet connection and try again later."));
             return false;
         }
         if (latest > current) return offer();
     }
-    setLabel(kUpToDate);
+    setLabel(tr(kUpToDate));
     CUpToDateDlg upToDate(current, parent_);
     DialogSeam::instance().runDialog(upToDate);
     return false;
@@ -120,7 +121,7 @@ bool CUpdateCheck::offer() {
     // The installer has been started: nothing more is offered.
     if (closing_) return true;
     BusyScope busy(busy_);
-    setLabel(kAvailable);
+    setLabel(tr(kAvailable));
     QCoreApplication::processEvents();
     CUpdateOfferDlg dialog(
         latest_, help_,
@@ -150,17 +151,16 @@ bool CUpdateCheck::downloadAndStart(const std::function<bool(int)>& progress) {
         options_);
     if (r.cancelled) return false;
     if (!r.ok) {
-        DialogSeam::instance().message(
-            parent_, QStringLiteral("The new version could not be downloaded.\n\n%1")
-                         .arg(QString::fromStdString(r.reason)));
+        DialogSeam::instance().message(parent_, tr("The new version could not be downloaded.\n\n%1")
+                                                    .arg(QString::fromStdString(r.reason)));
         return false;
     }
     const QString path = QString::fromStdString(r.path);
     if (!QProcess::startDetached(path, {}, folder)) {
-        DialogSeam::instance().message(
-            parent_, QStringLiteral("The new version was downloaded to\n%1\nbut could not be "
-                                    "started. Please start it from there.")
-                         .arg(path));
+        DialogSeam::instance().message(parent_,
+                                       tr("The new version was downloaded to\n%1\nbut could not be "
+                                          "started. Please start it from there.")
+                                           .arg(path));
         return false;
     }
     return true;

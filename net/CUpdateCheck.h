@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -16,6 +17,8 @@ struct UploadSettings;
 // user-interface thread; the fetch runs beside it while events are processed,
 // and only one check or download runs at a time.
 class CUpdateCheck {
+    Q_DECLARE_TR_FUNCTIONS(turnpixa::CUpdateCheck)
+
 public:
     struct Hooks {
         std::function<void(const QString&)> setLabel;  // the "Updates..." button's text

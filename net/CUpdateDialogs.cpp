@@ -26,19 +26,19 @@ QPushButton* button(const QString& text, QWidget* parent) {
 
 CCheckUpdatesDlg::CCheckUpdatesDlg(bool ticked, HelpOpener help, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Check for Updates"));
-    auto* text = new QLabel(QStringLiteral("TurnPixa can automatically detect when a new version "
-                                           "is available.\n\nIs it OK to access the internet to "
-                                           "check for updates?"),
+    setWindowTitle(tr("Check for Updates"));
+    auto* text = new QLabel(tr("TurnPixa can automatically detect when a new version "
+                               "is available.\n\nIs it OK to access the internet to "
+                               "check for updates?"),
                             this);
     text->setWordWrap(true);
-    box_ = new QCheckBox(QStringLiteral("Yes, automatically check for updates?"), this);
+    box_ = new QCheckBox(tr("Yes, automatically check for updates?"), this);
     box_->setChecked(ticked);
-    ok_ = button(QStringLiteral("OK"), this);
+    ok_ = button(tr("OK"), this);
     ok_->setDefault(true);
-    auto* cancel = button(QStringLiteral("Cancel"), this);
-    checkNow_ = button(QStringLiteral("Check now"), this);
-    auto* helpButton = button(QStringLiteral("Help..."), this);
+    auto* cancel = button(tr("Cancel"), this);
+    checkNow_ = button(tr("Check now"), this);
+    auto* helpButton = button(tr("Help..."), this);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {ok_, cancel, checkNow_, helpButton}) buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
@@ -58,15 +58,15 @@ bool CCheckUpdatesDlg::ticked() const {
 
 CUpToDateDlg::CUpToDateDlg(double current, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("TurnPixa"));
-    auto* heading = new QLabel(QStringLiteral("Up To Date"), this);
+    auto* heading = new QLabel(tr("Up To Date"), this);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(30);
     font.setWeight(QFont::Normal);
     heading->setFont(font);
-    text_ = new QLabel(QStringLiteral("This is already the latest version.\n(ver %1)")
+    text_ = new QLabel(tr("This is already the latest version.\n(ver %1)")
                            .arg(QString::fromStdString(formatVersion(current))),
                        this);
-    auto* ok = button(QStringLiteral("OK"), this);
+    auto* ok = button(tr("OK"), this);
     ok->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
@@ -81,18 +81,17 @@ QString CUpToDateDlg::text() const {
 
 CUpdateOfferDlg::CUpdateOfferDlg(double latest, HelpOpener help, Download download, QWidget* parent)
     : QDialog(parent), download_(std::move(download)) {
-    setWindowTitle(QStringLiteral("New TurnPixa Version Available"));
-    first_ = new QLabel(QStringLiteral("Version %1 is now available")
-                            .arg(QString::fromStdString(formatVersion(latest))),
-                        this);
+    setWindowTitle(tr("New TurnPixa Version Available"));
+    first_ = new QLabel(
+        tr("Version %1 is now available").arg(QString::fromStdString(formatVersion(latest))), this);
     QFont bigger = first_->font();
     bigger.setPointSizeF(bigger.pointSizeF() * 1.4);
     first_->setFont(bigger);
-    yes_ = button(QStringLiteral("Yes, download and install"), this);
+    yes_ = button(tr("Yes, download and install"), this);
     yes_->setDefault(true);
-    notNow_ = button(QStringLiteral("Not now"), this);
-    options_ = button(QStringLiteral("Options..."), this);
-    auto* helpButton = button(QStringLiteral("Help..."), this);
+    notNow_ = button(tr("Not now"), this);
+    options_ = button(tr("Options..."), this);
+    auto* helpButton = button(tr("Help..."), this);
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 100);
     progress_->setValue(0);
@@ -100,7 +99,7 @@ CUpdateOfferDlg::CUpdateOfferDlg(double latest, HelpOpener help, Download downlo
     for (QPushButton* b : {yes_, notNow_, options_, helpButton}) buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(first_);
-    layout->addWidget(new QLabel(QStringLiteral("Would you like to upgrade?"), this));
+    layout->addWidget(new QLabel(tr("Would you like to upgrade?"), this));
     layout->addWidget(progress_);
     layout->addLayout(buttons);
     connect(yes_, &QPushButton::clicked, this, &CUpdateOfferDlg::start);

@@ -28,13 +28,13 @@ void paintPending() {
 
 CUploadDlg::CUploadDlg(UploadSettings& settings, UploadSet set, HelpOpener help, QWidget* parent)
     : QDialog(parent), settings_(settings), set_(std::move(set)), help_(std::move(help)) {
-    setWindowTitle(QStringLiteral("Upload to Your Webspace"));
+    setWindowTitle(tr("Upload to Your Webspace"));
     auto* layout = new QVBoxLayout(this);
     target_ = new QLabel(this);
     target_->setWordWrap(true);
     layout->addWidget(target_);
 
-    auto* group = new QGroupBox(QStringLiteral("Progress"), this);
+    auto* group = new QGroupBox(tr("Progress"), this);
     auto* groupLayout = new QVBoxLayout(group);
     progress_ = new QProgressBar(group);
     progress_->setRange(0, set_.frameCount * (set_.zoom ? 2 : 1) + 5);
@@ -47,11 +47,11 @@ CUploadDlg::CUploadDlg(UploadSettings& settings, UploadSet set, HelpOpener help,
     layout->addWidget(group);
 
     auto* buttons = new QHBoxLayout;
-    upload_ = new QPushButton(QStringLiteral("Upload"), this);
+    upload_ = new QPushButton(tr("Upload"), this);
     upload_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    settings_button_ = new QPushButton(QStringLiteral("Settings..."), this);
-    helpButton_ = new QPushButton(QStringLiteral("Help..."), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
+    settings_button_ = new QPushButton(tr("Settings..."), this);
+    helpButton_ = new QPushButton(tr("Help..."), this);
     buttons->addWidget(upload_);
     buttons->addWidget(cancel_);
     buttons->addStretch(1);
@@ -70,9 +70,9 @@ CUploadDlg::CUploadDlg(UploadSettings& settings, UploadSet set, HelpOpener help,
 
 void CUploadDlg::showTarget() {
     const QString server = settings_.ftpServer.empty()
-                               ? QStringLiteral("(no server set: see Settings...)")
+                               ? tr("(no server set: see Settings...)")
                                : QString::fromStdString(settings_.ftpServer);
-    target_->setText(QStringLiteral("%1 and its %2 frames go to the folder \"%3\" on %4.")
+    target_->setText(tr("%1 and its %2 frames go to the folder \"%3\" on %4.")
                          .arg(QString::fromStdString(set_.stem + ".htm"))
                          .arg(set_.frameCount)
                          .arg(QString::fromStdString(settings_.webspaceSubFolder))
@@ -108,16 +108,15 @@ SftpOptions CUploadDlg::sftpOptions() {
             knownHostsBeside(settingsPathFor(help_.programFolder().toStdString()));
     options.askHostKey = [this](const SshHostKeyQuestion& key) {
         const QString server =
-            key.port == 22
-                ? QString::fromStdString(key.host)
-                : QStringLiteral("%1 port %2").arg(QString::fromStdString(key.host)).arg(key.port);
+            key.port == 22 ? QString::fromStdString(key.host)
+                           : tr("%1 port %2").arg(QString::fromStdString(key.host)).arg(key.port);
         return DialogSeam::instance().askTrustHostKey(
-            this, QStringLiteral("TurnPixa has not met the webspace server %1 before, and cannot "
-                                 "tell whether it is the server you mean.\n\n"
-                                 "Its %2 key fingerprint is\n%3\n\n"
-                                 "Compare it with the fingerprint your host publishes. If they "
-                                 "are the same, trust the key: it is remembered, and the next "
-                                 "upload goes ahead without asking.")
+            this, tr("TurnPixa has not met the webspace server %1 before, and cannot "
+                     "tell whether it is the server you mean.\n\n"
+                     "Its %2 key fingerprint is\n%3\n\n"
+                     "Compare it with the fingerprint your host publishes. If they "
+                     "are the same, trust the key: it is remembered, and the next "
+                     "upload goes ahead without asking.")
                       .arg(server, QString::fromStdString(key.keyType),
                            QString::fromStdString(key.fingerprint)));
     };
@@ -125,7 +124,7 @@ SftpOptions CUploadDlg::sftpOptions() {
         QString answer;
         if (!DialogSeam::instance().askPassphrase(
                 this,
-                QStringLiteral("The SSH key %1 is protected by a passphrase.\n\nPassphrase:")
+                tr("The SSH key %1 is protected by a passphrase.\n\nPassphrase:")
                     .arg(QString::fromStdString(file)),
                 answer))
             return false;
@@ -141,7 +140,7 @@ SftpOptions CUploadDlg::sftpOptions() {
 
 bool CUploadDlg::upload() {
     setBusy(true);
-    status_->setText(QStringLiteral("Uploading..."));
+    status_->setText(tr("Uploading..."));
     Uploader uploader(settings_, set_, ftpOptions_);
     if (SftpClient::isSftpServer(settings_.ftpServer)) uploader.setSftpOptions(sftpOptions());
     const bool ok =
@@ -153,19 +152,18 @@ bool CUploadDlg::upload() {
                           DialogSeam::instance().message(this, QString::fromStdString(text));
                       }});
     if (!ok) {
-        status_->setText(uploader.cancelled() ? QStringLiteral("The upload was cancelled.")
-                                              : QStringLiteral("The upload did not work."));
+        status_->setText(uploader.cancelled() ? tr("The upload was cancelled.")
+                                              : tr("The upload did not work."));
         setBusy(false);
         return false;
     }
-    status_->setText(QStringLiteral("Uploaded. Checking that the files are online..."));
+    status_->setText(tr("Uploaded. Checking that the files are online..."));
     paintPending();
     LiveCheck check;
     check.run(settings_, set_, LiveCheck::httpProbe(httpOptions_));
     status_->setText(QString::fromStdString(check.text()));
     DialogSeam::instance().message(
-        this,
-        QStringLiteral("The upload is complete.\n\n%1").arg(QString::fromStdString(check.text())));
+        this, tr("The upload is complete.\n\n%1").arg(QString::fromStdString(check.text())));
     setBusy(false);
     accept();
     return true;

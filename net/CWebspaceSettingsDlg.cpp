@@ -34,33 +34,32 @@ QLineEdit* fieldIn(const QString& title, const QString& caption, QVBoxLayout* la
 CWebspaceSettingsDlg::CWebspaceSettingsDlg(UploadSettings& settings, HelpOpener help,
                                            QWidget* parent)
     : QDialog(parent), settings_(settings), help_(std::move(help)) {
-    setWindowTitle(QStringLiteral("Webspace Upload Settings"));
+    setWindowTitle(tr("Webspace Upload Settings"));
     auto* layout = new QVBoxLayout(this);
 
     auto* account = new QFormLayout;
     server_ = new QLineEdit(this);
     server_->setPlaceholderText(
-        QStringLiteral("ftp.example.com, ftps://ftp.example.com or sftp://example.com"));
+        tr("ftp.example.com, ftps://ftp.example.com or sftp://example.com"));
     server_->setToolTip(
-        QStringLiteral("The name of your webspace's FTP server. Write it as "
-                       "ftps://name for a secure connection, or as sftp://name (sftp://name:port "
-                       "for a port other than 22) for SFTP over SSH; with SFTP an empty password "
-                       "logs on with your SSH agent or your key in ~/.ssh."));
+        tr("The name of your webspace's FTP server. Write it as "
+           "ftps://name for a secure connection, or as sftp://name (sftp://name:port "
+           "for a port other than 22) for SFTP over SSH; with SFTP an empty password "
+           "logs on with your SSH agent or your key in ~/.ssh."));
     user_ = new QLineEdit(this);
     password_ = new QLineEdit(this);
     password_->setEchoMode(QLineEdit::Password);
-    account->addRow(QStringLiteral("Webspace FTP Server"), server_);
-    account->addRow(QStringLiteral("Username"), user_);
-    account->addRow(QStringLiteral("Password"), password_);
+    account->addRow(tr("Webspace FTP Server"), server_);
+    account->addRow(tr("Username"), user_);
+    account->addRow(tr("Password"), password_);
     layout->addLayout(account);
 
-    websiteFolder_ = fieldIn(QStringLiteral("Sub Folder for your website"),
-                             QStringLiteral("Website Folder"), layout, this);
-    websiteFolder_->setPlaceholderText(QStringLiteral("empty: htdocs or public_html"));
-    subFolder_ = fieldIn(QStringLiteral("Folder to store in on your webspace"),
-                         QStringLiteral("TurnPixa Folder"), layout, this);
+    websiteFolder_ = fieldIn(tr("Sub Folder for your website"), tr("Website Folder"), layout, this);
+    websiteFolder_->setPlaceholderText(tr("empty: htdocs or public_html"));
+    subFolder_ =
+        fieldIn(tr("Folder to store in on your webspace"), tr("TurnPixa Folder"), layout, this);
 
-    auto* where = new QGroupBox(QStringLiteral("Your webspace location"), this);
+    auto* where = new QGroupBox(tr("Your webspace location"), this);
     auto* whereRow = new QHBoxLayout(where);
     whereRow->addWidget(new QLabel(QStringLiteral("http://"), where));
     location_ = new QLineEdit(where);
@@ -68,8 +67,7 @@ CWebspaceSettingsDlg::CWebspaceSettingsDlg(UploadSettings& settings, HelpOpener 
     layout->addWidget(where);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton* helpButton =
-        buttons->addButton(QStringLiteral("Help..."), QDialogButtonBox::HelpRole);
+    QPushButton* helpButton = buttons->addButton(tr("Help..."), QDialogButtonBox::HelpRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -12,6 +12,7 @@ build_pkgs=(
   libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev liblzma-dev libwebp-dev
   libgif-dev libimagequant-dev
   libcurl4-openssl-dev libssl-dev libssh2-1-dev libsane-dev qt6-base-dev ccache
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libfltk1.3-dev libxcursor-dev libxinerama-dev libxft-dev libxfixes-dev
   libxrender-dev libfontconfig-dev patchelf dpkg-dev
   googletest libgtest-dev libbenchmark-dev

@@ -32,16 +32,16 @@ QPushButton* button(const QString& text, QWidget* parent) {
 CSnippetDlg::CSnippetDlg(const SnippetImage& known, UploadSettings& settings, HelpOpener help,
                          QWidget* parent)
     : QDialog(parent), image_(known), settings_(settings), help_(std::move(help)) {
-    setWindowTitle(QStringLiteral("Copy To Clipboard"));
+    setWindowTitle(tr("Copy To Clipboard"));
     location_ = new QLineEdit(QString::fromStdString(settings.webspaceUrl), this);
     folder_ = new QLineEdit(QString::fromStdString(settings.webspaceSubFolder), this);
     name_ = new QLineEdit(QString::fromStdString(Snippets::stemOf(known.folder)), this);
     for (QLineEdit* e : {location_, folder_, name_}) e->setMinimumWidth(320);
-    first_ = new QCheckBox(QStringLiteral("First TurnPixa on page"), this);
+    first_ = new QCheckBox(tr("First TurnPixa on page"), this);
     first_->setChecked(true);
-    ebay_ = button(QStringLiteral("Copy for Ebay"), this);
-    webpage_ = button(QStringLiteral("Copy for Webpage"), this);
-    iframe_ = button(QStringLiteral("Copy for IFrame"), this);
+    ebay_ = button(tr("Copy for Ebay"), this);
+    webpage_ = button(tr("Copy for Webpage"), this);
+    iframe_ = button(tr("Copy for IFrame"), this);
     listing_ = button(QStringLiteral("Auction listing, no scripts"), this);
     listing_->setToolTip(
         QStringLiteral("The uploaded animated image, linked to the uploaded page: for listings "
@@ -50,12 +50,12 @@ CSnippetDlg::CSnippetDlg(const SnippetImage& known, UploadSettings& settings, He
         new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion), QString(), this);
     picture->setIconSize(QSize(32, 32));
     picture->setFlat(true);
-    picture->setToolTip(QStringLiteral("How the snippets work"));
+    picture->setToolTip(tr("How the snippets work"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Your webspace location"), location_);
-    form->addRow(QStringLiteral("TurnPixa folder in your webspace"), folder_);
-    form->addRow(QStringLiteral("TurnPixa Image Name"), name_);
+    form->addRow(tr("Your webspace location"), location_);
+    form->addRow(tr("TurnPixa folder in your webspace"), folder_);
+    form->addRow(tr("TurnPixa Image Name"), name_);
     form->addRow(QString(), first_);
     auto* copies = new QGridLayout;
     const struct {
@@ -68,7 +68,7 @@ CSnippetDlg::CSnippetDlg(const SnippetImage& known, UploadSettings& settings, He
                 {listing_, "copy-for-listing.htm", Kind::Listing}};
     int row = 0;
     for (const auto& r : rows) {
-        auto* helpButton = button(QStringLiteral("Help..."), this);
+        auto* helpButton = button(tr("Help..."), this);
         copies->addWidget(r.copy, row, 0);
         copies->addWidget(helpButton, row, 1);
         const QString topic = QString::fromLatin1(r.topic);
@@ -81,7 +81,7 @@ CSnippetDlg::CSnippetDlg(const SnippetImage& known, UploadSettings& settings, He
     copies->addWidget(picture, 0, 2, row, 1, Qt::AlignCenter);
     connect(picture, &QPushButton::clicked, this,
             [this] { help_.openHelpTopic(this, QStringLiteral("clipboard.htm")); });
-    auto* cancel = button(QStringLiteral("Cancel"), this);
+    auto* cancel = button(tr("Cancel"), this);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -125,15 +125,15 @@ bool CSnippetDlg::copy(Kind kind) {
     const SnippetCheck check = checkEntries();
     if (check.nameMissing) {
         DialogSeam::instance().message(
-            this, QStringLiteral("Please enter the name of a previously uploaded TurnPixa image"));
+            this, tr("Please enter the name of a previously uploaded TurnPixa image"));
         name_->setFocus();
         return false;
     }
     if (check.fetched && !check.found) {
         DialogSeam::instance().message(
-            this, QStringLiteral("Can't find a TurnPixa image called \"%1\" at\n%2\n\nPlease "
-                                 "check the name you have entered.\nRemember to upload your "
-                                 "TurnPixa image before using\nthis Copy To Clipboard facility")
+            this, tr("Can't find a TurnPixa image called \"%1\" at\n%2\n\nPlease "
+                     "check the name you have entered.\nRemember to upload your "
+                     "TurnPixa image before using\nthis Copy To Clipboard facility")
                       .arg(name_->text().trimmed(), location_->text()));
     }
     if (kind == Kind::Listing && !findAnimation(check)) return false;

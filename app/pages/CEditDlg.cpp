@@ -39,26 +39,26 @@ void setQuietly(QSlider* slider, int value) {
 }  // namespace
 
 CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* parent)
-    : CViewDlg(project, navigation, QStringLiteral("Step4: Edit TurnPixa"),
-               QStringLiteral("extra-options.htm"), parent) {
+    : CViewDlg(project, navigation, tr("Step4: Edit TurnPixa"), QStringLiteral("extra-options.htm"),
+               parent) {
     QWidget* panel = sidePanel();
     addImageNumberGroup();
 
-    auto* light = new QGroupBox(QStringLiteral("Lightness"), panel);
+    auto* light = new QGroupBox(tr("Lightness"), panel);
     lightness_ = new QSlider(Qt::Horizontal, light);
     lightness_->setRange(1, 40);
     lightness_->setPageStep(1);
     lightness_->setTickInterval(10);
     lightness_->setTickPosition(QSlider::TicksBelow);
-    allImages_ = new QRadioButton(QStringLiteral("All Images"), light);
-    thisImage_ = new QRadioButton(QStringLiteral("This Image"), light);
+    allImages_ = new QRadioButton(tr("All Images"), light);
+    thisImage_ = new QRadioButton(tr("This Image"), light);
     allImages_->setChecked(true);
     auto* lightLayout = new QVBoxLayout(light);
     lightLayout->addWidget(lightness_);
     lightLayout->addWidget(allImages_);
     lightLayout->addWidget(thisImage_);
     even_ = new SeriesAdjustBox(
-        QStringLiteral("Even out lightness"), QStringLiteral("Measuring"), project, evenLightness,
+        tr("Even out lightness"), tr("Measuring"), project, evenLightness,
         [this] {
             showLightness();
             refreshCurrentFrame();
@@ -67,13 +67,13 @@ CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     lightLayout->addWidget(even_);
     panelLayout()->addWidget(light);
 
-    auto* removal = new QGroupBox(QStringLiteral("Background Removal"), panel);
-    removal_ = new QCheckBox(QStringLiteral("Background Removal"), removal);
+    auto* removal = new QGroupBox(tr("Background Removal"), panel);
+    removal_ = new QCheckBox(tr("Background Removal"), removal);
     strength_ = new QSlider(Qt::Horizontal, removal);
     strength_->setRange(6, 180);
     strength_->setPageStep(1);
-    replacementColour_ = new QPushButton(QStringLiteral("Colour..."), removal);
-    transparent_ = new QCheckBox(QStringLiteral("Transparent"), removal);
+    replacementColour_ = new QPushButton(tr("Colour..."), removal);
+    transparent_ = new QCheckBox(tr("Transparent"), removal);
     auto* removalLayout = new QVBoxLayout(removal);
     removalLayout->addWidget(removal_);
     removalLayout->addWidget(strength_);
@@ -81,19 +81,19 @@ CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     removalLayout->addWidget(transparent_);
     panelLayout()->addWidget(removal);
 
-    auto* frame = new QGroupBox(QStringLiteral("Soft Edge Frame"), panel);
+    auto* frame = new QGroupBox(tr("Soft Edge Frame"), panel);
     frameWidth_ = new QSlider(Qt::Horizontal, frame);
     frameWidth_->setRange(0, 100);
     frameWidth_->setPageStep(1);
     frameText_ = new QLabel(frame);
     frameText_->setMinimumWidth(frameText_->fontMetrics().horizontalAdvance(QStringLiteral("000")));
-    frameColour_ = new QPushButton(QStringLiteral("Colour..."), frame);
+    frameColour_ = new QPushButton(tr("Colour..."), frame);
     auto* widthRow = new QHBoxLayout;
-    widthRow->addWidget(new QLabel(QStringLiteral("Width"), frame));
+    widthRow->addWidget(new QLabel(tr("Width"), frame));
     widthRow->addWidget(frameWidth_, 1);
     widthRow->addWidget(frameText_);
     auto* colourRow = new QHBoxLayout;
-    colourRow->addWidget(new QLabel(QStringLiteral("Colour"), frame));
+    colourRow->addWidget(new QLabel(tr("Colour"), frame));
     colourRow->addWidget(frameColour_, 1);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addLayout(widthRow);
@@ -105,23 +105,20 @@ CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* pare
         b->setAutoDefault(false);
         b->setIconSize(QSize(24, 14));
     }
-    addToolTip(removal_,
-               QStringLiteral("Select this box to use the Background Removal option.\n\nTurnPixa "
-                              "will analyse the image to automatically determine which part is "
-                              "the background.\n\nThis will work best when the background is "
-                              "fairly uniform. Use the slider to increase or decrease the "
-                              "removal."));
+    addToolTip(removal_, tr("Select this box to use the Background Removal option.\n\nTurnPixa "
+                            "will analyse the image to automatically determine which part is "
+                            "the background.\n\nThis will work best when the background is "
+                            "fairly uniform. Use the slider to increase or decrease the "
+                            "removal."));
     addToolTip(replacementColour_,
-               QStringLiteral("Click here to choose a new colour for the background.\n\nThis "
-                              "colour will replace the background."));
-    addToolTip(transparent_,
-               QStringLiteral("Select this box to leave no background at all: PNG and WebP "
-                              "frames show the page behind the object.\n\nJPG frames cannot "
-                              "be transparent."));
-    addToolTip(strength_,
-               QStringLiteral("This slider controls how much background is removed.\n\nSlide to "
-                              "the right to remove more background.\nSlide to the left if too "
-                              "much is removed."));
+               tr("Click here to choose a new colour for the background.\n\nThis "
+                  "colour will replace the background."));
+    addToolTip(transparent_, tr("Select this box to leave no background at all: PNG and WebP "
+                                "frames show the page behind the object.\n\nJPG frames cannot "
+                                "be transparent."));
+    addToolTip(strength_, tr("This slider controls how much background is removed.\n\nSlide to "
+                             "the right to remove more background.\nSlide to the left if too "
+                             "much is removed."));
 
     // The page sets these controls itself with their signals blocked, so
     // only what the user does reaches the project.

@@ -43,20 +43,19 @@ public:
 
 QStringList CFileThumbnailDlg::photoFilters() {
     return {
-        QStringLiteral("All raster files (*.bmp *.tif *.tiff *.gif *.jpg *.jpeg *.png *.webp *.BMP "
-                       "*.TIF *.TIFF *.GIF *.JPG *.JPEG *.PNG *.WEBP)"),
-        QStringLiteral("BMP Files (*.bmp *.BMP)"),
-        QStringLiteral("GIF Files (*.gif *.GIF)"),
-        QStringLiteral("Tagged Image File Format - TIFF (*.tif *.tiff *.TIF *.TIFF)"),
-        QStringLiteral("JPEG/JFIF (*.jpg *.jpeg *.JPG *.JPEG)"),
-        QStringLiteral("Portable Network Graphic (*.png *.PNG)"),
-        QStringLiteral("WebP (*.webp *.WEBP)"),
-        QStringLiteral("All Files (*)"),
+        tr("All raster files (*.bmp *.tif *.tiff *.gif *.jpg *.jpeg *.png *.webp *.BMP "
+           "*.TIF *.TIFF *.GIF *.JPG *.JPEG *.PNG *.WEBP)"),
+        tr("BMP Files (*.bmp *.BMP)"),
+        tr("GIF Files (*.gif *.GIF)"),
+        tr("Tagged Image File Format - TIFF (*.tif *.tiff *.TIF *.TIFF)"),
+        tr("JPEG/JFIF (*.jpg *.jpeg *.JPG *.JPEG)"),
+        tr("Portable Network Graphic (*.png *.PNG)"),
+        tr("WebP (*.webp *.WEBP)"),
+        tr("All Files (*)"),
     };
 }
 
-CFileThumbnailDlg::CFileThumbnailDlg(QWidget* parent)
-    : QFileDialog(parent, QStringLiteral("Open")) {
+CFileThumbnailDlg::CFileThumbnailDlg(QWidget* parent) : QFileDialog(parent, tr("Open")) {
     setOption(QFileDialog::DontUseNativeDialog, true);
     setOption(QFileDialog::ReadOnly, false);
     setFileMode(QFileDialog::ExistingFiles);

@@ -42,14 +42,14 @@ QPushButton* bigButton(const QString& text, QWidget* parent) {
 
 CImportDlg::CImportDlg(Project& project, WizardNavigation& navigation, HelpOpener helpOpener,
                        QWidget* parent)
-    : CViewDlg(project, navigation, QStringLiteral("Step 2: Load Photos"),
-               QStringLiteral("load-photos.htm"), parent),
+    : CViewDlg(project, navigation, tr("Step 2: Load Photos"), QStringLiteral("load-photos.htm"),
+               parent),
       helpOpener_(std::move(helpOpener)) {
     setAcceptDrops(true);
-    browse_ = bigButton(QStringLiteral("Browse..."), sidePanel());
-    acquire_ = bigButton(QStringLiteral("Acquire..."), sidePanel());
-    addToolTip(acquire_, QStringLiteral("Scan pages from a scanner or take them from a camera."));
-    removeAll_ = bigButton(QStringLiteral("Remove All Images..."), sidePanel());
+    browse_ = bigButton(tr("Browse..."), sidePanel());
+    acquire_ = bigButton(tr("Acquire..."), sidePanel());
+    addToolTip(acquire_, tr("Scan pages from a scanner or take them from a camera."));
+    removeAll_ = bigButton(tr("Remove All Images..."), sidePanel());
     status_ = new QLabel(sidePanel());
     status_->setWordWrap(true);
     status_->setObjectName(QStringLiteral("statusLine"));
@@ -63,7 +63,7 @@ CImportDlg::CImportDlg(Project& project, WizardNavigation& navigation, HelpOpene
     instruction_->setAlignment(Qt::AlignCenter);
     instruction_->setWordWrap(true);
     instruction_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    help_ = new QPushButton(QStringLiteral("Help..."), this);
+    help_ = new QPushButton(tr("Help..."), this);
     help_->setAutoDefault(false);
 
     RasterImage picture;
@@ -84,9 +84,9 @@ void CImportDlg::onSetActive() {
         QFont f(QStringLiteral("Arial"));
         f.setPointSize(18);
         instruction_->setFont(f);
-        instruction_->setText(QStringLiteral(
-            "Step 2: Load your photos.\r\n\r\n\r\n(Use the Browse or Acquire button\r\n\r\n "
-            "or drag-and-drop files onto this window)"));
+        instruction_->setText(
+            tr("Step 2: Load your photos.\r\n\r\n\r\n(Use the Browse or Acquire button\r\n\r\n "
+               "or drag-and-drop files onto this window)"));
     }
     CViewDlg::onSetActive();
 }
@@ -143,7 +143,7 @@ int CImportDlg::loadFiles(const QStringList& paths) {
     int loaded = 0;
     for (int i = 0; i < paths.size(); ++i) {
         const QString& path = paths[i];
-        status_->setText(QStringLiteral("Loading %1 of %2: %3")
+        status_->setText(tr("Loading %1 of %2: %3")
                              .arg(i + 1)
                              .arg(paths.size())
                              .arg(QFileInfo(path).fileName()));
@@ -156,8 +156,8 @@ int CImportDlg::loadFiles(const QStringList& paths) {
         if (const Photo* photo = p.addPhoto(std::move(in.photo))) {
             ++loaded;
             if (!damage.empty())
-                troubled << QStringLiteral("%1: loaded, but damaged: %2")
-                                .arg(path, QString::fromStdString(damage));
+                troubled
+                    << tr("%1: loaded, but damaged: %2").arg(path, QString::fromStdString(damage));
             const Photo* first = p.photoAt(0);
             const std::string shape =
                 shapeWarning(first->width(), first->height(), photo->width(), photo->height());
@@ -174,18 +174,17 @@ int CImportDlg::loadFiles(const QStringList& paths) {
     loader.cancel();
     endBatch(before);
     QString status = loaded == paths.size()
-                         ? QStringLiteral("%1 photos loaded.").arg(p.photoCount())
-                         : QStringLiteral("%1 of %2 files loaded.").arg(loaded).arg(paths.size());
+                         ? tr("%1 photos loaded.").arg(p.photoCount())
+                         : tr("%1 of %2 files loaded.").arg(loaded).arg(paths.size());
     showStatus(status);
     layOut(width(), height());
     QStringList parts;
     if (!failed.isEmpty())
-        parts << QStringLiteral(
-                     "These files could not be read as pictures and were left out:\n\n%1")
+        parts << tr("These files could not be read as pictures and were left out:\n\n%1")
                      .arg(failed.join('\n'));
     if (!troubled.isEmpty())
-        parts << QStringLiteral("These photos were loaded, but not all is well:\n\n%1")
-                     .arg(troubled.join('\n'));
+        parts
+            << tr("These photos were loaded, but not all is well:\n\n%1").arg(troubled.join('\n'));
     if (!parts.isEmpty()) DialogSeam::instance().warning(this, parts.join(QStringLiteral("\n\n")));
     return loaded;
 }
@@ -199,8 +198,8 @@ bool CImportDlg::beginBatch() {
     // Events are processed between photos: a second batch started meanwhile
     // (a drop, Browse, Acquire) would end the first one's importing state early.
     if (loading_) {
-        DialogSeam::instance().message(
-            this, QStringLiteral("Please wait until the photos being loaded are in."));
+        DialogSeam::instance().message(this,
+                                       tr("Please wait until the photos being loaded are in."));
         return false;
     }
     loading_ = true;
@@ -228,9 +227,9 @@ void CImportDlg::photoLoaded() {
 
 void CImportDlg::showStatus(QString status) {
     if (project().photoCount() > 0)
-        status += QStringLiteral(
-            "\n\nDrag across the picture to turn it. Drag a thumbnail onto another photo's "
-            "line to move it there; right-click a thumbnail for more.");
+        status +=
+            tr("\n\nDrag across the picture to turn it. Drag a thumbnail onto another photo's "
+               "line to move it there; right-click a thumbnail for more.");
     status_->setText(status);
 }
 
@@ -250,13 +249,13 @@ int CImportDlg::acquire() {
         CTwainSource source(manager, host);
         selected = source.SelectSource();
         if (selected) {
-            status_->setText(QStringLiteral("Waiting for the scanner..."));
+            status_->setText(tr("Waiting for the scanner..."));
             do {
                 RasterImage image;
                 if (source.AcquireImage(image) && p.addPhotoFromImage(std::move(image))) {
                     ++scanned;
                     photoLoaded();
-                    status_->setText(QStringLiteral("Pages scanned: %1").arg(scanned));
+                    status_->setText(tr("Pages scanned: %1").arg(scanned));
                 }
                 QCoreApplication::processEvents();
             } while (source.morePending());
@@ -265,10 +264,9 @@ int CImportDlg::acquire() {
     }
     endBatch(before);
     if (selected) {
-        QString status = scanned == 1 ? QStringLiteral("1 page scanned.")
-                                      : QStringLiteral("%1 pages scanned.").arg(scanned);
-        if (!failure.isEmpty())
-            status = QStringLiteral("The scanner stopped: %1. %2").arg(failure, status);
+        QString status =
+            scanned == 1 ? tr("1 page scanned.") : tr("%1 pages scanned.").arg(scanned);
+        if (!failure.isEmpty()) status = tr("The scanner stopped: %1. %2").arg(failure, status);
         showStatus(status);
     }
     layOut(width(), height());
@@ -278,8 +276,7 @@ int CImportDlg::acquire() {
 
 void CImportDlg::removeAll() {
     if (!DialogSeam::instance().askOkCancel(
-            this, QStringLiteral(
-                      "Are you sure you want to remove all the imported images from TurnPixa?")))
+            this, tr("Are you sure you want to remove all the imported images from TurnPixa?")))
         return;
     Project& p = project();
     while (p.photoCount() > 0) removePhoto(1);

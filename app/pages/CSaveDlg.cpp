@@ -21,6 +21,7 @@
 #include "app/DialogSeam.h"
 #include "app/HelpOpener.h"
 #include "app/RasterImageQt.h"
+#include "app/TextFit.h"
 #include "app/WizardNavigation.h"
 #include "image/ImageFormats.h"
 #include "net/CUploadDlg.h"
@@ -42,8 +43,8 @@ QIcon arrowIcon(const RasterImage& picture) {
     return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 
-const QString kNoTransparentJpg =
-    QStringLiteral("JPG frames cannot be transparent: PNG is chosen (WebP weighs less).");
+const char* const kNoTransparentJpg = QT_TRANSLATE_NOOP(
+    "turnpixa::CSaveDlg", "JPG frames cannot be transparent: PNG is chosen (WebP weighs less).");
 
 QPushButton* panelButton(const QString& text, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
@@ -56,8 +57,8 @@ QPushButton* panelButton(const QString& text, QWidget* parent) {
 
 CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSettings& uploadSettings,
                    HelpOpener helpOpener, QWidget* parent)
-    : CWizardPage(project, navigation, QStringLiteral("Step 5: Save TurnPixa"),
-                  QStringLiteral("save-page.htm"), parent),
+    : CWizardPage(project, navigation, tr("Step 5: Save TurnPixa"), QStringLiteral("save-page.htm"),
+                  parent),
       uploadSettings_(uploadSettings),
       helpOpener_(std::move(helpOpener)) {
     loadResourceImage("arrow-left.png", arrowLeft_);
@@ -65,39 +66,40 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     writer_ = std::make_unique<OutputSetWriter>(arrowRight_);
 
     auto* panel = new QWidget(this);
+    panel_ = panel;
     panel->setObjectName(QStringLiteral("sidePanel"));
     panel->setGeometry(0, 0, kPanelWidth, 400);
     auto* layout = new QVBoxLayout(panel);
 
-    auto* format = new QGroupBox(QStringLiteral("Format"), panel);
-    jpg_ = new QRadioButton(QStringLiteral("JPG (default)"), format);
+    auto* format = new QGroupBox(tr("Format"), panel);
+    jpg_ = new QRadioButton(tr("JPG (default)"), format);
     pngRadio_ = new QRadioButton(QStringLiteral("PNG"), format);
     webpRadio_ = new QRadioButton(QStringLiteral("WebP"), format);
     jpg_->setChecked(true);
-    addToolTip(webpRadio_, QStringLiteral("WebP frames weigh about half as much as JPG frames "
-                                          "and look as sharp; every current browser shows them."));
+    addToolTip(webpRadio_, tr("WebP frames weigh about half as much as JPG frames "
+                              "and look as sharp; every current browser shows them."));
     zoom_ = new QSpinBox(format);
     zoom_->setRange(0, 10000);
     zoom_->setSingleStep(100);
-    zoom_->setSuffix(QStringLiteral(" px"));
-    zoom_->setSpecialValueText(QStringLiteral("None"));
-    addToolTip(zoom_, QStringLiteral("Also saves large frames this wide in the frame folder's "
-                                     "zoom folder, made from the photos, for zooming and sharp "
-                                     "screens. 0 = none."));
+    zoom_->setSuffix(tr(" px"));
+    zoom_->setSpecialValueText(tr("None"));
+    addToolTip(zoom_, tr("Also saves large frames this wide in the frame folder's "
+                         "zoom folder, made from the photos, for zooming and sharp "
+                         "screens. 0 = none."));
     auto* formatLayout = new QVBoxLayout(format);
     formatLayout->addWidget(jpg_);
     formatLayout->addWidget(pngRadio_);
     formatLayout->addWidget(webpRadio_);
     auto* zoomRow = new QHBoxLayout;
-    auto* zoomLabel = new QLabel(QStringLiteral("Zoom frames"), format);
+    auto* zoomLabel = new QLabel(tr("Zoom frames"), format);
     zoomLabel->setBuddy(zoom_);
     zoomRow->addWidget(zoomLabel);
     zoomRow->addWidget(zoom_, 1);
     formatLayout->addLayout(zoomRow);
     layout->addWidget(format);
 
-    auto* spin = new QGroupBox(QStringLiteral("Spin"), panel);
-    autoSpin_ = new QCheckBox(QStringLiteral("Auto Spin"), spin);
+    auto* spin = new QGroupBox(tr("Spin"), panel);
+    autoSpin_ = new QCheckBox(tr("Auto Spin"), spin);
     left_ = new QToolButton(spin);
     right_ = new QToolButton(spin);
     for (QToolButton* b : {left_, right_}) {
@@ -107,8 +109,8 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     }
     left_->setIcon(arrowIcon(arrowLeft_));
     right_->setIcon(arrowIcon(arrowRight_));
-    addToolTip(left_, QStringLiteral("Spin to the left"));
-    addToolTip(right_, QStringLiteral("Spin to the right"));
+    addToolTip(left_, tr("Spin to the left"));
+    addToolTip(right_, tr("Spin to the right"));
     auto* arrows = new QHBoxLayout;
     arrows->addWidget(left_);
     arrows->addWidget(right_);
@@ -121,14 +123,14 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     auto* spinLayout = new QVBoxLayout(spin);
     spinLayout->addWidget(autoSpin_);
     spinLayout->addLayout(arrows);
-    spinLayout->addWidget(new QLabel(QStringLiteral("Rate"), spin));
+    spinLayout->addWidget(new QLabel(tr("Rate"), spin));
     spinLayout->addWidget(rate_);
     layout->addWidget(spin);
 
-    saveAs_ = panelButton(QStringLiteral("Save As..."), panel);
-    browser_ = panelButton(QStringLiteral("Preview in Browser"), panel);
-    clipboard_ = panelButton(QStringLiteral("Copy to Clipboard"), panel);
-    upload_ = panelButton(QStringLiteral("Upload to Web"), panel);
+    saveAs_ = panelButton(tr("Save As..."), panel);
+    browser_ = panelButton(tr("Preview in Browser"), panel);
+    clipboard_ = panelButton(tr("Copy to Clipboard"), panel);
+    upload_ = panelButton(tr("Upload to Web"), panel);
     layout->addWidget(saveAs_);
     layout->addWidget(makeAnimationButton(panel));
     for (QPushButton* b : {browser_, clipboard_, upload_}) layout->addWidget(b);
@@ -138,7 +140,7 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     status_->setWordWrap(true);
     status_->setMinimumHeight(status_->fontMetrics().height() * 3);
     layout->addWidget(status_);
-    auto* help = panelButton(QStringLiteral("Help..."), panel);
+    auto* help = panelButton(tr("Help..."), panel);
     layout->addWidget(help);
 
     setMouseTracking(true);
@@ -155,7 +157,7 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     });
     // The note on the switch from JPG is answered once the user chooses.
     connect(webpRadio_, &QRadioButton::clicked, this, [this] {
-        if (status_->text() == kNoTransparentJpg) status_->clear();
+        if (status_->text() == tr(kNoTransparentJpg)) status_->clear();
     });
     connect(zoom_, &QSpinBox::valueChanged, this, [this](int width) { zoomWidth_ = width; });
     connect(autoSpin_, &QCheckBox::toggled, this, &CSaveDlg::setAutoSpin);
@@ -202,17 +204,14 @@ void CSaveDlg::showFormat() {
     const QSignalBlocker blockWebp(webpRadio_);
     const QSignalBlocker blockZoom(zoom_);
     jpg_->setEnabled(!transparent);
-    jpg_->setToolTip(transparent ? QStringLiteral("JPG frames cannot carry the transparent "
-                                                  "background chosen on the Edit page.")
+    jpg_->setToolTip(transparent ? tr("JPG frames cannot carry the transparent "
+                                      "background chosen on the Edit page.")
                                  : QString());
     jpg_->setChecked(format_ == FrameFormat::Jpeg);
     pngRadio_->setChecked(format_ == FrameFormat::Png);
     webpRadio_->setChecked(format_ == FrameFormat::WebP);
     zoom_->setValue(zoomWidth_);
-    if (switched)
-        status_->setText(
-            QStringLiteral("JPG frames cannot be transparent: PNG is chosen "
-                           "(WebP weighs less)."));
+    if (switched) status_->setText(tr(kNoTransparentJpg));
 }
 
 void CSaveDlg::onKillActive() {
@@ -247,9 +246,13 @@ void CSaveDlg::showImage(const RasterImage* image) {
     update();
 }
 
+int CSaveDlg::panelWidth() const {
+    return panelWidth_;
+}
+
 void CSaveDlg::placePreview() {
     const ring::Point o =
-        ring::previewOrigin(kPanelWidth, width(), height(), {shown_.width(), shown_.height()});
+        ring::previewOrigin(panelWidth(), width(), height(), {shown_.width(), shown_.height()});
     previewOrigin_ = QPoint(o.x, o.y);
 }
 
@@ -297,8 +300,7 @@ bool CSaveDlg::saveAs() {
     Project& p = project();
     if (p.photoCount() == 0) return false;
     const QString chosen = DialogSeam::instance().saveFile(
-        this, QStringLiteral("Save As"),
-        {QStringLiteral("HTML Files (*.htm *.HTM)"), QStringLiteral("All Files (*)")},
+        this, tr("Save As"), {tr("HTML Files (*.htm *.HTM)"), tr("All Files (*)")},
         QStringLiteral("htm"));
     if (chosen.isEmpty()) return false;
     const SaveTarget target = SaveTarget::fromChosenPath(chosen.toStdString());
@@ -315,7 +317,7 @@ bool CSaveDlg::saveAs() {
     ProjectFrames frames(p);
     const PngEncodeThreadsForBatch bothCores;  // no scan runs beside a save
     const bool ok = writer_->write(frames, target, options, reason, [this](int written, int count) {
-        status_->setText(QStringLiteral("Saving frame %1 of %2...").arg(written).arg(count));
+        status_->setText(tr("Saving frame %1 of %2...").arg(written).arg(count));
         QCoreApplication::processEvents();
     });
     window()->setEnabled(true);
@@ -327,9 +329,9 @@ bool CSaveDlg::saveAs() {
     composeStill();
     statusPhotoChanges_ = p.photoChanges();
     if (!ok) {
-        status_->setText(QStringLiteral("Saving failed."));
+        status_->setText(tr("Saving failed."));
         DialogSeam::instance().warning(
-            this, QStringLiteral("The rotatable image could not be saved completely.\n\n%1")
+            this, tr("The rotatable image could not be saved completely.\n\n%1")
                       .arg(QString::fromStdString(reason)));
         return false;
     }
@@ -339,13 +341,13 @@ bool CSaveDlg::saveAs() {
                           options.format,
                           writer_->lastPage().zoomWidth > 0,
                           writer_->animationsWritten()};
-    QString saved = QStringLiteral("Saved %1 frames to %2")
+    QString saved = tr("Saved %1 frames to %2")
                         .arg(p.photoCount())
                         .arg(QString::fromStdString(pagePath_));
     for (const std::string& name : writer_->animationsWritten())
         saved += QStringLiteral(", ") + QString::fromStdString(name);
     for (const std::string& warning : writer_->warnings())
-        saved += QStringLiteral("\nNote: ") + QString::fromStdString(warning) + QLatin1Char('.');
+        saved += tr("\nNote: ") + QString::fromStdString(warning) + QLatin1Char('.');
     status_->setText(saved);
     return true;
 }
@@ -397,15 +399,16 @@ void CSaveDlg::previewInBrowser() {
 
 void CSaveDlg::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.fillRect(QRect(kPanelWidth, 0, width() - kPanelWidth, height()), Qt::white);
+    const int left = panelWidth();
+    painter.fillRect(QRect(left, 0, width() - left, height()), Qt::white);
     if (shown_.isNull()) return;
     painter.drawImage(previewOrigin_, shown_);
     painter.setPen(QColor(110, 110, 110));
-    const QRect below(kPanelWidth, previewOrigin_.y() + shown_.height() + 8, width() - kPanelWidth,
-                      24);
-    painter.drawText(
-        below, Qt::AlignHCenter | Qt::AlignTop,
-        QStringLiteral("Drag across the picture to turn it, as visitors of your page will."));
+    // One line in English; a longer translation wraps onto a second.
+    const QRect below(left, previewOrigin_.y() + shown_.height() + 8, width() - left,
+                      std::max(24, 2 * fontMetrics().lineSpacing() + 2));
+    painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     tr("Drag across the picture to turn it, as visitors of your page will."));
 }
 
 void CSaveDlg::mousePressEvent(QMouseEvent* event) {
@@ -436,8 +439,8 @@ void CSaveDlg::mouseMoveEvent(QMouseEvent* event) {
 
 void CSaveDlg::resizeEvent(QResizeEvent* event) {
     CWizardPage::resizeEvent(event);
-    if (auto* panel = findChild<QWidget*>(QStringLiteral("sidePanel")))
-        panel->setGeometry(0, 0, kPanelWidth, height());
+    // The panel's English texts fit its width; longer translations widen it.
+    panelWidth_ = widthForTexts(panel_, kPanelWidth, height(), 2 * kPanelWidth);
     placePreview();
 }
 

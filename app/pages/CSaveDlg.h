@@ -33,6 +33,7 @@ struct UploadSettings;
 class CSaveDlg : public CWizardPage {
     Q_OBJECT
 public:
+    // The side panel's width; wider only where a language's texts need it.
     static constexpr int kPanelWidth = 210;
 
     // The settings and help serve the upload and clipboard dialogs; the
@@ -101,6 +102,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    int panelWidth() const;
     void composeStill();
     void showImage(const RasterImage* image);
     void placePreview();
@@ -147,6 +149,8 @@ private:
     QPushButton* pack_ = nullptr;
     FramePackChoice packChoice_;
     QPushButton* animationButton_ = nullptr;
+    QWidget* panel_ = nullptr;
+    int panelWidth_ = kPanelWidth;
     QLabel* status_ = nullptr;
     UploadSettings& uploadSettings_;
     HelpOpener helpOpener_;

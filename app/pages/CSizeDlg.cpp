@@ -25,7 +25,15 @@ namespace turnpixa {
 
 namespace {
 
-const QStringList kAspects = {"Manual", "5:8", "9:13", "10:15", "13:18", "20:25", "1:1", "4:3"};
+// The first entry is a word, translated where the list is filled.
+const QStringList kAspects = {QT_TRANSLATE_NOOP("turnpixa::CSizeDlg", "Manual"),
+                              "5:8",
+                              "9:13",
+                              "10:15",
+                              "13:18",
+                              "20:25",
+                              "1:1",
+                              "4:3"};
 
 Qt::CursorShape cursorFor(CropTracker::Handle h) {
     using H = CropTracker::Handle;
@@ -55,15 +63,15 @@ void setTextIfDifferent(QLineEdit* field, int value) {
 }  // namespace
 
 CSizeDlg::CSizeDlg(Project& project, WizardNavigation& navigation, QWidget* parent)
-    : CViewDlg(project, navigation, QStringLiteral("Step3: Size TurnPixa"),
-               QStringLiteral("size-options.htm"), parent) {
+    : CViewDlg(project, navigation, tr("Step3: Size TurnPixa"), QStringLiteral("size-options.htm"),
+               parent) {
     QWidget* panel = sidePanel();
     addImageNumberGroup();
 
-    reverse_ = new QCheckBox(QStringLiteral("Reverse spin direction"), panel);
+    reverse_ = new QCheckBox(tr("Reverse spin direction"), panel);
     panelLayout()->addWidget(reverse_);
 
-    auto* resizeGroup = new QGroupBox(QStringLiteral("Resize"), panel);
+    auto* resizeGroup = new QGroupBox(tr("Resize"), panel);
     resize_ = new QSlider(Qt::Horizontal, resizeGroup);
     resize_->setRange(10, 1000);
     resize_->setPageStep(1);
@@ -79,9 +87,9 @@ CSizeDlg::CSizeDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     resizeLayout->addLayout(fields);
     panelLayout()->addWidget(resizeGroup);
 
-    auto* rotateGroup = new QGroupBox(QStringLiteral("Rotate"), panel);
-    left90_ = new QPushButton(QStringLiteral("Left 90"), rotateGroup);
-    right90_ = new QPushButton(QStringLiteral("Right 90"), rotateGroup);
+    auto* rotateGroup = new QGroupBox(tr("Rotate"), panel);
+    left90_ = new QPushButton(tr("Left 90"), rotateGroup);
+    right90_ = new QPushButton(tr("Right 90"), rotateGroup);
     turn180_ = new QPushButton(QStringLiteral("180"), rotateGroup);
     auto* rotateLayout = new QHBoxLayout(rotateGroup);
     rotateLayout->setSpacing(2);
@@ -91,20 +99,21 @@ CSizeDlg::CSizeDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     }
     panelLayout()->addWidget(rotateGroup);
 
-    auto* cropGroup = new QGroupBox(QStringLiteral("Crop && Pan"), panel);
-    crop_ = new QPushButton(QStringLiteral("Crop..."), cropGroup);
+    auto* cropGroup = new QGroupBox(tr("Crop && Pan"), panel);
+    crop_ = new QPushButton(tr("Crop..."), cropGroup);
     crop_->setAutoDefault(false);
     aspect_ = new QComboBox(cropGroup);
     aspect_->addItems(kAspects);
+    aspect_->setItemText(0, tr("Manual"));
     rectText_ = new QLabel(cropGroup);
-    spin_ = new QPushButton(QStringLiteral("Spin"), cropGroup);
-    pan_ = new QPushButton(QStringLiteral("Pan"), cropGroup);
+    spin_ = new QPushButton(tr("Spin"), cropGroup);
+    pan_ = new QPushButton(tr("Pan"), cropGroup);
     for (QPushButton* b : {spin_, pan_}) {
         b->setCheckable(true);
         b->setAutoDefault(false);
     }
-    allImages_ = new QRadioButton(QStringLiteral("All Images"), cropGroup);
-    thisImage_ = new QRadioButton(QStringLiteral("This Image"), cropGroup);
+    allImages_ = new QRadioButton(tr("All Images"), cropGroup);
+    thisImage_ = new QRadioButton(tr("This Image"), cropGroup);
     auto* modes = new QHBoxLayout;
     modes->addWidget(spin_);
     modes->addWidget(pan_);
@@ -116,7 +125,7 @@ CSizeDlg::CSizeDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     cropLayout->addWidget(allImages_);
     cropLayout->addWidget(thisImage_);
     centre_ = new SeriesAdjustBox(
-        QStringLiteral("Auto-centre"), QStringLiteral("Centring"), project, autoCentre,
+        tr("Auto-centre"), tr("Centring"), project, autoCentre,
         [this] {
             showCropState();
             showCurrentFrame(true);
@@ -201,11 +210,11 @@ void CSizeDlg::showCurrentFrame(bool full) {
     } else if (p.photoAt(p.currentImage - 1) && !warnedTooLarge_) {
         // A size the memory cannot hold: say so once, keep the page usable.
         warnedTooLarge_ = true;
-        DialogSeam::instance().message(
-            this, QStringLiteral("A frame of %1 x %2 pixels is too large to make.\n\n"
-                                 "Please choose a smaller size.")
-                      .arg(displayedWidth())
-                      .arg(displayedHeight()));
+        DialogSeam::instance().message(this,
+                                       tr("A frame of %1 x %2 pixels is too large to make.\n\n"
+                                          "Please choose a smaller size.")
+                                           .arg(displayedWidth())
+                                           .arg(displayedHeight()));
     }
     fitTrackerToFrame();
 }
@@ -290,9 +299,9 @@ void CSizeDlg::setCropOn(bool on) {
 
 void CSizeDlg::showCropState() {
     const bool on = project().settings().cropOn;
-    crop_->setText(tracker_ ? QStringLiteral("Apply Crop")
-                   : on     ? QStringLiteral("Undo Crop")
-                            : QStringLiteral("Crop..."));
+    crop_->setText(tracker_ ? tr("Apply Crop") : on ? tr("Undo Crop") : tr("Crop..."));
+    // A longer text may need a wider panel.
+    layOut(width(), height());
     pan_->setEnabled(on);
     if (!on && panMode()) setPanMode(false);
     spin_->setChecked(!panMode());
@@ -311,7 +320,9 @@ void CSizeDlg::chooseMode(bool pan) {
 
 void CSizeDlg::aspectChosen(int index) {
     if (!tracker_) return;
-    tracker_->setRatio(aspectRatioOf(aspect_->itemText(index).toStdString()));
+    if (index < 0 || index >= kAspects.size()) return;
+    // The ratio is read from the list's own text, not the shown one.
+    tracker_->setRatio(aspectRatioOf(kAspects[index].toStdString()));
     showTrackerLabel();
     update();
 }

@@ -16,10 +16,17 @@
 
 namespace turnpixa {
 
-const QString CTakePhotosDlg::kInstructions = QStringLiteral(
+namespace {
+
+const char* const kInstructionsText = QT_TRANSLATE_NOOP(
+    "turnpixa::CTakePhotosDlg",
     "Step 1: Take your photos.\r\n\r\nEither, 1. Rotate your object between each photo, keeping "
     "the camera still.\r\n\r\n Or, 2. Rotate your camera around the object, keeping the object "
     "still.\r\n\r\n Or, 3. Rotate your camera around on the spot to capture the entire scene.");
+
+}  // namespace
+
+const QString CTakePhotosDlg::kInstructions = QString::fromUtf8(kInstructionsText);
 
 TakePhotosLayout takePhotosLayout(int w, int h, QSize button, QPoint picturePos) {
     const int mx = w / 50, my = h / 50;
@@ -43,21 +50,21 @@ TakePhotosLayout takePhotosLayout(int w, int h, QSize button, QPoint picturePos)
 CTakePhotosDlg::CTakePhotosDlg(Project& project, WizardNavigation& navigation,
                                UploadSettings& uploadSettings, HelpOpener helpOpener,
                                QWidget* parent)
-    : CWizardPage(project, navigation, QStringLiteral("Step 1 : Take Photos"),
+    : CWizardPage(project, navigation, tr("Step 1 : Take Photos"),
                   QStringLiteral("take-photos.htm"), parent),
       helpOpener_(std::move(helpOpener)) {
     loadResourceImage("take-photos.png", bitmap_);
-    group_ = new QGroupBox(QStringLiteral("Step 1 - Take Photos"), this);
+    group_ = new QGroupBox(tr("Step 1 - Take Photos"), this);
     picture_ = new QLabel(this);
     picture_->setObjectName(QStringLiteral("takePhotosPicture"));
     text_ = new QLabel(this);
     text_->setWordWrap(true);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text_->setContentsMargins(12, 0, 0, 0);  // clear of the picture beside it
-    print_ = new QPushButton(QStringLiteral("Print a TurnPixa Pad..."), this);
-    help_ = new QPushButton(QStringLiteral("Help..."), this);
-    start_ = new QPushButton(QStringLiteral("Start by Loading Photos"), this);
-    updates_ = new QPushButton(QStringLiteral("Updates..."), this);
+    print_ = new QPushButton(tr("Print a TurnPixa Pad..."), this);
+    help_ = new QPushButton(tr("Help..."), this);
+    start_ = new QPushButton(tr("Start by Loading Photos"), this);
+    updates_ = new QPushButton(tr("Updates..."), this);
     // All large buttons share the size of the widest text.
     QSize size = start_->sizeHint();
     for (QPushButton* b : {print_, help_, updates_}) size = size.expandedTo(b->sizeHint());
@@ -91,8 +98,7 @@ void CTakePhotosDlg::onSetActive() {
         QFont font(QStringLiteral("Arial"));
         font.setPointSize(18);
         text_->setFont(font);
-        text_->setText(
-            QString(kInstructions).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        text_->setText(tr(kInstructionsText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
     showPicture();
 }

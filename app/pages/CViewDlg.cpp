@@ -14,6 +14,7 @@
 
 #include "app/DialogSeam.h"
 #include "app/RasterImageQt.h"
+#include "app/TextFit.h"
 #include "process/CropEdit.h"
 #include "project/Project.h"
 #include "resources/Resources.h"
@@ -68,7 +69,8 @@ void CViewDlg::refreshCurrentFrame() {
 }
 
 void CViewDlg::layOut(int width, int height) {
-    panel_->setGeometry(0, 0, kPanelWidth, height);
+    // The panel's English texts fit its width; longer translations widen it.
+    panelWidth_ = widthForTexts(panel_, kPanelWidth, height, 2 * kPanelWidth);
     (void)width;
     placePreview();
     update();
@@ -86,7 +88,7 @@ void CViewDlg::selectPhoto(int m) {
 }
 
 void CViewDlg::addImageNumberGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Image Number"), panel_);
+    auto* group = new QGroupBox(tr("Image Number"), panel_);
     imageText_ = new QLabel(group);
     imageText_->setAlignment(Qt::AlignCenter);
     imageSlider_ = new QSlider(Qt::Horizontal, group);
@@ -119,7 +121,7 @@ void CViewDlg::addImageNumberGroup() {
 void CViewDlg::showImageNumber() {
     if (!imageSlider_) return;
     const Project& p = project();
-    imageText_->setText(QStringLiteral("%1 of %2").arg(p.currentImage).arg(p.photoCount()));
+    imageText_->setText(tr("%1 of %2").arg(p.currentImage).arg(p.photoCount()));
     const QSignalBlocker quiet(imageSlider_);
     imageSlider_->setRange(1, std::max(1, p.photoCount()));
     imageSlider_->setValue(p.currentImage);
@@ -172,8 +174,13 @@ void CViewDlg::removePhoto(int m) {
     }
 }
 
+int CViewDlg::panelWidth() const {
+    return panelWidth_;
+}
+
 QRect CViewDlg::ringRect() const {
-    return QRect(kPanelWidth, 0, std::max(0, width() - kPanelWidth), height());
+    const int left = panelWidth();
+    return QRect(left, 0, std::max(0, width() - left), height());
 }
 
 QRect CViewDlg::previewRect() const {
@@ -211,7 +218,7 @@ std::vector<ring::Slot> CViewDlg::ringSlots() {
 
 void CViewDlg::placePreview() {
     const ring::Point o =
-        ring::previewOrigin(kPanelWidth, width(), height(), {frame_.width(), frame_.height()});
+        ring::previewOrigin(panelWidth(), width(), height(), {frame_.width(), frame_.height()});
     previewOrigin_ = QPoint(o.x, o.y);
 }
 
@@ -364,10 +371,10 @@ void CViewDlg::showContextMenu(QPoint pos) {
     QStringList items;
     if (hit >= 0) {
         number = hit + 1;
-        items = {QStringLiteral("Set Start Image"), QStringLiteral("Remove this Image")};
+        items = {tr("Set Start Image"), tr("Remove this Image")};
     } else if (previewVisible_ && previewRect().contains(pos) && p.photoAt(p.currentImage - 1)) {
         number = p.currentImage;
-        items = {QStringLiteral("Set Start Image")};
+        items = {tr("Set Start Image")};
     } else {
         return;
     }

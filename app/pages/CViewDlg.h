@@ -23,6 +23,7 @@ class RasterImage;
 class CViewDlg : public CWizardPage {
     Q_OBJECT
 public:
+    // The side panel's width; wider only where a language's texts need it.
     static constexpr int kPanelWidth = 200;
     static constexpr int kRingInset = 3;
 
@@ -44,6 +45,7 @@ public:
     void removePhoto(int m);
 
     // What the page shows, for its own painting and for tests.
+    int panelWidth() const;
     QRect ringRect() const;
     QRect previewRect() const;
     bool previewVisible() const { return previewVisible_; }
@@ -95,6 +97,7 @@ private:
     void pan(int dx, int dy);
 
     QWidget* panel_ = nullptr;
+    int panelWidth_ = kPanelWidth;
     QVBoxLayout* panelLayout_ = nullptr;
     QImage frame_;
     bool previewVisible_ = false;

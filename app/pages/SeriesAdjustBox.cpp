@@ -9,6 +9,20 @@
 
 namespace turnpixa {
 
+namespace {
+
+// The results the series work words without numbers or names are shown
+// translated; the others stay as the project words them.
+const char* const kFixedResults[] = {
+    QT_TRANSLATE_NOOP("turnpixa::SeriesAdjustBox", "There are no photos to adjust."),
+    QT_TRANSLATE_NOOP("turnpixa::SeriesAdjustBox",
+                      "The photos are already centred; nothing was changed."),
+    QT_TRANSLATE_NOOP("turnpixa::SeriesAdjustBox",
+                      "The photos are already evenly lit; nothing was changed."),
+};
+
+}  // namespace
+
 SeriesAdjustBox::SeriesAdjustBox(const QString& caption, const QString& working, Project& project,
                                  Work work, std::function<void()> changed, QWidget* parent)
     : QWidget(parent),
@@ -17,7 +31,7 @@ SeriesAdjustBox::SeriesAdjustBox(const QString& caption, const QString& working,
       changed_(std::move(changed)),
       working_(working) {
     button_ = new QPushButton(caption, this);
-    undo_ = new QPushButton(QStringLiteral("Undo"), this);
+    undo_ = new QPushButton(tr("Undo"), this);
     for (QPushButton* b : {button_, undo_}) b->setAutoDefault(false);
     undo_->setEnabled(false);
     result_ = new QLabel(this);
@@ -38,17 +52,20 @@ SeriesAdjustBox::SeriesAdjustBox(const QString& caption, const QString& working,
 
 void SeriesAdjustBox::run() {
     if (project_.photoCount() == 0) {
-        result_->setText(QStringLiteral("There are no photos to adjust."));
+        result_->setText(tr("There are no photos to adjust."));
         return;
     }
     button_->setEnabled(false);
     // A long series shows how far it has got; the window stays alive.
     const SeriesResult r = work_(project_, [this](int done, int total) {
-        result_->setText(working_ + QStringLiteral(" %1 of %2...").arg(done).arg(total));
+        result_->setText(working_ + tr(" %1 of %2...").arg(done).arg(total));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     button_->setEnabled(true);
-    result_->setText(QString::fromStdString(r.message));
+    QString result = QString::fromStdString(r.message);
+    for (const char* fixed : kFixedResults)
+        if (r.message == fixed) result = tr(fixed);
+    result_->setText(result);
     if (r.undo.valid) {
         last_ = r.undo;
         undo_->setEnabled(true);
@@ -60,9 +77,9 @@ void SeriesAdjustBox::undo() {
     const bool undone = undoSeries(project_, last_);
     last_ = {};
     undo_->setEnabled(false);
-    result_->setText(undone ? QStringLiteral("Undone: the photos are as they were.")
-                            : QStringLiteral("The photos have changed since, so there is "
-                                             "nothing to undo."));
+    result_->setText(undone ? tr("Undone: the photos are as they were.")
+                            : tr("The photos have changed since, so there is "
+                                 "nothing to undo."));
     if (undone && changed_) changed_();
 }
 

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <vector>
 
+#include "project/SpinRows.h"
+
 namespace turnpixa {
 
 namespace {
@@ -99,8 +101,52 @@ std::string registration(const SnippetImage& image, const std::string& base) {
     const std::string prefix = base + "/" + Snippets::addressPart(image.folder) + "/image_";
     return "<script language='JavaScript' type='text/javascript'>\r\n\tAddTurnPixa('" +
            Snippets::scriptString(image.folder) + "', '" + Snippets::scriptString(prefix) + "', " +
-           std::to_string(image.frames) + ", " + std::to_string(image.autoSpin) + ", 0, '" +
-           extension(image) + "');\r\n</script>\r\n\r\n";
+           std::to_string(image.frames) + ", " + std::to_string(image.autoSpin) + ", " +
+           std::to_string(image.rows > 1 ? image.startFrame : 0) + ", '" + extension(image) + "'" +
+           (image.rows > 1 ? ", {rows:" + std::to_string(image.rows) + "}" : "") +
+           ");\r\n</script>\r\n\r\n";
+}
+
+// The "rows" entry of an options object ({zoomWidth:960,rows:3}, keys
+// quoted or not); 1 when there is none or it is not a row count.
+int rowsOption(std::string_view text) {
+    text = trimmed(text);
+    if (text.size() < 2 || text.front() != '{' || text.back() != '}') return 1;
+    text = text.substr(1, text.size() - 2);
+    int depth = 0;
+    char quote = 0;
+    size_t start = 0;
+    int rows = 1;
+    const auto entry = [&rows](std::string_view e) {
+        const size_t colon = e.find(':');
+        if (colon == std::string_view::npos) return;
+        std::string_view key = trimmed(e.substr(0, colon));
+        if (key.size() >= 2 && (key.front() == '\'' || key.front() == '"') &&
+            key.back() == key.front())
+            key = key.substr(1, key.size() - 2);
+        int value = 0;
+        if (key == "rows" && readArgument(e.substr(colon + 1), 1, SpinRows::kMostRows, value))
+            rows = value;
+    };
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const char c = i < text.size() ? text[i] : ',';
+        if (quote) {
+            if (c == '\\')
+                ++i;
+            else if (c == quote)
+                quote = 0;
+        } else if (c == '\'' || c == '"') {
+            quote = c;
+        } else if (c == '{' || c == '[' || c == '(') {
+            ++depth;
+        } else if ((c == '}' || c == ']' || c == ')') && depth > 0) {
+            --depth;
+        } else if (c == ',' && depth == 0) {
+            entry(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    return rows;
 }
 
 }  // namespace
@@ -212,6 +258,10 @@ bool Snippets::parseUploadedPage(std::string_view page, SnippetImage& image) {
         image.webp = args[5].find("webp") != std::string_view::npos;
         image.png = !image.webp && args[5].find("png") != std::string_view::npos;
     }
+    image.rows = args.size() > 6 ? rowsOption(args[6]) : 1;
+    if (!SpinRows::fits(frames, image.rows)) image.rows = 1;
+    int start = 0;
+    image.startFrame = image.rows > 1 && readArgument(args[4], 0, frames - 1, start) ? start : 0;
     return true;
 }
 

@@ -12,6 +12,8 @@ struct SnippetImage {
     int autoSpin = 0;   // the fourth argument of AddTurnPixa
     int frames = 0;
     int width = 0, height = 0;
+    int rows = 1;        // frames in rows (the options' "rows"), each row the same length
+    int startFrame = 0;  // the fifth argument, with rows: the frame shown first
 };
 
 // The HTML fragments of the "Copy To Clipboard" dialog. base is the cleaned
@@ -48,7 +50,9 @@ public:
     // count, auto-spin value and format from the AddTurnPixa call, the size
     // from the img tag with the same id. W and H are set whenever the tag is
     // found; the rest only when the frame count could be read, which is
-    // what the result says.
+    // what the result says. Rows come from the options object after the six
+    // arguments, and count only when they divide the frames; the start
+    // frame with them.
     static bool parseUploadedPage(std::string_view page, SnippetImage& image);
 
     // The escapes, one per context.

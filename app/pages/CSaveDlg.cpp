@@ -253,7 +253,8 @@ void CSaveDlg::step(int k) {
     Project& p = project();
     const int n = p.photoCount();
     if (n == 0) return;
-    const int f = ring::turned(position_, k, n, p.reverseSpin);
+    // In rows the preview turns round the row it shows.
+    const int f = p.spinRows().turned(position_, k, p.reverseSpin);
     if (f == position_) return;
     position_ = f;
     // A photo whose source is still being decoded again shows a quick frame.
@@ -333,6 +334,8 @@ bool CSaveDlg::saveAs() {
     QString saved = QStringLiteral("Saved %1 frames to %2")
                         .arg(p.photoCount())
                         .arg(QString::fromStdString(pagePath_));
+    if (const int rows = writer_->lastPage().rows; rows > 1)
+        saved += QStringLiteral("\n%1 rows of %2 photos.").arg(rows).arg(p.photoCount() / rows);
     for (const std::string& warning : writer_->warnings())
         saved += QStringLiteral("\nNote: ") + QString::fromStdString(warning) + QLatin1Char('.');
     status_->setText(saved);
@@ -357,6 +360,8 @@ SnippetImage CSaveDlg::snippetImage() {
         image.frames = last.frameCount;
         image.width = last.width;
         image.height = last.height;
+        image.rows = last.rows;
+        image.startFrame = last.startFrame;
         return image;
     }
     Project& p = project();
@@ -364,6 +369,9 @@ SnippetImage CSaveDlg::snippetImage() {
     image.webp = format_ == FrameFormat::WebP;
     image.autoSpin = autoSpinOn_ ? interval_ : 0;
     image.frames = p.photoCount();
+    const SpinRows grid = p.spinRows();
+    image.rows = grid.rows();
+    image.startFrame = grid.startFrame(p.startImage());
     if (p.photoCount() > 0) {
         const ProcessingSettings& s = p.settings();
         const bool quarterTurn = s.rotation == 1 || s.rotation == 3;

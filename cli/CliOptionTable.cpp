@@ -123,9 +123,19 @@ const std::vector<CliOption>& cliOptionTable() {
          .value = V::Required,
          .valueName = "N",
          .group = OptionGroup::Frame,
-         .help = "start image, 1-based",
+         .help = "start image, 1-based, counting all photos (with rows: row 1's, then row "
+                 "2's...); it also picks the row the viewer starts in",
          .expects = "a photo number from 1",
          .apply = [](CliOptions& o, const Value& v) { return parseInt(*v, 1, 1000000, o.start); }},
+        {.longName = "rows",
+         .value = V::Required,
+         .valueName = "R",
+         .group = OptionGroup::Frame,
+         .help = "the photos were shot in R rows at different camera heights, row 1's photos "
+                 "first, every row the same number: the viewer turns within a row and tilts "
+                 "between rows; the photo count must be a multiple of R (default 1)",
+         .expects = "a number of rows from 1 to 36",
+         .apply = [](CliOptions& o, const Value& v) { return parseInt(*v, 1, 36, o.rows); }},
         {.longName = "reverse",
          .group = OptionGroup::Frame,
          .help = "reverse spin direction",

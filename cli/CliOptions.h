@@ -27,6 +27,7 @@ struct CliOptions {
     bool evenLightness = false;  // lightness and balance matched across the photos
     PackedColour frameColour = kWhite;
     int start = 1;
+    int rows = 1;  // rows shot at several camera heights; the photo count a multiple
     bool reverse = false;
     FrameFormat format = FrameFormat::Jpeg;  // --format, or --png
     std::optional<int> quality;              // unset: the format's default, as the wizard writes

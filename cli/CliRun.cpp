@@ -59,6 +59,7 @@ void applySettings(const CliOptions& o, Project& project) {
     s.frameColour = o.frameColour;
     if (o.start != 1) project.chooseStartImage(o.start);  // as "Set Start Image" does
     project.reverseSpin = o.reverse;
+    project.rows = o.rows;
 }
 
 // "--remove-background 60": the 60 would be read as a photo. A number that
@@ -240,6 +241,11 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
                          bad, photos.size());
         } else if (!loaded) {
             std::fprintf(err, "turnpixa-cli: none of the photos could be read\n");
+        } else if (const std::string misfit = SpinRows::misfit(project.photoCount(), options.rows);
+                   !misfit.empty()) {
+            std::fprintf(err, "turnpixa-cli: --rows=%d: %s\nTry 'turnpixa-cli --help'.\n",
+                         options.rows, misfit.c_str());
+            status = kCliUsage;
         } else if (options.start > project.photoCount()) {
             std::fprintf(err, "turnpixa-cli: --start %d is beyond the %d photos that were read\n",
                          options.start, project.photoCount());

@@ -8,7 +8,8 @@
 namespace turnpixa {
 
 // The frames of a spin, as whoever writes them needs them: how many, and
-// the frame at each position in spin order (position 0 is the start frame).
+// the frame at each position in spin order (position 0 is the start frame
+// of one row).
 class FrameSource {
 public:
     virtual ~FrameSource() = default;
@@ -22,6 +23,11 @@ public:
     virtual const ProcessingSettings& settings() const = 0;
     // The frame size the page announces, after rotation.
     virtual FrameSize shownSize() const = 0;
+    // Frames shot in rows at several camera heights: how many rows (the
+    // positions run row by row, each row the same length), and the position
+    // the viewer shows first, which picks its start row.
+    virtual int rows() const { return 1; }
+    virtual int startFrame() const { return 0; }
 
     // Large frames, made one at a time from the photos themselves.
     // The widest frame, as shown, the photo behind a position gives without

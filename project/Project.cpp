@@ -87,6 +87,14 @@ LogoPlacement Project::logoPlacement(int index) const {
     placement.photoCount = std::max(1, photoCount());
     placement.index = index;
     placement.startImage = startImage_;
+    // In rows the logo turns with the row: round once along each row, from
+    // the start image's column.
+    const SpinRows grid = spinRows();
+    if (grid.rows() > 1) {
+        placement.photoCount = grid.columns();
+        placement.index = grid.columnOf(index);
+        placement.startImage = grid.columnOf(std::max(startImage_, 1) - 1) + 1;
+    }
     return placement;
 }
 

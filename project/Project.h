@@ -6,6 +6,7 @@
 
 #include "ProjectHost.h"
 #include "SourceRescaler.h"
+#include "SpinRows.h"
 #include "process/FrameRenderer.h"
 #include "process/Photo.h"
 #include "process/ProcessingSettings.h"
@@ -68,6 +69,12 @@ public:
     }
     int currentImage = 0;  // 1-based; 0 = none
     bool reverseSpin = false;
+    // Rows the photos were shot in (at several camera heights), row 1's
+    // first; kept as chosen while the photo count changes, and used only
+    // while it fits the count (spinRows).
+    int rows = 1;
+    // The layout the rows give the photos now: one row when they do not fit.
+    SpinRows spinRows() const { return SpinRows(photoCount(), rows); }
     bool saved = false;
     bool importing = false;
     bool stopPreRender = false;

@@ -6,9 +6,12 @@
 
 namespace turnpixa {
 
-ProjectFrames::ProjectFrames(Project& project)
-    : project_(project),
-      order_(spinOrder(project.photoCount(), project.startImage(), project.reverseSpin)) {}
+ProjectFrames::ProjectFrames(Project& project) : project_(project) {
+    const SpinRows grid = project.spinRows();
+    order_ = grid.frameOrder(project.startImage(), project.reverseSpin);
+    rows_ = grid.rows();
+    startFrame_ = grid.startFrame(project.startImage());
+}
 
 int ProjectFrames::photoIndex(int position) const {
     return position >= 0 && position < frameCount() ? order_[static_cast<std::size_t>(position)]

@@ -9,9 +9,10 @@ namespace turnpixa {
 class Project;
 
 // A project's photos as the frames of its spin: from the start image
-// onwards (backwards when the spin is reversed), each the photo's processed
-// output with the spin logo for its place. The spin order is taken when it
-// is made; the project must outlive it.
+// onwards (backwards when the spin is reversed), row by row when the photos
+// are in rows, each the photo's processed output with the spin logo for its
+// place. The spin order is taken when it is made; the project must outlive
+// it.
 class ProjectFrames : public FrameSource {
 public:
     explicit ProjectFrames(Project& project);
@@ -20,6 +21,8 @@ public:
     const RasterImage* frameAt(int position) override;
     std::string frameLabel(int position) const override;
     const ProcessingSettings& settings() const override;
+    int rows() const override { return rows_; }
+    int startFrame() const override { return startFrame_; }
     // The size the first photo was last rendered at, as the page shows it.
     FrameSize shownSize() const override;
     // The crop (or the whole photo) at full size, as shown after rotation.
@@ -36,6 +39,8 @@ private:
 
     Project& project_;
     std::vector<int> order_;
+    int rows_ = 1;
+    int startFrame_ = 0;
 };
 
 }  // namespace turnpixa

@@ -25,9 +25,12 @@ std::string OutputPage::addressOf(const std::string& name) {
 namespace {
 
 std::string options(const OutputPageInfo& info) {
-    if (info.zoomWidth <= 0) return {};
-    return ",{zoomWidth:" + std::to_string(info.zoomWidth) +
-           ",zoomHeight:" + std::to_string(info.zoomHeight) + "}";
+    std::string keys;
+    if (info.zoomWidth > 0)
+        keys = "zoomWidth:" + std::to_string(info.zoomWidth) +
+               ",zoomHeight:" + std::to_string(info.zoomHeight);
+    if (info.rows > 1) keys += (keys.empty() ? "rows:" : ",rows:") + std::to_string(info.rows);
+    return keys.empty() ? keys : ",{" + keys + "}";
 }
 
 }  // namespace
@@ -52,7 +55,9 @@ std::string OutputPage::text(const OutputPageInfo& info) {
             "' type='text/javascript'></script>",
         std::string(ViewerScript::kOpenLine),
         "AddTurnPixa('turnpixa1','" + f + "/image_'," + std::to_string(info.frameCount) + "," +
-            std::to_string(info.autoSpinValue) + ",0,'" + e + "'" + options(info) + ");",
+            std::to_string(info.autoSpinValue) + "," +
+            std::to_string(info.rows > 1 ? info.startFrame : 0) + ",'" + e + "'" + options(info) +
+            ");",
         "</script>",
         "</body>",
         "</html>",

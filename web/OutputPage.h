@@ -14,11 +14,14 @@ struct OutputPageInfo {
     int autoSpinValue = 0;  // ms between frames, negative = reverse, 0 = none
     int zoomWidth = 0;      // of the large frames in zoom/; 0 = none
     int zoomHeight = 0;
+    int rows = 1;        // the frames run row by row, each row the same length
+    int startFrame = 0;  // shown first, in its row; 0 with one row
 };
 
 // The HTML page of an output set; every line ends in CR LF, the last too.
-// With large frames the viewer learns their size from an options object
-// after the six arguments of its registration call.
+// With large frames or several rows the viewer learns their size and the
+// row count from an options object after the six arguments of its
+// registration call; with rows the start index names the start frame.
 class OutputPage {
 public:
     static std::string text(const OutputPageInfo& info);

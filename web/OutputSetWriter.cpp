@@ -43,7 +43,9 @@ OutputSetWriter::OutputSetWriter() {
 OutputSetWriter::OutputSetWriter(RasterImage arrowRight) : arrowRight_(std::move(arrowRight)) {}
 
 bool OutputSetWriter::updateStillImage(FrameSource& frames) {
-    const RasterImage* frame = frames.frameCount() > 0 ? frames.frameAt(0) : nullptr;
+    const int start = frames.startFrame();
+    const RasterImage* frame =
+        start >= 0 && start < frames.frameCount() ? frames.frameAt(start) : nullptr;
     if (!frame) {
         hasStill_ = false;
         still_.clear();
@@ -202,6 +204,8 @@ bool OutputSetWriter::write(FrameSource& frames, const SaveTarget& target,
     page.autoSpinValue = options.autoSpinValue();
     page.zoomWidth = zoom.width;
     page.zoomHeight = zoom.height;
+    page.rows = frames.rows();
+    page.startFrame = frames.startFrame();
     if (!staging.stagePage(OutputPage::text(page), reason) || !staging.commit(reason)) return false;
     lastPage_ = page;
     warnings_ = std::move(notes);

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <vector>
 
+#include "project/SpinRows.h"
+
 namespace turnpixa {
 
 namespace {
@@ -114,7 +116,8 @@ std::string registration(const SnippetImage& image, const std::string& base) {
     const std::string prefix = base + "/" + Snippets::addressPart(image.folder) + "/image_";
     return "<script language='JavaScript' type='text/javascript'>\r\n\tAddTurnPixa('" +
            Snippets::scriptString(image.folder) + "', '" + Snippets::scriptString(prefix) + "', " +
-           std::to_string(image.frames) + ", " + std::to_string(image.autoSpin) + ", 0, '" +
+           std::to_string(image.frames) + ", " + std::to_string(image.autoSpin) + ", " +
+           std::to_string(image.rows > 1 ? image.startFrame : 0) + ", '" +
            extension(image) + "'" + (Snippets::options(image).empty() ? "" : ", ") +
            Snippets::options(image) + ");\r\n</script>\r\n\r\n";
 }
@@ -249,6 +252,8 @@ bool Snippets::parseUploadedPage(std::string_view page, SnippetImage& image) {
         }
         if (readOption(args[6], "rows", frames, rows) && frames % rows == 0) image.rows = rows;
     }
+    int start = 0;
+    image.startFrame = image.rows > 1 && readArgument(args[4], 0, frames - 1, start) ? start : 0;
     return true;
 }
 

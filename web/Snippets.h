@@ -19,6 +19,7 @@ struct SnippetImage {
     // The animated picture uploaded in the frame folder ("spin.webp" or
     // "spin.gif"), empty when none is known.
     std::string animation;
+    int startFrame = 0;  // the fifth argument, with rows: the frame shown first
 };
 
 // The HTML fragments of the "Copy To Clipboard" dialog. base is the cleaned

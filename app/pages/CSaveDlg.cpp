@@ -260,7 +260,8 @@ void CSaveDlg::step(int k) {
     Project& p = project();
     const int n = p.photoCount();
     if (n == 0) return;
-    const int f = ring::turned(position_, k, n, p.reverseSpin);
+    // In rows the preview turns round the row it shows.
+    const int f = p.spinRows().turned(position_, k, p.reverseSpin);
     if (f == position_) return;
     position_ = f;
     // A photo whose source is still being decoded again shows a quick frame.
@@ -346,6 +347,8 @@ bool CSaveDlg::saveAs() {
                         .arg(QString::fromStdString(pagePath_));
     for (const std::string& name : writer_->animationsWritten())
         saved += QStringLiteral(", ") + QString::fromStdString(name);
+    if (const int rows = writer_->lastPage().rows; rows > 1)
+        saved += QStringLiteral("\n%1 rows of %2 photos.").arg(rows).arg(p.photoCount() / rows);
     for (const std::string& warning : writer_->warnings())
         saved += tr("\nNote: ") + QString::fromStdString(warning) + QLatin1Char('.');
     status_->setText(saved);
@@ -372,6 +375,8 @@ SnippetImage CSaveDlg::snippetImage() {
         image.height = last.height;
         image.zoomWidth = last.zoomWidth;
         image.zoomHeight = last.zoomHeight;
+        image.rows = last.rows;
+        image.startFrame = last.startFrame;
         return image;
     }
     Project& p = project();
@@ -379,6 +384,9 @@ SnippetImage CSaveDlg::snippetImage() {
     image.webp = format_ == FrameFormat::WebP;
     image.autoSpin = autoSpinOn_ ? interval_ : 0;
     image.frames = p.photoCount();
+    const SpinRows grid = p.spinRows();
+    image.rows = grid.rows();
+    image.startFrame = grid.startFrame(p.startImage());
     if (p.photoCount() > 0) {
         const ProcessingSettings& s = p.settings();
         const bool quarterTurn = s.rotation == 1 || s.rotation == 3;

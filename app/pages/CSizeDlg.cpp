@@ -17,6 +17,7 @@
 
 #include "SeriesAdjustBox.h"
 #include "app/DialogSeam.h"
+#include "app/ToolTips.h"
 #include "app/WizardNavigation.h"
 #include "process/CropEdit.h"
 #include "project/Project.h"
@@ -70,6 +71,19 @@ CSizeDlg::CSizeDlg(Project& project, WizardNavigation& navigation, QWidget* pare
 
     reverse_ = new QCheckBox(tr("Reverse spin direction"), panel);
     panelLayout()->addWidget(reverse_);
+
+    auto* rowsGroup = new QGroupBox(QStringLiteral("Rows"), panel);
+    rows_ = new QComboBox(rowsGroup);
+    addToolTip(rows_, QStringLiteral(
+                          "Photos shot in several rows at different camera heights: row 1's photos "
+                          "first, every row the same number. Only row counts that divide the "
+                          "photo count are offered."));
+    rowsText_ = new QLabel(rowsGroup);
+    rowsText_->setWordWrap(true);
+    auto* rowsLayout = new QVBoxLayout(rowsGroup);
+    rowsLayout->addWidget(rows_);
+    rowsLayout->addWidget(rowsText_);
+    panelLayout()->addWidget(rowsGroup);
 
     auto* resizeGroup = new QGroupBox(tr("Resize"), panel);
     resize_ = new QSlider(Qt::Horizontal, resizeGroup);
@@ -139,6 +153,7 @@ CSizeDlg::CSizeDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     // controls itself with their signals blocked.
     connect(reverse_, &QCheckBox::clicked, this,
             [this](bool on) { this->project().reverseSpin = on; });
+    connect(rows_, &QComboBox::activated, this, &CSizeDlg::rowsChosen);
     connect(resize_, &QSlider::valueChanged, this, &CSizeDlg::resizeMoved);
     connect(width_, &QLineEdit::textEdited, this, [this](const QString& t) { sizeTyped(true, t); });
     connect(height_, &QLineEdit::textEdited, this,
@@ -181,6 +196,7 @@ void CSizeDlg::onSetActive() {
     }
     CViewDlg::onSetActive();
     showImageNumber();
+    showRows();
     showTrackerLabel();
     centre_->refresh();
 }
@@ -217,6 +233,56 @@ void CSizeDlg::showCurrentFrame(bool full) {
                                            .arg(displayedHeight()));
     }
     fitTrackerToFrame();
+}
+
+void CSizeDlg::selectPhoto(int m) {
+    CViewDlg::selectPhoto(m);
+    showRows();
+}
+
+void CSizeDlg::showRows() {
+    const Project& p = project();
+    const std::vector<int> choices = SpinRows::choices(p.photoCount());
+    const SpinRows grid = p.spinRows();
+    const QSignalBlocker quiet(rows_);
+    if (rowsListCount_ != p.photoCount()) {
+        rowsListCount_ = p.photoCount();
+        rows_->clear();
+        for (int r : choices) {
+            const int columns = p.photoCount() / r;
+            rows_->addItem(r == 1 ? QStringLiteral("1 row")
+                                  : QStringLiteral("%1 rows of %2").arg(r).arg(columns),
+                           r);
+        }
+    }
+    rows_->setCurrentIndex(std::max(0, rows_->findData(grid.rows())));
+    rows_->setEnabled(choices.size() > 1);
+    QString text;
+    if (p.rows > 1 && grid.rows() == 1) {
+        text = QStringLiteral("%1 rows need a multiple of %1 photos: the %2 photos are one row.")
+                   .arg(p.rows)
+                   .arg(p.photoCount());
+    } else if (grid.rows() > 1 && p.currentImage >= 1 && p.currentImage <= p.photoCount()) {
+        const int index = p.currentImage - 1;
+        text = QStringLiteral("Row %1 of %2, photo %3 of %4. Drag up and down to tilt.")
+                   .arg(grid.rowOf(index) + 1)
+                   .arg(grid.rows())
+                   .arg(grid.columnOf(index) + 1)
+                   .arg(grid.columns());
+    }
+    rowsText_->setText(text);
+    rowsText_->setVisible(!text.isEmpty());
+}
+
+void CSizeDlg::rowsChosen(int index) {
+    Project& p = project();
+    const int rows = rows_->itemData(index).toInt();
+    if (rows < 1 || rows == p.rows) return;
+    p.rows = rows;
+    // The spin logo turns with each row: every frame gets it anew.
+    p.markAllPhotosLogoStale();
+    showCurrentFrame(true);
+    showRows();
 }
 
 void CSizeDlg::resizeMoved(int position) {

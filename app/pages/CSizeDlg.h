@@ -16,13 +16,15 @@ namespace turnpixa {
 
 class SeriesAdjustBox;
 
-// Page "Step3: Size TurnPixa": frame size, spin direction, quarter turns,
-// and the crop drawn on the preview, with its pan for all photos or one.
+// Page "Step3: Size TurnPixa": frame size, spin direction, the rows the
+// photos were shot in, quarter turns, and the crop drawn on the preview,
+// with its pan for all photos or one.
 class CSizeDlg : public CViewDlg {
     Q_OBJECT
 public:
     CSizeDlg(Project& project, WizardNavigation& navigation, QWidget* parent = nullptr);
     void onSetActive() override;
+    void selectPhoto(int m) override;
     void showCurrentFrame(bool full) override;
 
     // The crop button: "Crop...", "Apply Crop" or "Undo Crop" by state.
@@ -32,6 +34,10 @@ public:
     CropTracker* tracker() { return tracker_ ? &*tracker_ : nullptr; }
 
     QCheckBox* reverseBox() const { return reverse_; }
+    // "Rows": the row counts the photos can be laid out in, and where the
+    // current photo is in them.
+    QComboBox* rowsList() const { return rows_; }
+    QLabel* rowsText() const { return rowsText_; }
     QSlider* resizeSlider() const { return resize_; }
     QLineEdit* widthField() const { return width_; }
     QLineEdit* heightField() const { return height_; }
@@ -57,6 +63,9 @@ private:
     int displayedWidth() const;
     int displayedHeight() const;
     void resizeMoved(int position);
+    void rowsChosen(int index);
+    // The Rows list and its text from the project, without writing back.
+    void showRows();
     void sizeTyped(bool width, const QString& text);
     void rotate(int quarterTurns);
     void aspectChosen(int index);
@@ -69,6 +78,9 @@ private:
     void fitTrackerToFrame();
 
     QCheckBox* reverse_ = nullptr;
+    QComboBox* rows_ = nullptr;
+    QLabel* rowsText_ = nullptr;
+    int rowsListCount_ = -1;  // the photo count the Rows list was made for
     QSlider* resize_ = nullptr;
     QLineEdit* width_ = nullptr;
     QLineEdit* height_ = nullptr;

@@ -1,6 +1,7 @@
 #include "CViewDlg.h"
 
 #include <QCursor>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,6 +29,39 @@ ring::Point toPoint(QPoint p) {
 }
 QColor toQColor(PackedColour c) {
     return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+
+// Each row of photos in its own colour, repeating after six rows.
+QColor rowColour(int row) {
+    static const QColor kColours[] = {{30, 90, 200},  {215, 110, 0}, {0, 135, 120},
+                                      {150, 60, 175}, {110, 125, 0}, {195, 35, 110}};
+    return kColours[row % 6];
+}
+
+// A light tint of the row's colour for its spokes.
+QColor spokeColour(int row) {
+    const QColor c = rowColour(row);
+    const auto tint = [](int v) { return v + (255 - v) * 3 / 5; };
+    return QColor(tint(c.red()), tint(c.green()), tint(c.blue()));
+}
+
+// The row's number in a small label inside the thumbnail's top-left
+// corner; the first photo of a row says "Row n".
+void paintRowLabel(QPainter& painter, const Rect& thumb, int row, bool first) {
+    const QString text = first ? QStringLiteral("Row %1").arg(row + 1) : QString::number(row + 1);
+    painter.save();
+    QFont font = painter.font();
+    font.setPixelSize(10);
+    font.setBold(true);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const QRect box(thumb.left, thumb.top,
+                    std::min(metrics.horizontalAdvance(text) + 6, thumb.right - thumb.left),
+                    std::min(metrics.height() + 2, thumb.bottom - thumb.top));
+    painter.fillRect(box, rowColour(row));
+    painter.setPen(Qt::white);
+    painter.drawText(box, Qt::AlignCenter, text);
+    painter.restore();
 }
 
 }  // namespace
@@ -229,12 +263,20 @@ void CViewDlg::paintEvent(QPaintEvent* /*event*/) {
     Project& p = project();
     const auto s = ringSlots();
     const QPoint centre(r.left() + r.width() / 2, r.top() + r.height() / 2);
+    // Photos in rows: each row's spokes and labels in its own colour.
+    const SpinRows grid = p.spinRows();
+    const bool inRows = grid.rows() > 1;
     painter.setPen(QColor(224, 224, 224));
-    for (const ring::Slot& slot : s) painter.drawLine(centre, QPoint(slot.centre.x, slot.centre.y));
+    for (int i = 0; i < static_cast<int>(s.size()); ++i) {
+        const ring::Slot& slot = s[static_cast<std::size_t>(i)];
+        if (inRows) painter.setPen(spokeColour(grid.rowOf(i)));
+        painter.drawLine(centre, QPoint(slot.centre.x, slot.centre.y));
+    }
     for (int i = 0; i < static_cast<int>(s.size()); ++i) {
         const ring::Slot& slot = s[static_cast<std::size_t>(i)];
         const Rect tr = ring::thumbnailRect(slot.centre, slot.size);
         painter.drawImage(QPoint(tr.left, tr.top), toQImage(p.photoAt(i)->smallPreview()));
+        if (inRows) paintRowLabel(painter, tr, grid.rowOf(i), grid.columnOf(i) == 0);
         PackedColour colour = 0;
         if (!ring::highlightColour(i + 1 == p.currentImage, i == dropTarget_,
                                    i + 1 == p.startImage(), colour))
@@ -267,7 +309,7 @@ void CViewDlg::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (event->button() != Qt::LeftButton) return;
-    accumulator_.reset();
+    drag_.reset();
     const int hit = ring::hitTest(ringSlots(), toPoint(pos));
     if (hit >= 0) {
         dragSource_ = hit;
@@ -279,7 +321,7 @@ void CViewDlg::mousePressEvent(QMouseEvent* event) {
 void CViewDlg::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     const int dx = pos.x() - lastPos_.x();
-    const QPoint panLast = lastPos_;
+    const int dy = pos.y() - lastPos_.y();
     lastPos_ = pos;
     const bool leftHeld = event->buttons() & Qt::LeftButton;
     Project& p = project();
@@ -303,20 +345,21 @@ void CViewDlg::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     const bool overPreview = previewVisible_ && previewRect().contains(pos);
+    const SpinRows grid = p.spinRows();
     if (overPreview)
-        setCursor(panMode_ ? Qt::SizeAllCursor : Qt::SizeHorCursor);
+        setCursor(panMode_ || grid.rows() > 1 ? Qt::SizeAllCursor : Qt::SizeHorCursor);
     else if (!dragging_)
         unsetCursor();
     if (!overPreview) return;
     if (!leftHeld) {
-        accumulator_.reset();
+        drag_.reset();
         return;
     }
     if (panMode_) {
-        pan(dx, pos.y() - panLast.y());
+        pan(dx, dy);
         return;
     }
-    const int f = accumulator_.move(dx, p.currentImage, p.photoCount(), p.reverseSpin);
+    const int f = drag_.move(dx, dy, p.currentImage, grid, p.reverseSpin);
     if (f != 0) selectPhoto(f);
 }
 

@@ -5,6 +5,7 @@
 
 #include "CWizardPage.h"
 #include "project/RingLayout.h"
+#include "project/SpinRows.h"
 
 class QLabel;
 class QSlider;
@@ -18,8 +19,10 @@ class RasterImage;
 
 // The common work area of the Load, Size and Edit pages: a side panel on
 // the left, the current frame in the middle and the ring of all photos
-// round it. Dragging across the frame turns the object; a thumbnail can be
-// picked, dragged onto another spoke to reorder, or used from its menu.
+// round it. Dragging across the frame turns the object (within its row, and
+// up and down tilts it between rows when the photos are in rows); a
+// thumbnail can be picked, dragged onto another spoke to reorder, or used
+// from its menu.
 class CViewDlg : public CWizardPage {
     Q_OBJECT
 public:
@@ -106,7 +109,7 @@ private:
     int dropTarget_ = -1;
     bool dragging_ = false;
     QPoint lastPos_;
-    ring::TurnAccumulator accumulator_;
+    SpinDrag drag_;
     bool panMode_ = false;
     bool panAll_ = true;
     QLabel* imageText_ = nullptr;

@@ -169,6 +169,61 @@ TEST(CliRun, WritesTheSameBytesAsTheWizardsRoad) {
     }
 }
 
+// Six photos in three rows: the set is the wizard's for the same rows, byte
+// for byte, and --start counts through all photos and picks the start row.
+TEST(CliRun, RowsWriteTheWizardsSetInRowsAndAMisfitIsAUsageError) {
+    test::TempDir cliDir, wizardDir;
+    const std::vector<std::string> photos = samplePhotos(6);
+    std::vector<std::string> args = photos;
+    args.insert(args.end(),
+                {"--rows=3", "--start=4", "--width=60", "--png", "-q", "-o", cliDir.file("tilt")});
+    const CliResult run = runWith(args);
+    ASSERT_EQ(run.status, kCliDone) << run.err;
+    EXPECT_NE(test::readWholeFile(cliDir.file("tilt.htm"))
+                  .find("AddTurnPixa('turnpixa1','tilt-turnpixa/image_',6,0,2,'.png',{rows:3});"),
+              std::string::npos);
+
+    SpinLogo logo;
+    ASSERT_TRUE(logo.load());
+    NoHost host;
+    Project project;
+    project.setHost(&host);
+    project.setSpinLogo(&logo);
+    for (const std::string& p : photos) ASSERT_NE(project.addPhotoFromFile(p), nullptr) << p;
+    project.currentImage = 1;
+    project.deriveOutputSizeFromWidth(60);
+    project.rows = 3;
+    project.chooseStartImage(4);
+    SaveOptions save;
+    save.format = FrameFormat::Png;
+    OutputSetWriter writer;
+    ProjectFrames frames(project);
+    std::string reason;
+    ASSERT_TRUE(
+        writer.write(frames, SaveTarget::fromChosenPath(wizardDir.file("tilt")), save, reason))
+        << reason;
+    const std::vector<std::string> names = filesUnder(wizardDir.path());
+    ASSERT_EQ(filesUnder(cliDir.path()), names);
+    for (const std::string& name : names)
+        EXPECT_EQ(test::readWholeFile((cliDir.path() / name).string()),
+                  test::readWholeFile((wizardDir.path() / name).string()))
+            << name;
+
+    test::TempDir none;
+    std::vector<std::string> five = samplePhotos(5);
+    five.insert(five.end(), {"--rows", "2", "-o", none.file("p")});
+    const CliResult misfit = runWith(five);
+    EXPECT_EQ(misfit.status, kCliUsage);
+    EXPECT_NE(misfit.err.find("--rows=2: 5 photos cannot be laid out in 2 rows"), std::string::npos)
+        << misfit.err;
+    for (const char* rows : {"0", "37", "two"}) {
+        const CliResult bad = runWith({samplePhoto(1), "--rows", rows, "-o", none.file("p")});
+        EXPECT_EQ(bad.status, kCliUsage) << rows;
+        EXPECT_NE(bad.err.find("a number of rows from 1 to 36"), std::string::npos) << bad.err;
+    }
+    EXPECT_TRUE(filesUnder(none.path()).empty());
+}
+
 // The ImageMagick-shaped spellings mean exactly what the older ones do.
 TEST(CliRun, GeometryFormsWriteTheSameSetAsTheirLongForms) {
     test::TempDir a, b;

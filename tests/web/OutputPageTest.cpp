@@ -58,6 +58,33 @@ TEST(OutputPage, PngWithForwardAndReverseAutoSpin) {
     EXPECT_EQ(lines, 17);
 }
 
+TEST(OutputPage, RowsFollowTheZoomSizeInTheOptionsWithTheStartFrame) {
+    OutputPageInfo info{"shoe-turnpixa", ".jpg", 400, 267, 24, 0};
+    info.rows = 3;
+    info.startFrame = 8;
+    const std::string img =
+        "    <img id='turnpixa1' src='shoe-turnpixa/image.jpg' width='400' height='267'>";
+    EXPECT_EQ(OutputPage::text(info),
+              expectedPage(img,
+                           "AddTurnPixa('turnpixa1','shoe-turnpixa/image_',24,0,8,'.jpg',"
+                           "{rows:3});"));
+    info.zoomWidth = 960;
+    info.zoomHeight = 641;
+    EXPECT_EQ(OutputPage::text(info),
+              expectedPage(img,
+                           "AddTurnPixa('turnpixa1','shoe-turnpixa/image_',24,0,8,'.jpg',"
+                           "{zoomWidth:960,zoomHeight:641,rows:3});"));
+    // One row: no rows key and the start index stays 0, whatever else says.
+    info.rows = 1;
+    EXPECT_EQ(OutputPage::text(info),
+              expectedPage(img,
+                           "AddTurnPixa('turnpixa1','shoe-turnpixa/image_',24,0,0,'.jpg',"
+                           "{zoomWidth:960,zoomHeight:641});"));
+    info.zoomWidth = 0;
+    EXPECT_EQ(OutputPage::text(info),
+              OutputPage::text(OutputPageInfo{"shoe-turnpixa", ".jpg", 400, 267, 24, 0}));
+}
+
 TEST(OutputPage, NamesThatWouldBreakTheAddressesAreEncoded) {
     EXPECT_EQ(OutputPage::addressOf("shoe-turnpixa"), "shoe-turnpixa");
     EXPECT_EQ(OutputPage::addressOf("a b\xc3\xa9-turnpixa"), "a b\xc3\xa9-turnpixa");

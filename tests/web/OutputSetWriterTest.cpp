@@ -487,6 +487,71 @@ TEST(OutputSetWriter, WritesAnyFrameSourceInItsOrder) {
         << reason;
 }
 
+// Twelve photos in three rows of four: the frames run row by row from the
+// start image's column, the still is the start photo and the page names the
+// rows and the start frame. With one row (or rows that do not fit the
+// count) the set is the one-row set, file for file.
+TEST(OutputSetWriter, FramesInRowsRunRowByRowAndThePageCarriesTheRows) {
+    const auto colour = [](int n) { return packColour(20 * n, 250 - 20 * n, (n * 97) % 256); };
+    const auto photos = [&](Project& project) {
+        for (int n = 1; n <= 12; ++n)
+            project.addPhotoFromImage(makeImage(32, 24, [&](int, int) { return colour(n); }),
+                                      "photo" + std::to_string(n));
+        project.settings().outputWidth = 16;
+        project.settings().outputHeight = 12;
+        project.chooseStartImage(7);
+    };
+    TempDir dir;
+    SaveOptions png;
+    png.format = FrameFormat::Png;
+    std::string reason;
+    Project rows;
+    photos(rows);
+    rows.rows = 3;
+    OutputSetWriter writer(testArrow());
+    const SaveTarget target = SaveTarget::fromChosenPath(dir.file("tilt"));
+    ASSERT_TRUE(save(writer, rows, target, png, reason)) << reason;
+    std::vector<int> shown;
+    for (int k = 0; k < 12; ++k) {
+        const PackedColour c = centreOf(target.framePath(k, FrameFormat::Png));
+        int found = 0;
+        for (int n = 1; n <= 12; ++n)
+            if (colour(n) == c) found = n;
+        shown.push_back(found);
+    }
+    EXPECT_EQ(shown, (std::vector<int>{3, 4, 1, 2, 7, 8, 5, 6, 11, 12, 9, 10}));
+    EXPECT_EQ(centreOf(target.stillPath(FrameFormat::Png)), colour(7));
+    EXPECT_NE(readWholeFile(target.pagePath())
+                  .find("\r\nAddTurnPixa('turnpixa1','tilt-turnpixa/image_',12,0,4,'.png',"
+                        "{rows:3});\r\n"),
+              std::string::npos);
+    EXPECT_EQ(writer.lastPage().rows, 3);
+    EXPECT_EQ(writer.lastPage().startFrame, 4);
+
+    const auto files = [](const fs::path& folder) {
+        std::map<std::string, std::string> out;
+        for (const auto& e : fs::recursive_directory_iterator(folder))
+            if (e.is_regular_file())
+                out[fs::relative(e.path(), folder).string()] = readWholeFile(e.path().string());
+        return out;
+    };
+    std::map<std::string, std::string> sets[3];
+    for (int r : {1, 5, 0}) {
+        Project project;
+        photos(project);
+        if (r) project.rows = r;  // 0: never set
+        TempDir into;
+        OutputSetWriter one(testArrow());
+        ASSERT_TRUE(save(one, project, SaveTarget::fromChosenPath(into.file("tilt")), png, reason))
+            << reason;
+        sets[r == 1 ? 0 : r == 5 ? 1 : 2] = files(into.path());
+    }
+    EXPECT_EQ(sets[0].size(), 15u);  // page, script, still and twelve frames
+    EXPECT_TRUE(sets[0] == sets[1]);
+    EXPECT_TRUE(sets[0] == sets[2]);
+    EXPECT_NE(sets[0]["tilt.htm"].find("',12,0,0,'.png');\r\n"), std::string::npos);
+}
+
 TEST(OutputSetWriter, FrameOrder) {
     EXPECT_EQ(OutputSetWriter::frameOrder(5, 3, false), (std::vector<int>{2, 3, 4, 0, 1}));
     EXPECT_EQ(OutputSetWriter::frameOrder(5, 3, true), (std::vector<int>{2, 1, 0, 4, 3}));

@@ -211,6 +211,54 @@ TEST(UploadedPage, UnreadablePagesKeepWhatIsKnown) {
     EXPECT_FALSE(Snippets::parseUploadedPage(late, image));
 }
 
+TEST(UploadedPage, RowsAreReadFromTheOptionsOnlyWhenTheyDivideTheFrames) {
+    const auto read = [](const std::string& call, int& start) {
+        SnippetImage image;
+        image.rows = 7;  // whatever was known is replaced
+        EXPECT_TRUE(
+            Snippets::parseUploadedPage("<img id='t1'>AddTurnPixa('t1','a/image_'," + call, image))
+            << call;
+        start = image.startFrame;
+        return image.rows;
+    };
+    int start = -1;
+    EXPECT_EQ(read("24,0,8,'.jpg',{rows:3})", start), 3);
+    EXPECT_EQ(start, 8);
+    EXPECT_EQ(read("24,0,16,'.jpg',{zoomWidth:960,zoomHeight:720,rows:3})", start), 3);
+    EXPECT_EQ(start, 16);
+    EXPECT_EQ(read("24, 0, 4, '.jpg', { 'rows' : 6 , \"zoomWidth\":1})", start), 6);
+    EXPECT_EQ(read("24,0,4,'.jpg',{\"rows\":\"2\"})", start), 1);  // a string is no count
+    EXPECT_EQ(read("24,0,4,'.jpg',{rows:5})", start), 1);          // 24 photos make no 5 rows
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(read("24,0,4,'.jpg',{rows:48})", start), 1);
+    EXPECT_EQ(read("24,0,4,'.jpg',{rows:0})", start), 1);
+    EXPECT_EQ(read("24,0,4,'.jpg',{rows:3x})", start), 1);
+    EXPECT_EQ(read("24,0,4,'.jpg',{zoom:{rows:3},a:'rows:2,'})", start), 1);
+    EXPECT_EQ(read("24,0,4,'.jpg',[rows,3])", start), 1);
+    EXPECT_EQ(read("24,0,4,'.jpg',rows)", start), 1);
+    EXPECT_EQ(read("24,0,4,'.jpg')", start), 1);
+    EXPECT_EQ(start, 0);                                    // no rows: the start index is not read
+    EXPECT_EQ(read("24,0,30,'.jpg',{rows:3})", start), 3);  // beyond the frames
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(read("24,0,-1,'.jpg',{rows:3})", start), 3);
+    EXPECT_EQ(start, 0);
+}
+
+TEST(Snippets, RowsGoIntoTheRegistrationAfterTheSixArguments) {
+    SnippetImage image = shoe();
+    image.rows = 3;
+    image.startFrame = 8;
+    EXPECT_NE(Snippets::webpage(image, kBase, false)
+                  .find("/shoe-turnpixa/image_', 24, 100, 8, '.jpg', {rows:3});\r\n</script>"),
+              std::string::npos);
+    // One row: the registration as it always was.
+    image.rows = 1;
+    EXPECT_EQ(Snippets::ebay(image, kBase, ViewerScript::inlineForm(), true),
+              Snippets::ebay(shoe(), kBase, ViewerScript::inlineForm(), true));
+    EXPECT_NE(Snippets::webpage(image, kBase, false).find("', 24, 100, 0, '.jpg');"),
+              std::string::npos);
+}
+
 class SnippetFetch : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -234,6 +282,30 @@ TEST_F(SnippetFetch, EarlierUploadIsFetchedFromTheCleanedBase) {
     EXPECT_TRUE(image.png);
     EXPECT_EQ(image.width, 320);
     EXPECT_EQ(server->requests(), "/gallery/vase.htm\n");
+}
+
+// A spin uploaded with rows: "Copy To Clipboard" reads its rows and start
+// frame back and passes them on; a one-row page read next clears them.
+TEST_F(SnippetFetch, AnUploadInRowsIsCopiedWithItsRows) {
+    OutputPageInfo info = test::uploadedVaseInfo();
+    info.frameFolderName = "tilt-turnpixa";
+    info.rows = 3;
+    info.startFrame = 16;
+    info.zoomWidth = 960;
+    info.zoomHeight = 600;
+    test::writeWholeFile(site.file("gallery/tilt.htm"), OutputPage::text(info));
+    SnippetImage image = shoe();
+    const SnippetCheck check = checkSnippetEntries(server->base(), "gallery", "tilt", image);
+    ASSERT_TRUE(check.found);
+    EXPECT_EQ(image.frames, 24);
+    EXPECT_EQ(image.rows, 3);
+    EXPECT_EQ(image.startFrame, 16);
+    EXPECT_NE(Snippets::ebay(image, check.base, ViewerScript::inlineForm(), false)
+                  .find("/tilt-turnpixa/image_', 24, -150, 16, '.png', {rows:3});"),
+              std::string::npos);
+    ASSERT_TRUE(checkSnippetEntries(server->base(), "gallery", "vase", image).found);
+    EXPECT_EQ(image.rows, 1);
+    EXPECT_EQ(image.startFrame, 0);
 }
 
 TEST_F(SnippetFetch, TheSetJustSavedNeedsNoRequestAndMissingOnesAreNotFound) {

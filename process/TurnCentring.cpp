@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
+#include <numeric>
 
 #include "process/TurnTracking.h"
 
@@ -98,27 +100,69 @@ double quantile(std::vector<double>& v, double q) {
     return *at;
 }
 
-// The broad lines' middles, and the middle of the object's extent.
+// The broad lines' middles, and the middle of most broad lines' ends.
 struct Lines {
     std::vector<Series> middles;
     Series extentMiddle;
 };
 
+// The shake is taken only when the lines agree on it: this many times
+// better than they spread about it, photo by photo. An object whose shape
+// changes a lot as it turns (a shoe's toe coming round) moves its lines
+// every which way; a moved picture moves them all alike.
+constexpr double kShakeAgreement = 2.0;
+// The swing is taken only when it stands out of the scatter of the middle
+// about it: chi-square of its two terms at one chance in a thousand of
+// being that scatter alone.
+constexpr double kSwingChiSquare = 13.8;
+
+double present(const Series& s) {
+    return static_cast<double>(
+        std::count_if(s.begin(), s.end(), [](double v) { return !std::isnan(v); }));
+}
+
+// The once-a-turn swing of a middle, fitted; false when too few photos show it.
+bool fitSwing(const Basis& once, const Series& middle, std::vector<double>& swing) {
+    return present(middle) >= once.terms + 2 && fitSeries(once, middle, swing);
+}
+
+// Whether a fitted swing stands out of the middle's scatter about it
+// (robustly: a few photos far off do not widen it).
+bool swingStandsOut(const Basis& once, const Series& middle, const std::vector<double>& swing) {
+    if (once.terms < 3) return false;
+    std::vector<double> off;
+    for (std::size_t i = 0; i < middle.size(); ++i)
+        if (!std::isnan(middle[i]))
+            off.push_back(middle[i] - valueAt(once, swing, static_cast<int>(i)));
+    const double mid = median(off);
+    for (double& v : off) v = std::abs(v - mid);
+    const double scale = 1.4826 * median(off);
+    const double amplitude2 = swing[1] * swing[1] + swing[2] * swing[2];
+    if (scale <= 1e-9) return amplitude2 > 0.25;
+    const double se2 = scale * scale * 2.0 / present(middle);
+    return amplitude2 / se2 > kSwingChiSquare;
+}
+
 // The movement of one direction, per photo: the once-a-turn swing of the
 // object's middle plus what changes from photo to photo alike for all the
 // lines (the median of what their own smooth courses leave over), or, when
 // the photos were tracked against their neighbours, what that track does
-// beyond such a smooth course.
-bool solveAxis(const std::vector<Series>& edges, const Series& extentMiddle, int photos,
-               const Series& tracked, Series& movement) {
+// beyond such a smooth course; each only when the photos show it beyond
+// doubt (a steady series is left alone).
+//
+// An object's middle cannot tell its own lopsidedness (a heel, a handle)
+// from standing off the turntable's centre: of the middles given, the one
+// that swings least is taken, so that neither a handle swinging out nor a
+// long shoe's heel rows are mistaken for a swing. A swing larger than
+// `swingCap` is the object's own.
+bool solveAxis(const std::vector<Series>& edges, const std::vector<const Series*>& middles,
+               int photos, const Series& tracked, double swingCap, Series& movement,
+               double& swingTaken) {
     const Basis basis = makeBasis(photos, harmonicsFor(photos));
     const int enough = std::max(basis.terms + 2, (2 * photos + 2) / 3);
     std::vector<const Series*> used;
-    for (const Series& e : edges) {
-        const int present = static_cast<int>(
-            std::count_if(e.begin(), e.end(), [](double v) { return !std::isnan(v); }));
-        if (present >= std::min(enough, photos)) used.push_back(&e);
-    }
+    for (const Series& e : edges)
+        if (present(e) >= std::min(enough, photos)) used.push_back(&e);
     if (used.size() < 4) return false;
 
     Series shake(static_cast<std::size_t>(photos), 0.0);
@@ -131,34 +175,61 @@ bool solveAxis(const std::vector<Series>& edges, const Series& extentMiddle, int
     std::vector<std::vector<double>> coef(used.size());
     std::vector<std::vector<double>> residuals(static_cast<std::size_t>(photos));
     Series shifted(static_cast<std::size_t>(photos));
-    for (int round = 0; round < (isTracked ? 0 : 8); ++round) {
+    auto collect = [&]() {
         for (auto& r : residuals) r.clear();
         for (std::size_t f = 0; f < used.size(); ++f) {
             const Series& e = *used[f];
             for (int i = 0; i < photos; ++i) shifted[i] = e[i] - shake[i];
-            if (!fitSeries(basis, shifted, coef[f])) {
-                coef[f].clear();
-                continue;
-            }
+            if (!fitSeries(basis, shifted, coef[f])) continue;
             for (int i = 0; i < photos; ++i)
                 if (!std::isnan(shifted[i]))
                     residuals[i].push_back(shifted[i] - valueAt(basis, coef[f], i));
         }
+    };
+    for (int round = 0; round < (isTracked ? 0 : 8); ++round) {
+        collect();
         for (int i = 0; i < photos; ++i) shake[i] += median(residuals[i]);
         // What the edges' own courses can follow is theirs: only the rest is shake.
         std::vector<double> own;
         if (fitSeries(basis, shake, own))
             for (int i = 0; i < photos; ++i) shake[i] -= valueAt(basis, own, i);
     }
+    // How far the lines spread about the shake, photo by photo, against
+    // how far the shake goes.
+    collect();
+    std::vector<double> spread, size;
+    for (int i = 0; i < photos; ++i) {
+        std::vector<double>& r = residuals[i];
+        if (r.empty()) continue;
+        const double mid = median(r);
+        for (double& v : r) v = std::abs(v - mid);
+        spread.push_back(median(r));
+        size.push_back(shake[i] * shake[i]);
+    }
+    const double shakeSize = std::sqrt(std::accumulate(size.begin(), size.end(), 0.0) /
+                                       std::max<std::size_t>(size.size(), 1));
+    if (spread.empty() || shakeSize < kShakeAgreement * median(spread))
+        std::fill(shake.begin(), shake.end(), 0.0);
 
     // The once-a-turn swing of the object's middle, shake taken out.
     const Basis once = makeBasis(photos, std::min(1, harmonicsFor(photos)));
-    Series steady(static_cast<std::size_t>(photos));
-    for (int i = 0; i < photos; ++i) steady[i] = extentMiddle[i] - shake[i];
     std::vector<double> swing;
-    if (!fitSeries(once, steady, swing)) return false;
+    Series steady;
+    double least = 1e300;
+    for (const Series* m : middles) {
+        Series s(static_cast<std::size_t>(photos));
+        for (int i = 0; i < photos; ++i) s[i] = (*m)[i] - shake[i];
+        std::vector<double> c;
+        if (!fitSwing(once, s, c)) continue;
+        const double amplitude = once.terms < 3 ? 0.0 : std::hypot(c[1], c[2]);
+        if (amplitude < least) least = amplitude, swing = c, steady = s;
+    }
+    if (swing.empty()) return false;
+    const bool swings = least <= swingCap && swingStandsOut(once, steady, swing);
+    swingTaken = swings ? least : 0.0;
     movement.assign(static_cast<std::size_t>(photos), 0.0);
-    for (int i = 0; i < photos; ++i) movement[i] = valueAt(once, swing, i) - swing[0] + shake[i];
+    for (int i = 0; i < photos; ++i)
+        movement[i] = (swings ? valueAt(once, swing, i) - swing[0] : 0.0) + shake[i];
     return true;
 }
 
@@ -265,19 +336,42 @@ bool measureTurnMovement(const std::vector<ObjectOutline>& outlines, TurnMovemen
         }
         return broad;
     };
+    // The middle of the object's outermost ends across, where it stays
+    // inside the photo.
+    Series outer(static_cast<std::size_t>(photos), kNaN);
+    for (int i = 0; i < photos; ++i) {
+        const ObjectOutline& o = outlines[i];
+        float lo = 1e30f, hi = -1e30f;
+        bool inside = true;
+        for (std::size_t r = 0; r < o.left.size(); ++r) {
+            if (o.left[r] == ObjectOutline::kNone || o.right[r] == ObjectOutline::kNone) continue;
+            inside = inside && o.left[r] > 0.5f && o.right[r] < o.gridWidth - 1.5f;
+            lo = std::min(lo, o.left[r]);
+            hi = std::max(hi, o.right[r]);
+        }
+        if (inside && lo <= hi) outer[i] = ((lo + hi) / 2.0 + 0.5) * o.scaleX;
+    }
     const Lines rows0 = midlines(&ObjectOutline::left, &ObjectOutline::right, true, noShift);
-    bool ok = solveAxis(rows0.middles, rows0.extentMiddle, photos, {}, across);
+    const double any = std::numeric_limits<double>::infinity();
+    double swingAcross = 0.0, swingDown = 0.0;
+    bool ok = solveAxis(rows0.middles, {&rows0.extentMiddle, &outer}, photos, {}, any, across,
+                        swingAcross);
     if (ok) {
         Series followX(static_cast<std::size_t>(photos));
         for (int i = 0; i < photos; ++i) followX[i] = across[i] / outlines[i].scaleX;
         const Lines columns = midlines(&ObjectOutline::top, &ObjectOutline::bottom, false, followX);
-        ok = solveAxis(columns.middles, columns.extentMiddle, photos, trackedDown, down);
+        // An object off the turntable's centre, seen from above, swings up
+        // and down by less than it swings across; up and down alone it is
+        // the object's own shape coming nearer and going farther (a heel).
+        ok = solveAxis(columns.middles, {&columns.extentMiddle}, photos, trackedDown, swingAcross,
+                       down, swingDown);
     }
     if (ok) {
         Series followY(static_cast<std::size_t>(photos));
         for (int i = 0; i < photos; ++i) followY[i] = down[i] / outlines[i].scaleY;
         const Lines rows = midlines(&ObjectOutline::left, &ObjectOutline::right, true, followY);
-        ok = solveAxis(rows.middles, rows.extentMiddle, photos, {}, across);
+        ok = solveAxis(rows.middles, {&rows.extentMiddle, &outer}, photos, {}, any, across,
+                       swingAcross);
     }
     if (!ok) {
         reason = "the object's outline could not be followed through the photos";

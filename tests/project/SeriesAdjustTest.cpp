@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <numbers>
 #include <vector>
 
 #include "process/FrameRenderer.h"
@@ -20,6 +22,28 @@ constexpr int kW = test::kMugWidth, kH = test::kMugHeight;
 const PackedColour kBackdrop = packColour(200, 200, 205);
 std::vector<Move> wobble(int count) {
     return test::mugWobble(count);
+}
+
+// Photo k of count of a long shoe-like object turning on the spot: a sole
+// 140 long and 30 wide whose rows, higher up, stop ever shorter of the toe
+// (so most rows' middles lean to the heel and swing round with it), and a
+// tall narrow heel at the back; the whole picture moved by `move`.
+RasterImage shoePhoto(int k, int count, Move move) {
+    RasterImage image;
+    image.create(kW, kH, 24);
+    image.fill(kBackdrop);
+    const double t = 2.0 * std::numbers::pi * k / count;
+    const double c = std::cos(t), w = 15.0 * std::abs(std::sin(t));
+    const int cx = kW / 2 + move.x, ground = 140 + move.y;
+    for (int y = ground - 40; y < ground; ++y) {
+        const double toe = 70.0 - 2.2 * (ground - y);  // the vamp slopes to the toe
+        const double a = cx - 70.0 * c, b = cx + toe * c;
+        fillBox(image, static_cast<int>(std::lround(std::min(a, b) - w)), y,
+                static_cast<int>(std::lround(std::max(a, b) + w)), y + 1, 40, 120, 140);
+    }
+    const int heel = static_cast<int>(std::lround(cx - 62.0 * c));
+    fillBox(image, heel - 8, ground - 95, heel + 8, ground - 40, 30, 100, 120);
+    return image;
 }
 
 class SeriesAdjust : public ::testing::Test {
@@ -80,6 +104,46 @@ TEST_F(SeriesAdjust, ASteadySeriesIsLeftAloneWhateverItsHandleDoes) {
     EXPECT_FALSE(r.undo.valid);
     EXPECT_FALSE(project.settings().cropOn);
     for (const Move& p : pans()) EXPECT_TRUE(p.x == 0 && p.y == 0) << p.x << "," << p.y;
+}
+
+TEST_F(SeriesAdjust, AnObjectWhoseShapeChangesAsItTurnsIsNotMovedUnlessThePhotosMoved) {
+    // Steady: the heel and the sloping rows come round, the picture stays.
+    for (int k = 0; k < 36; ++k)
+        project.addPhoto(
+            std::make_unique<Photo>(shoePhoto(k, 36, {}), "shoe-" + std::to_string(k + 1)));
+    project.currentImage = 1;
+    project.deriveOutputSizeFromWidth(120);
+    const SeriesResult still = autoCentre(project);
+    ASSERT_TRUE(still.ok) << still.message;
+    EXPECT_EQ(still.message, "The photos are already centred; nothing was changed.");
+    for (const Move& p : pans()) EXPECT_TRUE(p.x == 0 && p.y == 0) << p.x << "," << p.y;
+
+    // The same turn off the turntable's centre and shaken: the swing comes
+    // out (what is left does not go round with the turn). Its shake is not
+    // told from its shape changing, so it is left.
+    const std::vector<Move> moves = wobble(36);
+    Project moved;
+    for (int k = 0; k < 36; ++k)
+        moved.addPhoto(
+            std::make_unique<Photo>(shoePhoto(k, 36, moves[k]), "shoe-" + std::to_string(k + 1)));
+    moved.currentImage = 1;
+    moved.deriveOutputSizeFromWidth(120);
+    moved.settings().cropOn = true;
+    moved.settings().crop = Rect{40, 20, 200, 160};
+    const SeriesResult r = autoCentre(moved);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_TRUE(r.undo.valid);
+    double cosX = 0, sinX = 0, cosY = 0, sinY = 0;
+    for (int i = 0; i < 36; ++i) {
+        const Photo& p = *moved.photoAt(i);
+        const double t = 2.0 * std::numbers::pi * i / 36;
+        cosX += (moves[i].x - p.panX) * std::cos(t) / 18,
+            sinX += (moves[i].x - p.panX) * std::sin(t) / 18;
+        cosY += (moves[i].y - p.panY) * std::cos(t) / 18,
+            sinY += (moves[i].y - p.panY) * std::sin(t) / 18;
+    }
+    EXPECT_LT(std::hypot(cosX, sinX), 2.0) << "across swing left " << cosX << "," << sinX;
+    EXPECT_LT(std::hypot(cosY, sinY), 2.0) << "down swing left " << cosY << "," << sinY;
 }
 
 TEST_F(SeriesAdjust, TheCropShrinksWhenAMovedCropWouldLeaveItsPhotoAndUndoPutsAllBack) {

@@ -34,6 +34,11 @@ struct Sizing {
 
 bool sizing(FrameSource& frames, int width, Sizing& out, std::string& reason,
             std::vector<std::string>* notes) {
+    // The size is the one the start frame was rendered at.
+    if (!frames.frameAt(0)) {
+        reason = frames.frameLabel(0) + ": it could not be rendered";
+        return false;
+    }
     const FrameSize shown = frames.shownSize();
     if (shown.width <= 0 || shown.height <= 0) {
         reason = "the frames have no size";

@@ -92,7 +92,8 @@ CTurnPixaDlg::CTurnPixaDlg(CTurnPixaApp& app, QWidget* parent) : QDialog(parent)
     sourceTimer_.setInterval(kSourcePollMs);
     connect(&sourceTimer_, &QTimer::timeout, this, &CTurnPixaDlg::takeRescaledSources);
 
-    resize(960, 680);
+    // No smaller than the pages' controls need (the Save page's panel).
+    resize(QSize(960, 680).expandedTo(layout->minimumSize()));
     setMinimumSize(size());
 }
 

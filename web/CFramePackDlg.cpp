@@ -21,13 +21,13 @@ namespace turnpixa {
 CFramePackDlg::CFramePackDlg(Project& project, FramePackChoice& choice, const QString& suggested,
                              QWidget* parent)
     : QDialog(parent), project_(project), choice_(choice) {
-    setWindowTitle(QStringLiteral("Frame Pack"));
-    auto* about = new QLabel(
-        QStringLiteral("The frames of one turn at equal steps, made from your photos with "
-                       "every setting, as JPEG files 01.jpg, 02.jpg ... in one zip file: for "
-                       "shops and marketplaces that take a spin as a set of numbered frames. "
-                       "Each step shows the photo nearest to its angle."),
-        this);
+    setWindowTitle(tr("Frame Pack"));
+    auto* about =
+        new QLabel(tr("The frames of one turn at equal steps, made from your photos with "
+                      "every setting, as JPEG files 01.jpg, 02.jpg ... in one zip file: for "
+                      "shops and marketplaces that take a spin as a set of numbered frames. "
+                      "Each step shows the photo nearest to its angle."),
+                   this);
     about->setWordWrap(true);
     about->setMinimumWidth(380);
 
@@ -39,12 +39,12 @@ CFramePackDlg::CFramePackDlg(Project& project, FramePackChoice& choice, const QS
     width_ = new QSpinBox(this);
     width_->setRange(1, kMaxPackWidth);
     width_->setSingleStep(100);
-    width_->setSuffix(QStringLiteral(" px"));
+    width_->setSuffix(tr(" px"));
     width_->setValue(choice_.width > 0 ? choice_.width : defaultPackWidth(shown));
     width_->setToolTip(
-        QStringLiteral("Most marketplaces show frames of 1000 to 2000 pixels "
-                       "with a zoom. Wider than your photos, the frames are "
-                       "enlarged and less sharp."));
+        tr("Most marketplaces show frames of 1000 to 2000 pixels "
+           "with a zoom. Wider than your photos, the frames are "
+           "enlarged and less sharp."));
     height_ = new QLabel(this);
     auto* size = new QHBoxLayout;
     size->addWidget(width_);
@@ -52,7 +52,7 @@ CFramePackDlg::CFramePackDlg(Project& project, FramePackChoice& choice, const QS
 
     file_ = new QLineEdit(choice_.path.isEmpty() ? suggested : choice_.path, this);
     file_->setMinimumWidth(300);
-    browse_ = new QPushButton(QStringLiteral("Browse..."), this);
+    browse_ = new QPushButton(tr("Browse..."), this);
     browse_->setAutoDefault(false);
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(file_, 1);
@@ -61,18 +61,18 @@ CFramePackDlg::CFramePackDlg(Project& project, FramePackChoice& choice, const QS
     progress_ = new QProgressBar(this);
     progress_->setRange(0, choice_.frames);
     progress_->setValue(0);
-    progress_->setFormat(QStringLiteral("%v of %m frames"));
+    progress_->setFormat(tr("%v of %m frames"));
     progress_->setVisible(false);
 
-    write_ = new QPushButton(QStringLiteral("Write Pack"), this);
+    write_ = new QPushButton(tr("Write Pack"), this);
     write_->setDefault(true);
-    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_ = new QPushButton(tr("Close"), this);
     close_->setAutoDefault(false);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Frames"), frames_);
-    form->addRow(QStringLiteral("Width"), size);
-    form->addRow(QStringLiteral("File"), fileRow);
+    form->addRow(tr("Frames"), frames_);
+    form->addRow(tr("Width"), size);
+    form->addRow(tr("File"), fileRow);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(write_);
@@ -103,13 +103,12 @@ CFramePackDlg::CFramePackDlg(Project& project, FramePackChoice& choice, const QS
 void CFramePackDlg::showHeight() {
     ProjectFrames frames(project_);
     const FrameSize size = packFrameSize(frames, width_->value());
-    height_->setText(size.height > 0 ? QStringLiteral("x %1 px").arg(size.height) : QString());
+    height_->setText(size.height > 0 ? tr("x %1 px").arg(size.height) : QString());
 }
 
 void CFramePackDlg::browse() {
     const QString chosen = DialogSeam::instance().saveFile(
-        this, QStringLiteral("Frame Pack"),
-        {QStringLiteral("Zip Files (*.zip)"), QStringLiteral("All Files (*)")},
+        this, tr("Frame Pack"), {tr("Zip Files (*.zip)"), tr("All Files (*)")},
         QStringLiteral("zip"));
     if (!chosen.isEmpty()) file_->setText(chosen);
 }
@@ -148,18 +147,18 @@ bool CFramePackDlg::write() {
         });
     setBusy(false);
     if (!ok) {
-        DialogSeam::instance().warning(this,
-                                       QStringLiteral("The frame pack could not be written.\n\n%1")
-                                           .arg(QString::fromStdString(reason)));
+        DialogSeam::instance().warning(
+            this,
+            tr("The frame pack could not be written.\n\n%1").arg(QString::fromStdString(reason)));
         return false;
     }
-    result_ = QStringLiteral("Saved a frame pack of %1 frames (%2 x %3) to %4")
+    result_ = tr("Saved a frame pack of %1 frames (%2 x %3) to %4")
                   .arg(options.frames)
                   .arg(writer.lastSize().width)
                   .arg(writer.lastSize().height)
                   .arg(path);
     for (const std::string& warning : writer.warnings())
-        result_ += QStringLiteral("\nNote: ") + QString::fromStdString(warning) + QLatin1Char('.');
+        result_ += tr("\nNote: ") + QString::fromStdString(warning) + QLatin1Char('.');
     accept();
     return true;
 }

@@ -42,10 +42,10 @@ CSnippetDlg::CSnippetDlg(const SnippetImage& known, UploadSettings& settings, He
     ebay_ = button(tr("Copy for Ebay"), this);
     webpage_ = button(tr("Copy for Webpage"), this);
     iframe_ = button(tr("Copy for IFrame"), this);
-    listing_ = button(QStringLiteral("Auction listing, no scripts"), this);
+    listing_ = button(tr("Auction listing, no scripts"), this);
     listing_->setToolTip(
-        QStringLiteral("The uploaded animated image, linked to the uploaded page: for listings "
-                       "that take no scripts"));
+        tr("The uploaded animated image, linked to the uploaded page: for listings "
+           "that take no scripts"));
     auto* picture =
         new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion), QString(), this);
     picture->setIconSize(QSize(32, 32));

@@ -117,9 +117,9 @@ std::string registration(const SnippetImage& image, const std::string& base) {
     return "<script language='JavaScript' type='text/javascript'>\r\n\tAddTurnPixa('" +
            Snippets::scriptString(image.folder) + "', '" + Snippets::scriptString(prefix) + "', " +
            std::to_string(image.frames) + ", " + std::to_string(image.autoSpin) + ", " +
-           std::to_string(image.rows > 1 ? image.startFrame : 0) + ", '" +
-           extension(image) + "'" + (Snippets::options(image).empty() ? "" : ", ") +
-           Snippets::options(image) + ");\r\n</script>\r\n\r\n";
+           std::to_string(image.rows > 1 ? image.startFrame : 0) + ", '" + extension(image) + "'" +
+           (Snippets::options(image).empty() ? "" : ", ") + Snippets::options(image) +
+           ");\r\n</script>\r\n\r\n";
 }
 
 }  // namespace

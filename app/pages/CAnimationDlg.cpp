@@ -23,44 +23,44 @@ bool has(const AnimationRequest& r, AnimationFormat f) {
 CAnimationDlg::CAnimationDlg(const AnimationRequest& chosen, int frameWidth, int autoSpinMs,
                              bool saved, QWidget* parent)
     : QDialog(parent), saved_(saved), chosen_(chosen) {
-    setWindowTitle(QStringLiteral("Animated Image"));
-    auto* intro = new QLabel(
-        QStringLiteral("An animated image turns by itself, from the start image on, on pages "
-                       "and listings that take no scripts. It is written into the frame folder "
-                       "and uploaded with the frames."),
-        this);
+    setWindowTitle(tr("Animated Image"));
+    auto* intro =
+        new QLabel(tr("An animated image turns by itself, from the start image on, on pages "
+                      "and listings that take no scripts. It is written into the frame folder "
+                      "and uploaded with the frames."),
+                   this);
     intro->setWordWrap(true);
-    gif_ = new QCheckBox(QStringLiteral("GIF (spin.gif): every browser and marketplace"), this);
-    webp_ = new QCheckBox(QStringLiteral("WebP (spin.webp): a fraction of the size"), this);
+    gif_ = new QCheckBox(tr("GIF (spin.gif): every browser and marketplace"), this);
+    webp_ = new QCheckBox(tr("WebP (spin.webp): a fraction of the size"), this);
     const bool first = chosen.empty();
     gif_->setChecked(first || has(chosen, AnimationFormat::Gif));
     webp_->setChecked(first || has(chosen, AnimationFormat::WebP));
 
     width_ = new QSpinBox(this);
     width_->setRange(16, kMaxAnimationWidth);
-    width_->setSuffix(QStringLiteral(" px"));
+    width_->setSuffix(tr(" px"));
     width_->setSingleStep(20);
     const int frames = std::clamp(frameWidth, 16, kMaxAnimationWidth);
     width_->setValue(first || chosen.width <= 0 ? frames
                                                 : std::clamp(chosen.width, 16, kMaxAnimationWidth));
-    width_->setToolTip(QStringLiteral("The frames are %1 pixels wide; other widths are rendered "
-                                      "from the photos.")
+    width_->setToolTip(tr("The frames are %1 pixels wide; other widths are rendered "
+                          "from the photos.")
                            .arg(frameWidth));
 
     time_ = new QSpinBox(this);
     time_->setRange(kMinAnimationFrameMs, 60000);
     time_->setSingleStep(10);
-    time_->setSuffix(QStringLiteral(" ms"));
+    time_->setSuffix(tr(" ms"));
     const int ms = first ? (autoSpinMs != 0 ? autoSpinMs : 100) : chosen.frameMs;
     time_->setValue(std::max(std::abs(ms), kMinAnimationFrameMs));
-    otherWay_ = new QCheckBox(QStringLiteral("Turn the other way"), this);
+    otherWay_ = new QCheckBox(tr("Turn the other way"), this);
     otherWay_->setChecked(ms < 0);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Formats"), gif_);
+    form->addRow(tr("Formats"), gif_);
     form->addRow(QString(), webp_);
-    form->addRow(QStringLiteral("Width"), width_);
-    form->addRow(QStringLiteral("Time per frame"), time_);
+    form->addRow(tr("Width"), width_);
+    form->addRow(tr("Time per frame"), time_);
     form->addRow(QString(), otherWay_);
     note_ = new QLabel(this);
     note_->setWordWrap(true);
@@ -81,16 +81,16 @@ CAnimationDlg::CAnimationDlg(const AnimationRequest& chosen, int frameWidth, int
 void CAnimationDlg::updateNote() {
     const bool any = gif_->isChecked() || webp_->isChecked();
     if (!any) {
-        note_->setText(chosen_.empty() ? QStringLiteral("No animated image is made.")
-                                       : QStringLiteral("No animated image is made from now on; "
-                                                        "the ones written stay in the frame "
-                                                        "folder but are not uploaded."));
+        note_->setText(chosen_.empty() ? tr("No animated image is made.")
+                                       : tr("No animated image is made from now on; "
+                                            "the ones written stay in the frame "
+                                            "folder but are not uploaded."));
     } else if (saved_) {
         note_->setText(
-            QStringLiteral("OK writes it into the frame folder of the saved image "
-                           "now, and again with every save."));
+            tr("OK writes it into the frame folder of the saved image "
+               "now, and again with every save."));
     } else {
-        note_->setText(QStringLiteral("It is written with the image at the next save."));
+        note_->setText(tr("It is written with the image at the next save."));
     }
 }
 

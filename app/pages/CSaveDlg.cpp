@@ -144,6 +144,9 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     layout->addWidget(help);
 
     setMouseTracking(true);
+    // The panel's controls need their height: the page (and with it the
+    // wizard) is no lower than that, rather than squeezing their texts.
+    setMinimumHeight(panel->minimumSizeHint().height());
     spinTimer_.setObjectName(QStringLiteral("spinTimer"));
 
     connect(jpg_, &QRadioButton::toggled, this, [this](bool on) {
@@ -342,13 +345,12 @@ bool CSaveDlg::saveAs() {
                           options.format,
                           writer_->lastPage().zoomWidth > 0,
                           writer_->animationsWritten()};
-    QString saved = tr("Saved %1 frames to %2")
-                        .arg(p.photoCount())
-                        .arg(QString::fromStdString(pagePath_));
+    QString saved =
+        tr("Saved %1 frames to %2").arg(p.photoCount()).arg(QString::fromStdString(pagePath_));
     for (const std::string& name : writer_->animationsWritten())
         saved += QStringLiteral(", ") + QString::fromStdString(name);
     if (const int rows = writer_->lastPage().rows; rows > 1)
-        saved += QStringLiteral("\n%1 rows of %2 photos.").arg(rows).arg(p.photoCount() / rows);
+        saved += tr("\n%1 rows of %2 photos.").arg(rows).arg(p.photoCount() / rows);
     for (const std::string& warning : writer_->warnings())
         saved += tr("\nNote: ") + QString::fromStdString(warning) + QLatin1Char('.');
     status_->setText(saved);

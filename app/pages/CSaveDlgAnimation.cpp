@@ -1,6 +1,7 @@
 // The Save page's animated pictures: the choice and writing them at once.
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <algorithm>
 
@@ -18,19 +19,21 @@ namespace {
 
 QString sizeText(std::size_t bytes) {
     if (bytes >= 1000 * 1000)
-        return QStringLiteral("%1 MB").arg(static_cast<double>(bytes) / 1e6, 0, 'f', 1);
-    return QStringLiteral("%1 KB").arg((bytes + 500) / 1000);
+        return QCoreApplication::translate("turnpixa::CSaveDlg", "%1 MB")
+            .arg(QLocale().toString(static_cast<double>(bytes) / 1e6, 'f', 1));
+    return QCoreApplication::translate("turnpixa::CSaveDlg", "%1 KB")
+        .arg(QLocale().toString(static_cast<qulonglong>((bytes + 500) / 1000)));
 }
 
 }  // namespace
 
 QPushButton* CSaveDlg::makeAnimationButton(QWidget* panel) {
-    animationButton_ = new QPushButton(QStringLiteral("Animated image..."), panel);
+    animationButton_ = new QPushButton(tr("Animated image..."), panel);
     animationButton_->setMinimumHeight(40);
     animationButton_->setAutoDefault(false);
     addToolTip(animationButton_,
-               QStringLiteral("Also writes an animated GIF or WebP of the spin into the frame "
-                              "folder, for listings and pages that take no scripts."));
+               tr("Also writes an animated GIF or WebP of the spin into the frame "
+                  "folder, for listings and pages that take no scripts."));
     connect(animationButton_, &QPushButton::clicked, this, &CSaveDlg::chooseAnimation);
     return animationButton_;
 }
@@ -45,11 +48,11 @@ void CSaveDlg::chooseAnimation() {
     animation_ = dialog.request();
     if (animation_.empty()) {
         savedSet_.animations.clear();
-        status_->setText(QStringLiteral("No animated image is written from now on."));
+        status_->setText(tr("No animated image is written from now on."));
         return;
     }
     if (!saved) {
-        status_->setText(QStringLiteral("The animated image is written with the next save."));
+        status_->setText(tr("The animated image is written with the next save."));
         return;
     }
     writeAnimationNow();
@@ -58,7 +61,7 @@ void CSaveDlg::chooseAnimation() {
 bool CSaveDlg::writeAnimationNow() {
     Project& p = project();
     const SaveTarget target = SaveTarget::fromChosenPath(pagePath_);
-    status_->setText(QStringLiteral("Making the animated image..."));
+    status_->setText(tr("Making the animated image..."));
     window()->setEnabled(false);
     QCoreApplication::processEvents();
     ProjectFrames frames(p);
@@ -67,8 +70,8 @@ bool CSaveDlg::writeAnimationNow() {
     std::string reason;
     bool ok =
         makeSpinAnimations(frames, animation_, files, reason, &notes, [this](int done, int count) {
-            status_->setText(QStringLiteral("Making the animated image: frame %1 "
-                                            "of %2...")
+            status_->setText(tr("Making the animated image: frame %1 "
+                                "of %2...")
                                  .arg(done)
                                  .arg(count));
             QCoreApplication::processEvents();
@@ -92,17 +95,16 @@ bool CSaveDlg::writeAnimationNow() {
             savedSet_.animations.end())
             savedSet_.animations.push_back(name);
     if (!ok) {
-        status_->setText(QStringLiteral("The animated image could not be written."));
-        DialogSeam::instance().warning(
-            this, QStringLiteral("The animated image could not be written.\n\n%1")
-                      .arg(QString::fromStdString(reason)));
+        status_->setText(tr("The animated image could not be written."));
+        DialogSeam::instance().warning(this, tr("The animated image could not be written.\n\n%1")
+                                                 .arg(QString::fromStdString(reason)));
         return false;
     }
-    QString text = QStringLiteral("Wrote %1 to %2")
-                       .arg(written.join(QStringLiteral(" and ")),
-                            QString::fromStdString(target.frameFolderName()));
+    QString text =
+        tr("Wrote %1 to %2")
+            .arg(written.join(tr(" and ")), QString::fromStdString(target.frameFolderName()));
     for (const std::string& note : notes)
-        text += QStringLiteral("\nNote: ") + QString::fromStdString(note) + QLatin1Char('.');
+        text += tr("\nNote: ") + QString::fromStdString(note) + QLatin1Char('.');
     status_->setText(text);
     return true;
 }

@@ -72,12 +72,11 @@ CSizeDlg::CSizeDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     reverse_ = new QCheckBox(tr("Reverse spin direction"), panel);
     panelLayout()->addWidget(reverse_);
 
-    auto* rowsGroup = new QGroupBox(QStringLiteral("Rows"), panel);
+    auto* rowsGroup = new QGroupBox(tr("Rows"), panel);
     rows_ = new QComboBox(rowsGroup);
-    addToolTip(rows_, QStringLiteral(
-                          "Photos shot in several rows at different camera heights: row 1's photos "
-                          "first, every row the same number. Only row counts that divide the "
-                          "photo count are offered."));
+    addToolTip(rows_, tr("Photos shot in several rows at different camera heights: row 1's photos "
+                         "first, every row the same number. Only row counts that divide the "
+                         "photo count are offered."));
     rowsText_ = new QLabel(rowsGroup);
     rowsText_->setWordWrap(true);
     auto* rowsLayout = new QVBoxLayout(rowsGroup);
@@ -250,21 +249,19 @@ void CSizeDlg::showRows() {
         rows_->clear();
         for (int r : choices) {
             const int columns = p.photoCount() / r;
-            rows_->addItem(r == 1 ? QStringLiteral("1 row")
-                                  : QStringLiteral("%1 rows of %2").arg(r).arg(columns),
-                           r);
+            rows_->addItem(r == 1 ? tr("1 row") : tr("%1 rows of %2").arg(r).arg(columns), r);
         }
     }
     rows_->setCurrentIndex(std::max(0, rows_->findData(grid.rows())));
     rows_->setEnabled(choices.size() > 1);
     QString text;
     if (p.rows > 1 && grid.rows() == 1) {
-        text = QStringLiteral("%1 rows need a multiple of %1 photos: the %2 photos are one row.")
+        text = tr("%1 rows need a multiple of %1 photos: the %2 photos are one row.")
                    .arg(p.rows)
                    .arg(p.photoCount());
     } else if (grid.rows() > 1 && p.currentImage >= 1 && p.currentImage <= p.photoCount()) {
         const int index = p.currentImage - 1;
-        text = QStringLiteral("Row %1 of %2, photo %3 of %4. Drag up and down to tilt.")
+        text = tr("Row %1 of %2, photo %3 of %4. Drag up and down to tilt.")
                    .arg(grid.rowOf(index) + 1)
                    .arg(grid.rows())
                    .arg(grid.columnOf(index) + 1)

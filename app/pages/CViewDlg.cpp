@@ -1,5 +1,7 @@
 #include "CViewDlg.h"
 
+#include <QCoreApplication>
+
 #include <QCursor>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -48,7 +50,9 @@ QColor spokeColour(int row) {
 // The row's number in a small label inside the thumbnail's top-left
 // corner; the first photo of a row says "Row n".
 void paintRowLabel(QPainter& painter, const Rect& thumb, int row, bool first) {
-    const QString text = first ? QStringLiteral("Row %1").arg(row + 1) : QString::number(row + 1);
+    const QString text =
+        first ? QCoreApplication::translate("turnpixa::CViewDlg", "Row %1").arg(row + 1)
+              : QString::number(row + 1);
     painter.save();
     QFont font = painter.font();
     font.setPixelSize(10);

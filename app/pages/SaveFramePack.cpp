@@ -12,11 +12,11 @@
 namespace turnpixa {
 
 void CSaveDlg::addFramePackChoice(QWidget* panel, QLayout* layout) {
-    pack_ = new QPushButton(QStringLiteral("Frame pack…"), panel);
+    pack_ = new QPushButton(tr("Frame pack…"), panel);
     pack_->setMinimumHeight(40);
     pack_->setAutoDefault(false);
-    addToolTip(pack_, QStringLiteral("Writes the frames of one turn as numbered JPEG files in a "
-                                     "zip file, for shops that take a spin as a set of frames."));
+    addToolTip(pack_, tr("Writes the frames of one turn as numbered JPEG files in a "
+                         "zip file, for shops that take a spin as a set of frames."));
     layout->addWidget(pack_);
     connect(pack_, &QPushButton::clicked, this, &CSaveDlg::framePack);
 }

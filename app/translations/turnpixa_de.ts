@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>turnpixa::CAnimationDlg</name>
+    <message>
+        <source>Animated Image</source>
+        <translation>Animiertes Bild</translation>
+    </message>
+    <message>
+        <source>An animated image turns by itself, from the start image on, on pages and listings that take no scripts. It is written into the frame folder and uploaded with the frames.</source>
+        <translation>Ein animiertes Bild dreht sich von selbst, ab dem Startbild, auch auf Seiten und in Angeboten, die keine Skripte zulassen. Es wird in den Bildordner geschrieben und mit den Bildern hochgeladen.</translation>
+    </message>
+    <message>
+        <source>GIF (spin.gif): every browser and marketplace</source>
+        <translation>GIF (spin.gif): jeder Browser und Marktplatz</translation>
+    </message>
+    <message>
+        <source>WebP (spin.webp): a fraction of the size</source>
+        <translation>WebP (spin.webp): ein Bruchteil der Größe</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The frames are %1 pixels wide; other widths are rendered from the photos.</source>
+        <translation>Die Bilder sind %1 Pixel breit; andere Breiten werden aus den Fotos erstellt.</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Turn the other way</source>
+        <translation>Andersherum drehen</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formate</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Time per frame</source>
+        <translation>Zeit pro Bild</translation>
+    </message>
+    <message>
+        <source>No animated image is made.</source>
+        <translation>Es wird kein animiertes Bild erstellt.</translation>
+    </message>
+    <message>
+        <source>No animated image is made from now on; the ones written stay in the frame folder but are not uploaded.</source>
+        <translation>Ab jetzt wird kein animiertes Bild erstellt; die bereits geschriebenen bleiben im Bildordner, werden aber nicht hochgeladen.</translation>
+    </message>
+    <message>
+        <source>OK writes it into the frame folder of the saved image now, and again with every save.</source>
+        <translation>OK schreibt es jetzt in den Bildordner des gespeicherten Bildes und erneut bei jedem Speichern.</translation>
+    </message>
+    <message>
+        <source>It is written with the image at the next save.</source>
+        <translation>Es wird beim nächsten Speichern mit dem Bild geschrieben.</translation>
+    </message>
+</context>
+<context>
     <name>turnpixa::CCheckUpdatesDlg</name>
     <message>
         <source>Check for Updates</source>
@@ -162,6 +225,83 @@ Nach links schieben, wenn zu viel entfernt wird.</translation>
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>turnpixa::CFramePackDlg</name>
+    <message>
+        <source>Frame Pack</source>
+        <translation>Bilderpaket</translation>
+    </message>
+    <message>
+        <source>The frames of one turn at equal steps, made from your photos with every setting, as JPEG files 01.jpg, 02.jpg ... in one zip file: for shops and marketplaces that take a spin as a set of numbered frames. Each step shows the photo nearest to its angle.</source>
+        <translation>Die Bilder einer Umdrehung in gleichen Schritten, aus Ihren Fotos mit allen Einstellungen erstellt, als JPEG-Dateien 01.jpg, 02.jpg ... in einer ZIP-Datei: für Shops und Marktplätze, die eine Drehung als Reihe nummerierter Bilder annehmen. Jeder Schritt zeigt das Foto, das seinem Winkel am nächsten liegt.</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Most marketplaces show frames of 1000 to 2000 pixels with a zoom. Wider than your photos, the frames are enlarged and less sharp.</source>
+        <translation>Die meisten Marktplätze zeigen Bilder von 1000 bis 2000 Pixeln mit Zoom. Breiter als Ihre Fotos werden die Bilder vergrößert und weniger scharf.</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>%v of %m frames</source>
+        <translation>%v von %m Bildern</translation>
+    </message>
+    <message>
+        <source>Write Pack</source>
+        <translation>Paket schreiben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>x %1 px</source>
+        <translation>x %1 px</translation>
+    </message>
+    <message>
+        <source>Zip Files (*.zip)</source>
+        <translation>ZIP-Dateien (*.zip)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The frame pack could not be written.
+
+%1</source>
+        <translation>Das Bilderpaket konnte nicht geschrieben werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Saved a frame pack of %1 frames (%2 x %3) to %4</source>
+        <translation>Bilderpaket mit %1 Bildern (%2 x %3) gespeichert in %4</translation>
+    </message>
+    <message>
+        <source>
+Note: </source>
+        <translation>
+Hinweis: </translation>
     </message>
 </context>
 <context>
@@ -452,6 +592,72 @@ Hinweis: </translation>
         <source>Drag across the picture to turn it, as visitors of your page will.</source>
         <translation>Ziehen Sie über das Bild, um es zu drehen – so wie die Besucher Ihrer Seite.</translation>
     </message>
+    <message>
+        <source>
+%1 rows of %2 photos.</source>
+        <translation>
+%1 Reihen zu je %2 Fotos.</translation>
+    </message>
+    <message>
+        <source>Animated image...</source>
+        <translation>Animiertes Bild...</translation>
+    </message>
+    <message>
+        <source>Also writes an animated GIF or WebP of the spin into the frame folder, for listings and pages that take no scripts.</source>
+        <translation>Schreibt zusätzlich ein animiertes GIF oder WebP der Drehung in den Bildordner, für Angebote und Seiten, die keine Skripte zulassen.</translation>
+    </message>
+    <message>
+        <source>No animated image is written from now on.</source>
+        <translation>Ab jetzt wird kein animiertes Bild geschrieben.</translation>
+    </message>
+    <message>
+        <source>The animated image is written with the next save.</source>
+        <translation>Das animierte Bild wird beim nächsten Speichern geschrieben.</translation>
+    </message>
+    <message>
+        <source>Making the animated image...</source>
+        <translation>Erstelle das animierte Bild...</translation>
+    </message>
+    <message>
+        <source>Making the animated image: frame %1 of %2...</source>
+        <translation>Erstelle das animierte Bild: Bild %1 von %2...</translation>
+    </message>
+    <message>
+        <source>The animated image could not be written.</source>
+        <translation>Das animierte Bild konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The animated image could not be written.
+
+%1</source>
+        <translation>Das animierte Bild konnte nicht geschrieben werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Wrote %1 to %2</source>
+        <translation>%1 geschrieben nach %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>Frame pack…</source>
+        <translation>Bilderpaket…</translation>
+    </message>
+    <message>
+        <source>Writes the frames of one turn as numbered JPEG files in a zip file, for shops that take a spin as a set of frames.</source>
+        <translation>Schreibt die Bilder einer Umdrehung als nummerierte JPEG-Dateien in eine ZIP-Datei, für Shops, die eine Drehung als Reihe von Bildern annehmen.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
 </context>
 <context>
     <name>turnpixa::CScanSelectDlg</name>
@@ -585,6 +791,30 @@ Bitte wählen Sie eine kleinere Größe.</translation>
         <source>Manual</source>
         <translation>Frei</translation>
     </message>
+    <message>
+        <source>Rows</source>
+        <translation>Reihen</translation>
+    </message>
+    <message>
+        <source>Photos shot in several rows at different camera heights: row 1&apos;s photos first, every row the same number. Only row counts that divide the photo count are offered.</source>
+        <translation>Fotos in mehreren Reihen aus verschiedenen Kamerahöhen: zuerst die Fotos der Reihe 1, jede Reihe gleich viele. Angeboten werden nur Reihenzahlen, durch die sich die Fotoanzahl teilen lässt.</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 Reihe</translation>
+    </message>
+    <message>
+        <source>%1 rows of %2</source>
+        <translation>%1 Reihen zu je %2</translation>
+    </message>
+    <message>
+        <source>%1 rows need a multiple of %1 photos: the %2 photos are one row.</source>
+        <translation>%1 Reihen brauchen ein Vielfaches von %1 Fotos: Die %2 Fotos sind eine Reihe.</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2, photo %3 of %4. Drag up and down to tilt.</source>
+        <translation>Reihe %1 von %2, Foto %3 von %4. Nach oben und unten ziehen zum Kippen.</translation>
+    </message>
 </context>
 <context>
     <name>turnpixa::CSnippetDlg</name>
@@ -650,6 +880,14 @@ wurde kein TurnPixa-Bild namens „%1“ gefunden.
 Bitte prüfen Sie den eingegebenen Namen.
 Laden Sie Ihr TurnPixa-Bild hoch, bevor Sie es
 in die Zwischenablage kopieren.</translation>
+    </message>
+    <message>
+        <source>Auction listing, no scripts</source>
+        <translation>Auktionsangebot, ohne Skripte</translation>
+    </message>
+    <message>
+        <source>The uploaded animated image, linked to the uploaded page: for listings that take no scripts</source>
+        <translation>Das hochgeladene animierte Bild, verlinkt mit der hochgeladenen Seite: für Angebote, die keine Skripte zulassen</translation>
     </message>
 </context>
 <context>
@@ -919,6 +1157,10 @@ Passphrase:</translation>
     <message>
         <source>Remove this Image</source>
         <translation>Dieses Bild entfernen</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Reihe %1</translation>
     </message>
 </context>
 <context>

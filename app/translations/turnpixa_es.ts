@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>turnpixa::CAnimationDlg</name>
+    <message>
+        <source>Animated Image</source>
+        <translation>Imagen animada</translation>
+    </message>
+    <message>
+        <source>An animated image turns by itself, from the start image on, on pages and listings that take no scripts. It is written into the frame folder and uploaded with the frames.</source>
+        <translation>Una imagen animada gira sola, desde la imagen inicial, en páginas y anuncios que no admiten scripts. Se escribe en la carpeta de fotogramas y se sube con ellos.</translation>
+    </message>
+    <message>
+        <source>GIF (spin.gif): every browser and marketplace</source>
+        <translation>GIF (spin.gif): todos los navegadores y mercados</translation>
+    </message>
+    <message>
+        <source>WebP (spin.webp): a fraction of the size</source>
+        <translation>WebP (spin.webp): una fracción del tamaño</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The frames are %1 pixels wide; other widths are rendered from the photos.</source>
+        <translation>Los fotogramas miden %1 píxeles de ancho; otros anchos se hacen a partir de las fotos.</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Turn the other way</source>
+        <translation>Girar en el otro sentido</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formatos</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Time per frame</source>
+        <translation>Tiempo por fotograma</translation>
+    </message>
+    <message>
+        <source>No animated image is made.</source>
+        <translation>No se hace ninguna imagen animada.</translation>
+    </message>
+    <message>
+        <source>No animated image is made from now on; the ones written stay in the frame folder but are not uploaded.</source>
+        <translation>A partir de ahora no se hace ninguna imagen animada; las ya escritas quedan en la carpeta de fotogramas pero no se suben.</translation>
+    </message>
+    <message>
+        <source>OK writes it into the frame folder of the saved image now, and again with every save.</source>
+        <translation>Aceptar la escribe ahora en la carpeta de fotogramas de la imagen guardada, y de nuevo en cada guardado.</translation>
+    </message>
+    <message>
+        <source>It is written with the image at the next save.</source>
+        <translation>Se escribe con la imagen en el próximo guardado.</translation>
+    </message>
+</context>
+<context>
     <name>turnpixa::CCheckUpdatesDlg</name>
     <message>
         <source>Check for Updates</source>
@@ -162,6 +225,83 @@ Deslícelo a la izquierda si se quita demasiado.</translation>
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>turnpixa::CFramePackDlg</name>
+    <message>
+        <source>Frame Pack</source>
+        <translation>Paquete de fotogramas</translation>
+    </message>
+    <message>
+        <source>The frames of one turn at equal steps, made from your photos with every setting, as JPEG files 01.jpg, 02.jpg ... in one zip file: for shops and marketplaces that take a spin as a set of numbered frames. Each step shows the photo nearest to its angle.</source>
+        <translation>Los fotogramas de una vuelta a pasos iguales, hechos a partir de sus fotos con todos los ajustes, como archivos JPEG 01.jpg, 02.jpg ... en un archivo zip: para tiendas y mercados que aceptan un giro como serie de fotogramas numerados. Cada paso muestra la foto más cercana a su ángulo.</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Most marketplaces show frames of 1000 to 2000 pixels with a zoom. Wider than your photos, the frames are enlarged and less sharp.</source>
+        <translation>La mayoría de los mercados muestran fotogramas de 1000 a 2000 píxeles con zoom. Más anchos que sus fotos, los fotogramas se amplían y pierden nitidez.</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>%v of %m frames</source>
+        <translation>%v de %m fotogramas</translation>
+    </message>
+    <message>
+        <source>Write Pack</source>
+        <translation>Escribir paquete</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Fotogramas</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>x %1 px</source>
+        <translation>x %1 px</translation>
+    </message>
+    <message>
+        <source>Zip Files (*.zip)</source>
+        <translation>Archivos zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The frame pack could not be written.
+
+%1</source>
+        <translation>No se pudo escribir el paquete de fotogramas.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Saved a frame pack of %1 frames (%2 x %3) to %4</source>
+        <translation>Paquete de %1 fotogramas (%2 x %3) guardado en %4</translation>
+    </message>
+    <message>
+        <source>
+Note: </source>
+        <translation>
+Nota: </translation>
     </message>
 </context>
 <context>
@@ -452,6 +592,72 @@ Nota: </translation>
         <source>Drag across the picture to turn it, as visitors of your page will.</source>
         <translation>Arrastre sobre la imagen para girarla, como harán los visitantes de su página.</translation>
     </message>
+    <message>
+        <source>
+%1 rows of %2 photos.</source>
+        <translation>
+%1 filas de %2 fotos.</translation>
+    </message>
+    <message>
+        <source>Animated image...</source>
+        <translation>Imagen animada...</translation>
+    </message>
+    <message>
+        <source>Also writes an animated GIF or WebP of the spin into the frame folder, for listings and pages that take no scripts.</source>
+        <translation>Escribe además un GIF o WebP animado del giro en la carpeta de fotogramas, para anuncios y páginas que no admiten scripts.</translation>
+    </message>
+    <message>
+        <source>No animated image is written from now on.</source>
+        <translation>A partir de ahora no se escribe ninguna imagen animada.</translation>
+    </message>
+    <message>
+        <source>The animated image is written with the next save.</source>
+        <translation>La imagen animada se escribe en el próximo guardado.</translation>
+    </message>
+    <message>
+        <source>Making the animated image...</source>
+        <translation>Creando la imagen animada...</translation>
+    </message>
+    <message>
+        <source>Making the animated image: frame %1 of %2...</source>
+        <translation>Creando la imagen animada: fotograma %1 de %2...</translation>
+    </message>
+    <message>
+        <source>The animated image could not be written.</source>
+        <translation>No se pudo escribir la imagen animada.</translation>
+    </message>
+    <message>
+        <source>The animated image could not be written.
+
+%1</source>
+        <translation>No se pudo escribir la imagen animada.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Wrote %1 to %2</source>
+        <translation>%1 escrito en %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>Frame pack…</source>
+        <translation>Paquete de fotogramas…</translation>
+    </message>
+    <message>
+        <source>Writes the frames of one turn as numbered JPEG files in a zip file, for shops that take a spin as a set of frames.</source>
+        <translation>Escribe los fotogramas de una vuelta como archivos JPEG numerados en un archivo zip, para tiendas que aceptan un giro como serie de fotogramas.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
 </context>
 <context>
     <name>turnpixa::CScanSelectDlg</name>
@@ -585,6 +791,30 @@ Elija un tamaño menor.</translation>
         <source>Manual</source>
         <translation>Libre</translation>
     </message>
+    <message>
+        <source>Rows</source>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>Photos shot in several rows at different camera heights: row 1&apos;s photos first, every row the same number. Only row counts that divide the photo count are offered.</source>
+        <translation>Fotos tomadas en varias filas a distintas alturas de cámara: primero las de la fila 1, todas las filas con el mismo número. Solo se ofrecen números de filas que dividen el número de fotos.</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 fila</translation>
+    </message>
+    <message>
+        <source>%1 rows of %2</source>
+        <translation>%1 filas de %2</translation>
+    </message>
+    <message>
+        <source>%1 rows need a multiple of %1 photos: the %2 photos are one row.</source>
+        <translation>%1 filas necesitan un múltiplo de %1 fotos: las %2 fotos son una fila.</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2, photo %3 of %4. Drag up and down to tilt.</source>
+        <translation>Fila %1 de %2, foto %3 de %4. Arrastre arriba y abajo para inclinar.</translation>
+    </message>
 </context>
 <context>
     <name>turnpixa::CSnippetDlg</name>
@@ -649,6 +879,14 @@ this Copy To Clipboard facility</source>
 Compruebe el nombre que ha escrito.
 Recuerde subir su imagen TurnPixa antes de
 copiarla al portapapeles.</translation>
+    </message>
+    <message>
+        <source>Auction listing, no scripts</source>
+        <translation>Anuncio de subasta, sin scripts</translation>
+    </message>
+    <message>
+        <source>The uploaded animated image, linked to the uploaded page: for listings that take no scripts</source>
+        <translation>La imagen animada subida, enlazada a la página subida: para anuncios que no admiten scripts</translation>
     </message>
 </context>
 <context>
@@ -918,6 +1156,10 @@ Frase de contraseña:</translation>
     <message>
         <source>Remove this Image</source>
         <translation>Quitar esta imagen</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>turnpixa::CAnimationDlg</name>
+    <message>
+        <source>Animated Image</source>
+        <translation>Image animée</translation>
+    </message>
+    <message>
+        <source>An animated image turns by itself, from the start image on, on pages and listings that take no scripts. It is written into the frame folder and uploaded with the frames.</source>
+        <translation>Une image animée tourne d’elle-même, à partir de l’image de départ, sur les pages et annonces qui n’acceptent pas de scripts. Elle est écrite dans le dossier des images et publiée avec elles.</translation>
+    </message>
+    <message>
+        <source>GIF (spin.gif): every browser and marketplace</source>
+        <translation>GIF (spin.gif) : tous les navigateurs et places de marché</translation>
+    </message>
+    <message>
+        <source>WebP (spin.webp): a fraction of the size</source>
+        <translation>WebP (spin.webp) : une fraction de la taille</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The frames are %1 pixels wide; other widths are rendered from the photos.</source>
+        <translation>Les images font %1 pixels de large ; les autres largeurs sont faites à partir des photos.</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Turn the other way</source>
+        <translation>Tourner dans l’autre sens</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formats</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Time per frame</source>
+        <translation>Durée par image</translation>
+    </message>
+    <message>
+        <source>No animated image is made.</source>
+        <translation>Aucune image animée n’est faite.</translation>
+    </message>
+    <message>
+        <source>No animated image is made from now on; the ones written stay in the frame folder but are not uploaded.</source>
+        <translation>Désormais aucune image animée n’est faite ; celles déjà écrites restent dans le dossier des images mais ne sont pas publiées.</translation>
+    </message>
+    <message>
+        <source>OK writes it into the frame folder of the saved image now, and again with every save.</source>
+        <translation>OK l’écrit maintenant dans le dossier des images de l’image enregistrée, puis à chaque enregistrement.</translation>
+    </message>
+    <message>
+        <source>It is written with the image at the next save.</source>
+        <translation>Elle est écrite avec l’image au prochain enregistrement.</translation>
+    </message>
+</context>
+<context>
     <name>turnpixa::CCheckUpdatesDlg</name>
     <message>
         <source>Check for Updates</source>
@@ -162,6 +225,83 @@ Faites-le glisser vers la gauche si trop de fond est supprimé.</translation>
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>turnpixa::CFramePackDlg</name>
+    <message>
+        <source>Frame Pack</source>
+        <translation>Lot d’images</translation>
+    </message>
+    <message>
+        <source>The frames of one turn at equal steps, made from your photos with every setting, as JPEG files 01.jpg, 02.jpg ... in one zip file: for shops and marketplaces that take a spin as a set of numbered frames. Each step shows the photo nearest to its angle.</source>
+        <translation>Les images d’un tour à pas égaux, faites à partir de vos photos avec tous les réglages, en fichiers JPEG 01.jpg, 02.jpg ... dans un fichier zip : pour les boutiques et places de marché qui prennent une rotation comme série d’images numérotées. Chaque pas montre la photo la plus proche de son angle.</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Most marketplaces show frames of 1000 to 2000 pixels with a zoom. Wider than your photos, the frames are enlarged and less sharp.</source>
+        <translation>La plupart des places de marché affichent des images de 1000 à 2000 pixels avec un zoom. Plus larges que vos photos, les images sont agrandies et moins nettes.</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>%v of %m frames</source>
+        <translation>%v images sur %m</translation>
+    </message>
+    <message>
+        <source>Write Pack</source>
+        <translation>Écrire le lot</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>x %1 px</source>
+        <translation>x %1 px</translation>
+    </message>
+    <message>
+        <source>Zip Files (*.zip)</source>
+        <translation>Fichiers zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The frame pack could not be written.
+
+%1</source>
+        <translation>Le lot d’images n’a pas pu être écrit.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Saved a frame pack of %1 frames (%2 x %3) to %4</source>
+        <translation>Lot de %1 images (%2 x %3) enregistré dans %4</translation>
+    </message>
+    <message>
+        <source>
+Note: </source>
+        <translation>
+Remarque : </translation>
     </message>
 </context>
 <context>
@@ -452,6 +592,72 @@ Remarque : </translation>
         <source>Drag across the picture to turn it, as visitors of your page will.</source>
         <translation>Faites glisser la souris sur l’image pour la faire tourner, comme le feront les visiteurs de votre page.</translation>
     </message>
+    <message>
+        <source>
+%1 rows of %2 photos.</source>
+        <translation>
+%1 rangées de %2 photos.</translation>
+    </message>
+    <message>
+        <source>Animated image...</source>
+        <translation>Image animée...</translation>
+    </message>
+    <message>
+        <source>Also writes an animated GIF or WebP of the spin into the frame folder, for listings and pages that take no scripts.</source>
+        <translation>Écrit en plus un GIF ou WebP animé de la rotation dans le dossier des images, pour les annonces et pages qui n’acceptent pas de scripts.</translation>
+    </message>
+    <message>
+        <source>No animated image is written from now on.</source>
+        <translation>Désormais aucune image animée n’est écrite.</translation>
+    </message>
+    <message>
+        <source>The animated image is written with the next save.</source>
+        <translation>L’image animée est écrite au prochain enregistrement.</translation>
+    </message>
+    <message>
+        <source>Making the animated image...</source>
+        <translation>Création de l’image animée...</translation>
+    </message>
+    <message>
+        <source>Making the animated image: frame %1 of %2...</source>
+        <translation>Création de l’image animée : image %1 sur %2...</translation>
+    </message>
+    <message>
+        <source>The animated image could not be written.</source>
+        <translation>L’image animée n’a pas pu être écrite.</translation>
+    </message>
+    <message>
+        <source>The animated image could not be written.
+
+%1</source>
+        <translation>L’image animée n’a pas pu être écrite.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Wrote %1 to %2</source>
+        <translation>%1 écrit dans %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>Frame pack…</source>
+        <translation>Lot d’images…</translation>
+    </message>
+    <message>
+        <source>Writes the frames of one turn as numbered JPEG files in a zip file, for shops that take a spin as a set of frames.</source>
+        <translation>Écrit les images d’un tour en fichiers JPEG numérotés dans un fichier zip, pour les boutiques qui prennent une rotation comme série d’images.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
 </context>
 <context>
     <name>turnpixa::CScanSelectDlg</name>
@@ -585,6 +791,30 @@ Veuillez choisir une taille plus petite.</translation>
         <source>Manual</source>
         <translation>Libre</translation>
     </message>
+    <message>
+        <source>Rows</source>
+        <translation>Rangées</translation>
+    </message>
+    <message>
+        <source>Photos shot in several rows at different camera heights: row 1&apos;s photos first, every row the same number. Only row counts that divide the photo count are offered.</source>
+        <translation>Photos prises en plusieurs rangées à différentes hauteurs d’appareil : d’abord celles de la rangée 1, chaque rangée en même nombre. Seuls les nombres de rangées qui divisent le nombre de photos sont proposés.</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 rangée</translation>
+    </message>
+    <message>
+        <source>%1 rows of %2</source>
+        <translation>%1 rangées de %2</translation>
+    </message>
+    <message>
+        <source>%1 rows need a multiple of %1 photos: the %2 photos are one row.</source>
+        <translation>%1 rangées demandent un multiple de %1 photos : les %2 photos forment une rangée.</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2, photo %3 of %4. Drag up and down to tilt.</source>
+        <translation>Rangée %1 sur %2, photo %3 sur %4. Faites glisser vers le haut ou le bas pour incliner.</translation>
+    </message>
 </context>
 <context>
     <name>turnpixa::CSnippetDlg</name>
@@ -649,6 +879,14 @@ this Copy To Clipboard facility</source>
 Veuillez vérifier le nom saisi.
 Pensez à publier votre image TurnPixa avant de la
 copier dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>Auction listing, no scripts</source>
+        <translation>Annonce d’enchères, sans scripts</translation>
+    </message>
+    <message>
+        <source>The uploaded animated image, linked to the uploaded page: for listings that take no scripts</source>
+        <translation>L’image animée publiée, liée à la page publiée : pour les annonces qui n’acceptent pas de scripts</translation>
     </message>
 </context>
 <context>
@@ -918,6 +1156,10 @@ Phrase secrète :</translation>
     <message>
         <source>Remove this Image</source>
         <translation>Retirer cette image</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Rangée %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>turnpixa::CAnimationDlg</name>
+    <message>
+        <source>Animated Image</source>
+        <translation>Immagine animata</translation>
+    </message>
+    <message>
+        <source>An animated image turns by itself, from the start image on, on pages and listings that take no scripts. It is written into the frame folder and uploaded with the frames.</source>
+        <translation>Un’immagine animata ruota da sola, a partire dall’immagine iniziale, su pagine e inserzioni che non accettano script. Viene scritta nella cartella dei fotogrammi e caricata con i fotogrammi.</translation>
+    </message>
+    <message>
+        <source>GIF (spin.gif): every browser and marketplace</source>
+        <translation>GIF (spin.gif): ogni browser e marketplace</translation>
+    </message>
+    <message>
+        <source>WebP (spin.webp): a fraction of the size</source>
+        <translation>WebP (spin.webp): una frazione delle dimensioni</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The frames are %1 pixels wide; other widths are rendered from the photos.</source>
+        <translation>I fotogrammi sono larghi %1 pixel; le altre larghezze sono ricavate dalle foto.</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Turn the other way</source>
+        <translation>Ruota nell’altro senso</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formati</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Time per frame</source>
+        <translation>Tempo per fotogramma</translation>
+    </message>
+    <message>
+        <source>No animated image is made.</source>
+        <translation>Non viene creata alcuna immagine animata.</translation>
+    </message>
+    <message>
+        <source>No animated image is made from now on; the ones written stay in the frame folder but are not uploaded.</source>
+        <translation>D’ora in poi non viene creata alcuna immagine animata; quelle già scritte restano nella cartella dei fotogrammi ma non vengono caricate.</translation>
+    </message>
+    <message>
+        <source>OK writes it into the frame folder of the saved image now, and again with every save.</source>
+        <translation>OK la scrive ora nella cartella dei fotogrammi dell’immagine salvata, e di nuovo a ogni salvataggio.</translation>
+    </message>
+    <message>
+        <source>It is written with the image at the next save.</source>
+        <translation>Viene scritta con l’immagine al prossimo salvataggio.</translation>
+    </message>
+</context>
+<context>
     <name>turnpixa::CCheckUpdatesDlg</name>
     <message>
         <source>Check for Updates</source>
@@ -162,6 +225,83 @@ Spostarlo a sinistra se ne viene rimosso troppo.</translation>
     <message>
         <source>Open</source>
         <translation>Apri</translation>
+    </message>
+</context>
+<context>
+    <name>turnpixa::CFramePackDlg</name>
+    <message>
+        <source>Frame Pack</source>
+        <translation>Pacchetto fotogrammi</translation>
+    </message>
+    <message>
+        <source>The frames of one turn at equal steps, made from your photos with every setting, as JPEG files 01.jpg, 02.jpg ... in one zip file: for shops and marketplaces that take a spin as a set of numbered frames. Each step shows the photo nearest to its angle.</source>
+        <translation>I fotogrammi di un giro a passi uguali, ricavati dalle foto con tutte le impostazioni, come file JPEG 01.jpg, 02.jpg ... in un file zip: per negozi e marketplace che accettano una rotazione come serie di fotogrammi numerati. Ogni passo mostra la foto più vicina al suo angolo.</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Most marketplaces show frames of 1000 to 2000 pixels with a zoom. Wider than your photos, the frames are enlarged and less sharp.</source>
+        <translation>La maggior parte dei marketplace mostra fotogrammi da 1000 a 2000 pixel con lo zoom. Più larghi delle foto, i fotogrammi vengono ingranditi e sono meno nitidi.</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>%v of %m frames</source>
+        <translation>%v di %m fotogrammi</translation>
+    </message>
+    <message>
+        <source>Write Pack</source>
+        <translation>Scrivi pacchetto</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Fotogrammi</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>x %1 px</source>
+        <translation>x %1 px</translation>
+    </message>
+    <message>
+        <source>Zip Files (*.zip)</source>
+        <translation>File zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>The frame pack could not be written.
+
+%1</source>
+        <translation>Impossibile scrivere il pacchetto di fotogrammi.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Saved a frame pack of %1 frames (%2 x %3) to %4</source>
+        <translation>Salvato un pacchetto di %1 fotogrammi (%2 x %3) in %4</translation>
+    </message>
+    <message>
+        <source>
+Note: </source>
+        <translation>
+Nota: </translation>
     </message>
 </context>
 <context>
@@ -452,6 +592,72 @@ Nota: </translation>
         <source>Drag across the picture to turn it, as visitors of your page will.</source>
         <translation>Trascinare sull’immagine per ruotarla, come faranno i visitatori della pagina.</translation>
     </message>
+    <message>
+        <source>
+%1 rows of %2 photos.</source>
+        <translation>
+%1 righe di %2 foto.</translation>
+    </message>
+    <message>
+        <source>Animated image...</source>
+        <translation>Immagine animata...</translation>
+    </message>
+    <message>
+        <source>Also writes an animated GIF or WebP of the spin into the frame folder, for listings and pages that take no scripts.</source>
+        <translation>Scrive anche una GIF o WebP animata della rotazione nella cartella dei fotogrammi, per inserzioni e pagine che non accettano script.</translation>
+    </message>
+    <message>
+        <source>No animated image is written from now on.</source>
+        <translation>D’ora in poi non viene scritta alcuna immagine animata.</translation>
+    </message>
+    <message>
+        <source>The animated image is written with the next save.</source>
+        <translation>L’immagine animata viene scritta al prossimo salvataggio.</translation>
+    </message>
+    <message>
+        <source>Making the animated image...</source>
+        <translation>Creazione dell’immagine animata...</translation>
+    </message>
+    <message>
+        <source>Making the animated image: frame %1 of %2...</source>
+        <translation>Creazione dell’immagine animata: fotogramma %1 di %2...</translation>
+    </message>
+    <message>
+        <source>The animated image could not be written.</source>
+        <translation>Impossibile scrivere l’immagine animata.</translation>
+    </message>
+    <message>
+        <source>The animated image could not be written.
+
+%1</source>
+        <translation>Impossibile scrivere l’immagine animata.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Wrote %1 to %2</source>
+        <translation>Scritto %1 in %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
+    <message>
+        <source>Frame pack…</source>
+        <translation>Pacchetto fotogrammi…</translation>
+    </message>
+    <message>
+        <source>Writes the frames of one turn as numbered JPEG files in a zip file, for shops that take a spin as a set of frames.</source>
+        <translation>Scrive i fotogrammi di un giro come file JPEG numerati in un file zip, per i negozi che accettano una rotazione come serie di fotogrammi.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
 </context>
 <context>
     <name>turnpixa::CScanSelectDlg</name>
@@ -585,6 +791,30 @@ Scegliere una dimensione più piccola.</translation>
         <source>Manual</source>
         <translation>Libero</translation>
     </message>
+    <message>
+        <source>Rows</source>
+        <translation>Righe</translation>
+    </message>
+    <message>
+        <source>Photos shot in several rows at different camera heights: row 1&apos;s photos first, every row the same number. Only row counts that divide the photo count are offered.</source>
+        <translation>Foto scattate in più righe a diverse altezze della fotocamera: prima le foto della riga 1, ogni riga con lo stesso numero. Sono proposti solo numeri di righe che dividono il numero di foto.</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 riga</translation>
+    </message>
+    <message>
+        <source>%1 rows of %2</source>
+        <translation>%1 righe da %2</translation>
+    </message>
+    <message>
+        <source>%1 rows need a multiple of %1 photos: the %2 photos are one row.</source>
+        <translation>%1 righe richiedono un multiplo di %1 foto: le %2 foto formano una riga.</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2, photo %3 of %4. Drag up and down to tilt.</source>
+        <translation>Riga %1 di %2, foto %3 di %4. Trascinare in su e in giù per inclinare.</translation>
+    </message>
 </context>
 <context>
     <name>turnpixa::CSnippetDlg</name>
@@ -649,6 +879,14 @@ this Copy To Clipboard facility</source>
 Verificare il nome immesso.
 Ricordarsi di caricare l’immagine TurnPixa prima di
 copiarla negli appunti.</translation>
+    </message>
+    <message>
+        <source>Auction listing, no scripts</source>
+        <translation>Inserzione d’asta, senza script</translation>
+    </message>
+    <message>
+        <source>The uploaded animated image, linked to the uploaded page: for listings that take no scripts</source>
+        <translation>L’immagine animata caricata, collegata alla pagina caricata: per inserzioni che non accettano script</translation>
     </message>
 </context>
 <context>
@@ -918,6 +1156,10 @@ Passphrase:</translation>
     <message>
         <source>Remove this Image</source>
         <translation>Rimuovi questa immagine</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Riga %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>turnpixa::CAnimationDlg</name>
+    <message>
+        <source>Animated Image</source>
+        <translation>Анимированное изображение</translation>
+    </message>
+    <message>
+        <source>An animated image turns by itself, from the start image on, on pages and listings that take no scripts. It is written into the frame folder and uploaded with the frames.</source>
+        <translation>Анимированное изображение вращается само, начиная с начального снимка, на страницах и в объявлениях, где скрипты запрещены. Оно записывается в папку кадров и загружается вместе с кадрами.</translation>
+    </message>
+    <message>
+        <source>GIF (spin.gif): every browser and marketplace</source>
+        <translation>GIF (spin.gif): любой браузер и любая площадка</translation>
+    </message>
+    <message>
+        <source>WebP (spin.webp): a fraction of the size</source>
+        <translation>WebP (spin.webp): во много раз меньше</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> пикс.</translation>
+    </message>
+    <message>
+        <source>The frames are %1 pixels wide; other widths are rendered from the photos.</source>
+        <translation>Кадры шириной %1 пикселей; другая ширина создаётся из снимков.</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> мс</translation>
+    </message>
+    <message>
+        <source>Turn the other way</source>
+        <translation>Вращать в другую сторону</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Форматы</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Time per frame</source>
+        <translation>Время на кадр</translation>
+    </message>
+    <message>
+        <source>No animated image is made.</source>
+        <translation>Анимированное изображение не создаётся.</translation>
+    </message>
+    <message>
+        <source>No animated image is made from now on; the ones written stay in the frame folder but are not uploaded.</source>
+        <translation>С этого момента анимированное изображение не создаётся; уже записанные остаются в папке кадров, но не загружаются.</translation>
+    </message>
+    <message>
+        <source>OK writes it into the frame folder of the saved image now, and again with every save.</source>
+        <translation>OK записывает его в папку кадров сохранённого изображения сейчас и снова при каждом сохранении.</translation>
+    </message>
+    <message>
+        <source>It is written with the image at the next save.</source>
+        <translation>Оно будет записано вместе с изображением при следующем сохранении.</translation>
+    </message>
+</context>
+<context>
     <name>turnpixa::CCheckUpdatesDlg</name>
     <message>
         <source>Check for Updates</source>
@@ -162,6 +225,83 @@ Slide to the left if too much is removed.</source>
     <message>
         <source>Open</source>
         <translation>Открыть</translation>
+    </message>
+</context>
+<context>
+    <name>turnpixa::CFramePackDlg</name>
+    <message>
+        <source>Frame Pack</source>
+        <translation>Набор кадров</translation>
+    </message>
+    <message>
+        <source>The frames of one turn at equal steps, made from your photos with every setting, as JPEG files 01.jpg, 02.jpg ... in one zip file: for shops and marketplaces that take a spin as a set of numbered frames. Each step shows the photo nearest to its angle.</source>
+        <translation>Кадры одного оборота через равные шаги, сделанные из ваших снимков со всеми настройками, в виде файлов JPEG 01.jpg, 02.jpg ... в одном zip-файле: для магазинов и площадок, принимающих вращение как набор пронумерованных кадров. На каждом шаге — снимок, ближайший к его углу.</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> пикс.</translation>
+    </message>
+    <message>
+        <source>Most marketplaces show frames of 1000 to 2000 pixels with a zoom. Wider than your photos, the frames are enlarged and less sharp.</source>
+        <translation>Большинство площадок показывают кадры шириной от 1000 до 2000 пикселей с увеличением. Если кадры шире ваших снимков, они увеличиваются и становятся менее резкими.</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <source>%v of %m frames</source>
+        <translation>%v из %m кадров</translation>
+    </message>
+    <message>
+        <source>Write Pack</source>
+        <translation>Записать набор</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Кадры</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>x %1 px</source>
+        <translation>x %1 пикс.</translation>
+    </message>
+    <message>
+        <source>Zip Files (*.zip)</source>
+        <translation>Файлы zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>The frame pack could not be written.
+
+%1</source>
+        <translation>Не удалось записать набор кадров.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Saved a frame pack of %1 frames (%2 x %3) to %4</source>
+        <translation>Набор кадров (кадров: %1, %2 x %3) сохранён в %4</translation>
+    </message>
+    <message>
+        <source>
+Note: </source>
+        <translation>
+Примечание: </translation>
     </message>
 </context>
 <context>
@@ -452,6 +592,72 @@ Note: </source>
         <source>Drag across the picture to turn it, as visitors of your page will.</source>
         <translation>Проведите мышью по изображению, чтобы повернуть его, — так же, как это сделают посетители вашей страницы.</translation>
     </message>
+    <message>
+        <source>
+%1 rows of %2 photos.</source>
+        <translation>
+Рядов: %1, снимков в ряду: %2.</translation>
+    </message>
+    <message>
+        <source>Animated image...</source>
+        <translation>Анимация...</translation>
+    </message>
+    <message>
+        <source>Also writes an animated GIF or WebP of the spin into the frame folder, for listings and pages that take no scripts.</source>
+        <translation>Дополнительно записывает в папку кадров анимированный GIF или WebP вращения — для объявлений и страниц, где скрипты запрещены.</translation>
+    </message>
+    <message>
+        <source>No animated image is written from now on.</source>
+        <translation>С этого момента анимированное изображение не записывается.</translation>
+    </message>
+    <message>
+        <source>The animated image is written with the next save.</source>
+        <translation>Анимированное изображение будет записано при следующем сохранении.</translation>
+    </message>
+    <message>
+        <source>Making the animated image...</source>
+        <translation>Создание анимированного изображения...</translation>
+    </message>
+    <message>
+        <source>Making the animated image: frame %1 of %2...</source>
+        <translation>Создание анимированного изображения: кадр %1 из %2...</translation>
+    </message>
+    <message>
+        <source>The animated image could not be written.</source>
+        <translation>Не удалось записать анимированное изображение.</translation>
+    </message>
+    <message>
+        <source>The animated image could not be written.
+
+%1</source>
+        <translation>Не удалось записать анимированное изображение.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Wrote %1 to %2</source>
+        <translation>Записано: %1, в %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> и </translation>
+    </message>
+    <message>
+        <source>Frame pack…</source>
+        <translation>Набор кадров…</translation>
+    </message>
+    <message>
+        <source>Writes the frames of one turn as numbered JPEG files in a zip file, for shops that take a spin as a set of frames.</source>
+        <translation>Записывает кадры одного оборота в виде пронумерованных файлов JPEG в zip-файл — для магазинов, принимающих вращение как набор кадров.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 МБ</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 КБ</translation>
+    </message>
 </context>
 <context>
     <name>turnpixa::CScanSelectDlg</name>
@@ -585,6 +791,30 @@ Please choose a smaller size.</source>
         <source>Manual</source>
         <translation>Свободно</translation>
     </message>
+    <message>
+        <source>Rows</source>
+        <translation>Ряды</translation>
+    </message>
+    <message>
+        <source>Photos shot in several rows at different camera heights: row 1&apos;s photos first, every row the same number. Only row counts that divide the photo count are offered.</source>
+        <translation>Снимки, сделанные в несколько рядов с разной высоты камеры: сначала снимки ряда 1, в каждом ряду одинаковое число. Предлагается только такое число рядов, на которое делится число снимков.</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 ряд</translation>
+    </message>
+    <message>
+        <source>%1 rows of %2</source>
+        <translation>Рядов: %1, по %2</translation>
+    </message>
+    <message>
+        <source>%1 rows need a multiple of %1 photos: the %2 photos are one row.</source>
+        <translation>Для %1 рядов нужно число снимков, кратное %1: %2 снимков составляют один ряд.</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2, photo %3 of %4. Drag up and down to tilt.</source>
+        <translation>Ряд %1 из %2, снимок %3 из %4. Потяните вверх или вниз, чтобы наклонить.</translation>
+    </message>
 </context>
 <context>
     <name>turnpixa::CSnippetDlg</name>
@@ -649,6 +879,14 @@ this Copy To Clipboard facility</source>
 Пожалуйста, проверьте введённое имя.
 Не забудьте загрузить изображение TurnPixa на сайт,
 прежде чем копировать его в буфер обмена.</translation>
+    </message>
+    <message>
+        <source>Auction listing, no scripts</source>
+        <translation>Объявление аукциона, без скриптов</translation>
+    </message>
+    <message>
+        <source>The uploaded animated image, linked to the uploaded page: for listings that take no scripts</source>
+        <translation>Загруженное анимированное изображение со ссылкой на загруженную страницу: для объявлений, где скрипты запрещены</translation>
     </message>
 </context>
 <context>
@@ -918,6 +1156,10 @@ Passphrase:</source>
     <message>
         <source>Remove this Image</source>
         <translation>Удалить этот снимок</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ряд %1</translation>
     </message>
 </context>
 <context>

@@ -208,6 +208,50 @@ std::string Snippets::stemOf(const std::string& folder) {
     return folder;
 }
 
+namespace {
+// The "rows" entry of an options object ({zoomWidth:960,rows:3}, keys
+// quoted or not); 1 when there is none or it is not a row count.
+int rowsOption(std::string_view text) {
+    text = trimmed(text);
+    if (text.size() < 2 || text.front() != '{' || text.back() != '}') return 1;
+    text = text.substr(1, text.size() - 2);
+    int depth = 0;
+    char quote = 0;
+    size_t start = 0;
+    int rows = 1;
+    const auto entry = [&rows](std::string_view e) {
+        const size_t colon = e.find(':');
+        if (colon == std::string_view::npos) return;
+        std::string_view key = trimmed(e.substr(0, colon));
+        if (key.size() >= 2 && (key.front() == '\'' || key.front() == '"') &&
+            key.back() == key.front())
+            key = key.substr(1, key.size() - 2);
+        int value = 0;
+        if (key == "rows" && readArgument(e.substr(colon + 1), 1, SpinRows::kMostRows, value))
+            rows = value;
+    };
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const char c = i < text.size() ? text[i] : ',';
+        if (quote) {
+            if (c == '\\')
+                ++i;
+            else if (c == quote)
+                quote = 0;
+        } else if (c == '\'' || c == '"') {
+            quote = c;
+        } else if (c == '{' || c == '[' || c == '(') {
+            ++depth;
+        } else if ((c == '}' || c == ']' || c == ')') && depth > 0) {
+            --depth;
+        } else if (c == ',' && depth == 0) {
+            entry(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    return rows;
+}
+}  // namespace
+
 bool Snippets::parseUploadedPage(std::string_view page, SnippetImage& image) {
     const std::string text = lowerCase(page.substr(0, 1023));
     constexpr std::string_view kCall = "addturnpixa(";
@@ -244,13 +288,14 @@ bool Snippets::parseUploadedPage(std::string_view page, SnippetImage& image) {
     image.zoomWidth = image.zoomHeight = 0;
     image.rows = 1;
     if (args.size() > 6) {
-        int w = 0, h = 0, rows = 1;
+        int w = 0, h = 0;
         if (readOption(args[6], "zoomwidth", kMaxZoomSide, w) &&
             readOption(args[6], "zoomheight", kMaxZoomSide, h)) {
             image.zoomWidth = w;
             image.zoomHeight = h;
         }
-        if (readOption(args[6], "rows", frames, rows) && frames % rows == 0) image.rows = rows;
+        image.rows = rowsOption(args[6]);
+        if (!SpinRows::fits(frames, image.rows)) image.rows = 1;
     }
     int start = 0;
     image.startFrame = image.rows > 1 && readArgument(args[4], 0, frames - 1, start) ? start : 0;

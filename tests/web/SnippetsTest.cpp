@@ -301,7 +301,8 @@ TEST_F(SnippetFetch, AnUploadInRowsIsCopiedWithItsRows) {
     EXPECT_EQ(image.rows, 3);
     EXPECT_EQ(image.startFrame, 16);
     EXPECT_NE(Snippets::ebay(image, check.base, ViewerScript::inlineForm(), false)
-                  .find("/tilt-turnpixa/image_', 24, -150, 16, '.png', {rows:3});"),
+                  .find("/tilt-turnpixa/image_', 24, -150, 16, '.png', "
+                        "{zoomWidth:960,zoomHeight:600,rows:3});"),
               std::string::npos);
     ASSERT_TRUE(checkSnippetEntries(server->base(), "gallery", "vase", image).found);
     EXPECT_EQ(image.rows, 1);

@@ -84,20 +84,6 @@ bool splitArguments(std::string_view text, std::vector<std::string_view>& args) 
     return false;
 }
 
-// The number after "key:" in an options object (lower-cased), when there is
-// one within limits.
-bool readOption(std::string_view options, std::string_view key, int high, int& value) {
-    const std::string marker = std::string(key) + ":";
-    const size_t at = options.find(marker);
-    if (at == std::string_view::npos) return false;
-    std::string_view rest = trimmed(options.substr(at + marker.size()));
-    int v = 0;
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), v);
-    if (error != std::errc() || v < 1 || v > high) return false;
-    value = v;
-    return true;
-}
-
 constexpr int kMaxFrames = 100000;
 constexpr int kMaxInterval = 1000000;
 constexpr int kMaxZoomSide = 100000;
@@ -209,26 +195,25 @@ std::string Snippets::stemOf(const std::string& folder) {
 }
 
 namespace {
-// The "rows" entry of an options object ({zoomWidth:960,rows:3}, keys
-// quoted or not); 1 when there is none or it is not a row count.
-int rowsOption(std::string_view text) {
+// The number of one key of an options object ({zoomWidth:960,rows:3}, the
+// text lower-cased, keys quoted or not, nested values skipped), when it is
+// a whole number from 1 to high.
+bool readOption(std::string_view text, std::string_view key, int high, int& value) {
     text = trimmed(text);
-    if (text.size() < 2 || text.front() != '{' || text.back() != '}') return 1;
+    if (text.size() < 2 || text.front() != '{' || text.back() != '}') return false;
     text = text.substr(1, text.size() - 2);
     int depth = 0;
     char quote = 0;
     size_t start = 0;
-    int rows = 1;
-    const auto entry = [&rows](std::string_view e) {
+    bool found = false;
+    const auto entry = [&](std::string_view e) {
         const size_t colon = e.find(':');
         if (colon == std::string_view::npos) return;
-        std::string_view key = trimmed(e.substr(0, colon));
-        if (key.size() >= 2 && (key.front() == '\'' || key.front() == '"') &&
-            key.back() == key.front())
-            key = key.substr(1, key.size() - 2);
-        int value = 0;
-        if (key == "rows" && readArgument(e.substr(colon + 1), 1, SpinRows::kMostRows, value))
-            rows = value;
+        std::string_view name = trimmed(e.substr(0, colon));
+        if (name.size() >= 2 && (name.front() == '\'' || name.front() == '"') &&
+            name.back() == name.front())
+            name = name.substr(1, name.size() - 2);
+        if (name == key && readArgument(e.substr(colon + 1), 1, high, value)) found = true;
     };
     for (size_t i = 0; i <= text.size(); ++i) {
         const char c = i < text.size() ? text[i] : ',';
@@ -248,7 +233,7 @@ int rowsOption(std::string_view text) {
             start = i + 1;
         }
     }
-    return rows;
+    return found;
 }
 }  // namespace
 
@@ -294,8 +279,9 @@ bool Snippets::parseUploadedPage(std::string_view page, SnippetImage& image) {
             image.zoomWidth = w;
             image.zoomHeight = h;
         }
-        image.rows = rowsOption(args[6]);
-        if (!SpinRows::fits(frames, image.rows)) image.rows = 1;
+        int rows = 1;
+        if (readOption(args[6], "rows", SpinRows::kMostRows, rows) && SpinRows::fits(frames, rows))
+            image.rows = rows;
     }
     int start = 0;
     image.startFrame = image.rows > 1 && readArgument(args[4], 0, frames - 1, start) ? start : 0;

@@ -10,7 +10,7 @@ set -euo pipefail
 build_pkgs=(
   cmake ninja-build g++ pkg-config
   libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev liblzma-dev libwebp-dev
-  libgif-dev libimagequant-dev
+  libgif-dev libimagequant-dev libzip-dev
   libcurl4-openssl-dev libssl-dev libssh2-1-dev libsane-dev qt6-base-dev ccache
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libfltk1.3-dev libxcursor-dev libxinerama-dev libxft-dev libxfixes-dev

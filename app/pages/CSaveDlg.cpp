@@ -88,8 +88,12 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
                          "screens. 0 = none."));
     auto* formatLayout = new QVBoxLayout(format);
     formatLayout->addWidget(jpg_);
-    formatLayout->addWidget(pngRadio_);
-    formatLayout->addWidget(webpRadio_);
+    // The two names stay the same in every language: one row holds them.
+    auto* otherFormats = new QHBoxLayout;
+    otherFormats->addWidget(pngRadio_);
+    otherFormats->addWidget(webpRadio_);
+    otherFormats->addStretch(1);
+    formatLayout->addLayout(otherFormats);
     auto* zoomRow = new QHBoxLayout;
     auto* zoomLabel = new QLabel(tr("Zoom frames"), format);
     zoomLabel->setBuddy(zoom_);
@@ -123,8 +127,12 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     auto* spinLayout = new QVBoxLayout(spin);
     spinLayout->addWidget(autoSpin_);
     spinLayout->addLayout(arrows);
-    spinLayout->addWidget(new QLabel(tr("Rate"), spin));
-    spinLayout->addWidget(rate_);
+    auto* rateRow = new QHBoxLayout;
+    auto* rateLabel = new QLabel(tr("Rate"), spin);
+    rateLabel->setBuddy(rate_);
+    rateRow->addWidget(rateLabel);
+    rateRow->addWidget(rate_, 1);
+    spinLayout->addLayout(rateRow);
     layout->addWidget(spin);
 
     saveAs_ = panelButton(tr("Save As..."), panel);

@@ -29,7 +29,6 @@ QString sizeText(std::size_t bytes) {
 
 QPushButton* CSaveDlg::makeAnimationButton(QWidget* panel) {
     animationButton_ = new QPushButton(tr("Animated image..."), panel);
-    animationButton_->setMinimumHeight(40);
     animationButton_->setAutoDefault(false);
     addToolTip(animationButton_,
                tr("Also writes an animated GIF or WebP of the spin into the frame "

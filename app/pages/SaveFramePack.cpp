@@ -13,7 +13,6 @@ namespace turnpixa {
 
 void CSaveDlg::addFramePackChoice(QWidget* panel, QLayout* layout) {
     pack_ = new QPushButton(tr("Frame pack…"), panel);
-    pack_->setMinimumHeight(40);
     pack_->setAutoDefault(false);
     addToolTip(pack_, tr("Writes the frames of one turn as numbered JPEG files in a "
                          "zip file, for shops that take a spin as a set of frames."));

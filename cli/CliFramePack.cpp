@@ -63,10 +63,11 @@ int writeFramePack(const CliOptions& options, Project& project, ProgressBar& bar
         std::fprintf(err, "turnpixa-cli: %s\n", reason.c_str());
         return kCliFailed;
     }
+    // Shot in rows, the pack is made from one row's photos.
     if (!options.quiet)
         std::fprintf(out, "Wrote a pack of %d frames (%d x %d) from %d photos: %s\n", pack.frames,
-                     writer.lastSize().width, writer.lastSize().height, project.photoCount(),
-                     options.framePack.c_str());
+                     writer.lastSize().width, writer.lastSize().height,
+                     project.spinRows().columns(), options.framePack.c_str());
     return kCliDone;
 }
 

@@ -50,6 +50,14 @@ public:
     }
 };
 
+// The positions of one turn of the spin: the row the viewer starts in (every
+// position with one row), from that row's first position on.
+struct TurnPositions {
+    int first = 0;
+    int count = 0;
+};
+TurnPositions startTurn(const FrameSource& frames);
+
 // Photo indexes (0-based) in spin order: from the start image (1-based)
 // onwards, backwards when the spin is reversed.
 std::vector<int> spinOrder(int photoCount, int startImage, bool reverseSpin);

@@ -109,11 +109,13 @@ bool FramePackWriter::write(FrameSource& frames, const std::string& path,
         shown.width);
 
     StoredZip zip;
-    const std::vector<int> picks = packPicks(frames.frameCount(), options.frames);
+    // Shot in rows, the pack turns the row the viewer starts in.
+    const TurnPositions turn = startTurn(frames);
+    const std::vector<int> picks = packPicks(turn.count, options.frames);
     std::vector<std::uint8_t> bytes;
     int coded = -1;  // the position whose frame bytes holds
     for (int k = 0; k < options.frames; ++k) {
-        const int position = picks[static_cast<std::size_t>(k)];
+        const int position = turn.first + picks[static_cast<std::size_t>(k)];
         if (position != coded) {
             RasterImage frame;
             std::string why;

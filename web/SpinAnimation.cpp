@@ -85,7 +85,9 @@ bool makeSpinAnimations(FrameSource& frames, const AnimationRequest& request,
                         std::vector<std::string>* notes,
                         const std::function<void(int, int)>& progress) {
     files.clear();
-    const int count = frames.frameCount();
+    // Shot in rows, the animation turns the row the viewer starts in.
+    const TurnPositions turn = startTurn(frames);
+    const int count = turn.count;
     if (request.empty()) return true;
     if (count == 0) {
         reason = "there are no photos";
@@ -100,7 +102,7 @@ bool makeSpinAnimations(FrameSource& frames, const AnimationRequest& request,
             AnimationEncoder::create(format, s.size.width, s.size.height, ms, request.webpQuality));
     const std::vector<int> order = animationOrder(count, request.frameMs < 0);
     for (int k = 0; k < count; ++k) {
-        const int position = order[k];
+        const int position = turn.first + order[k];
         RasterImage rendered;
         const RasterImage* frame = nullptr;
         std::string why;

@@ -75,7 +75,7 @@ def read_pack(path):
     return entries, frames
 
 
-def check_pack(path, steps, photos, size, photo_at_position, what):
+def check_pack(path, steps, photos, size, photo_at_position, what, among=None):
     entries, frames = read_pack(path)
     names = [e.filename for e in entries]
     check(names == ["%02d.jpg" % (k + 1) for k in range(steps)], what + ": names " + str(names))
@@ -85,7 +85,7 @@ def check_pack(path, steps, photos, size, photo_at_position, what):
         check(frame.size == size, what + ": %s is %s" % (entry.filename, frame.size))
         check(entry.date_time == (1980, 1, 1, 0, 0, 0) and entry.compress_type ==
               zipfile.ZIP_STORED, what + ": %s stamped %s" % (entry.filename, entry.date_time))
-        found, off = photo_of(frame, photos)
+        found, off = photo_of(frame, among or photos)
         expected = photo_at_position(nearest_step_photo(k, steps, photos))
         check(found == expected and off < 60, what + ": %s shows photo %d (off by %d), not %d" %
               (entry.filename, found + 1, off, expected + 1))
@@ -113,6 +113,14 @@ with tempfile.TemporaryDirectory() as top:
     check("Wrote a pack of 72 frames (400 x 300) from 10 photos: " + reversed_pack in done.stdout,
           "the result line: " + done.stdout)
     check_pack(reversed_pack, 72, 10, (400, 300), lambda p: (2 - p) % 10, "72 from 10")
+
+    # Two rows of six from photo 9: the row the viewer starts in, from photo 9 round.
+    rows_pack = os.path.join(top, "rows.zip")
+    done = run(["--frame-pack=" + rows_pack, "--pack-frames=24", "--pack-width=80", "--rows=2",
+                "--start=9"] + photos36[:12])
+    check(done.returncode == 0 and "from 6 photos" in done.stdout, "rows: " + done.stdout +
+          done.stderr)
+    check_pack(rows_pack, 24, 6, (80, 60), lambda p: [8, 9, 10, 11, 6, 7][p], "rows", among=12)
 
     # The default count is 36; a count a pack does not have is a usage error.
     default_pack = os.path.join(top, "default.zip")

@@ -11,6 +11,7 @@
 #include "project/ProjectFrames.h"
 #include "tests/support/FailingWriter.h"
 #include "tests/support/ImageCompare.h"
+#include "tests/support/RecordingFrames.h"
 #include "tests/support/TempDir.h"
 #include "web/FramePack.h"
 
@@ -137,6 +138,28 @@ TEST(FramePackWriter, WritesTheSameBytesEachTimeAndReplacesWholeOrNotAtAll) {
     writer.setStreamOpener({});
     ASSERT_TRUE(writer.write(frames, path, options, reason)) << reason;
     EXPECT_GT(test::readWholeFile(path).size(), first.size()) << "36 frames in place of 24";
+}
+
+TEST(FramePackWriter, ShotInRowsThePackTurnsTheRowTheViewerStartsIn) {
+    TempDir dir;
+    // Two rows of six; the viewer starts in the second.
+    test::RecordingFrames frames(12, 2, 7);
+    FramePackWriter writer;
+    FramePackOptions options;
+    options.frames = 24;
+    options.width = 32;
+    std::string reason;
+    ASSERT_TRUE(writer.write(frames, dir.file("pack.zip"), options, reason)) << reason;
+    // Each of the row's six photos in turn, every one of them once.
+    std::vector<int> rendered = frames.asked;
+    std::sort(rendered.begin(), rendered.end());
+    rendered.erase(std::unique(rendered.begin(), rendered.end()), rendered.end());
+    EXPECT_EQ(rendered, (std::vector<int>{6, 7, 8, 9, 10, 11}));
+    // In the order of the picks round the row, each made once per run of steps.
+    std::vector<int> order;
+    for (int pick : packPicks(6, 24))
+        if (order.empty() || order.back() != 6 + pick) order.push_back(6 + pick);
+    EXPECT_EQ(frames.asked, order);
 }
 
 TEST(FramePackWriter, RefusesWhatItCannotMakeAndNamesTheFile) {

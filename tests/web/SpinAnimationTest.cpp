@@ -11,6 +11,7 @@
 #include "project/ProjectFrames.h"
 #include "tests/support/FailingWriter.h"
 #include "tests/support/ImageCompare.h"
+#include "tests/support/RecordingFrames.h"
 #include "tests/support/TempDir.h"
 #include "web/OutputSetWriter.h"
 #include "web/SpinAnimation.h"
@@ -44,6 +45,33 @@ TEST(SpinAnimation, PlaysFromTheStartImageEitherWay) {
     EXPECT_EQ(animationOrder(5, false), (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(animationOrder(5, true), (std::vector<int>{0, 4, 3, 2, 1}));
     EXPECT_EQ(animationOrder(1, true), (std::vector<int>{0}));
+}
+
+TEST(SpinAnimation, ShotInRowsItTurnsTheRowTheViewerStartsIn) {
+    // Three rows of four; the viewer starts in the middle row.
+    test::RecordingFrames frames(12, 3, 4);
+    std::vector<AnimationFile> files;
+    std::string reason;
+    AnimationRequest request;
+    request.formats = {AnimationFormat::Gif};
+    int last = 0;
+    ASSERT_TRUE(makeSpinAnimations(frames, request, files, reason, nullptr,
+                                   [&](int done, int count) {
+                                       EXPECT_EQ(count, 4);
+                                       last = done;
+                                   }))
+        << reason;
+    EXPECT_EQ(last, 4);
+    ASSERT_GE(frames.asked.size(), 4u);
+    EXPECT_EQ(std::vector<int>(frames.asked.end() - 4, frames.asked.end()),
+              (std::vector<int>{4, 5, 6, 7}));
+
+    frames.asked.clear();
+    request.frameMs = -100;  // the other way round the same row
+    ASSERT_TRUE(makeSpinAnimations(frames, request, files, reason)) << reason;
+    ASSERT_GE(frames.asked.size(), 4u);
+    EXPECT_EQ(std::vector<int>(frames.asked.end() - 4, frames.asked.end()),
+              (std::vector<int>{4, 7, 6, 5}));
 }
 
 TEST(SpinAnimation, EncodersRefuseFramesOfAnotherSizeAndAnEmptyAnimation) {

@@ -11,6 +11,7 @@
 #
 #   bench/centre/known-answer.sh            build/release/cli/turnpixa-cli
 #   TURNPIXA_CLI=path bench/centre/known-answer.sh
+#   KNOWN_ANSWER_FRAMES=1 bench/centre/known-answer.sh   also frame by frame
 #
 # Needs python3-numpy and python3-pil (tools/install-deps.sh --test). The
 # moved series are made once under build/bench-centre/.
@@ -52,7 +53,8 @@ while read -r name photos crop; do
   count=$(ls "$photos"/*.jpg | wc -l)
   echo "== $name ($count photos, crop $crop, frames 400 wide)"
   echo -n "moved, as it comes:         "; "$ka" compare "$out/steady/spin-turnpixa" "$out/moved/spin-turnpixa"
-  echo -n "moved, both options:        "; "$ka" compare "$out/steady-both/spin-turnpixa" "$out/moved-both/spin-turnpixa"
+  echo -n "moved, both options:        "; "$ka" compare "$out/steady-both/spin-turnpixa" "$out/moved-both/spin-turnpixa" \
+    ${KNOWN_ANSWER_FRAMES:+--frames}
   echo -n "steady, both options:       "; "$ka" compare "$out/steady/spin-turnpixa" "$out/steady-both/spin-turnpixa"
   echo "time the options add:       $(((both - plain) / count)) ms per photo ($both ms against $plain ms)"
   bench=$(dirname "$cli")/../bench/project/bench_series_adjust

@@ -2,13 +2,16 @@
 """Known-answer series for turnpixa-cli --auto-centre --even-lightness.
 
     known_answer.py make SRC_DIR OUT_DIR        writes the moved, flickering copy
-    known_answer.py compare REF_FRAMES FRAMES   offsets and brightness, frame by frame
+    known_answer.py compare REF_FRAMES FRAMES [--frames]
+                                                offsets and brightness, frame by frame
 
 "make" moves photo k of n by an orbit (30 px across, 8 px down, once round
 per turn) plus a seeded shake of up to 6 px either way, and scales its
-brightness by up to 6 %; the uncovered edge repeats the photo's own edge.
-"compare" measures each frame's offset against the reference frame by
-phase correlation and its mean luminance, and prints the figures.
+brightness by up to 6 %; the uncovered edge repeats the photo's own edge;
+OUT_DIR/moves.csv records each photo's move (source pixels, right and
+down) and gain. "compare" measures each frame's offset against the
+reference frame by phase correlation and its mean luminance, and prints the
+figures; with --frames also each frame's, after them.
 """
 import glob
 import math
@@ -28,6 +31,7 @@ def make(src_dir, out_dir):
     rng = random.Random(25)
     os.makedirs(out_dir, exist_ok=True)
     n = len(photos)
+    moves = ["photo,dx,dy,gain"]
     for k, path in enumerate(photos):
         t = 2 * math.pi * k / n
         dx = round(ORBIT_X * math.sin(t) + rng.uniform(-SHAKE, SHAKE))
@@ -40,6 +44,9 @@ def make(src_dir, out_dir):
         moved = p[pad - dy:pad - dy + h, pad - dx:pad - dx + w] * gain
         out = Image.fromarray(np.clip(moved + 0.5, 0, 255).astype(np.uint8))
         out.save(os.path.join(out_dir, os.path.basename(path)), quality=92)
+        moves.append("%s,%d,%d,%.4f" % (os.path.basename(path), dx, dy, gain))
+    with open(os.path.join(out_dir, "moves.csv"), "w") as f:
+        f.write("\n".join(moves) + "\n")
 
 
 def frames(folder):
@@ -68,7 +75,7 @@ def shift(ref, img):
     return sx, sy
 
 
-def compare(ref_dir, dir_):
+def compare(ref_dir, dir_, each=False):
     ref, got = frames(ref_dir), frames(dir_)
     if len(ref) != len(got) or not ref:
         sys.exit("compare: %d frames against %d" % (len(got), len(ref)))
@@ -81,12 +88,15 @@ def compare(ref_dir, dir_):
           "brightness spread %.2f %% (largest %.2f %%)" %
           (len(ref), rms, mean[0], mean[1], np.abs(offsets).max(), spread,
            np.abs(light / light.mean() - 1).max() * 100))
+    if each:  # what is left of each frame's move, to set beside moves.csv
+        for k, ((dx, dy), g) in enumerate(zip(offsets, light)):
+            print("frame %2d  offset %6.2f %6.2f px  brightness %.4f" % (k + 1, dx, dy, g))
 
 
 if __name__ == "__main__":
     if len(sys.argv) == 4 and sys.argv[1] == "make":
         make(sys.argv[2], sys.argv[3])
-    elif len(sys.argv) == 4 and sys.argv[1] == "compare":
-        compare(sys.argv[2], sys.argv[3])
+    elif len(sys.argv) in (4, 5) and sys.argv[1] == "compare" and sys.argv[4:] in ([], ["--frames"]):
+        compare(sys.argv[2], sys.argv[3], len(sys.argv) == 5)
     else:
         sys.exit(__doc__)

@@ -157,7 +157,14 @@ describe('loading', () => {
     );
     try {
       const session = server.session();
-      const { page, record } = await openPage(browser.context, proxy.url(session, 'spin.htm'));
+      // Not waiting for the load event, which may wait for the frames.
+      const { page, record } = await openPage(
+        browser.context,
+        proxy.url(session, 'spin.htm'),
+        undefined,
+        undefined,
+        'domcontentloaded',
+      );
       const frames = () => proxy.log.filter((e) => /image_\d+\./.test(e.path));
       const bar = page.locator('#turnpixa1 + span');
       // The first two frames come alone: the start and the opposite side.

@@ -10,7 +10,7 @@ import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { cp, readFile, rm } from 'node:fs/promises';
 import path from 'node:path';
-import { openPage, startBrowser, startServer, startSlowProxy } from './harness.mjs';
+import { openPage, startBrowser, startServer, startSlowProxy, touch } from './harness.mjs';
 
 const setDir = process.env.TURNPIXA_SET_DIR;
 const shots = process.env.TURNPIXA_SHOTS;
@@ -60,53 +60,28 @@ async function drag(page, from, dx, dy = 0, steps = 1) {
   await page.mouse.up();
 }
 
-// A finger flicked across the picture, in the page: a touch pointer moving
-// 40 px a frame (or every `pace` ms), let go while moving.
-function flickInPage(page, { pace = 0, step = 40, id = 'turnpixa1' } = {}) {
-  return page.evaluate(
-    ({ pace, step, id }) =>
-      new Promise((resolve) => {
-        const img = document.getElementById(id);
-        const r = img.getBoundingClientRect();
-        const y = r.top + r.height / 2;
-        const send = (type, x, target = document) =>
-          target.dispatchEvent(
-            new PointerEvent(type, {
-              pointerId: 7, pointerType: 'touch', isPrimary: true, clientX: x, clientY: y,
-              bubbles: true, cancelable: true,
-            }),
-          );
-        let x = r.left + 5;
-        send('pointerdown', x, img);
-        let moves = 0;
-        const next = () => {
-          x += step;
-          send('pointermove', x);
-          if (++moves === 5) {
-            send('pointerup', x);
-            resolve();
-          } else if (pace) setTimeout(next, pace);
-          else requestAnimationFrame(next);
-        };
-        requestAnimationFrame(next);
-      }),
-    { pace, step, id },
-  );
+// A finger flicked across the picture (harness touch): five moves of `step`
+// px, one as soon as the last is through or every `pace` ms, let go while
+// moving.
+async function flick(page, { pace = 0, step = 40, id = 'turnpixa1' } = {}) {
+  const c = await centre(page, id);
+  const finger = await touch(page);
+  let x = c.box.x + 5;
+  await finger.down(x, c.y);
+  for (let moves = 0; moves < 5; moves++) {
+    if (pace) await page.waitForTimeout(pace);
+    x += step;
+    await finger.move(x, c.y);
+  }
+  await finger.up();
 }
 
-function touchInPage(page, id = 'turnpixa1') {
-  return page.evaluate((i) => {
-    const img = document.getElementById(i);
-    const r = img.getBoundingClientRect();
-    for (const type of ['pointerdown', 'pointerup']) {
-      img.dispatchEvent(
-        new PointerEvent(type, {
-          pointerId: 8, pointerType: 'touch', isPrimary: true, clientX: r.left + 20,
-          clientY: r.top + 20, bubbles: true, cancelable: true,
-        }),
-      );
-    }
-  }, id);
+// A finger put on the picture and lifted.
+async function tapOn(page, id = 'turnpixa1') {
+  const c = await centre(page, id);
+  const finger = await touch(page);
+  await finger.down(c.box.x + 20, c.box.y + 20);
+  await finger.up();
 }
 
 // Waits until every frame of the first viewer has come in: the load bar is
@@ -291,30 +266,16 @@ describe('zoom and full screen', () => {
     for (const [name, large] of [['auto.htm', true], ['spin.htm', false]]) {
       const { page, record } = await load(name);
       await allIn(page);
-      // Two touch pointers, dispatched in the page, spread from 40 to 160 px.
-      await page.evaluate(() => {
-        const img = document.getElementById('turnpixa1');
-        const r = img.getBoundingClientRect();
-        const x = r.left + r.width / 2;
-        const y = r.top + r.height / 2;
-        const send = (type, pointerId, dx) =>
-          (type === 'pointerdown' ? img : document).dispatchEvent(
-            new PointerEvent(type, {
-              pointerId, pointerType: 'touch', isPrimary: pointerId === 1, clientX: x + dx,
-              clientY: y, bubbles: true, cancelable: true,
-            }),
-          );
-        send('pointerdown', 1, -20);
-        send('pointerdown', 2, 20);
-        for (let d = 30; d <= 80; d += 10) {
-          send('pointermove', 1, -d);
-          send('pointermove', 2, d);
-        }
-        send('pointerup', 1, -80);
-        send('pointerup', 2, 80);
-      });
+      // Two fingers (harness touch) spread from 40 to 160 px apart.
+      const c = await centre(page);
+      const fingers = await touch(page);
+      const apart = (d) => [{ x: c.x - d, y: c.y }, { x: c.x + d, y: c.y }];
+      await fingers.down(apart(20));
+      for (let d = 30; d <= 80; d += 10) await fingers.move(apart(d));
+      await fingers.up();
       const transform = await page.locator('#turnpixa1').evaluate((e) => e.style.transform);
       assert.match(transform, /scale\(2\)/, `${name}: pinched to the most, 2x`);
+      assert.equal(await page.evaluate(() => visualViewport.scale), 1, 'the page itself kept its scale');
       if (large) {
         await page.waitForFunction(() => /\/zoom\//.test(document.getElementById('turnpixa1').src));
       } else {
@@ -375,27 +336,27 @@ describe('fling and pause', () => {
       await page.waitForTimeout(300);
       assert.equal(await changes(page), n, what);
     };
-    await flickInPage(page);
+    await flick(page);
     await turnsOn('it turns on after the release');
     await page.mouse.move(c.x, c.y);
     await page.mouse.down();
     await page.mouse.up();
     await staysStill('a click stops it');
-    await flickInPage(page);
+    await flick(page);
     await turnsOn('a second flick');
-    await touchInPage(page);
+    await tapOn(page);
     await staysStill('a touch stops it');
     // Moving slowly (a move each 120 ms) and a short flick do not fling.
-    await flickInPage(page, { pace: 120 });
+    await flick(page, { pace: 120 });
     await staysStill('a slow drag');
-    await flickInPage(page, { step: 6 });
+    await flick(page, { step: 6 });
     await staysStill('a short drag');
     assert.deepEqual(record.errors, []);
     await page.close();
 
     const calm = await load('spin.htm', recordSrcChanges, browser.context, { reducedMotion: 'reduce' });
     await allIn(calm.page);
-    await flickInPage(calm.page);
+    await flick(calm.page);
     const done = await changes(calm.page);
     assert.ok(done > 0, 'the flick itself turned it');
     await calm.page.waitForTimeout(300);

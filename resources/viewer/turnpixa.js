@@ -365,7 +365,10 @@ function TurnPixaSetUp(v, nItem, o)
         else if (R > 1 && (k == 'ArrowUp' || k == 'ArrowDown')) { userStop(); tilt(k == 'ArrowUp'? -1: 1); }
         else if (k == ' ' && pb) { held = 1; spin(v.timerSpin === null); }
         else if (k == 'f' || k == 'F') full();
-        else if (k == 'Escape' && (z > 1 || wasFull)) { if (wasFull) full(); zoom(1); }
+        else if (k == 'Escape' && (z > 1 || wasFull || doc.fullscreenElement == box)) {
+            if (doc.fullscreenElement == box) full();
+            zoom(1);
+        }
         else return;
         e.preventDefault();
     });

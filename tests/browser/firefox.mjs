@@ -401,8 +401,13 @@ export class FirefoxPage {
     return new Locator(this.#inner, `::-p-aria(${name}[role=${firefoxRole}])`);
   }
 
-  screenshot(options = {}) {
-    return this.#inner.screenshot({ path: options.path, fullPage: options.fullPage ?? false });
+  async screenshot(options = {}) {
+    const shot = await this.#inner.screenshot({
+      path: options.path,
+      fullPage: options.fullPage ?? false,
+      clip: options.clip,
+    });
+    return Buffer.from(shot);
   }
 
   viewportSize() {

@@ -134,8 +134,11 @@ export async function frameNumbersOnDisk(folder, suffix) {
 // Opens a page and records every request, response and script error on it
 // (in firefox without the answers from its image cache, as in Chromium);
 // `init` runs in the page before any of its own scripts, `media` (as
-// page.emulateMedia takes it) applies from the start.
-export async function openPage(context, url, init, media) {
+// page.emulateMedia takes it) applies from the start. `waitUntil` is
+// 'load' or 'domcontentloaded': the load event waits for the images a script
+// started before it, and firefox starts a viewer's frames early enough that
+// it waits for all of them.
+export async function openPage(context, url, init, media, waitUntil = 'load') {
   const firefox = context instanceof FirefoxContext;
   const page = firefox ? await context.newPage(media) : await context.newPage();
   if (init) await page.addInitScript(init);
@@ -149,7 +152,7 @@ export async function openPage(context, url, init, media) {
     page.on('response', (r) => record.responses.push({ url: r.url(), status: r.status() }));
   }
   page.on('pageerror', (e) => record.errors.push(String(e)));
-  await page.goto(url, { waitUntil: 'load' });
+  await page.goto(url, { waitUntil });
   return { page, record };
 }
 

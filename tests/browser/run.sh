@@ -78,9 +78,6 @@ status=0
 for engine in "${runnable[@]}"; do
   echo "run.sh: $engine"
   files=(spin.test.mjs viewer.test.mjs rows.test.mjs)
-  # The loading, zoom and rows suites drive touch and timing through
-  # Chromium's own input pipeline; firefox runs the core suite.
-  [[ $engine == firefox ]] && files=(spin.test.mjs)
   TURNPIXA_ENGINE=$engine TURNPIXA_SET_DIR=$set_dir TURNPIXA_FRAMES=${#photos[@]} \
     TURNPIXA_SCREENSHOT=$work/auto-spin-$engine.png TURNPIXA_SHOTS=$work \
     TURNPIXA_CHROMIUM=$chromium TURNPIXA_FIREFOX=$firefox \

@@ -249,7 +249,10 @@ async function run(browser, viewer, refs, keepPictures) {
     window.__longest = 0;
     try {
       new PerformanceObserver((list) => {
-        for (const e of list.getEntries()) window.__longest = Math.max(window.__longest, e.duration);
+        for (const e of list.getEntries()) {
+          if (e.duration > window.__longest) window.__longAt = Math.round(e.startTime);
+          window.__longest = Math.max(window.__longest, e.duration);
+        }
       }).observe({ type: 'longtask', buffered: true });
     } catch {
       window.__longest = -1;
@@ -401,7 +404,9 @@ async function run(browser, viewer, refs, keepPictures) {
     if (Date.now() - zoomAt > 5000 && large.every((r) => r.end !== null)) break;
   }
   const zoomEnd = Date.now();
-  const longest = await page.evaluate(() => window.__longest).catch(() => -1);
+  const [longest, longestAt] = await page
+    .evaluate(() => [window.__longest, window.__longAt ?? null])
+    .catch(() => [-1, null]);
   await cdp.send('Page.stopScreencast').catch(() => {});
   await context.close();
   if (keepPictures) {
@@ -414,6 +419,11 @@ async function run(browser, viewer, refs, keepPictures) {
 
   const figures = analyse({ viewer, refs, requests: [...requests.values()], docRequest, shots, rect, longest,
     allInAt, dragsSent, dragStart, dragEnd, zoomAt, zoomEnd, rafs });
+  // When the longest task began, in ms from navigation start, and in which part of the run.
+  figures.longestAt = longestAt;
+  figures.dragFrom = Math.round(dragStart - figures.navWall);
+  figures.zoomFrom = Math.round(zoomAt - figures.navWall);
+  delete figures.navWall;
   if (keepPictures) {
     await writeFile(path.join(keepPictures, `${viewer.name}-timeline.json`), JSON.stringify(figures.timeline));
   }
@@ -553,6 +563,7 @@ function analyse(r) {
     zoomRequests: large.length,
     drags: r.dragsSent,
     // What each picture showed, in ms from navigation start.
+    navWall,
     timeline: seen.map((x) => [Math.round(x.wall - navWall), x.frame, x.d === undefined ? null : Number(x.d.toFixed(1))]),
   };
 }

@@ -242,7 +242,7 @@ async function referenceBlocks(browser) {
 
 // ---- one run ---------------------------------------------------------------
 
-async function run(browser, viewer, refs, keepPictures) {
+async function run(browser, viewer, refs, keepPictures, runIndex) {
   const context = await browser.newContext({ viewport, deviceScaleFactor: 1 });
   const page = await context.newPage();
   await page.addInitScript(() => {
@@ -424,12 +424,20 @@ async function run(browser, viewer, refs, keepPictures) {
   figures.dragFrom = Math.round(dragStart - figures.navWall);
   figures.zoomFrom = Math.round(zoomAt - figures.navWall);
   delete figures.navWall;
-  if (keepPictures) {
-    await writeFile(path.join(keepPictures, `${viewer.name}-timeline.json`), JSON.stringify(figures.timeline));
+  if (picturesDir) {
+    await mkdir(picturesDir, { recursive: true });
+    await writeFile(path.join(picturesDir, `${viewer.name}-timeline-${runIndex + 1}.json`), JSON.stringify(figures.timeline));
+    // The picture taken for the first turn, to look at.
+    const turned = shots.find((s) => Math.round(s.wall - navWallOf(docRequest)) === Math.round(figures.firstTurn));
+    if (turned) {
+      await writeFile(path.join(picturesDir, `${viewer.name}-first-turn-${runIndex + 1}.jpg`), Buffer.from(turned.data, 'base64'));
+    }
   }
   delete figures.timeline;
   return figures;
 }
+
+const navWallOf = (doc) => doc.wall * 1000;
 
 // ---- figures from one run ---------------------------------------------------
 
@@ -592,7 +600,7 @@ for (let i = 0; i < runs; i++) {
     const started = Date.now();
     console.error(`run ${i + 1}/${runs} ${v.name} ...`);
     const loadBefore = os.loadavg()[0];
-    const res = await run(browser, v, refs, i === 0 && picturesDir);
+    const res = await run(browser, v, refs, i === 0 && picturesDir, i);
     res.load = (loadBefore + os.loadavg()[0]) / 2;
     res.scriptGzip = await scriptGzipBytes(res.scriptUrls);
     results.get(v.name).push(res);

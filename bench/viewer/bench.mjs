@@ -242,14 +242,17 @@ async function referenceBlocks(browser) {
 
 // ---- one run ---------------------------------------------------------------
 
-async function run(browser, viewer, refs, keepPictures) {
+async function run(browser, viewer, refs, keepPictures, runIndex) {
   const context = await browser.newContext({ viewport, deviceScaleFactor: 1 });
   const page = await context.newPage();
   await page.addInitScript(() => {
     window.__longest = 0;
     try {
       new PerformanceObserver((list) => {
-        for (const e of list.getEntries()) window.__longest = Math.max(window.__longest, e.duration);
+        for (const e of list.getEntries()) {
+          if (e.duration > window.__longest) window.__longAt = Math.round(e.startTime);
+          window.__longest = Math.max(window.__longest, e.duration);
+        }
       }).observe({ type: 'longtask', buffered: true });
     } catch {
       window.__longest = -1;
@@ -401,7 +404,9 @@ async function run(browser, viewer, refs, keepPictures) {
     if (Date.now() - zoomAt > 5000 && large.every((r) => r.end !== null)) break;
   }
   const zoomEnd = Date.now();
-  const longest = await page.evaluate(() => window.__longest).catch(() => -1);
+  const [longest, longestAt] = await page
+    .evaluate(() => [window.__longest, window.__longAt ?? null])
+    .catch(() => [-1, null]);
   await cdp.send('Page.stopScreencast').catch(() => {});
   await context.close();
   if (keepPictures) {
@@ -414,12 +419,25 @@ async function run(browser, viewer, refs, keepPictures) {
 
   const figures = analyse({ viewer, refs, requests: [...requests.values()], docRequest, shots, rect, longest,
     allInAt, dragsSent, dragStart, dragEnd, zoomAt, zoomEnd, rafs });
-  if (keepPictures) {
-    await writeFile(path.join(keepPictures, `${viewer.name}-timeline.json`), JSON.stringify(figures.timeline));
+  // When the longest task began, in ms from navigation start, and in which part of the run.
+  figures.longestAt = longestAt;
+  figures.dragFrom = Math.round(dragStart - figures.navWall);
+  figures.zoomFrom = Math.round(zoomAt - figures.navWall);
+  delete figures.navWall;
+  if (picturesDir) {
+    await mkdir(picturesDir, { recursive: true });
+    await writeFile(path.join(picturesDir, `${viewer.name}-timeline-${runIndex + 1}.json`), JSON.stringify(figures.timeline));
+    // The picture taken for the first turn, to look at.
+    const turned = shots.find((s) => Math.round(s.wall - navWallOf(docRequest)) === Math.round(figures.firstTurn));
+    if (turned) {
+      await writeFile(path.join(picturesDir, `${viewer.name}-first-turn-${runIndex + 1}.jpg`), Buffer.from(turned.data, 'base64'));
+    }
   }
   delete figures.timeline;
   return figures;
 }
+
+const navWallOf = (doc) => doc.wall * 1000;
 
 // ---- figures from one run ---------------------------------------------------
 
@@ -553,6 +571,7 @@ function analyse(r) {
     zoomRequests: large.length,
     drags: r.dragsSent,
     // What each picture showed, in ms from navigation start.
+    navWall,
     timeline: seen.map((x) => [Math.round(x.wall - navWall), x.frame, x.d === undefined ? null : Number(x.d.toFixed(1))]),
   };
 }
@@ -581,7 +600,7 @@ for (let i = 0; i < runs; i++) {
     const started = Date.now();
     console.error(`run ${i + 1}/${runs} ${v.name} ...`);
     const loadBefore = os.loadavg()[0];
-    const res = await run(browser, v, refs, i === 0 && picturesDir);
+    const res = await run(browser, v, refs, i === 0 && picturesDir, i);
     res.load = (loadBefore + os.loadavg()[0]) / 2;
     res.scriptGzip = await scriptGzipBytes(res.scriptUrls);
     results.get(v.name).push(res);

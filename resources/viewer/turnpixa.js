@@ -123,9 +123,10 @@ function TurnPixaSetUp(v, nItem, o)
     var now = function() { return win.performance? performance.now(): +new Date(); };
     var quiet = function(p) { if (p && p.then) p.then(null, function() {}); };
     var url = function(prefix, k) { return prefix+(k<10? '00': k<100? '0': '')+k+v.szImageSuffix; };
-    var ok = function(k) { return frames[k] && frames[k].ok; };
+    // The still stands for the start frame until that one is in.
+    var ok = function(k) { return frames[k] && frames[k].ok || k == S; };
     var s0 = Math.floor(v.nStartIndex) || 0;
-    v.nLastImage = (s0 % N + N) % N;
+    var S = v.nLastImage = (s0 % N + N) % N, still = cur;
     v.nRows = R;
     // The picture goes into a box of its own size that holds the load bar
     // and the buttons and clips the zoomed picture.
@@ -175,11 +176,12 @@ function TurnPixaSetUp(v, nItem, o)
             f = ok(a)? a: ok(b)? b: -1;
         }
         if (f < 0) return;
-        s = frames[f].src;
+        s = frames[f] && frames[f].ok? frames[f].src: still;
         if (big && (z > 1 || wasFull)) {
             L = large[f];
             if (!L) {
                 L = large[f] = new Image();
+                L.fetchPriority = 'high';
                 L.onload = safe(function() { L.ok = 1; show(); });
                 L.src = url(big, f);
             }
@@ -234,11 +236,14 @@ function TurnPixaSetUp(v, nItem, o)
         stopFling();
         if (v.timerSpin !== null) spin(0);
     };
-    // Loading: a few frames at a time, the first two alone, in an order that
-    // covers the turn evenly (the start, the opposite side, the quarters,
-    // then halving the gaps) unless the spin shows them one after another.
+    // Loading: the first two alone, then three at a time while the turn is
+    // still coarse, so that those come soonest, then all the rest for the
+    // browser to fetch in turn (a large frame goes before them), in an
+    // order that covers the turn evenly (the start, the opposite side, the
+    // quarters, then halving the gaps) unless the spin shows them one after
+    // another.
     var pump = function() {
-        while (next < order.length && busy < (done < 2? 2: 4)) fetch(order[next++]);
+        while (next < order.length && busy < (done < 2? 2: done < 8? 3: N)) fetch(order[next++]);
     };
     var fetch = function(k) {
         var i = frames[k] = v.arrayImages[k] = new Image();
@@ -276,10 +281,10 @@ function TurnPixaSetUp(v, nItem, o)
         pump();
     };
     // Nothing but the still image until the picture comes within about a
-    // screen of the view, and the frames only after the still is in.
+    // screen of the view; then the frames at once, behind the still that
+    // the page asked for first.
     var near = function() {
-        if (img.complete) start();
-        else { on(img, 'load', start); on(img, 'error', start); }
+        start();
         if (v.nAutoSpinInterval && !reduce && !held) spin(1);
     };
     if (win.IntersectionObserver) {

@@ -455,3 +455,32 @@ describe('two viewers on one page', () => {
     await page.close();
   });
 });
+
+describe('the still for the start frame', () => {
+  test('while the start frame is on its way, a short drag shows the still, not the far side', async () => {
+    // The start frame takes 3 s, the others 400 ms each.
+    const proxy = await startSlowProxy(server.url('x', '').replace(/\/x\/$/, ''), (p) =>
+      /image_000\./.test(p) ? 3000 : /image_\d+\./.test(p) ? 400 : 0,
+    );
+    try {
+      const { page, record } = await openPage(browser.context, proxy.url(server.session(), 'spin.htm'));
+      const done = (name) => proxy.log.some((e) => e.path.endsWith(name) && e.done !== null);
+      await page.waitForFunction(() => {
+        const img = document.getElementById('turnpixa1');
+        return img.parentNode.querySelector('span').style.width !== '0px';
+      });
+      assert.ok(done('image_018.jpg') && !done('image_000.jpg'), 'the opposite side is in, the start not');
+      const c = await centre(page);
+      // Three frames on: the still (the start) is nearer than any frame in.
+      await drag(page, c, 30);
+      assert.equal(await shownFrame(page), 'still');
+      await allIn(page);
+      await drag(page, c, -30);
+      assert.equal(await shownFrame(page), 0, 'back to the start, the frame itself once in');
+      assert.deepEqual(record.errors, []);
+      await page.close();
+    } finally {
+      await proxy.close();
+    }
+  });
+});

@@ -44,27 +44,60 @@ std::vector<Level> pyramid(const ObjectOutline& o) {
     return p;
 }
 
-// Normalised correlation of `a` with `b` moved by (dx, dy), over a's
-// pixels `margin` in from its border (the same pixels for every shift
-// of a search, so that the scores compare).
-double correlation(const Level& a, const Level& b, int dx, int dy, int margin) {
-    double sa = 0, sb = 0, saa = 0, sbb = 0, sab = 0;
+// Normalised correlation of `a` with `b` moved by (dx + k, dy), for k from
+// 0 to K - 1, over a's pixels `margin` in from its border (the same pixels
+// for every shift of a search, so that the scores compare). The shifts of
+// one row of the search are summed in one pass: each sum still adds its
+// pixels in the same order, only side by side.
+template <int K>
+void correlations(const Level& a, const Level& b, int dx, int dy, int margin, double* score) {
     const int x0 = margin, x1 = a.w - margin, y0 = margin, y1 = a.h - margin;
-    if (x1 - x0 < 4 || y1 - y0 < 4) return -1.0;
+    if (x1 - x0 < 4 || y1 - y0 < 4) {
+        for (int k = 0; k < K; ++k) score[k] = -1.0;
+        return;
+    }
+    double sa = 0, saa = 0, sb[K] = {}, sbb[K] = {}, sab[K] = {};
     for (int y = y0; y < y1; ++y) {
         const float* pa = &a.v[static_cast<std::size_t>(y) * a.w];
         const float* pb = &b.v[static_cast<std::size_t>(y + dy) * b.w + dx];
-        float ra = 0, rb = 0, raa = 0, rbb = 0, rab = 0;
+        float ra = 0, raa = 0, rb[K] = {}, rbb[K] = {}, rab[K] = {};
         for (int x = x0; x < x1; ++x) {
-            const float u = pa[x], v = pb[x];
-            ra += u, rb += v, raa += u * u, rbb += v * v, rab += u * v;
+            const float u = pa[x];
+            ra += u, raa += u * u;
+            // Unrolled, so that the sums stay in registers.
+#pragma GCC unroll 16
+            for (int k = 0; k < K; ++k) {
+                const float v = pb[x + k];
+                rb[k] += v, rbb[k] += v * v, rab[k] += u * v;
+            }
         }
-        sa += ra, sb += rb, saa += raa, sbb += rbb, sab += rab;
+        sa += ra, saa += raa;
+        for (int k = 0; k < K; ++k) sb[k] += rb[k], sbb[k] += rbb[k], sab[k] += rab[k];
     }
     const double n = double(x1 - x0) * (y1 - y0);
-    const double va = saa - sa * sa / n, vb = sbb - sb * sb / n;
-    if (va <= 1e-6 || vb <= 1e-6) return -1.0;
-    return (sab - sa * sb / n) / std::sqrt(va * vb);
+    const double va = saa - sa * sa / n;
+    for (int k = 0; k < K; ++k) {
+        const double vb = sbb[k] - sb[k] * sb[k] / n;
+        score[k] = va <= 1e-6 || vb <= 1e-6 ? -1.0 : (sab[k] - sa * sb[k] / n) / std::sqrt(va * vb);
+    }
+}
+
+double correlation(const Level& a, const Level& b, int dx, int dy, int margin) {
+    double score = 0;
+    correlations<1>(a, b, dx, dy, margin, &score);
+    return score;
+}
+
+// One row of a search: the shifts dx - reach to dx + reach at dy.
+void searchRow(const Level& a, const Level& b, int dx, int dy, int reach, int margin,
+               double* score) {
+    if (reach == kCoarseReach)
+        correlations<2 * kCoarseReach + 1>(a, b, dx - reach, dy, margin, score);
+    else if (reach == 1)
+        correlations<3>(a, b, dx - 1, dy, margin, score);
+    else
+        for (int k = 0; k <= 2 * reach; ++k)
+            score[k] = correlation(a, b, dx - reach + k, dy, margin);
 }
 
 // The peak of a parabola through three scores a pixel apart, from the middle.
@@ -86,17 +119,21 @@ void matchPair(const std::vector<Level>& a, const std::vector<Level>& b, double&
         const int margin = std::max(std::abs(cx), std::abs(cy)) + reach + 1;
         double best = -2.0;
         int bx = cx, by = cy;
-        for (int dy = cy - reach; dy <= cy + reach; ++dy)
+        double row[2 * kCoarseReach + 1];
+        for (int dy = cy - reach; dy <= cy + reach; ++dy) {
+            searchRow(a[l], b[l], cx, dy, reach, margin, row);
             for (int dx = cx - reach; dx <= cx + reach; ++dx) {
-                const double c = correlation(a[l], b[l], dx, dy, margin);
+                const double c = row[dx - (cx - reach)];
                 if (c > best) best = c, bx = dx, by = dy;
             }
+        }
         cx = bx, cy = by;
         if (l == 0) {
             const int m = margin + 1;
-            const double at = correlation(a[0], b[0], cx, cy, m);
-            sx = cx + peak(correlation(a[0], b[0], cx - 1, cy, m), at,
-                           correlation(a[0], b[0], cx + 1, cy, m));
+            double across[3];
+            correlations<3>(a[0], b[0], cx - 1, cy, m, across);
+            const double at = across[1];
+            sx = cx + peak(across[0], at, across[2]);
             sy = cy + peak(correlation(a[0], b[0], cx, cy - 1, m), at,
                            correlation(a[0], b[0], cx, cy + 1, m));
             score = at;

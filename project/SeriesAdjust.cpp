@@ -50,7 +50,7 @@ SeriesUndo snapshot(Project& project, bool geometry) {
 // Every photo's outline on one grid; false with a message naming the
 // photo that has no object to find, or no backdrop to find it against.
 bool outlines(Project& project, const SeriesProgress& progress, std::vector<ObjectOutline>& out,
-              std::string& message) {
+              std::string& message, SeriesLook* look) {
     const int n = project.photoCount();
     if (n == 0) {
         message = "There are no photos to adjust.";
@@ -58,11 +58,15 @@ bool outlines(Project& project, const SeriesProgress& progress, std::vector<Obje
     }
     int gw = 0, gh = 0;
     outlineGrid(project.photoAt(0)->width(), project.photoAt(0)->height(), kGridSide, gw, gh);
-    out.clear();
+    const bool seen = look && look->holds(project);
+    if (seen)
+        out = look->outlines();
+    else
+        out.clear();
     for (int i = 0; i < n; ++i) {
         const Photo& p = *project.photoAt(i);
-        out.push_back(traceOutline(p.source(), p.width(), p.height(), gw, gh));
-        const ObjectOutline& o = out.back();
+        if (!seen) out.push_back(traceOutline(p.source(), p.width(), p.height(), gw, gh));
+        const ObjectOutline& o = out[static_cast<std::size_t>(i)];
         if (o.gridWidth == 0) {
             message = "Nothing was changed: " + photoLabel(project, i) + " has no picture.";
             return false;
@@ -103,6 +107,7 @@ bool outlines(Project& project, const SeriesProgress& progress, std::vector<Obje
             }
         }
     }
+    if (look && !seen) look->keep(project, out);
     return true;
 }
 
@@ -129,12 +134,46 @@ std::string photosText(int n) {
     return std::to_string(n) + (n == 1 ? " photo" : " photos");
 }
 
+// What a photo's outline is traced from.
+const std::uint8_t* pixelsOf(const Photo& p) {
+    return p.source().pixels();
+}
+std::array<int, 4> sizeOf(const Photo& p) {
+    return {p.source().width(), p.source().height(), p.width(), p.height()};
+}
+
 }  // namespace
 
-SeriesResult autoCentre(Project& project, const SeriesProgress& progress) {
+bool SeriesLook::holds(const Project& project) const {
+    const int n = project.photoCount();
+    if (n == 0 || photoChanges_ != project.photoChanges() || static_cast<int>(photos_.size()) != n)
+        return false;
+    for (int i = 0; i < n; ++i) {
+        const Photo* p = project.photoAt(i);
+        const auto k = static_cast<std::size_t>(i);
+        if (p != photos_[k] || pixelsOf(*p) != pixels_[k] || sizeOf(*p) != sizes_[k]) return false;
+    }
+    return true;
+}
+
+void SeriesLook::keep(const Project& project, const std::vector<ObjectOutline>& outlines) {
+    photoChanges_ = project.photoChanges();
+    photos_.clear();
+    pixels_.clear();
+    sizes_.clear();
+    for (int i = 0; i < project.photoCount(); ++i) {
+        const Photo* p = project.photoAt(i);
+        photos_.push_back(p);
+        pixels_.push_back(pixelsOf(*p));
+        sizes_.push_back(sizeOf(*p));
+    }
+    outlines_ = outlines;
+}
+
+SeriesResult autoCentre(Project& project, const SeriesProgress& progress, SeriesLook* look) {
     SeriesResult result;
     std::vector<ObjectOutline> seen;
-    if (!outlines(project, progress, seen, result.message)) return result;
+    if (!outlines(project, progress, seen, result.message, look)) return result;
     TurnMovement movement;
     std::string reason;
     const ProcessingSettings& s = project.settings();
@@ -211,10 +250,10 @@ SeriesResult autoCentre(Project& project, const SeriesProgress& progress) {
     return result;
 }
 
-SeriesResult evenLightness(Project& project, const SeriesProgress& progress) {
+SeriesResult evenLightness(Project& project, const SeriesProgress& progress, SeriesLook* look) {
     SeriesResult result;
     std::vector<ObjectOutline> seen;
-    if (!outlines(project, progress, seen, result.message)) return result;
+    if (!outlines(project, progress, seen, result.message, look)) return result;
     // Each row is matched to its own median photo. From another camera
     // height the object shows another face (its top, from above) and the
     // backdrop another part of the sweep, lit differently: a difference

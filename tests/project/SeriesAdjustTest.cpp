@@ -347,6 +347,41 @@ TEST_F(SeriesAdjust, EachRowIsEvenedToItsOwnMedianAndKeepsItsOwnLightness) {
     EXPECT_EQ(project.photoAt(5)->balance, (std::array<double, 3>{1.0, 1.0, 1.0}));
 }
 
+TEST_F(SeriesAdjust, ALookKeptForTheNextAdjustmentGivesTheSameAndIsTakenAgainOncePhotosChange) {
+    const std::vector<double> gains = {1.05, 0.95, 1.0,  1.03, 0.97, 1.06,
+                                       0.94, 1.02, 0.98, 1.01, 0.99, 1.04};
+    load(wobble(12), gains);
+    const SeriesResult centred = autoCentre(project), lit = evenLightness(project);
+    ASSERT_TRUE(centred.undo.valid && lit.undo.valid) << centred.message << lit.message;
+    const std::vector<Move> expected = pans();
+    std::vector<double> offsets;
+    for (int i = 0; i < 12; ++i) offsets.push_back(project.photoAt(i)->lightnessOffset);
+    const std::array<double, 3> balance = project.photoAt(0)->balance;
+    ASSERT_TRUE(undoSeries(project, lit.undo) && undoSeries(project, centred.undo));
+
+    SeriesLook look;
+    EXPECT_FALSE(look.holds(project));
+    EXPECT_EQ(autoCentre(project, {}, &look).message, centred.message);
+    EXPECT_TRUE(look.holds(project));
+    EXPECT_EQ(evenLightness(project, {}, &look).message, lit.message);
+    const std::vector<Move> again = pans();
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_TRUE(again[i].x == expected[i].x && again[i].y == expected[i].y) << "photo " << i;
+        EXPECT_EQ(project.photoAt(i)->lightnessOffset, offsets[i]) << "photo " << i;
+    }
+    EXPECT_EQ(project.photoAt(0)->balance, balance);
+
+    // Another photo in its place is looked at anew.
+    RasterImage filled;
+    filled.create(kW, kH, 24);
+    filled.fill(packColour(60, 90, 170));
+    project.replacePhoto(6, std::make_unique<Photo>(std::move(filled), "filled.jpg"));
+    EXPECT_FALSE(look.holds(project));
+    const SeriesResult r = evenLightness(project, {}, &look);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("photo 7 (filled.jpg)"), std::string::npos) << r.message;
+}
+
 TEST_F(SeriesAdjust, EvenPhotosKeepTheirLightness) {
     load(std::vector<Move>(8));
     project.photoAt(1)->panX = 3;  // centring is another matter

@@ -1,6 +1,7 @@
 #include "process/TurnTracking.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -88,16 +89,78 @@ double correlation(const Level& a, const Level& b, int dx, int dy, int margin) {
     return score;
 }
 
-// One row of a search: the shifts dx - reach to dx + reach at dy.
-void searchRow(const Level& a, const Level& b, int dx, int dy, int reach, int margin,
-               double* score) {
+// A whole search, the K x K shifts from (dx, dy) on, scores row by row:
+// as correlations gives them, but each row's sums of a's pixels, and of b's
+// pixels at each shift across, taken once for all the shifts down that
+// read them, and added up in the same order.
+template <int K>
+void search(const Level& a, const Level& b, int dx, int dy, int margin, double* score) {
+    const int x0 = margin, x1 = a.w - margin, y0 = margin, y1 = a.h - margin;
+    if (x1 - x0 < 4 || y1 - y0 < 4) {
+        for (int k = 0; k < K * K; ++k) score[k] = -1.0;
+        return;
+    }
+    const int rows = y1 - y0;
+    std::vector<float> ra(static_cast<std::size_t>(rows)), raa(ra.size());
+    for (int y = y0; y < y1; ++y) {
+        const float* pa = &a.v[static_cast<std::size_t>(y) * a.w];
+        float s = 0, ss = 0;
+        for (int x = x0; x < x1; ++x) s += pa[x], ss += pa[x] * pa[x];
+        ra[y - y0] = s, raa[y - y0] = ss;
+    }
+    // b's rows y0 + dy on, K - 1 more than a's.
+    std::vector<std::array<float, K>> rb(static_cast<std::size_t>(rows + K - 1)), rbb(rb.size());
+    for (int r = 0; r < rows + K - 1; ++r) {
+        const float* pb = &b.v[static_cast<std::size_t>(y0 + dy + r) * b.w + dx];
+        std::array<float, K> s{}, ss{};
+        for (int x = x0; x < x1; ++x) {
+#pragma GCC unroll 16
+            for (int k = 0; k < K; ++k) {
+                const float v = pb[x + k];
+                s[k] += v, ss[k] += v * v;
+            }
+        }
+        rb[r] = s, rbb[r] = ss;
+    }
+    double sa = 0, saa = 0;
+    for (int r = 0; r < rows; ++r) sa += ra[r], saa += raa[r];
+    const double n = double(x1 - x0) * rows;
+    const double va = saa - sa * sa / n;
+    for (int j = 0; j < K; ++j) {
+        double sb[K] = {}, sbb[K] = {}, sab[K] = {};
+        for (int y = y0; y < y1; ++y) {
+            const float* pa = &a.v[static_cast<std::size_t>(y) * a.w];
+            const float* pb = &b.v[static_cast<std::size_t>(y + dy + j) * b.w + dx];
+            float rab[K] = {};
+            for (int x = x0; x < x1; ++x) {
+                const float u = pa[x];
+#pragma GCC unroll 16
+                for (int k = 0; k < K; ++k) rab[k] += u * pb[x + k];
+            }
+            const auto& s = rb[static_cast<std::size_t>(y - y0 + j)];
+            const auto& ss = rbb[static_cast<std::size_t>(y - y0 + j)];
+            for (int k = 0; k < K; ++k) sb[k] += s[k], sbb[k] += ss[k], sab[k] += rab[k];
+        }
+        for (int k = 0; k < K; ++k) {
+            const double vb = sbb[k] - sb[k] * sb[k] / n;
+            score[j * K + k] =
+                va <= 1e-6 || vb <= 1e-6 ? -1.0 : (sab[k] - sa * sb[k] / n) / std::sqrt(va * vb);
+        }
+    }
+}
+
+// The search about (cx, cy), reach either way.
+void searchAbout(const Level& a, const Level& b, int cx, int cy, int reach, int margin,
+                 double* score) {
     if (reach == kCoarseReach)
-        correlations<2 * kCoarseReach + 1>(a, b, dx - reach, dy, margin, score);
+        search<2 * kCoarseReach + 1>(a, b, cx - reach, cy - reach, margin, score);
     else if (reach == 1)
-        correlations<3>(a, b, dx - 1, dy, margin, score);
+        search<3>(a, b, cx - 1, cy - 1, margin, score);
     else
-        for (int k = 0; k <= 2 * reach; ++k)
-            score[k] = correlation(a, b, dx - reach + k, dy, margin);
+        for (int j = 0; j <= 2 * reach; ++j)
+            for (int k = 0; k <= 2 * reach; ++k)
+                score[j * (2 * reach + 1) + k] =
+                    correlation(a, b, cx - reach + k, cy - reach + j, margin);
 }
 
 // The peak of a parabola through three scores a pixel apart, from the middle.
@@ -119,14 +182,13 @@ void matchPair(const std::vector<Level>& a, const std::vector<Level>& b, double&
         const int margin = std::max(std::abs(cx), std::abs(cy)) + reach + 1;
         double best = -2.0;
         int bx = cx, by = cy;
-        double row[2 * kCoarseReach + 1];
-        for (int dy = cy - reach; dy <= cy + reach; ++dy) {
-            searchRow(a[l], b[l], cx, dy, reach, margin, row);
+        double scores[(2 * kCoarseReach + 1) * (2 * kCoarseReach + 1)];
+        searchAbout(a[l], b[l], cx, cy, reach, margin, scores);
+        for (int dy = cy - reach; dy <= cy + reach; ++dy)
             for (int dx = cx - reach; dx <= cx + reach; ++dx) {
-                const double c = row[dx - (cx - reach)];
+                const double c = scores[(dy - (cy - reach)) * (2 * reach + 1) + dx - (cx - reach)];
                 if (c > best) best = c, bx = dx, by = dy;
             }
-        }
         cx = bx, cy = by;
         if (l == 0) {
             const int m = margin + 1;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "process/SideBySide.h"
+
 namespace turnpixa {
 
 namespace {
@@ -246,20 +248,28 @@ bool trackHeights(const std::vector<ObjectOutline>& outlines, std::vector<double
             o.gridWidth != outlines.front().gridWidth ||
             o.gridHeight != outlines.front().gridHeight)
             return false;
-    std::vector<std::vector<Level>> levels;
-    levels.reserve(static_cast<std::size_t>(n));
-    for (const ObjectOutline& o : outlines) levels.push_back(pyramid(o));
+    std::vector<std::vector<Level>> levels(static_cast<std::size_t>(n));
+    sideBySide(n, [&](int i) { levels[i] = pyramid(outlines[i]); });
 
+    // Each photo against the next and the one after: the second joins
+    // bridge a poor match and halve the drift of a long chain.
+    struct Match {
+        double sx = 0, sy = 0, score = 0;
+    };
+    std::vector<Match> matches(static_cast<std::size_t>(2 * n));
+    sideBySide(2 * n, [&](int e) {
+        const int lag = 1 + e / n, i = e % n;
+        Match& m = matches[static_cast<std::size_t>(e)];
+        matchPair(levels[i], levels[(i + lag) % n], m.sx, m.sy, m.score);
+    });
     std::vector<int> from, to;
     std::vector<double> stepY, weight;
     int poor = 0;
-    // Each photo against the next and the one after: the second joins
-    // bridge a poor match and halve the drift of a long chain.
     for (int lag = 1; lag <= 2; ++lag)
         for (int i = 0; i < n; ++i) {
             const int j = (i + lag) % n;
-            double sx = 0, sy = 0, score = 0;
-            matchPair(levels[i], levels[j], sx, sy, score);
+            const Match& m = matches[static_cast<std::size_t>((lag - 1) * n + i)];
+            const double sy = m.sy, score = m.score;
             if (score < kMatched) {
                 poor += lag == 1 ? 1 : 0;
                 continue;

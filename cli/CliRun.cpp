@@ -122,8 +122,9 @@ void adjustSeries(const CliOptions& o, Project& project, std::FILE* out, std::FI
         else if (!o.quiet)
             std::fprintf(out, "%s\n", r.message.c_str());
     };
-    if (o.autoCentre) report("--auto-centre", autoCentre(project));
-    if (o.evenLightness) report("--even-lightness", evenLightness(project));
+    SeriesLook look;  // both look at the photos once
+    if (o.autoCentre) report("--auto-centre", autoCentre(project, {}, &look));
+    if (o.evenLightness) report("--even-lightness", evenLightness(project, {}, &look));
 }
 
 }  // namespace

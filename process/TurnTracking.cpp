@@ -1,8 +1,11 @@
 #include "process/TurnTracking.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
+
+#include "process/SideBySide.h"
 
 namespace turnpixa {
 
@@ -44,27 +47,122 @@ std::vector<Level> pyramid(const ObjectOutline& o) {
     return p;
 }
 
-// Normalised correlation of `a` with `b` moved by (dx, dy), over a's
-// pixels `margin` in from its border (the same pixels for every shift
-// of a search, so that the scores compare).
-double correlation(const Level& a, const Level& b, int dx, int dy, int margin) {
-    double sa = 0, sb = 0, saa = 0, sbb = 0, sab = 0;
+// Normalised correlation of `a` with `b` moved by (dx + k, dy), for k from
+// 0 to K - 1, over a's pixels `margin` in from its border (the same pixels
+// for every shift of a search, so that the scores compare). The shifts of
+// one row of the search are summed in one pass: each sum still adds its
+// pixels in the same order, only side by side.
+template <int K>
+void correlations(const Level& a, const Level& b, int dx, int dy, int margin, double* score) {
     const int x0 = margin, x1 = a.w - margin, y0 = margin, y1 = a.h - margin;
-    if (x1 - x0 < 4 || y1 - y0 < 4) return -1.0;
+    if (x1 - x0 < 4 || y1 - y0 < 4) {
+        for (int k = 0; k < K; ++k) score[k] = -1.0;
+        return;
+    }
+    double sa = 0, saa = 0, sb[K] = {}, sbb[K] = {}, sab[K] = {};
     for (int y = y0; y < y1; ++y) {
         const float* pa = &a.v[static_cast<std::size_t>(y) * a.w];
         const float* pb = &b.v[static_cast<std::size_t>(y + dy) * b.w + dx];
-        float ra = 0, rb = 0, raa = 0, rbb = 0, rab = 0;
+        float ra = 0, raa = 0, rb[K] = {}, rbb[K] = {}, rab[K] = {};
         for (int x = x0; x < x1; ++x) {
-            const float u = pa[x], v = pb[x];
-            ra += u, rb += v, raa += u * u, rbb += v * v, rab += u * v;
+            const float u = pa[x];
+            ra += u, raa += u * u;
+            // Unrolled, so that the sums stay in registers.
+#pragma GCC unroll 16
+            for (int k = 0; k < K; ++k) {
+                const float v = pb[x + k];
+                rb[k] += v, rbb[k] += v * v, rab[k] += u * v;
+            }
         }
-        sa += ra, sb += rb, saa += raa, sbb += rbb, sab += rab;
+        sa += ra, saa += raa;
+        for (int k = 0; k < K; ++k) sb[k] += rb[k], sbb[k] += rbb[k], sab[k] += rab[k];
     }
     const double n = double(x1 - x0) * (y1 - y0);
-    const double va = saa - sa * sa / n, vb = sbb - sb * sb / n;
-    if (va <= 1e-6 || vb <= 1e-6) return -1.0;
-    return (sab - sa * sb / n) / std::sqrt(va * vb);
+    const double va = saa - sa * sa / n;
+    for (int k = 0; k < K; ++k) {
+        const double vb = sbb[k] - sb[k] * sb[k] / n;
+        score[k] = va <= 1e-6 || vb <= 1e-6 ? -1.0 : (sab[k] - sa * sb[k] / n) / std::sqrt(va * vb);
+    }
+}
+
+double correlation(const Level& a, const Level& b, int dx, int dy, int margin) {
+    double score = 0;
+    correlations<1>(a, b, dx, dy, margin, &score);
+    return score;
+}
+
+// A whole search, the K x K shifts from (dx, dy) on, scores row by row:
+// as correlations gives them, but each row's sums of a's pixels, and of b's
+// pixels at each shift across, taken once for all the shifts down that
+// read them, and added up in the same order.
+template <int K>
+void search(const Level& a, const Level& b, int dx, int dy, int margin, double* score) {
+    const int x0 = margin, x1 = a.w - margin, y0 = margin, y1 = a.h - margin;
+    if (x1 - x0 < 4 || y1 - y0 < 4) {
+        for (int k = 0; k < K * K; ++k) score[k] = -1.0;
+        return;
+    }
+    const int rows = y1 - y0;
+    std::vector<float> ra(static_cast<std::size_t>(rows)), raa(ra.size());
+    for (int y = y0; y < y1; ++y) {
+        const float* pa = &a.v[static_cast<std::size_t>(y) * a.w];
+        float s = 0, ss = 0;
+        for (int x = x0; x < x1; ++x) s += pa[x], ss += pa[x] * pa[x];
+        ra[y - y0] = s, raa[y - y0] = ss;
+    }
+    // b's rows y0 + dy on, K - 1 more than a's.
+    std::vector<std::array<float, K>> rb(static_cast<std::size_t>(rows + K - 1)), rbb(rb.size());
+    for (int r = 0; r < rows + K - 1; ++r) {
+        const float* pb = &b.v[static_cast<std::size_t>(y0 + dy + r) * b.w + dx];
+        std::array<float, K> s{}, ss{};
+        for (int x = x0; x < x1; ++x) {
+#pragma GCC unroll 16
+            for (int k = 0; k < K; ++k) {
+                const float v = pb[x + k];
+                s[k] += v, ss[k] += v * v;
+            }
+        }
+        rb[r] = s, rbb[r] = ss;
+    }
+    double sa = 0, saa = 0;
+    for (int r = 0; r < rows; ++r) sa += ra[r], saa += raa[r];
+    const double n = double(x1 - x0) * rows;
+    const double va = saa - sa * sa / n;
+    for (int j = 0; j < K; ++j) {
+        double sb[K] = {}, sbb[K] = {}, sab[K] = {};
+        for (int y = y0; y < y1; ++y) {
+            const float* pa = &a.v[static_cast<std::size_t>(y) * a.w];
+            const float* pb = &b.v[static_cast<std::size_t>(y + dy + j) * b.w + dx];
+            float rab[K] = {};
+            for (int x = x0; x < x1; ++x) {
+                const float u = pa[x];
+#pragma GCC unroll 16
+                for (int k = 0; k < K; ++k) rab[k] += u * pb[x + k];
+            }
+            const auto& s = rb[static_cast<std::size_t>(y - y0 + j)];
+            const auto& ss = rbb[static_cast<std::size_t>(y - y0 + j)];
+            for (int k = 0; k < K; ++k) sb[k] += s[k], sbb[k] += ss[k], sab[k] += rab[k];
+        }
+        for (int k = 0; k < K; ++k) {
+            const double vb = sbb[k] - sb[k] * sb[k] / n;
+            score[j * K + k] =
+                va <= 1e-6 || vb <= 1e-6 ? -1.0 : (sab[k] - sa * sb[k] / n) / std::sqrt(va * vb);
+        }
+    }
+}
+
+// The search about (cx, cy), reach either way.
+void searchAbout(const Level& a, const Level& b, int cx, int cy, int reach, int margin,
+                 double* score) {
+    if (reach == kCoarseReach)
+        search<2 * kCoarseReach + 1>(a, b, cx - reach, cy - reach, margin, score);
+    else if (reach == 1)
+        search<3>(a, b, cx - 1, cy - 1, margin, score);
+    else
+        for (int j = 0; j <= 2 * reach; ++j)
+            for (int k = 0; k <= 2 * reach; ++k)
+                score[j * (2 * reach + 1) + k] =
+                    correlation(a, b, cx - reach + k, cy - reach + j, margin);
 }
 
 // The peak of a parabola through three scores a pixel apart, from the middle.
@@ -86,17 +184,20 @@ void matchPair(const std::vector<Level>& a, const std::vector<Level>& b, double&
         const int margin = std::max(std::abs(cx), std::abs(cy)) + reach + 1;
         double best = -2.0;
         int bx = cx, by = cy;
+        double scores[(2 * kCoarseReach + 1) * (2 * kCoarseReach + 1)];
+        searchAbout(a[l], b[l], cx, cy, reach, margin, scores);
         for (int dy = cy - reach; dy <= cy + reach; ++dy)
             for (int dx = cx - reach; dx <= cx + reach; ++dx) {
-                const double c = correlation(a[l], b[l], dx, dy, margin);
+                const double c = scores[(dy - (cy - reach)) * (2 * reach + 1) + dx - (cx - reach)];
                 if (c > best) best = c, bx = dx, by = dy;
             }
         cx = bx, cy = by;
         if (l == 0) {
             const int m = margin + 1;
-            const double at = correlation(a[0], b[0], cx, cy, m);
-            sx = cx + peak(correlation(a[0], b[0], cx - 1, cy, m), at,
-                           correlation(a[0], b[0], cx + 1, cy, m));
+            double across[3];
+            correlations<3>(a[0], b[0], cx - 1, cy, m, across);
+            const double at = across[1];
+            sx = cx + peak(across[0], at, across[2]);
             sy = cy + peak(correlation(a[0], b[0], cx, cy - 1, m), at,
                            correlation(a[0], b[0], cx, cy + 1, m));
             score = at;
@@ -147,20 +248,28 @@ bool trackHeights(const std::vector<ObjectOutline>& outlines, std::vector<double
             o.gridWidth != outlines.front().gridWidth ||
             o.gridHeight != outlines.front().gridHeight)
             return false;
-    std::vector<std::vector<Level>> levels;
-    levels.reserve(static_cast<std::size_t>(n));
-    for (const ObjectOutline& o : outlines) levels.push_back(pyramid(o));
+    std::vector<std::vector<Level>> levels(static_cast<std::size_t>(n));
+    sideBySide(n, [&](int i) { levels[i] = pyramid(outlines[i]); });
 
+    // Each photo against the next and the one after: the second joins
+    // bridge a poor match and halve the drift of a long chain.
+    struct Match {
+        double sx = 0, sy = 0, score = 0;
+    };
+    std::vector<Match> matches(static_cast<std::size_t>(2 * n));
+    sideBySide(2 * n, [&](int e) {
+        const int lag = 1 + e / n, i = e % n;
+        Match& m = matches[static_cast<std::size_t>(e)];
+        matchPair(levels[i], levels[(i + lag) % n], m.sx, m.sy, m.score);
+    });
     std::vector<int> from, to;
     std::vector<double> stepY, weight;
     int poor = 0;
-    // Each photo against the next and the one after: the second joins
-    // bridge a poor match and halve the drift of a long chain.
     for (int lag = 1; lag <= 2; ++lag)
         for (int i = 0; i < n; ++i) {
             const int j = (i + lag) % n;
-            double sx = 0, sy = 0, score = 0;
-            matchPair(levels[i], levels[j], sx, sy, score);
+            const Match& m = matches[static_cast<std::size_t>((lag - 1) * n + i)];
+            const double sy = m.sy, score = m.score;
             if (score < kMatched) {
                 poor += lag == 1 ? 1 : 0;
                 continue;

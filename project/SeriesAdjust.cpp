@@ -8,6 +8,7 @@
 #include "process/ObjectOutline.h"
 #include "process/TurnCentring.h"
 #include "project/Project.h"
+#include "project/SpinRows.h"
 
 namespace turnpixa {
 
@@ -49,7 +50,7 @@ SeriesUndo snapshot(Project& project, bool geometry) {
 // Every photo's outline on one grid; false with a message naming the
 // photo that has no object to find, or no backdrop to find it against.
 bool outlines(Project& project, const SeriesProgress& progress, std::vector<ObjectOutline>& out,
-              std::string& message) {
+              std::string& message, SeriesLook* look) {
     const int n = project.photoCount();
     if (n == 0) {
         message = "There are no photos to adjust.";
@@ -57,11 +58,15 @@ bool outlines(Project& project, const SeriesProgress& progress, std::vector<Obje
     }
     int gw = 0, gh = 0;
     outlineGrid(project.photoAt(0)->width(), project.photoAt(0)->height(), kGridSide, gw, gh);
-    out.clear();
+    const bool seen = look && look->holds(project);
+    if (seen)
+        out = look->outlines();
+    else
+        out.clear();
     for (int i = 0; i < n; ++i) {
         const Photo& p = *project.photoAt(i);
-        out.push_back(traceOutline(p.source(), p.width(), p.height(), gw, gh));
-        const ObjectOutline& o = out.back();
+        if (!seen) out.push_back(traceOutline(p.source(), p.width(), p.height(), gw, gh));
+        const ObjectOutline& o = out[static_cast<std::size_t>(i)];
         if (o.gridWidth == 0) {
             message = "Nothing was changed: " + photoLabel(project, i) + " has no picture.";
             return false;
@@ -78,25 +83,45 @@ bool outlines(Project& project, const SeriesProgress& progress, std::vector<Obje
         }
         if (progress) progress(i + 1, n);
     }
-    // A photo whose border is far from the backdrop every other photo
-    // shows is filled by the object: its own border colour is the object's.
-    std::array<double, 3> backdrop{};
-    for (int c = 0; c < 3; ++c) {
-        std::vector<double> v;
-        for (const ObjectOutline& o : out) v.push_back(o.backdropMean[c]);
-        std::nth_element(v.begin(), v.begin() + n / 2, v.end());
-        backdrop[c] = v[static_cast<std::size_t>(n / 2)];
-    }
-    for (int i = 0; i < n; ++i) {
-        double d = 0.0;
-        for (int c = 0; c < 3; ++c) d += std::abs(out[i].backdropMean[c] - backdrop[c]);
-        if (d > kOtherBackdrop) {
-            message = "Nothing was changed: the object fills " + photoLabel(project, i) +
-                      " edge to edge, so there is no background to find it against.";
-            return false;
+    // A photo whose border is far from the backdrop every other photo of
+    // its row shows is filled by the object: its own border colour is the
+    // object's. (From another camera height the backdrop behind the object
+    // may be another part of the sweep or the floor.)
+    const SpinRows grid = project.spinRows();
+    for (int row = 0; row < grid.rows(); ++row) {
+        const int from = row * grid.columns(), count = grid.columns();
+        std::array<double, 3> backdrop{};
+        for (int c = 0; c < 3; ++c) {
+            std::vector<double> v;
+            for (int i = from; i < from + count; ++i) v.push_back(out[i].backdropMean[c]);
+            std::nth_element(v.begin(), v.begin() + count / 2, v.end());
+            backdrop[c] = v[static_cast<std::size_t>(count / 2)];
+        }
+        for (int i = from; i < from + count; ++i) {
+            double d = 0.0;
+            for (int c = 0; c < 3; ++c) d += std::abs(out[i].backdropMean[c] - backdrop[c]);
+            if (d > kOtherBackdrop) {
+                message = "Nothing was changed: the object fills " + photoLabel(project, i) +
+                          " edge to edge, so there is no background to find it against.";
+                return false;
+            }
         }
     }
+    if (look && !seen) look->keep(project, out);
     return true;
+}
+
+// The photos of one row of the spin (all of them with one row).
+std::vector<ObjectOutline> rowOf(const std::vector<ObjectOutline>& all, const SpinRows& grid,
+                                 int row) {
+    const auto from = all.begin() + static_cast<std::ptrdiff_t>(row) * grid.columns();
+    return {from, from + grid.columns()};
+}
+
+// "in row 2, " where the spin has several rows, so that the user knows
+// which turn a message is about.
+std::string rowLabel(const SpinRows& grid, int row) {
+    return grid.rows() > 1 ? "in row " + std::to_string(row + 1) + ", " : std::string();
 }
 
 void renderAgain(Project& project, const std::vector<bool>& changed) {
@@ -109,12 +134,46 @@ std::string photosText(int n) {
     return std::to_string(n) + (n == 1 ? " photo" : " photos");
 }
 
+// What a photo's outline is traced from.
+const std::uint8_t* pixelsOf(const Photo& p) {
+    return p.source().pixels();
+}
+std::array<int, 4> sizeOf(const Photo& p) {
+    return {p.source().width(), p.source().height(), p.width(), p.height()};
+}
+
 }  // namespace
 
-SeriesResult autoCentre(Project& project, const SeriesProgress& progress) {
+bool SeriesLook::holds(const Project& project) const {
+    const int n = project.photoCount();
+    if (n == 0 || photoChanges_ != project.photoChanges() || static_cast<int>(photos_.size()) != n)
+        return false;
+    for (int i = 0; i < n; ++i) {
+        const Photo* p = project.photoAt(i);
+        const auto k = static_cast<std::size_t>(i);
+        if (p != photos_[k] || pixelsOf(*p) != pixels_[k] || sizeOf(*p) != sizes_[k]) return false;
+    }
+    return true;
+}
+
+void SeriesLook::keep(const Project& project, const std::vector<ObjectOutline>& outlines) {
+    photoChanges_ = project.photoChanges();
+    photos_.clear();
+    pixels_.clear();
+    sizes_.clear();
+    for (int i = 0; i < project.photoCount(); ++i) {
+        const Photo* p = project.photoAt(i);
+        photos_.push_back(p);
+        pixels_.push_back(pixelsOf(*p));
+        sizes_.push_back(sizeOf(*p));
+    }
+    outlines_ = outlines;
+}
+
+SeriesResult autoCentre(Project& project, const SeriesProgress& progress, SeriesLook* look) {
     SeriesResult result;
     std::vector<ObjectOutline> seen;
-    if (!outlines(project, progress, seen, result.message)) return result;
+    if (!outlines(project, progress, seen, result.message, look)) return result;
     TurnMovement movement;
     std::string reason;
     const ProcessingSettings& s = project.settings();
@@ -126,9 +185,25 @@ SeriesResult autoCentre(Project& project, const SeriesProgress& progress) {
         widths.push_back(project.photoAt(i)->width());
         heights.push_back(project.photoAt(i)->height());
     }
+    // Each row is one turn, at its own camera height: its own swing and
+    // shake, measured from its own photos, and taken out about where the
+    // object stands on average in that row. The crop is one for all the
+    // photos, so one plan makes it fit every row's frames.
+    const SpinRows grid = project.spinRows();
+    for (int row = 0; row < grid.rows(); ++row) {
+        TurnMovement own;
+        const bool measured = grid.rows() == 1
+                                  ? measureTurnMovement(seen, own, reason)
+                                  : measureTurnMovement(rowOf(seen, grid, row), own, reason);
+        if (!measured) {
+            result.message = "Nothing was changed: " + rowLabel(grid, row) + reason + ".";
+            return result;
+        }
+        movement.x.insert(movement.x.end(), own.x.begin(), own.x.end());
+        movement.y.insert(movement.y.end(), own.y.begin(), own.y.end());
+    }
     CentringPlan plan;
-    if (!measureTurnMovement(seen, movement, reason) ||
-        !planCentring(movement, widths, heights, crop, plan, reason)) {
+    if (!planCentring(movement, widths, heights, crop, plan, reason)) {
         result.message = "Nothing was changed: " + reason + ".";
         return result;
     }
@@ -175,11 +250,26 @@ SeriesResult autoCentre(Project& project, const SeriesProgress& progress) {
     return result;
 }
 
-SeriesResult evenLightness(Project& project, const SeriesProgress& progress) {
+SeriesResult evenLightness(Project& project, const SeriesProgress& progress, SeriesLook* look) {
     SeriesResult result;
     std::vector<ObjectOutline> seen;
-    if (!outlines(project, progress, seen, result.message)) return result;
-    const std::vector<LightnessMatch> matches = matchLightness(seen, project.settings().lightness);
+    if (!outlines(project, progress, seen, result.message, look)) return result;
+    // Each row is matched to its own median photo. From another camera
+    // height the object shows another face (its top, from above) and the
+    // backdrop another part of the sweep, lit differently: a difference
+    // between rows is the scene's and is kept, while the flicker that makes
+    // a turn pulse is within a row.
+    const SpinRows grid = project.spinRows();
+    std::vector<LightnessMatch> matches;
+    if (grid.rows() == 1) {
+        matches = matchLightness(seen, project.settings().lightness);
+    } else {
+        for (int row = 0; row < grid.rows(); ++row) {
+            const std::vector<LightnessMatch> own =
+                matchLightness(rowOf(seen, grid, row), project.settings().lightness);
+            matches.insert(matches.end(), own.begin(), own.end());
+        }
+    }
     SeriesUndo undo = snapshot(project, false);
     std::vector<bool> changed(seen.size(), false);
     int count = 0;

@@ -58,7 +58,8 @@ CEditDlg::CEditDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     lightLayout->addWidget(allImages_);
     lightLayout->addWidget(thisImage_);
     even_ = new SeriesAdjustBox(
-        tr("Even out lightness"), tr("Measuring"), project, evenLightness,
+        tr("Even out lightness"), tr("Measuring"), project,
+        [](Project& p, const SeriesProgress& progress) { return evenLightness(p, progress); },
         [this] {
             showLightness();
             refreshCurrentFrame();

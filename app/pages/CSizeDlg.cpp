@@ -138,7 +138,8 @@ CSizeDlg::CSizeDlg(Project& project, WizardNavigation& navigation, QWidget* pare
     cropLayout->addWidget(allImages_);
     cropLayout->addWidget(thisImage_);
     centre_ = new SeriesAdjustBox(
-        tr("Auto-centre"), tr("Centring"), project, autoCentre,
+        tr("Auto-centre"), tr("Centring"), project,
+        [](Project& p, const SeriesProgress& progress) { return autoCentre(p, progress); },
         [this] {
             showCropState();
             showCurrentFrame(true);

@@ -338,6 +338,18 @@ describe('zoom and full screen', () => {
     if (shots) await page.screenshot({ path: path.join(shots, 'viewer-full-screen.png') });
     await page.keyboard.press('Escape');
     await page.waitForFunction(() => document.fullscreenElement === null);
+    // The change event that lays the picture out again may come a moment
+    // after the element has left full screen.
+    await page
+      .waitForFunction(
+        (s) => {
+          const e = document.getElementById('turnpixa1');
+          return e.offsetWidth === s[0] && e.offsetHeight === s[1];
+        },
+        size,
+        { timeout: 3000 },
+      )
+      .catch(() => {});
     assert.deepEqual(await img.evaluate((e) => [e.offsetWidth, e.offsetHeight]), size);
     await img.focus();
     await page.keyboard.press('f');

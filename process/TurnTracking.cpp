@@ -47,6 +47,13 @@ std::vector<Level> pyramid(const ObjectOutline& o) {
     return p;
 }
 
+// The normalised correlation from the sums over n pixels (a's variance
+// va already taken); -1 where either side is flat.
+double normalised(double n, double sa, double va, double sb, double sbb, double sab) {
+    const double vb = sbb - sb * sb / n;
+    return va <= 1e-6 || vb <= 1e-6 ? -1.0 : (sab - sa * sb / n) / std::sqrt(va * vb);
+}
+
 // Normalised correlation of `a` with `b` moved by (dx + k, dy), for k from
 // 0 to K - 1, over a's pixels `margin` in from its border (the same pixels
 // for every shift of a search, so that the scores compare). The shifts of
@@ -79,10 +86,7 @@ void correlations(const Level& a, const Level& b, int dx, int dy, int margin, do
     }
     const double n = double(x1 - x0) * (y1 - y0);
     const double va = saa - sa * sa / n;
-    for (int k = 0; k < K; ++k) {
-        const double vb = sbb[k] - sb[k] * sb[k] / n;
-        score[k] = va <= 1e-6 || vb <= 1e-6 ? -1.0 : (sab[k] - sa * sb[k] / n) / std::sqrt(va * vb);
-    }
+    for (int k = 0; k < K; ++k) score[k] = normalised(n, sa, va, sb[k], sbb[k], sab[k]);
 }
 
 double correlation(const Level& a, const Level& b, int dx, int dy, int margin) {
@@ -143,26 +147,18 @@ void search(const Level& a, const Level& b, int dx, int dy, int margin, double* 
             const auto& ss = rbb[static_cast<std::size_t>(y - y0 + j)];
             for (int k = 0; k < K; ++k) sb[k] += s[k], sbb[k] += ss[k], sab[k] += rab[k];
         }
-        for (int k = 0; k < K; ++k) {
-            const double vb = sbb[k] - sb[k] * sb[k] / n;
-            score[j * K + k] =
-                va <= 1e-6 || vb <= 1e-6 ? -1.0 : (sab[k] - sa * sb[k] / n) / std::sqrt(va * vb);
-        }
+        for (int k = 0; k < K; ++k) score[j * K + k] = normalised(n, sa, va, sb[k], sbb[k], sab[k]);
     }
 }
 
-// The search about (cx, cy), reach either way.
+// The search about (cx, cy): kCoarseReach either way on the coarsest
+// level, one on the finer ones.
 void searchAbout(const Level& a, const Level& b, int cx, int cy, int reach, int margin,
                  double* score) {
     if (reach == kCoarseReach)
         search<2 * kCoarseReach + 1>(a, b, cx - reach, cy - reach, margin, score);
-    else if (reach == 1)
-        search<3>(a, b, cx - 1, cy - 1, margin, score);
     else
-        for (int j = 0; j <= 2 * reach; ++j)
-            for (int k = 0; k <= 2 * reach; ++k)
-                score[j * (2 * reach + 1) + k] =
-                    correlation(a, b, cx - reach + k, cy - reach + j, margin);
+        search<3>(a, b, cx - 1, cy - 1, margin, score);
 }
 
 // The peak of a parabola through three scores a pixel apart, from the middle.

@@ -192,10 +192,7 @@ SeriesResult autoCentre(Project& project, const SeriesProgress& progress, Series
     const SpinRows grid = project.spinRows();
     for (int row = 0; row < grid.rows(); ++row) {
         TurnMovement own;
-        const bool measured = grid.rows() == 1
-                                  ? measureTurnMovement(seen, own, reason)
-                                  : measureTurnMovement(rowOf(seen, grid, row), own, reason);
-        if (!measured) {
+        if (!measureTurnMovement(rowOf(seen, grid, row), own, reason)) {
             result.message = "Nothing was changed: " + rowLabel(grid, row) + reason + ".";
             return result;
         }
@@ -261,14 +258,10 @@ SeriesResult evenLightness(Project& project, const SeriesProgress& progress, Ser
     // a turn pulse is within a row.
     const SpinRows grid = project.spinRows();
     std::vector<LightnessMatch> matches;
-    if (grid.rows() == 1) {
-        matches = matchLightness(seen, project.settings().lightness);
-    } else {
-        for (int row = 0; row < grid.rows(); ++row) {
-            const std::vector<LightnessMatch> own =
-                matchLightness(rowOf(seen, grid, row), project.settings().lightness);
-            matches.insert(matches.end(), own.begin(), own.end());
-        }
+    for (int row = 0; row < grid.rows(); ++row) {
+        const std::vector<LightnessMatch> own =
+            matchLightness(rowOf(seen, grid, row), project.settings().lightness);
+        matches.insert(matches.end(), own.begin(), own.end());
     }
     SeriesUndo undo = snapshot(project, false);
     std::vector<bool> changed(seen.size(), false);

@@ -53,6 +53,17 @@ QPushButton* panelButton(const QString& text, QWidget* parent) {
     return b;
 }
 
+// A label and the control it names, side by side, the control taking the
+// rest of the row.
+QHBoxLayout* labelledRow(const QString& text, QWidget* control, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(control);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(control, 1);
+    return row;
+}
+
 }  // namespace
 
 CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSettings& uploadSettings,
@@ -94,12 +105,7 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     otherFormats->addWidget(webpRadio_);
     otherFormats->addStretch(1);
     formatLayout->addLayout(otherFormats);
-    auto* zoomRow = new QHBoxLayout;
-    auto* zoomLabel = new QLabel(tr("Zoom frames"), format);
-    zoomLabel->setBuddy(zoom_);
-    zoomRow->addWidget(zoomLabel);
-    zoomRow->addWidget(zoom_, 1);
-    formatLayout->addLayout(zoomRow);
+    formatLayout->addLayout(labelledRow(tr("Zoom frames"), zoom_, format));
     layout->addWidget(format);
 
     auto* spin = new QGroupBox(tr("Spin"), panel);
@@ -127,12 +133,7 @@ CSaveDlg::CSaveDlg(Project& project, WizardNavigation& navigation, UploadSetting
     auto* spinLayout = new QVBoxLayout(spin);
     spinLayout->addWidget(autoSpin_);
     spinLayout->addLayout(arrows);
-    auto* rateRow = new QHBoxLayout;
-    auto* rateLabel = new QLabel(tr("Rate"), spin);
-    rateLabel->setBuddy(rate_);
-    rateRow->addWidget(rateLabel);
-    rateRow->addWidget(rate_, 1);
-    spinLayout->addLayout(rateRow);
+    spinLayout->addLayout(labelledRow(tr("Rate"), rate_, spin));
     layout->addWidget(spin);
 
     saveAs_ = panelButton(tr("Save As..."), panel);

@@ -67,6 +67,16 @@ protected:
             p.push_back({project.photoAt(i)->panX, project.photoAt(i)->panY});
         return p;
     }
+    // The mean of every byte of photo i's frame, rendered in full.
+    double frameMean(int i) {
+        ProcessingSettings s = project.settings();
+        s.quick = false;
+        const RasterImage frame = render(*project.photoAt(i), s);
+        double sum = 0;
+        for (int y = 0; y < frame.height(); ++y)
+            for (int x = 0; x < frame.width() * 3; ++x) sum += frame.rowData(y)[x];
+        return sum / (frame.width() * 3.0 * frame.height());
+    }
 
     Project project;
 };
@@ -120,16 +130,21 @@ std::vector<Move> rowMoves(const std::vector<RowOrbit>& orbits, int columns, int
     return moves;
 }
 
+// The mug turned once a row, each photo moved as given, into `project`.
+void loadRows(Project& project, const std::vector<Move>& moves, int columns, int rows) {
+    for (int i = 0; i < static_cast<int>(moves.size()); ++i)
+        project.addPhoto(std::make_unique<Photo>(mugPhoto(i % columns, columns, moves[i]),
+                                                 "mug-" + std::to_string(i + 1)));
+    project.currentImage = 1;
+    project.rows = rows;
+    project.deriveOutputSizeFromWidth(120);
+}
+
 TEST_F(SeriesAdjust, EachRowOfASpinInRowsIsCentredOnItsOwnTurn) {
     constexpr int kColumns = 36;
     const std::vector<RowOrbit> orbits = {{20, 0, 5, -10}, {8, 14, -4, 0}, {0, 30, 3, 12}};
     const std::vector<Move> moves = rowMoves(orbits, kColumns, 4);
-    for (int i = 0; i < static_cast<int>(moves.size()); ++i)
-        project.addPhoto(std::make_unique<Photo>(mugPhoto(i % kColumns, kColumns, moves[i]),
-                                                 "mug-" + std::to_string(i + 1)));
-    project.currentImage = 1;
-    project.rows = 3;
-    project.deriveOutputSizeFromWidth(120);
+    loadRows(project, moves, kColumns, 3);
     cropTo({30, 30, 210, 150});  // room for the first two rows' moves, not the third's
     const SeriesResult r = autoCentre(project);
     ASSERT_TRUE(r.ok) << r.message;
@@ -169,12 +184,7 @@ TEST_F(SeriesAdjust, EachRowOfASpinInRowsIsCentredOnItsOwnTurn) {
     Project still;
     const std::vector<Move> heights =
         rowMoves({{0, 0, 0, -10}, {0, 0, 0, 0}, {0, 0, 0, 12}}, 24, 0);
-    for (int i = 0; i < static_cast<int>(heights.size()); ++i)
-        still.addPhoto(std::make_unique<Photo>(mugPhoto(i % kColumns, kColumns, heights[i]),
-                                               "mug-" + std::to_string(i + 1)));
-    still.currentImage = 1;
-    still.rows = 3;
-    still.deriveOutputSizeFromWidth(120);
+    loadRows(still, heights, 24, 3);
     const SeriesResult left = autoCentre(still);
     ASSERT_TRUE(left.ok) << left.message;
     EXPECT_EQ(left.message, "The photos are already centred; nothing was changed.");
@@ -304,18 +314,9 @@ TEST_F(SeriesAdjust, FlickeringPhotosAreBroughtToTheMedianBrightness) {
     const SeriesResult r = evenLightness(project);
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_EQ(r.message.rfind("8 photos evened out; largest change ", 0), 0u) << r.message;
-    ProcessingSettings s = project.settings();
-    s.quick = false;
-    auto meanOf = [&](int i) {
-        const RasterImage frame = render(*project.photoAt(i), s);
-        double sum = 0;
-        for (int y = 0; y < frame.height(); ++y)
-            for (int x = 0; x < frame.width() * 3; ++x) sum += frame.rowData(y)[x];
-        return sum / (frame.width() * 3.0 * frame.height());
-    };
-    const double reference = meanOf(2);  // the photo of gain 1, the median
+    const double reference = frameMean(2);  // the photo of gain 1, the median
     for (int i = 0; i < static_cast<int>(gains.size()); ++i)
-        EXPECT_NEAR(meanOf(i) / reference, 1.0, 0.005) << "photo " << i + 1;
+        EXPECT_NEAR(frameMean(i) / reference, 1.0, 0.005) << "photo " << i + 1;
 
     ASSERT_TRUE(undoSeries(project, r.undo));
     EXPECT_EQ(project.photoAt(0)->balance, (std::array<double, 3>{1.0, 1.0, 1.0}));
@@ -330,18 +331,10 @@ TEST_F(SeriesAdjust, EachRowIsEvenedToItsOwnMedianAndKeepsItsOwnLightness) {
     const SeriesResult r = evenLightness(project);
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_EQ(r.message.rfind("8 photos evened out; largest change ", 0), 0u) << r.message;
-    ProcessingSettings s = project.settings();
-    s.quick = false;
-    auto meanOf = [&](int i) {
-        const RasterImage frame = render(*project.photoAt(i), s);
-        double sum = 0;
-        for (int y = 0; y < frame.height(); ++y)
-            for (int x = 0; x < frame.width() * 3; ++x) sum += frame.rowData(y)[x];
-        return sum / (frame.width() * 3.0 * frame.height());
-    };
-    const double first = meanOf(2), second = meanOf(5);  // each row's median photo
-    for (int i = 0; i < 5; ++i) EXPECT_NEAR(meanOf(i) / first, 1.0, 0.005) << "photo " << i + 1;
-    for (int i = 5; i < 10; ++i) EXPECT_NEAR(meanOf(i) / second, 1.0, 0.005) << "photo " << i + 1;
+    const double first = frameMean(2), second = frameMean(5);  // each row's median photo
+    for (int i = 0; i < 5; ++i) EXPECT_NEAR(frameMean(i) / first, 1.0, 0.005) << "photo " << i + 1;
+    for (int i = 5; i < 10; ++i)
+        EXPECT_NEAR(frameMean(i) / second, 1.0, 0.005) << "photo " << i + 1;
     EXPECT_LT(second / first, 0.9);
     EXPECT_EQ(project.photoAt(2)->balance, (std::array<double, 3>{1.0, 1.0, 1.0}));
     EXPECT_EQ(project.photoAt(5)->balance, (std::array<double, 3>{1.0, 1.0, 1.0}));

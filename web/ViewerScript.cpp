@@ -48,25 +48,56 @@ std::string squeezed(std::string_view line) {
     return out;
 }
 
+// Whether a squeezed line of the viewer's own section goes on the end of
+// the one before: after ";", "{", "," or "+" (not "+" before a sign), and
+// after a block's "}" before another "}" or "else", nothing can read the
+// line break, as long as that line holds no comment. Functions keep lines
+// of their own, from the head to the "}" in the first column that ends
+// them (source is the line as written, line the same squeezed).
+bool joins(std::string_view before, std::string_view source, std::string_view line) {
+    if (before.empty() || line.empty() || before.find("//") != std::string_view::npos ||
+        line.starts_with("function ") || source == "}")
+        return false;
+    switch (before.back()) {
+    case ';':
+    case '{':
+    case ',':
+        return true;
+    case '+':
+        return line.front() != '+' && line.front() != '-';
+    case '}':
+        return line.front() == '}' || line.starts_with("else");
+    default:
+        return false;
+    }
+}
+
 // The lines of resources/viewer/turnpixa.js (built in). The viewer's own
 // section, from its opening comment up to Dummy, is written without its
-// comments, empty lines and needless blanks to keep the script small;
-// every other line is written exactly as it stands.
+// comments, empty lines, needless blanks and needless line breaks to keep
+// the script small; every other line is written exactly as it stands.
 std::vector<std::string> splitScript() {
     const std::span<const std::uint8_t> bytes = resourceBytes(ViewerScript::kFileName);
     std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     std::vector<std::string> lines;
     bool own = false;
+    std::size_t ownFrom = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.starts_with(ViewerScript::kOwnSectionStart)) own = true;
+        if (line.starts_with(ViewerScript::kOwnSectionStart)) {
+            own = true;
+            ownFrom = lines.size();
+        }
         if (line == ViewerScript::kOwnSectionEnd) own = false;
         if (own) {
             std::string squeezedLine = squeezed(line);
-            if (!squeezedLine.empty() && !squeezedLine.starts_with("//"))
+            if (squeezedLine.empty() || squeezedLine.starts_with("//")) continue;
+            if (lines.size() > ownFrom && joins(lines.back(), line, squeezedLine))
+                lines.back() += squeezedLine;
+            else
                 lines.push_back(std::move(squeezedLine));
             continue;
         }

@@ -134,11 +134,14 @@ const peerPages = {
     })});\n</script>\n</body></html>\n`,
 };
 
+// --only NAME,NAME runs just those (to try a change on one viewer).
+const only = args.only ? args.only.split(',') : null;
 const viewers = [
   { name: 'TurnPixa', page: 'spin.htm', box: '#turnpixa1' },
   { name: 'cloudimage', page: 'cloudimage.htm', box: '#spin' },
   { name: 'SpriteSpin', page: 'spritespin.htm', box: '#spin', zoom: 'wheel' },
-];
+].filter((v) => !only || only.includes(v.name));
+if (!viewers.length) fail(`--only ${args.only}: no such viewer`);
 
 // ---- loopback server -------------------------------------------------------
 
@@ -427,6 +430,10 @@ async function run(browser, viewer, refs, keepPictures, runIndex) {
   if (picturesDir) {
     await mkdir(picturesDir, { recursive: true });
     await writeFile(path.join(picturesDir, `${viewer.name}-timeline-${runIndex + 1}.json`), JSON.stringify(figures.timeline));
+    // Every request: file, sent and finished in ms from navigation, bytes.
+    const ms = (t) => (t === null ? null : Math.round((t - docRequest.start) * 1000));
+    const log = [...requests.values()].map((r) => [r.url.replace(/.*\//, ''), ms(r.start), ms(r.end), r.bytes]);
+    await writeFile(path.join(picturesDir, `${viewer.name}-requests-${runIndex + 1}.json`), JSON.stringify(log));
     // The picture taken for the first turn, to look at.
     const turned = shots.find((s) => Math.round(s.wall - navWallOf(docRequest)) === Math.round(figures.firstTurn));
     if (turned) {

@@ -8,6 +8,7 @@
 #   bench/viewer/run.sh [turnpixa-cli]     (default build/release, else build/dev)
 #   SPIN=folder     the photos (default ../shared/testdata/real-spins/shoe-36)
 #   WIDTH=480 ZOOM=800 RUNS=3
+#   ONLY=TurnPixa   just those viewers (comma-separated)
 #   OUT=file        the table (default build/bench-viewer/table.md); what each
 #                   viewer showed around the zoom goes to build/bench-viewer/pictures/
 #
@@ -55,5 +56,5 @@ mkdir -p "$work/set"
 echo "turnpixa-cli: $cli; turnpixa.js $(wc -c <"$work/set/turnpixa.js") bytes"
 
 node "$here/bench.mjs" --set "$work/set" --runs "$runs" --out "$out" --chromium "$chromium" \
-  --pictures "$work/pictures"
+  --pictures "$work/pictures" ${ONLY:+--only "$ONLY"}
 echo "(written to $out)"

@@ -116,7 +116,7 @@ function TurnPixaSetUp(v, nItem, o)
     var big = o.zoomWidth > 0? v.szImagePrefix.slice(0, j)+'zoom/'+v.szImagePrefix.slice(j): '';
     var reduce = win.matchMedia && matchMedia('(prefers-reduced-motion: reduce)').matches;
     var frames = [], large = [], order = [], next = 0, busy = 0, done = 0, started = 0;
-    var moved = 0, held = 0, ticking = 0, fl = 0, tap = null, P = {}, g = null;
+    var moved = 0, way = 0, held = 0, ticking = 0, fl = 0, tap = null, P = {}, g = null;
     var cur = img.getAttribute('src'), z = 1, tx = 0, ty = 0, w0 = 0, h0 = 0, wasFull = false;
     var safe = function(f) { return function(a) { try { return f(a); } catch (x) {} }; };
     var on = function(t, type, f, opt) { t.addEventListener(type, safe(f), opt || false); };
@@ -147,7 +147,7 @@ function TurnPixaSetUp(v, nItem, o)
         return e;
     };
     var bar = el('span', 'position:absolute;left:0;bottom:0;height:3px;width:0;display:none;' +
-        'background:#1a73e8;opacity:.85;transition:width .2s');
+        'background:#1a73e8;transition:width .2s');
     var icon = function(b, d) {
         if (b) b.innerHTML = '<svg viewBox="0 0 20 20" width="16" height="16" fill="#fff">' +
             '<path d="'+d+'"/></svg>';
@@ -164,12 +164,15 @@ function TurnPixaSetUp(v, nItem, o)
         on(b, 'click', f);
         return b;
     };
-    var IN = 'M9 3h2v6h6v2h-6v6H9v-6H3V9h6z', OUT = 'M3 9h14v2H3z';
+    var IN = 'M9 3h2v14H9zM3 9h14v2H3z', OUT = 'M3 9h14v2H3z';
     var PAUSE = 'M5 3h3v14H5zm7 0h3v14h-3z', PLAY = 'M6 3l11 7-11 7z';
     // Turning: steps within the row, wrapping; the picture shows the frame
-    // asked for, or while that one is on its way the nearest that is in.
+    // asked for, or while that one is on its way the next that is in the way
+    // the visitor turns, up to a quarter turn on, so that the first drag
+    // answers at once; failing that the nearest that is in.
     var show = function() {
         var k = v.nLastImage, c = k % C, r = k - c, f = -1, d, a, b, s, L;
+        for (d = 0; way && f < 0 && d <= C >> 2; d++) if (ok(a = r + (c + way * d + C) % C)) f = a;
         for (d = 0; f < 0 && d <= C >> 1; d++) {
             a = r + (c + d) % C;
             b = r + (c - d + C) % C;
@@ -191,7 +194,9 @@ function TurnPixaSetUp(v, nItem, o)
     };
     v.fShow = function(n) {
         var k = v.nLastImage, c = k % C;
-        v.nLastImage = k - c + ((c + (Math.round(n) || 0)) % C + C) % C;
+        n = Math.round(n) || 0;
+        v.nLastImage = k - c + ((c + n) % C + C) % C;
+        if (n) way = n > 0? 1: -1;
         moved = 1;
         show();
         if (!ticking) TurnPixaName(v);
@@ -236,14 +241,15 @@ function TurnPixaSetUp(v, nItem, o)
         stopFling();
         if (v.timerSpin !== null) spin(0);
     };
-    // Loading: the first two alone, then three at a time while the turn is
-    // still coarse, so that those come soonest, then all the rest for the
-    // browser to fetch in turn (a large frame goes before them), in an
-    // order that covers the turn evenly (the start, the opposite side, the
-    // quarters, then halving the gaps) unless the spin shows them one after
-    // another.
+    // Loading: the first two alone, so that they come soonest, then from
+    // the first one in on six at a time (the next requests on their way
+    // while the second comes in; six is what a browser fetches from one
+    // server at once over HTTP/1.1, and over HTTP/2 the order still holds;
+    // a large frame goes before them), in an order that covers the turn
+    // evenly (the quarters, the opposite side, then halving the gaps, the
+    // start last) unless the spin shows them one after another.
     var pump = function() {
-        while (next < order.length && busy < (done < 2? 2: done < 8? 3: N)) fetch(order[next++]);
+        while (next < order.length && busy < (done? 6: 2)) fetch(order[next++]);
     };
     var fetch = function(k) {
         var i = frames[k] = v.arrayImages[k] = new Image();
@@ -267,36 +273,28 @@ function TurnPixaSetUp(v, nItem, o)
         started = 1;
         var cols = [0], q = [0, C], a, l, m, i, d, r0 = Math.floor(v.nLastImage / C), c0 = v.nLastImage % C;
         if (v.nAutoSpinInterval) for (i = 1; i < C; i++) cols.push(v.nAutoSpinInterval<0? C - i: i);
-        else while (q.length) {
-            a = q.shift();
-            l = q.shift();
-            m = a + (l >> 1);
-            if (l > 1) { cols.push(m); q.push(a, m - a, m, a + l - m); }
+        else {
+            while (q.length) {
+                a = q.shift();
+                l = q.shift();
+                m = a + (l >> 1);
+                if (l > 1) { cols.push(m); q.push(a, m - a, m, a + l - m); }
+            }
+            // The quarters before the opposite side: a short drag either way
+            // reaches one, none reaches the opposite side, and once the
+            // three are in the turn is covered as evenly.
+            if (C > 2) cols.splice(3, 0, cols.splice(1, 1)[0]);
         }
         for (d = 0; d < R; d++) for (m = d? -1: 1; m <= 1; m += 2) {
             if (r0 + m * d < 0 || r0 + m * d >= R) continue;
             for (i = 0; i < C; i++) order.push((r0 + m * d) * C + (c0 + cols[i]) % C);
         }
+        // The still shows the start frame meanwhile, so that one comes last
+        // of its row.
+        if (still) order.splice(C - 1, 0, order.shift());
         bar.style.display = '';
         pump();
     };
-    // Nothing but the still image until the picture comes within about a
-    // screen of the view; then the frames at once, behind the still that
-    // the page asked for first.
-    var near = function() {
-        start();
-        if (v.nAutoSpinInterval && !reduce && !held) spin(1);
-    };
-    if (win.IntersectionObserver) {
-        var io = new IntersectionObserver(safe(function(list) {
-            for (var i = 0; i < list.length; i++) if (list[i].isIntersecting) {
-                io.disconnect();
-                near();
-                return;
-            }
-        }), {rootMargin: '100% 0px'});
-        io.observe(box);
-    } else near();
     // Zoom: 1 up to the large frames' own resolution, or 2 without them.
     var zb = button('Zoom', IN, function() { zoom(z > 1? 1: maxZoom()); });
     var maxZoom = function() { return big? Math.max(1, o.zoomWidth / img.offsetWidth): 2; };
@@ -365,7 +363,7 @@ function TurnPixaSetUp(v, nItem, o)
     // Keys, on the picture and its buttons.
     on(box, 'keydown', function(e) {
         var k = e.key, n = k=='ArrowRight'? 1: k=='ArrowLeft'? -1: k=='Home'? -v.nLastImage: null;
-        if (e.ctrlKey || e.altKey || e.metaKey || (e.target != img && (k == ' ' || k == 'Enter'))) return;
+        if (e.ctrlKey || e.altKey || e.metaKey || (e.target != img && k == ' ')) return;
         if (n !== null) { userStop(); ShowNextImage(n, nItem); }
         else if (R > 1 && (k == 'ArrowUp' || k == 'ArrowDown')) { userStop(); tilt(k == 'ArrowUp'? -1: 1); }
         else if (k == ' ' && pb) { held = 1; spin(v.timerSpin === null); }
@@ -491,6 +489,25 @@ function TurnPixaSetUp(v, nItem, o)
     };
     on(doc, 'pointerup', end);
     on(doc, 'pointercancel', end);
+    // Nothing but the still image until the picture comes within about a
+    // screen of the view; then the frames at once, behind the still that
+    // the page asked for first.
+    var near = function() {
+        start();
+        if (v.nAutoSpinInterval && !reduce && !held) spin(1);
+    };
+    // One already that near (and laid out) starts now, not a frame later.
+    var b = box.getBoundingClientRect(), H = innerHeight;
+    if (win.IntersectionObserver && !(b.width && b.bottom > -H && b.top < 2 * H)) {
+        var io = new IntersectionObserver(safe(function(list) {
+            for (var i = 0; i < list.length; i++) if (list[i].isIntersecting) {
+                io.disconnect();
+                near();
+                return;
+            }
+        }), {rootMargin: '100% 0px'});
+        io.observe(box);
+    } else near();
 }
 function TurnPixaName(imageThis)
 {

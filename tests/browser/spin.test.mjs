@@ -158,13 +158,14 @@ async function srcChanges(page, id, set) {
   return all.filter((c) => c.id === id).map((c) => ({ t: c.t, frame: shown(c.src, set) }));
 }
 
-// Preload order for N frames: auto spin forward loads 0 … N-1, backward
-// 0, N-1 … 1; no auto spin covers the turn evenly: 0, then the middle of
-// each gap in turn, breadth first (0, 18, 9, 27, 4, 13, … for 36).
+// Preload order for N frames: auto spin forward loads 1 … N-1, backward
+// N-1 … 1; no auto spin covers the turn evenly: the middle of each gap in
+// turn, breadth first, the quarters before the opposite side (9, 27, 18,
+// 4, 13, … for 36). The start frame comes last, as the still image shows it
+// meanwhile.
 function preloadOrder(n, interval) {
   const order = [];
   if (interval === 0) {
-    order.push(0);
     const gaps = [[0, n]];
     while (gaps.length > 0) {
       const [from, length] = gaps.shift();
@@ -173,9 +174,11 @@ function preloadOrder(n, interval) {
       order.push(middle);
       gaps.push([from, middle - from], [middle, from + length - middle]);
     }
-    return order;
+    if (n > 2) order.splice(2, 0, order.shift());
+  } else {
+    for (let i = 1; i < n; i++) order.push(interval > 0 ? i : n - i);
   }
-  for (let i = 0; i < n; i++) order.push(interval > 0 ? i : (n - i) % n);
+  order.push(0);
   return order;
 }
 

@@ -162,14 +162,15 @@ describe('loading', () => {
       );
       const frames = () => proxy.log.filter((e) => /image_\d+\./.test(e.path));
       const bar = page.locator('#turnpixa1 + span');
-      // The first two frames come alone: the start and the opposite side.
+      // The first two frames come alone: the quarters (the still shows the
+      // start meanwhile).
       await page.waitForFunction(() => {
         const img = document.getElementById('turnpixa1');
         return img.parentNode.querySelector('span').style.width !== '0px';
       });
       assert.deepEqual(
         frames().slice(0, 2).map((e) => e.path.replace(/.*image_/, '')),
-        ['000.jpg', '018.jpg'],
+        ['009.jpg', '027.jpg'],
       );
       assert.ok(await bar.isVisible(), 'the load bar shows while frames come in');
       const c = await centre(page);
@@ -223,14 +224,16 @@ describe('loading', () => {
     await allIn(page);
     const c = await centre(page);
     await drag(page, c, 10);
-    assert.equal(await shownFrame(page), 2, 'frame 1 is missing: the nearest one shows');
+    assert.equal(await shownFrame(page), 2, 'frame 1 is missing: the next one on shows');
     await drag(page, c, 10);
     assert.equal(await shownFrame(page), 2);
     await page.locator('#turnpixa1').focus();
     await page.keyboard.press('ArrowLeft');
-    assert.equal(await shownFrame(page), 2, 'still nearest to frame 1');
+    assert.equal(await shownFrame(page), 0, 'going back, the next one back shows');
     await page.keyboard.press('ArrowLeft');
     assert.equal(await shownFrame(page), 0);
+    await page.keyboard.press('ArrowLeft');
+    assert.equal(await shownFrame(page), 35);
     assert.deepEqual(record.errors, []);
     await page.close();
 
@@ -480,10 +483,12 @@ describe('two viewers on one page', () => {
 });
 
 describe('the still for the start frame', () => {
-  test('while the start frame is on its way, a short drag shows the still, not the far side', async () => {
-    // The start frame takes 3 s, the others 400 ms each.
+  test('while frames are on their way, a short drag shows the still or a frame the way it went', async () => {
+    // The frames within a quarter turn of the start, but for the one at the
+    // quarter on the right, take 2 s; the others come soon.
+    const slow = /image_0(0[0-8]|1[0-2]|2[4-9]|3[0-5])\./;
     const proxy = await startSlowProxy(server.url('x', '').replace(/\/x\/$/, ''), (p) =>
-      /image_000\./.test(p) ? 3000 : /image_\d+\./.test(p) ? 400 : 0,
+      slow.test(p) ? 2000 : /image_\d+\./.test(p) ? 100 : 0,
     );
     try {
       // Not waiting for the load event, which firefox holds back for the frames.
@@ -499,12 +504,20 @@ describe('the still for the start frame', () => {
         const img = document.getElementById('turnpixa1');
         return img.parentNode.querySelector('span').style.width !== '0px';
       });
-      assert.ok(done('image_018.jpg') && !done('image_000.jpg'), 'the opposite side is in, the start not');
+      assert.ok(done('image_009.jpg') && !done('image_027.jpg'), 'the right quarter is in, the left not');
       const c = await centre(page);
-      // Three frames on: the still (the start) is nearer than any frame in.
+      // Three frames back with nothing in that way within a quarter turn:
+      // the still (the start) is nearer than the frames in.
+      await drag(page, c, -30);
+      assert.equal(await shownFrame(page), 'still');
       await drag(page, c, 30);
       assert.equal(await shownFrame(page), 'still');
+      // Three frames on goes on to the quarter, the next frame in that way.
+      await drag(page, c, 30);
+      assert.equal(await shownFrame(page), 9);
+      assert.ok(!done('image_004.jpg'), 'the frames near the start were still on their way');
       await allIn(page);
+      assert.equal(await shownFrame(page), 3, 'once in, the frame asked for');
       await drag(page, c, -30);
       assert.equal(await shownFrame(page), 0, 'back to the start, the frame itself once in');
       assert.deepEqual(record.errors, []);

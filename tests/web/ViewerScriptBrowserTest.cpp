@@ -16,7 +16,7 @@ namespace {
 // Image is replaced before the viewers preload so that every frame request
 // is logged in order; each such image reports itself loaded right away.
 constexpr const char* kHarness = R"(<html><body>
-<img id='t1'><img id='t2'><img id='t3'><img id='t4'><img id='t5'><img id='t6'><img id='t7'>
+<img id='t1'><img id='t2'><img id='t3'><img id='t4'><img id='t5'><img id='t6'><img id='t7'><img id='t8' src='h/still.jpg'>
 <pre id='result'>pending</pre>
 <script language='JavaScript' src='turnpixa.js' type='text/javascript'></script>
 <script>
@@ -36,6 +36,7 @@ AddTurnPixa('t4', 'd/image_', 8, 0, 2, '.png');
 AddTurnPixa('t5');
 AddTurnPixa('t6', 'f/image_', 200);
 AddTurnPixa('t7', 'g/image_', 36);
+AddTurnPixa('t8', 'h/image_', 8);
 function el(id) { return document.getElementById(id); }
 function order(prefix) {
   var r = [];
@@ -60,6 +61,7 @@ setTimeout(function() { whenSpinning(function() {
   out.push('b=' + order('b/image_'));
   out.push('c=' + order('c/image_'));
   out.push('d=' + order('d/image_'));
+  out.push('h=' + order('h/image_'));
   var e = loads.filter(function(s) { return s.indexOf('images/image_') == 0; });
   out.push('e=' + e.length + ' ' + e[0] + ' ' + e[1] + ' ' + (TurnPixas[4].timerSpin === null));
   out.push('f=' + (loads.indexOf('f/image_120.jpg') >= 0) + ' ' +
@@ -115,15 +117,17 @@ TEST(ViewerScriptInChromium, PreloadSpinAndDrag) {
     const std::size_t from = open + std::string("<pre id=\"result\">").size();
     const std::string result = dom.substr(from, dom.find("</pre>", from) - from);
     // Worked out from the viewer's rules: still viewers load the first frame,
-    // the opposite one, the quarters and then the frames halving the gaps,
+    // the quarters, the opposite one and then the frames halving the gaps,
     // spinning ones in the order they will show; numbers are taken modulo
-    // the frame count after the start index is added.
+    // the frame count after the start index is added. Behind a still image
+    // the start frame comes last, as the still shows it meanwhile.
     EXPECT_EQ(result,
-              "a=0,4,2,6,1,3,5,7\n"
+              "a=0,2,6,4,1,3,5,7\n"
               "b=0,1,2,3,4,5,6,7\n"
               "c=0,7,6,5,4,3,2,1\n"
-              "d=2,6,4,0,3,5,7,1\n"
-              "e=36 images/image_000.jpg images/image_018.jpg true\n"
+              "d=2,4,0,6,3,5,7,1\n"
+              "h=2,6,4,1,3,5,7,0\n"
+              "e=36 images/image_000.jpg images/image_009.jpg true\n"
               "f=true true true\n"
               "names=1,2,7\n"
               "spun=true,true\n"

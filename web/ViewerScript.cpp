@@ -59,16 +59,16 @@ bool joins(std::string_view before, std::string_view source, std::string_view li
         line.starts_with("function ") || source == "}")
         return false;
     switch (before.back()) {
-    case ';':
-    case '{':
-    case ',':
-        return true;
-    case '+':
-        return line.front() != '+' && line.front() != '-';
-    case '}':
-        return line.front() == '}' || line.starts_with("else");
-    default:
-        return false;
+        case ';':
+        case '{':
+        case ',':
+            return true;
+        case '+':
+            return line.front() != '+' && line.front() != '-';
+        case '}':
+            return line.front() == '}' || line.starts_with("else");
+        default:
+            return false;
     }
 }
 

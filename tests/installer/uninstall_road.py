@@ -52,9 +52,13 @@ for f in /usr/lib/x86_64-linux-gnu/libQt6*; do mount --bind /dev/null "$f"; done
 if ldd "$program" | grep -E 'not found|/usr/lib/.*libQt6'; then
   echo "FAIL: libraries resolved outside lib/"; exit 1
 fi
+# A session's runtime folder of its own: without one Qt makes /tmp/runtime-USER,
+# which tests running beside this one would take for their user's writes.
+mkdir -m 700 "$top/runtime"
+chown 65534:65534 "$top/runtime"
 xvfb-run -a -s "-screen 0 1280x900x24 -ac" bash -c '
   cd "$2"
-  HOME=$2 setpriv --reuid=65534 --regid=65534 --clear-groups "$1" 2>"$4/stderr" & pid=$!
+  HOME=$2 XDG_RUNTIME_DIR=$4/runtime setpriv --reuid=65534 --regid=65534 --clear-groups "$1" 2>"$4/stderr" & pid=$!
   if ! /usr/bin/python3 "$3/tests/package/close_window.py" TurnPixa 20 "$4/window.png"; then
     kill $pid; echo "FAIL: no TurnPixa window appeared"; cat "$4/stderr"; exit 1
   fi

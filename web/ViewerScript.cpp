@@ -81,21 +81,19 @@ std::vector<std::string> splitScript() {
     std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     std::vector<std::string> lines;
     bool own = false;
-    std::size_t ownFrom = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.starts_with(ViewerScript::kOwnSectionStart)) {
-            own = true;
-            ownFrom = lines.size();
-        }
+        if (line.starts_with(ViewerScript::kOwnSectionStart)) own = true;
         if (line == ViewerScript::kOwnSectionEnd) own = false;
         if (own) {
             std::string squeezedLine = squeezed(line);
             if (squeezedLine.empty() || squeezedLine.starts_with("//")) continue;
-            if (lines.size() > ownFrom && joins(lines.back(), line, squeezedLine))
+            // The section starts with a function, which never joins the
+            // line before.
+            if (!lines.empty() && joins(lines.back(), line, squeezedLine))
                 lines.back() += squeezedLine;
             else
                 lines.push_back(std::move(squeezedLine));

@@ -129,6 +129,30 @@ async function pageWith(name, edit) {
   return edit(html);
 }
 
+// The written page through a proxy that holds each request back
+// delayOf(path) ms, opened without waiting for the load event (which
+// firefox holds back for the frames), once the first frame is in.
+async function openSlowly(delayOf) {
+  const proxy = await startSlowProxy(server.url('x', '').replace(/\/x\/$/, ''), delayOf);
+  try {
+    const { page, record } = await openPage(
+      browser.context,
+      proxy.url(server.session(), 'spin.htm'),
+      undefined,
+      undefined,
+      'domcontentloaded',
+    );
+    await page.waitForFunction(() => {
+      const img = document.getElementById('turnpixa1');
+      return img.parentNode.querySelector('span').style.width !== '0px';
+    });
+    return { proxy, page, record };
+  } catch (e) {
+    await proxy.close();
+    throw e;
+  }
+}
+
 describe('loading', () => {
   test('a drag 50 ms after the load turns or does nothing, without an error', async () => {
     for (const name of ['spin.htm', 'auto.htm']) {
@@ -147,27 +171,12 @@ describe('loading', () => {
 
   test('with slow frames the first drag turns the object before the last frame is in', async () => {
     // Every frame takes 120 ms more than the page and the still.
-    const proxy = await startSlowProxy(server.url('x', '').replace(/\/x\/$/, ''), (p) =>
-      /image_\d+\./.test(p) ? 120 : 0,
-    );
+    const { proxy, page, record } = await openSlowly((p) => (/image_\d+\./.test(p) ? 120 : 0));
     try {
-      const session = server.session();
-      // Not waiting for the load event, which may wait for the frames.
-      const { page, record } = await openPage(
-        browser.context,
-        proxy.url(session, 'spin.htm'),
-        undefined,
-        undefined,
-        'domcontentloaded',
-      );
       const frames = () => proxy.log.filter((e) => /image_\d+\./.test(e.path));
       const bar = page.locator('#turnpixa1 + span');
       // The first two frames come alone: the quarters (the still shows the
       // start meanwhile).
-      await page.waitForFunction(() => {
-        const img = document.getElementById('turnpixa1');
-        return img.parentNode.querySelector('span').style.width !== '0px';
-      });
       assert.deepEqual(
         frames().slice(0, 2).map((e) => e.path.replace(/.*image_/, '')),
         ['009.jpg', '027.jpg'],
@@ -487,23 +496,11 @@ describe('the still for the start frame', () => {
     // The frames within a quarter turn of the start, but for the one at the
     // quarter on the right, take 2 s; the others come soon.
     const slow = /image_0(0[0-8]|1[0-2]|2[4-9]|3[0-5])\./;
-    const proxy = await startSlowProxy(server.url('x', '').replace(/\/x\/$/, ''), (p) =>
+    const { proxy, page, record } = await openSlowly((p) =>
       slow.test(p) ? 2000 : /image_\d+\./.test(p) ? 100 : 0,
     );
     try {
-      // Not waiting for the load event, which firefox holds back for the frames.
-      const { page, record } = await openPage(
-        browser.context,
-        proxy.url(server.session(), 'spin.htm'),
-        undefined,
-        undefined,
-        'domcontentloaded',
-      );
       const done = (name) => proxy.log.some((e) => e.path.endsWith(name) && e.done !== null);
-      await page.waitForFunction(() => {
-        const img = document.getElementById('turnpixa1');
-        return img.parentNode.querySelector('span').style.width !== '0px';
-      });
       assert.ok(done('image_009.jpg') && !done('image_027.jpg'), 'the right quarter is in, the left not');
       const c = await centre(page);
       // Three frames back with nothing in that way within a quarter turn:

@@ -496,9 +496,7 @@ function TurnPixaSetUp(v, nItem, o)
         start();
         if (v.nAutoSpinInterval && !reduce && !held) spin(1);
     };
-    // One already that near (and laid out) starts now, not a frame later.
-    var b = box.getBoundingClientRect(), H = innerHeight;
-    if (win.IntersectionObserver && !(b.width && b.bottom > -H && b.top < 2 * H)) {
+    if (win.IntersectionObserver) {
         var io = new IntersectionObserver(safe(function(list) {
             for (var i = 0; i < list.length; i++) if (list[i].isIntersecting) {
                 io.disconnect();
